@@ -1,0 +1,71 @@
+#include "app/Design.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace kv {
+
+namespace {
+
+struct Farver {
+    const char16_t* navn;
+    QRgb vindue, knap, base, alternativ, markering, tekst;
+};
+
+// Window, button, base, alternate base, highlight and text colour of each style.
+const Farver designs[] = {
+    {u"Aqua Light Slate", 0xe6ebf0, 0xd5dde6, 0xffffff, 0xf0f4f8, 0x4a7ba6, 0x1c2833},
+    {u"Iceberg Classico", 0xe9f1f5, 0xd3e3ec, 0xffffff, 0xf1f7fa, 0x3d8eb9, 0x17252d},
+    {u"Lavender Classico", 0xeeeaf4, 0xdcd5e8, 0xffffff, 0xf5f2f9, 0x7b68a6, 0x261f33},
+    {u"Sky", 0xe4effa, 0xcfe2f5, 0xffffff, 0xeef5fc, 0x2f7bc8, 0x14263a},
+    {u"Smokey Quartz Kamri", 0xe8e4e1, 0xd6cfca, 0xfbfaf9, 0xf2efed, 0x8a6f5e, 0x2b2320},
+};
+
+QPalette palet(const Farver& f)
+{
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(f.vindue));
+    p.setColor(QPalette::Button, QColor(f.knap));
+    p.setColor(QPalette::Base, QColor(f.base));
+    p.setColor(QPalette::AlternateBase, QColor(f.alternativ));
+    p.setColor(QPalette::Highlight, QColor(f.markering));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    for (auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(rolle, QColor(f.tekst));
+    p.setColor(QPalette::ToolTipBase, QColor(0xffffe1));
+    p.setColor(QPalette::ToolTipText, Qt::black);
+    for (auto rolle : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, rolle, QColor(0x8a8f94));
+    return p;
+}
+
+} // namespace
+
+QStringList designNavne()
+{
+    QStringList navne{u"Windows"_qs};
+    for (const Farver& f : designs)
+        navne << QString::fromUtf16(f.navn);
+    return navne;
+}
+
+bool anvendDesign(const QString& navn)
+{
+    if (navn == u"Windows") {
+        QApplication::setStyle(QStyleFactory::create(u"Fusion"_qs));
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        return true;
+    }
+    for (const Farver& f : designs) {
+        if (navn == QStringView(f.navn)) {
+            QApplication::setStyle(QStyleFactory::create(u"Fusion"_qs));
+            QApplication::setPalette(palet(f));
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace kv

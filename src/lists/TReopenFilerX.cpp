@@ -1,0 +1,201 @@
+#include "lists/TReopenFilerX.h"
+#include "app/Beskeder.h"
+#include "fileops/TspmForm.h"
+#include "platform/Fejl.h"
+#include "platform/FileSystem.h"
+#include "platform/ProgramPath.h"
+#include "platform/TextFile.h"
+
+#include <QListWidget>
+
+namespace kv {
+
+TReopenFilerX::TReopenFilerX(QObject* AOwner) : QObject(AOwner) {}
+
+void TReopenFilerX::HentReopenFiler()
+{
+    Ropen.clear();
+    if (!FItemfile.isEmpty() && fileExists(FItemfile)) {
+        QString fejl;
+        const auto linjer = readTextLines(FItemfile, &fejl);
+        if (!linjer) {
+            MakeListeMenu();
+            throw Fejl(u"Listen kunne ikke læses fra filen:\r"_qs + fejl);
+        }
+        // Odd lines begin an entry; even lines give the path of the entry just begun.
+        for (qsizetype i = 0; i < linjer->size(); ++i) {
+            if (i % 2 == 0)
+                Ropen.append({linjer->at(i), QString()});
+            else
+                Ropen.last().Filnavn = linjer->at(i);
+        }
+    }
+    MakeListeMenu();
+}
+
+void TReopenFilerX::GemReopenFiler()
+{
+    if (FItemfile.isEmpty())
+        return;
+    QStringList linjer;
+    linjer.reserve(Ropen.size() * 2);
+    for (const TReopenRec& r : std::as_const(Ropen))
+        linjer << r.Caption << r.Filnavn;
+    QString fejl;
+    if (!writeTextLines(FItemfile, linjer, &fejl))
+        throw Fejl(u"Listen kunne ikke gemmes i filen:\r"_qs + fejl);
+}
+
+int TReopenFilerX::findFilnavn(const QString& FNavn) const
+{
+    for (int i = 0; i < Ropen.size(); ++i)
+        if (sameTextAZ(Ropen[i].Filnavn, FNavn))
+            return i;
+    return -1;
+}
+
+void TReopenFilerX::InsertItem(const QString& FNavn, const QString& MenuCaption)
+{
+    if (FItemtype == itFil && !fileExists(FNavn))
+        return;
+    if (const int i = findFilnavn(FNavn); i >= 0)
+        Ropen.removeAt(i);
+    Ropen.prepend({MenuCaption, FNavn});
+    MakeListeMenu();
+}
+
+void TReopenFilerX::fjern(int index, bool Opdater)
+{
+    if (index >= 0 && index < Ropen.size())
+        Ropen.removeAt(index);
+    if (Opdater) {
+        GemReopenFiler();
+        MakeListeMenu();
+    }
+}
+
+void TReopenFilerX::DeleteItem(const QString& FNavn, bool Opdater)
+{
+    if (Ropen.isEmpty())
+        return;
+    fjern(findFilnavn(FNavn), Opdater);
+}
+
+void TReopenFilerX::DeleteItemCaption(const QString& CapNavn)
+{
+    if (Ropen.isEmpty())
+        return;
+    int found = -1;
+    for (int i = 0; i < Ropen.size() && found < 0; ++i)
+        if (sameTextAZ(Ropen[i].Caption, CapNavn))
+            found = i;
+    fjern(found, true);
+}
+
+void TReopenFilerX::DeleteItem(int Index)
+{
+    if (Index < 0 || Index >= Ropen.size())
+        return;
+    fjern(Index, true);
+}
+
+void TReopenFilerX::SletAlleItems()
+{
+    if (!spmForm().spoerg({QString(), u"Skal alle indførte elementer i listen slettes?"_qs}))
+        return;
+    DeleteAlleItems();
+}
+
+void TReopenFilerX::DeleteAlleItems()
+{
+    Ropen.clear();
+    GemReopenFiler();
+    MakeListeMenu();
+}
+
+void TReopenFilerX::DeleteItemFile()
+{
+    if (FItemfile.isEmpty() || !fileExists(FItemfile))
+        return;
+    Ropen.clear();
+    QString fejl;
+    if (!removeFile(FItemfile, &fejl))
+        throw Fejl(fejl);
+    FItemfile.clear();
+}
+
+QString TReopenFilerX::GetCaption(int Index) const
+{
+    return Index >= 0 && Index < Ropen.size() ? Ropen[Index].Caption : QString();
+}
+
+QString TReopenFilerX::GetFilnavn(int Index) const
+{
+    return Index >= 0 && Index < Ropen.size() ? Ropen[Index].Filnavn : QString();
+}
+
+bool TReopenFilerX::flytOp(int aIndex)
+{
+    if (aIndex < 1 || aIndex >= Ropen.size())
+        return false;
+    Ropen.swapItemsAt(aIndex - 1, aIndex);
+    return true;
+}
+
+bool TReopenFilerX::flytNed(int aIndex)
+{
+    if (aIndex < 0 || aIndex >= Ropen.size() - 1)
+        return false;
+    Ropen.swapItemsAt(aIndex, aIndex + 1);
+    return true;
+}
+
+void TReopenFilerX::MakeListeMenu()
+{
+    if (!FListeBoks)
+        return;
+    FListeBoks->clear();
+    connect(FListeBoks, &QListWidget::itemClicked, this, &TReopenFilerX::listeKlik, Qt::UniqueConnection);
+    connect(FListeBoks, &QListWidget::itemDoubleClicked, this, &TReopenFilerX::listeDblKlik,
+            Qt::UniqueConnection);
+    QStringList captions;
+    captions.reserve(Ropen.size());
+    for (const TReopenRec& r : std::as_const(Ropen))
+        captions << r.Caption;
+    FListeBoks->addItems(captions);
+}
+
+bool TReopenFilerX::elementFindes(int row) const
+{
+    const QString& sti = Ropen[row].Filnavn;
+    if (FItemtype == itBibliotek && !folderExists(sti)) {
+        visInformation(u"Mappen blev ikke fundet.\rSlet eventuelt elementet fra listen."_qs);
+        return false;
+    }
+    if (FItemtype == itFil && !fileExists(sti)) {
+        visInformation(u"Filen blev ikke fundet.\rSlet eventuelt elementet fra listen."_qs);
+        return false;
+    }
+    return true;
+}
+
+void TReopenFilerX::klikPaaRaekke(const TOnListeKlik& haendelse)
+{
+    const int row = FListeBoks ? FListeBoks->currentRow() : -1;
+    if (row < 0 || row >= Ropen.size() || !elementFindes(row))
+        return;
+    if (haendelse)
+        haendelse(Ropen[row].Caption, Ropen[row].Filnavn);
+}
+
+void TReopenFilerX::listeKlik()
+{
+    klikPaaRaekke(FOnListeKlik);
+}
+
+void TReopenFilerX::listeDblKlik()
+{
+    klikPaaRaekke(FOnDblListeKlik);
+}
+
+} // namespace kv

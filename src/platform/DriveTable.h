@@ -1,0 +1,66 @@
+#pragma once
+// The drive table: which host folder each drive letter of the program stands
+// for, and what kind of drive it is.
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace kv {
+
+// Drive type codes as the structures use them.
+enum DriveType {
+    DriveUnknown = 0,
+    DriveRemovable = 1,
+    DriveFixed = 2,
+    DriveOptical = 3,
+    DriveRam = 4,
+    DriveNetwork = 5,
+};
+
+struct Drive {
+    QChar letter;      // upper case, 'C'
+    QString hostRoot;  // absolute host folder, no trailing slash except "/"
+    QString label;     // volume label, may be empty
+    int type = DriveUnknown;
+};
+
+struct DiskSpace {
+    qint64 total = 0;
+    qint64 free = 0;   // bytes free for the user
+};
+
+class DriveTable {
+public:
+    DriveTable() = default;
+    explicit DriveTable(std::vector<Drive> drives);
+
+    // The Linux table: C: the home folder ("Hjem"), D: "/" ("System"), then
+    // every volume mounted under /media, /run/media or /mnt, in mount order.
+    static DriveTable forHost(const QString& homeDir);
+
+    const std::vector<Drive>& drives() const { return m_drives; }
+    // "C:\", "D:\", ... in table order.
+    QStringList logicalDriveStrings() const;
+    const Drive* find(QChar letter) const;
+    const Drive* driveOf(const QString& programPath) const;
+
+    // Type code of the drive a path is on; 0 when it has no drive or no root.
+    int driveType(const QString& programPath) const;
+    QString volumeLabel(QChar letter) const;
+    bool rootExists(QChar letter) const;
+    std::optional<DiskSpace> diskSpace(const QString& programPath) const;
+
+    std::optional<QString> toHost(const QString& programPath) const;
+    // Empty when the host path lies on no drive or holds a character that a
+    // program path cannot carry (backslash, CR, LF).
+    std::optional<QString> toProgram(const QString& hostPath) const;
+
+private:
+    std::vector<Drive> m_drives;
+};
+
+// Classifies a mounted volume by its file system and device.
+int classifyVolume(const QString& fsType, const QString& device, bool removableDevice);
+
+} // namespace kv

@@ -1,0 +1,373 @@
+#include "FileSystem.h"
+#include "Platform.h"
+
+#include <QFile>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kv {
+
+namespace {
+
+std::optional<QByteArray> hostName(const QString& programPath, QString* error = nullptr)
+{
+    const auto host = drives().toHost(programPath);
+    if (!host) {
+        if (error)
+            *error = u"Stien findes ikke på noget drev."_qs + u'\r' + programPath;
+        return std::nullopt;
+    }
+    return QFile::encodeName(*host);
+}
+
+qint64 msecs(const statx_timestamp& t)
+{
+    return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+}
+
+// Fills the attributes of an entry from the host; false when it is gone.
+bool describe(int dirfd, const char* name, DirEntry& e)
+{
+    struct statx sx;
+    if (statx(dirfd, name, AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS | STATX_BTIME, &sx) != 0)
+        return false;
+    e.isLink = S_ISLNK(sx.stx_mode);
+    if (e.isLink) {
+        // Shown as what it points at; a dangling link stays a file.
+        struct statx target;
+        if (statx(dirfd, name, 0, STATX_BASIC_STATS | STATX_BTIME, &target) == 0)
+            sx = target;
+    }
+    e.isDir = S_ISDIR(sx.stx_mode);
+    e.readOnly = !(sx.stx_mode & S_IWUSR);
+    e.size = e.isDir ? 0 : qint64(sx.stx_size);
+    e.modifiedMs = msecs(sx.stx_mtime);
+    e.accessedMs = msecs(sx.stx_atime);
+    e.createdMs = (sx.stx_mask & STATX_BTIME) ? msecs(sx.stx_btime) : msecs(sx.stx_ctime);
+    return true;
+}
+
+// A host name that a program path can carry, decoded; empty when it cannot.
+QString programName(const char* raw)
+{
+    const QString name = QFile::decodeName(raw);
+    if (name.contains(u'\\') || name.contains(u'\r') || name.contains(u'\n'))
+        return QString();
+    if (QFile::encodeName(name) != QByteArrayView(raw))
+        return QString();  // not valid in the file-name encoding; cannot round-trip
+    return name;
+}
+
+struct Fd {
+    int fd = -1;
+    explicit Fd(int f) : fd(f) {}
+    ~Fd() { if (fd >= 0) ::close(fd); }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+};
+
+bool writeAll(int fd, const char* data, qint64 size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+// Creates a unique file next to the target, for a write that is renamed into place.
+int openTemporaryBeside(const QByteArray& target, QByteArray& tempName)
+{
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : target.left(slash + 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempName = folder + ".kvistlund-" + QByteArray::number(::getpid()) + '-'
+                 + QByteArray::number(quint64(::random()), 36) + ".tmp";
+        const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+QString failure(const QString& path, int err)
+{
+    return systemErrorText(err) + u'\r' + path;
+}
+
+} // namespace
+
+QString systemErrorText(int errnum)
+{
+    switch (errnum) {
+    case ENOENT: return u"Systemet kan ikke finde den angivne fil."_qs;
+    case ENOTDIR: return u"Systemet kan ikke finde den angivne sti."_qs;
+    case EACCES:
+    case EPERM: return u"Adgang nægtet."_qs;
+    case ENOSPC: return u"Der er ikke nok plads på disken."_qs;
+    case EDQUOT: return u"Diskkvoten er overskredet."_qs;
+    case EEXIST: return u"Filen findes allerede."_qs;
+    case EROFS: return u"Mediet er skrivebeskyttet."_qs;
+    case EIO: return u"Der opstod en I/O-fejl på enheden."_qs;
+    case ENAMETOOLONG: return u"Filnavnet eller stien er for lang."_qs;
+    case EISDIR: return u"Der findes en mappe med dette navn."_qs;
+    case EBUSY:
+    case ETXTBSY: return u"Filen er i brug af en anden proces."_qs;
+    case ELOOP: return u"For mange niveauer af symbolske kæder."_qs;
+    case ENOTEMPTY: return u"Mappen er ikke tom."_qs;
+    case EXDEV: return u"Filen kan ikke flyttes til et andet drev."_qs;
+    case EFBIG: return u"Filen er for stor til drevet."_qs;
+    default: return u"Systemfejl %1: %2"_qs.arg(errnum).arg(QString::fromLocal8Bit(std::strerror(errnum)));
+    }
+}
+
+std::optional<std::vector<DirEntry>> listFolder(const QString& folder)
+{
+    const auto host = hostName(folder);
+    if (!host)
+        return std::nullopt;
+    DIR* dir = ::opendir(host->constData());
+    if (!dir)
+        return std::nullopt;
+    const int dfd = ::dirfd(dir);
+    std::vector<DirEntry> entries;
+    errno = 0;
+    while (const dirent* d = ::readdir(dir)) {
+        const char* raw = d->d_name;
+        if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
+            continue;
+        DirEntry e;
+        e.name = programName(raw);
+        if (e.name.isEmpty() || !describe(dfd, raw, e))
+            continue;
+        e.hidden = raw[0] == '.';
+        entries.push_back(std::move(e));
+    }
+    ::closedir(dir);
+    return entries;
+}
+
+std::optional<DirEntry> entryInfo(const QString& path)
+{
+    const auto host = hostName(path);
+    if (!host)
+        return std::nullopt;
+    DirEntry e;
+    if (!describe(AT_FDCWD, host->constData(), e))
+        return std::nullopt;
+    e.name = path.mid(path.lastIndexOf(u'\\') + 1);
+    e.hidden = e.name.startsWith(u'.');
+    return e;
+}
+
+bool folderExists(const QString& path)
+{
+    const auto host = hostName(path);
+    struct stat st;
+    return host && ::stat(host->constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool fileExists(const QString& path)
+{
+    const auto host = hostName(path);
+    struct stat st;
+    if (!host || ::lstat(host->constData(), &st) != 0)
+        return false;
+    if (!S_ISLNK(st.st_mode))
+        return !S_ISDIR(st.st_mode);
+    return ::stat(host->constData(), &st) != 0 || !S_ISDIR(st.st_mode);
+}
+
+bool createFolder(const QString& path, QString* error)
+{
+    const auto host = hostName(path, error);
+    if (!host)
+        return false;
+    QByteArray partial;
+    for (const QByteArray& part : host->split('/')) {
+        if (part.isEmpty() && !partial.isEmpty())
+            continue;
+        partial += part + '/';
+        if (::mkdir(partial.constData(), 0777) != 0 && errno != EEXIST) {
+            if (error) *error = failure(path, errno);
+            return false;
+        }
+    }
+    if (!folderExists(path)) {
+        if (error) *error = failure(path, ENOTDIR);
+        return false;
+    }
+    return true;
+}
+
+bool removeFile(const QString& path, QString* error)
+{
+    const auto host = hostName(path, error);
+    if (!host)
+        return false;
+    if (::unlink(host->constData()) != 0) {
+        if (error) *error = failure(path, errno);
+        return false;
+    }
+    return true;
+}
+
+CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& options)
+{
+    CopyResult result;
+    const auto src = hostName(from, &result.error);
+    const auto dst = hostName(to, &result.error);
+    if (!src || !dst)
+        return result;
+    Fd in(::open(src->constData(), O_RDONLY | O_CLOEXEC));
+    struct stat st;
+    if (in.fd < 0 || ::fstat(in.fd, &st) != 0) {
+        result.error = failure(from, errno);
+        return result;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        result.error = failure(from, EISDIR);
+        return result;
+    }
+    // Never open the source itself for writing, whatever name it is reached by.
+    struct stat existing;
+    if (::stat(dst->constData(), &existing) == 0 && existing.st_dev == st.st_dev && existing.st_ino == st.st_ino) {
+        result.error = u"Kilden og destinationen er den samme fil."_qs + u'\r' + to;
+        return result;
+    }
+
+    QByteArray writeName = *dst;
+    int fd;
+    if (options.overwrite)
+        fd = openTemporaryBeside(*dst, writeName);
+    else
+        fd = ::open(dst->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        result.error = failure(to, errno);
+        return result;
+    }
+    Fd out(fd);
+    const auto fail = [&](int err, CopyStatus status = CopyStatus::Failed) {
+        ::unlink(writeName.constData());
+        result.status = status;
+        result.error = status == CopyStatus::Stopped ? QString() : failure(to, err);
+        return result;
+    };
+
+    const qint64 total = st.st_size;
+    qint64 copied = 0;
+    bool kernelCopy = true;
+    std::vector<char> buffer;
+    constexpr qint64 chunk = 8 << 20;
+    for (;;) {
+        ssize_t n = -1;
+        if (kernelCopy) {
+            n = ::copy_file_range(in.fd, nullptr, out.fd, nullptr, size_t(chunk), 0);
+            if (n < 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)
+                && copied == 0) {
+                kernelCopy = false;
+                continue;
+            }
+        } else {
+            if (buffer.empty())
+                buffer.resize(1 << 20);
+            n = ::read(in.fd, buffer.data(), buffer.size());
+            if (n > 0 && !writeAll(out.fd, buffer.data(), n))
+                return fail(errno);
+        }
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        if (n == 0)
+            break;
+        copied += n;
+        if (options.progress && !options.progress(copied, total))
+            return fail(0, CopyStatus::Stopped);
+    }
+    if (copied == 0 && options.progress && !options.progress(0, total))
+        return fail(0, CopyStatus::Stopped);
+
+    ::fchmod(out.fd, st.st_mode & 07777);
+    const timespec times[2] = {st.st_atim, st.st_mtim};
+    ::futimens(out.fd, times);
+    if (::close(out.fd) != 0) {
+        out.fd = -1;
+        return fail(errno);
+    }
+    out.fd = -1;
+    if (options.overwrite && ::rename(writeName.constData(), dst->constData()) != 0)
+        return fail(errno);
+    result.status = CopyStatus::Copied;
+    return result;
+}
+
+bool writeWholeFile(const QString& path, const QByteArray& data, QString* error)
+{
+    const auto host = hostName(path, error);
+    if (!host)
+        return false;
+    QByteArray temp;
+    Fd out(openTemporaryBeside(*host, temp));
+    const auto fail = [&](int err) {
+        if (error) *error = failure(path, err);
+        if (!temp.isEmpty()) ::unlink(temp.constData());
+        return false;
+    };
+    if (out.fd < 0) {
+        temp.clear();
+        return fail(errno);
+    }
+    // Keep the permissions of the file being replaced.
+    struct stat st;
+    if (::stat(host->constData(), &st) == 0)
+        ::fchmod(out.fd, st.st_mode & 07777);
+    if (!writeAll(out.fd, data.constData(), data.size()) || ::fsync(out.fd) != 0)
+        return fail(errno);
+    const int closed = ::close(out.fd);
+    out.fd = -1;
+    if (closed != 0 || ::rename(temp.constData(), host->constData()) != 0)
+        return fail(errno);
+    return true;
+}
+
+std::optional<QByteArray> readWholeFile(const QString& path, QString* error)
+{
+    const auto host = hostName(path, error);
+    if (!host)
+        return std::nullopt;
+    Fd in(::open(host->constData(), O_RDONLY | O_CLOEXEC));
+    if (in.fd < 0) {
+        if (error) *error = failure(path, errno);
+        return std::nullopt;
+    }
+    QByteArray data;
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(in.fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            if (error) *error = failure(path, errno);
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        data.append(buf, n);
+    }
+    return data;
+}
+
+} // namespace kv

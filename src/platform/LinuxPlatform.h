@@ -1,0 +1,28 @@
+#pragma once
+#include "Platform.h"
+
+namespace kv {
+
+// The real platform on a Linux desktop: the login name from the password
+// database, the drive table of the home folder, "/" and the mounted volumes,
+// and the special folders from the XDG user directories.
+class LinuxPlatform : public Platform {
+public:
+    LinuxPlatform();
+
+    QString loginName() const override;
+    const DriveTable& drives() const override { return m_drives; }
+    std::optional<QString> specialFolder(SpecialFolder folder) const override;
+    QString profileFolder() const override;
+    QString publicFolder() const override;
+
+private:
+    QString m_home;
+    DriveTable m_drives;
+};
+
+// Reads one entry of the XDG "user-dirs.dirs" file (such as "DESKTOP").
+// Gives the host folder, or an empty text when the file does not name it.
+QString readXdgUserDir(const QString& userDirsFile, const QString& home, const QString& key);
+
+} // namespace kv

@@ -1,0 +1,74 @@
+#include "ProgramPath.h"
+
+namespace kv {
+
+QString lowerAZ(const QString& s)
+{
+    QString r = s;
+    for (QChar& c : r) {
+        const char16_t u = c.unicode();
+        if (u >= u'A' && u <= u'Z')
+            c = QChar(char16_t(u + 32));
+    }
+    return r;
+}
+
+bool sameTextAZ(const QString& a, const QString& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a[i].unicode(), y = b[i].unicode();
+        if (x >= u'A' && x <= u'Z') x += 32;
+        if (y >= u'A' && y <= u'Z') y += 32;
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+QString extensionOf(const QString& path)
+{
+    const QString name = nameOf(path);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    return dot < 0 ? QString() : name.mid(dot);
+}
+
+QString nameOf(const QString& path)
+{
+    const qsizetype i = path.lastIndexOf(u'\\');
+    return i < 0 ? path : path.mid(i + 1);
+}
+
+QString parentOf(const QString& path)
+{
+    const qsizetype i = path.lastIndexOf(u'\\');
+    return i < 0 ? QString() : path.left(i);
+}
+
+QString joinPath(const QString& folder, const QString& name)
+{
+    if (folder.endsWith(u'\\'))
+        return folder + name;
+    return folder + u'\\' + name;
+}
+
+static bool isLetter(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z');
+}
+
+bool isDriveRoot(const QString& path)
+{
+    return (path.size() == 2 || (path.size() == 3 && path[2] == u'\\'))
+        && isLetter(path[0]) && path[1] == u':';
+}
+
+bool isProgramPath(const QString& path)
+{
+    return path.size() >= 2 && isLetter(path[0]) && path[1] == u':'
+        && (path.size() == 2 || path[2] == u'\\');
+}
+
+} // namespace kv

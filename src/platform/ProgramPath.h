@@ -1,0 +1,25 @@
+#pragma once
+// Paths in the program's own form: a drive letter and a colon, then components
+// separated by backslashes ("C:", "C:\Data\Fotos"). Comparisons ignore case for
+// the letters A to Z only; æ, ø, å and every other character must match exactly.
+#include <QString>
+#include <QStringList>
+
+namespace kv {
+
+QString lowerAZ(const QString& s);
+bool sameTextAZ(const QString& a, const QString& b);
+// Extension with its dot, as written ("C:\a\B.TXT" gives ".TXT"); empty when none.
+QString extensionOf(const QString& path);
+// The characters after the last backslash; the whole text when there is none.
+QString nameOf(const QString& path);
+// Everything before the last backslash; empty when there is none.
+QString parentOf(const QString& path);
+// folder + "\" + name, without doubling a backslash the folder already ends with.
+QString joinPath(const QString& folder, const QString& name);
+// True for "C:" and "C:\" (any letter A to Z).
+bool isDriveRoot(const QString& path);
+// Windows-style absolute program path: letter, colon, then nothing or a backslash.
+bool isProgramPath(const QString& path);
+
+} // namespace kv

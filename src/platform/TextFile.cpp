@@ -1,0 +1,126 @@
+#include "TextFile.h"
+#include "FileSystem.h"
+
+#include <QStringDecoder>
+#include <array>
+
+namespace kv {
+
+namespace {
+
+// Windows-1252 bytes 0x80 to 0x9F; the five unused ones map to the C1 controls.
+constexpr std::array<char16_t, 32> cp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString fromCp1252(QByteArrayView bytes)
+{
+    QString s(bytes.size(), Qt::Uninitialized);
+    QChar* out = s.data();
+    for (const char ch : bytes) {
+        const auto b = uchar(ch);
+        *out++ = QChar(b >= 0x80 && b <= 0x9F ? cp1252High[b - 0x80] : char16_t(b));
+    }
+    return s;
+}
+
+std::optional<QByteArray> toCp1252(const QString& text)
+{
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* p = out.data();
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            *p++ = char(u);
+            continue;
+        }
+        int found = -1;
+        for (int i = 0; i < 32; ++i)
+            if (cp1252High[i] == u) { found = i; break; }
+        if (found < 0)
+            return std::nullopt;
+        *p++ = char(0x80 + found);
+    }
+    return out;
+}
+
+// Text without a byte-order mark that is valid UTF-8 and not plain ASCII was
+// written by another editor in UTF-8; Windows-1252 text is almost never that.
+bool looksLikeUtf8(QByteArrayView bytes)
+{
+    bool nonAscii = false;
+    for (const char c : bytes)
+        if (uchar(c) >= 0x80) { nonAscii = true; break; }
+    if (!nonAscii)
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(bytes);
+    return !utf8.hasError();
+}
+
+QStringList splitLines(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines << text.mid(start, i - start);
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < n)
+        lines << text.mid(start);
+    return lines;
+}
+
+} // namespace
+
+QStringList decodeTextLines(const QByteArray& data)
+{
+    QByteArrayView bytes(data);
+    QString text;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        text = QString::fromUtf8(bytes.sliced(3));
+    } else if (bytes.startsWith("\xFF\xFE")) {
+        text = QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.sliced(2));
+    } else if (bytes.startsWith("\xFE\xFF")) {
+        text = QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.sliced(2));
+    } else if (looksLikeUtf8(bytes)) {
+        text = QString::fromUtf8(bytes);
+    } else {
+        text = fromCp1252(bytes);
+    }
+    return splitLines(text);
+}
+
+QByteArray encodeTextLines(const QStringList& lines)
+{
+    QString text;
+    for (const QString& line : lines)
+        text += line + u"\r\n"_qs;
+    if (auto ansi = toCp1252(text))
+        return *ansi;
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+std::optional<QStringList> readTextLines(const QString& path, QString* error)
+{
+    const auto data = readWholeFile(path, error);
+    if (!data)
+        return std::nullopt;
+    return decodeTextLines(*data);
+}
+
+bool writeTextLines(const QString& path, const QStringList& lines, QString* error)
+{
+    return writeWholeFile(path, encodeTextLines(lines), error);
+}
+
+} // namespace kv

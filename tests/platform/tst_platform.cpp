@@ -1,0 +1,266 @@
+// The platform layer on real temporary drives: drive table and path
+// translation, listings, text files and file copies.
+#include "TestMain.h"
+#include "TestPlatform.h"
+#include "platform/FileSystem.h"
+#include "platform/LinuxPlatform.h"
+#include "platform/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace kv;
+using kvtest::TestPlatform;
+
+class TstPlatform : public QObject {
+    Q_OBJECT
+    TestPlatform* tp = nullptr;
+
+    QByteArray hostContent(const QString& path)
+    {
+        QFile f(tp->host(path));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mangler>");
+    }
+
+private slots:
+    void init() { tp = &TestPlatform::install(); }
+
+    void pathTranslation()
+    {
+        const QString c = tp->host(u"C:"_qs);
+        QCOMPARE(drives().toHost(u"C:\\"_qs).value(), c);
+        QCOMPARE(drives().toHost(u"c:\\Data\\Fotos"_qs).value(), c + u"/Data/Fotos"_qs);
+        QCOMPARE(drives().toHost(u"C:\\Data\\\\Fotos\\"_qs).value(), c + u"/Data/Fotos"_qs);
+        QVERIFY(!drives().toHost(u"E:\\Data"_qs));
+        QVERIFY(!drives().toHost(u"Data\\Fotos"_qs));
+        QVERIFY(!drives().toHost(u"CD:\\x"_qs));
+
+        QCOMPARE(drives().toProgram(c).value(), u"C:"_qs);
+        QCOMPARE(drives().toProgram(c + u"/Data/Fotos/"_qs).value(), u"C:\\Data\\Fotos"_qs);
+        QVERIFY(!drives().toProgram(c + u"/back\\slash"_qs));
+        QVERIFY(!drives().toProgram(u"/somewhere/else"_qs));
+
+        // The home drive lies inside the system drive; the deeper root wins.
+        const DriveTable nested({{u'C', u"/home/anna"_qs, u"Hjem"_qs, DriveFixed},
+                                 {u'D', u"/"_qs, u"System"_qs, DriveFixed}});
+        QCOMPARE(nested.toProgram(u"/home/anna/Musik"_qs).value(), u"C:\\Musik"_qs);
+        QCOMPARE(nested.toProgram(u"/home/annabel"_qs).value(), u"D:\\home\\annabel"_qs);
+        QCOMPARE(nested.toProgram(u"/"_qs).value(), u"D:"_qs);
+        QCOMPARE(nested.toHost(u"D:\\etc"_qs).value(), u"/etc"_qs);
+        QCOMPARE(nested.toHost(u"D:"_qs).value(), u"/"_qs);
+    }
+
+    void driveTable()
+    {
+        tp->addDrive(u'E', u"Backup (old)"_qs, DriveRemovable);
+        tp->addDrive(u'F', QString(), DriveOptical, false);
+        QCOMPARE(drives().logicalDriveStrings(), (QStringList{u"C:\\"_qs, u"D:\\"_qs, u"E:\\"_qs, u"F:\\"_qs}));
+        QCOMPARE(drives().volumeLabel(u'e'), u"Backup (old)"_qs);
+        QCOMPARE(drives().driveType(u"E:\\x"_qs), int(DriveRemovable));
+        QVERIFY(!drives().rootExists(u'F'));
+        QCOMPARE(drives().driveType(u"F:"_qs), int(DriveUnknown));
+        QCOMPARE(drives().driveType(u"Q:"_qs), int(DriveUnknown));
+        const auto space = drives().diskSpace(u"C:"_qs);
+        QVERIFY(space && space->total > 0 && space->free <= space->total);
+    }
+
+    void volumeClassification()
+    {
+        QCOMPARE(classifyVolume(u"iso9660"_qs, u"/dev/sr0"_qs, true), int(DriveOptical));
+        QCOMPARE(classifyVolume(u"udf"_qs, u"/dev/sdb1"_qs, true), int(DriveOptical));
+        QCOMPARE(classifyVolume(u"cifs"_qs, u"//server/del"_qs, false), int(DriveNetwork));
+        QCOMPARE(classifyVolume(u"nfs4"_qs, u"server:/eksport"_qs, false), int(DriveNetwork));
+        QCOMPARE(classifyVolume(u"tmpfs"_qs, u"tmpfs"_qs, false), int(DriveRam));
+        QCOMPARE(classifyVolume(u"vfat"_qs, u"/dev/sdc1"_qs, true), int(DriveRemovable));
+        QCOMPARE(classifyVolume(u"ext4"_qs, u"/dev/nvme0n1p2"_qs, false), int(DriveFixed));
+        QCOMPARE(classifyVolume(u"overlay"_qs, u"overlay"_qs, false), int(DriveUnknown));
+    }
+
+    void hostDriveTable()
+    {
+        const DriveTable t = DriveTable::forHost(QDir::homePath());
+        QVERIFY(t.drives().size() >= 2);
+        QCOMPARE(t.drives()[0].letter, QChar(u'C'));
+        QCOMPARE(t.drives()[0].label, u"Hjem"_qs);
+        QCOMPARE(t.drives()[1].hostRoot, u"/"_qs);
+        QCOMPARE(t.drives()[1].label, u"System"_qs);
+        for (const Drive& d : t.drives())
+            QVERIFY2(!d.hostRoot.startsWith(u"/proc") && !d.hostRoot.startsWith(u"/sys"), qPrintable(d.hostRoot));
+    }
+
+    void listing()
+    {
+        tp->makeFile(u"C:\\Data\\a.txt"_qs, "abc");
+        tp->makeFile(u"C:\\Data\\.skjult"_qs);
+        tp->makeFolder(u"C:\\Data\\Under"_qs);
+        tp->makeFile(u"C:\\Data\\ro.txt"_qs);
+        ::chmod(QFile::encodeName(tp->host(u"C:\\Data\\ro.txt"_qs)).constData(), 0444);
+        // Names that a program path cannot carry are left out.
+        QFile(tp->host(u"C:\\Data"_qs) + u"/back\\slash"_qs).open(QIODevice::WriteOnly);
+        const QByteArray badName = QFile::encodeName(tp->host(u"C:\\Data"_qs)) + "/bad\xff.txt";
+        ::close(::open(badName.constData(), O_CREAT | O_WRONLY, 0644));
+        QFile::link(tp->host(u"C:\\Data\\Under"_qs), tp->host(u"C:\\Data"_qs) + u"/link"_qs);
+
+        const auto entries = listFolder(u"C:\\Data"_qs);
+        QVERIFY(entries);
+        QMap<QString, DirEntry> byName;
+        for (const DirEntry& e : *entries)
+            byName[e.name] = e;
+        QCOMPARE(byName.keys(), (QStringList{u".skjult"_qs, u"Under"_qs, u"a.txt"_qs, u"link"_qs, u"ro.txt"_qs}));
+        QVERIFY(byName[u".skjult"_qs].hidden);
+        QVERIFY(!byName[u"a.txt"_qs].hidden);
+        QCOMPARE(byName[u"a.txt"_qs].size, 3);
+        QVERIFY(byName[u"Under"_qs].isDir && !byName[u"Under"_qs].isLink);
+        QVERIFY(byName[u"link"_qs].isDir && byName[u"link"_qs].isLink);
+        QVERIFY(byName[u"ro.txt"_qs].readOnly && !byName[u"a.txt"_qs].readOnly);
+
+        QVERIFY(!listFolder(u"C:\\Mangler"_qs));
+        QVERIFY(folderExists(u"C:\\Data\\link"_qs) && !fileExists(u"C:\\Data\\link"_qs));
+        QVERIFY(fileExists(u"C:\\Data\\a.txt"_qs) && !folderExists(u"C:\\Data\\a.txt"_qs));
+    }
+
+    void lineEndingsAndBoms_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("crlf") << QByteArray("a\r\nb\r\n") << QStringList{u"a"_qs, u"b"_qs};
+        QTest::newRow("cr, lf and none at the end") << QByteArray("a\rb\nc") << QStringList{u"a"_qs, u"b"_qs, u"c"_qs};
+        QTest::newRow("empty lines kept") << QByteArray("a\r\n\r\nb\r\n") << QStringList{u"a"_qs, QString(), u"b"_qs};
+        QTest::newRow("one empty line") << QByteArray("\r\n") << QStringList{QString()};
+        QTest::newRow("empty file") << QByteArray() << QStringList{};
+        QTest::newRow("windows-1252") << QByteArray("S\xf8ren \x80 5\r\n") << QStringList{u"Søren € 5"_qs};
+        QTest::newRow("utf-8 bom") << QByteArray("\xef\xbb\xbfS\xc3\xb8ren\r\n") << QStringList{u"Søren"_qs};
+        QTest::newRow("utf-8 without bom") << QByteArray("\xc3\x86" "bler\n") << QStringList{u"Æbler"_qs};
+        QTest::newRow("utf-16le bom") << QByteArray("\xff\xfe" "a\0\r\0\n\0\xe6\0", 10) << QStringList{u"a"_qs, u"æ"_qs};
+        QTest::newRow("utf-16be bom") << QByteArray("\xfe\xff\0a\0\n\0\xe5", 8) << QStringList{u"a"_qs, u"å"_qs};
+    }
+
+    void lineEndingsAndBoms()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, lines);
+        QCOMPARE(decodeTextLines(bytes), lines);
+    }
+
+    void textEncodingChoice()
+    {
+        QCOMPARE(encodeTextLines({u"Drev C:"_qs, u"C:\\Blåbær"_qs}), QByteArray("Drev C:\r\nC:\\Bl\xe5\x62\xe6r\r\n"));
+        QCOMPARE(encodeTextLines({}), QByteArray());
+        // A name Windows-1252 cannot hold turns the whole file into UTF-8 with a BOM.
+        const QStringList mixed{u"Blåbær"_qs, u"C:\\Фото"_qs};
+        const QByteArray bytes = encodeTextLines(mixed);
+        QVERIFY(bytes.startsWith("\xef\xbb\xbf"));
+        QCOMPARE(decodeTextLines(bytes), mixed);
+    }
+
+    void atomicWrite()
+    {
+        tp->makeFolder(u"C:\\Opt"_qs);
+        QVERIFY(writeTextLines(u"C:\\Opt\\liste.txt"_qs, {u"a"_qs}));
+        ::chmod(QFile::encodeName(tp->host(u"C:\\Opt\\liste.txt"_qs)).constData(), 0600);
+        QVERIFY(writeTextLines(u"C:\\Opt\\liste.txt"_qs, {u"b"_qs, u"c"_qs}));
+        QCOMPARE(hostContent(u"C:\\Opt\\liste.txt"_qs), QByteArray("b\r\nc\r\n"));
+        QCOMPARE(QFileInfo(tp->host(u"C:\\Opt\\liste.txt"_qs)).permissions() & 0x7777,
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+        QCOMPARE(QDir(tp->host(u"C:\\Opt"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList{u"liste.txt"_qs});
+
+        QString fejl;
+        QVERIFY(!writeTextLines(u"C:\\Mangler\\liste.txt"_qs, {u"x"_qs}, &fejl));
+        QVERIFY2(fejl.contains(u"Systemet kan ikke finde"), qPrintable(fejl));
+        QVERIFY(fejl.contains(u"C:\\Mangler\\liste.txt"));
+    }
+
+    void createFolders()
+    {
+        QVERIFY(createFolder(u"C:\\Kvistlund\\Anna\\Noter\\"_qs));
+        QVERIFY(folderExists(u"C:\\Kvistlund\\Anna\\Noter"_qs));
+        QVERIFY(createFolder(u"C:\\Kvistlund"_qs));
+        tp->makeFile(u"C:\\Fil"_qs);
+        QString fejl;
+        QVERIFY(!createFolder(u"C:\\Fil\\Under"_qs, &fejl));
+        QVERIFY(!fejl.isEmpty());
+    }
+
+    void copyWithoutOverwrite()
+    {
+        tp->makeFile(u"C:\\a.txt"_qs, "indhold");
+        const QString kilde = tp->host(u"C:\\a.txt"_qs);
+        ::chmod(QFile::encodeName(kilde).constData(), 0640);
+        const timespec times[2] = {{1000000000, 0}, {1200000000, 0}};
+        ::utimensat(AT_FDCWD, QFile::encodeName(kilde).constData(), times, 0);
+
+        QVERIFY(copyFile(u"C:\\a.txt"_qs, u"D:\\b.txt"_qs).ok());
+        QCOMPARE(hostContent(u"D:\\b.txt"_qs), QByteArray("indhold"));
+        const QFileInfo kopi(tp->host(u"D:\\b.txt"_qs));
+        QCOMPARE(kopi.lastModified().toSecsSinceEpoch(), 1200000000);
+        QCOMPARE(kopi.permissions(), QFileInfo(kilde).permissions());
+
+        tp->makeFile(u"D:\\c.txt"_qs, "gammel");
+        CopyResult r = copyFile(u"C:\\a.txt"_qs, u"D:\\c.txt"_qs);
+        QCOMPARE(r.status, CopyStatus::Failed);
+        QVERIFY(r.error.startsWith(u"Filen findes allerede."));
+        QCOMPARE(hostContent(u"D:\\c.txt"_qs), QByteArray("gammel"));
+
+        r = copyFile(u"C:\\mangler.txt"_qs, u"D:\\d.txt"_qs);
+        QVERIFY(r.error.startsWith(u"Systemet kan ikke finde den angivne fil."));
+        QVERIFY(!QFile::exists(tp->host(u"D:\\d.txt"_qs)));
+    }
+
+    void copyOverwriteAndStop()
+    {
+        const QByteArray stor(3 << 20, 'x');
+        tp->makeFile(u"C:\\stor.bin"_qs, stor);
+        tp->makeFile(u"D:\\stor.bin"_qs, "gammel");
+        CopyOptions stop;
+        stop.overwrite = true;
+        stop.progress = [](qint64 copied, qint64) { return copied == 0; };
+        CopyResult r = copyFile(u"C:\\stor.bin"_qs, u"D:\\stor.bin"_qs, stop);
+        QCOMPARE(r.status, CopyStatus::Stopped);
+        QCOMPARE(hostContent(u"D:\\stor.bin"_qs), QByteArray("gammel"));
+        QCOMPARE(QDir(tp->host(u"D:"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList{u"stor.bin"_qs});
+
+        CopyOptions over;
+        over.overwrite = true;
+        QVERIFY(copyFile(u"C:\\stor.bin"_qs, u"D:\\stor.bin"_qs, over).ok());
+        QCOMPARE(hostContent(u"D:\\stor.bin"_qs), stor);
+
+        // A hard link is the same file: it is never opened for writing.
+        QVERIFY(::link(QFile::encodeName(tp->host(u"C:\\stor.bin"_qs)).constData(),
+                       QFile::encodeName(tp->host(u"C:\\link.bin"_qs)).constData()) == 0);
+        r = copyFile(u"C:\\stor.bin"_qs, u"C:\\link.bin"_qs, over);
+        QCOMPARE(r.status, CopyStatus::Failed);
+        QCOMPARE(hostContent(u"C:\\stor.bin"_qs), stor);
+    }
+
+    void linuxSpecialFolders()
+    {
+        const QString home = QDir::homePath();
+        QDir(home).mkpath(u"Skrivebord"_qs);
+        QDir(home).mkpath(u"Offentlig"_qs);
+        QDir(home).mkpath(u".config"_qs);
+        const QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+        QDir().mkpath(config);
+        QFile f(config + u"/user-dirs.dirs"_qs);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("# comment\nXDG_DESKTOP_DIR=\"$HOME/Skrivebord\"\nXDG_DOCUMENTS_DIR=\"$HOME/\"\n"
+                "XDG_MUSIC_DIR=\"$HOME/Musik\"\nXDG_PUBLICSHARE_DIR=\"$HOME/Offentlig\"\n");
+        f.close();
+
+        Platform::install(std::make_unique<LinuxPlatform>());
+        Platform& p = Platform::instance();
+        QCOMPARE(p.profileFolder(), u"C:"_qs);
+        QCOMPARE(p.specialFolder(SpecialFolder::Desktop).value_or(u"-"_qs), u"C:\\Skrivebord"_qs);
+        QVERIFY(!p.specialFolder(SpecialFolder::Documents));  // pointed at home: switched off
+        QVERIFY(!p.specialFolder(SpecialFolder::Music));      // named but missing
+        QCOMPARE(p.publicFolder(), u"C:\\Offentlig"_qs);
+        QVERIFY(!p.loginName().isEmpty());
+    }
+};
+
+KV_TEST_MAIN(TstPlatform)
+#include "tst_platform.moc"

@@ -1,0 +1,30 @@
+#include "DialogSvarer.h"
+#include "fileops/TspmForm.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+
+namespace kvtest {
+
+DialogSvarer::DialogSvarer(bool svar) : ja(svar)
+{
+    connect(&m_timer, &QTimer::timeout, this, &DialogSvarer::kig);
+    m_timer.start(10);
+}
+
+void DialogSvarer::kig()
+{
+    QWidget* w = QApplication::activeModalWidget();
+    if (!w)
+        return;
+    if (auto* box = qobject_cast<QMessageBox*>(w)) {
+        tekster << box->text();
+        box->accept();
+    } else if (auto* spm = qobject_cast<kv::TspmForm*>(w)) {
+        tekster << spm->info->toPlainText();
+        ja ? spm->accept() : spm->reject();
+    }
+}
+
+} // namespace kvtest

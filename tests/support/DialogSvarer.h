@@ -1,0 +1,22 @@
+#pragma once
+// Answers the modal windows a test brings up, as a user would, and keeps
+// their texts: message boxes get OK, the question window "Ja" or "Nej".
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+namespace kvtest {
+
+class DialogSvarer : public QObject {
+    Q_OBJECT
+public:
+    explicit DialogSvarer(bool ja = true);
+    QStringList tekster;
+    bool ja;
+
+private:
+    void kig();
+    QTimer m_timer;
+};
+
+} // namespace kvtest

@@ -1,0 +1,25 @@
+#include "TestMain.h"
+
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+
+namespace kvtest {
+
+void prepareEnvironment()
+{
+    char tmpl[] = "/tmp/kvtest-XXXXXX";
+    const char* root = ::mkdtemp(tmpl);
+    if (!root)
+        std::abort();
+    const std::string base(root);
+    for (const char* sub : {"/home", "/data", "/config", "/runtime"})
+        ::mkdir((base + sub).c_str(), 0700);
+    ::setenv("HOME", (base + "/home").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (base + "/data").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (base + "/config").c_str(), 1);
+    ::setenv("XDG_RUNTIME_DIR", (base + "/runtime").c_str(), 1);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+}
+
+} // namespace kvtest

@@ -1,0 +1,81 @@
+#include "TestPlatform.h"
+#include "platform/FileSystem.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace kvtest {
+
+TestPlatform::TestPlatform(const QString& login) : m_login(login)
+{
+    QDir(m_dir.path()).mkpath(u"C"_qs);
+    QDir(m_dir.path()).mkpath(u"D"_qs);
+    m_drives = kv::DriveTable({{u'C', m_dir.path() + u"/C"_qs, u"Hjem"_qs, kv::DriveFixed},
+                               {u'D', m_dir.path() + u"/D"_qs, u"System"_qs, kv::DriveFixed}});
+}
+
+TestPlatform& TestPlatform::install(const QString& login)
+{
+    auto p = std::make_unique<TestPlatform>(login);
+    TestPlatform& ref = *p;
+    kv::Platform::install(std::move(p));
+    return ref;
+}
+
+std::optional<QString> TestPlatform::specialFolder(kv::SpecialFolder folder) const
+{
+    using kv::SpecialFolder;
+    const QString profil = profileFolder();
+    QString path;
+    switch (folder) {
+    case SpecialFolder::Desktop: path = profil + u"\\Desktop"_qs; break;
+    case SpecialFolder::Documents: path = profil + u"\\Documents"_qs; break;
+    case SpecialFolder::Music: path = profil + u"\\Music"_qs; break;
+    case SpecialFolder::Pictures: path = profil + u"\\Pictures"_qs; break;
+    case SpecialFolder::Videos: path = profil + u"\\Videos"_qs; break;
+    case SpecialFolder::Favorites: path = profil + u"\\Favorites"_qs; break;
+    case SpecialFolder::Downloads: path = profil + u"\\Downloads"_qs; break;
+    case SpecialFolder::LocalAppData: path = profil + u"\\AppData\\Local"_qs; break;
+    case SpecialFolder::StartMenuPrograms: path = profil + u"\\AppData\\Roaming\\Start Menu\\Programs"_qs; break;
+    case SpecialFolder::CommonDocuments: path = publicFolder() + u"\\Documents"_qs; break;
+    case SpecialFolder::CommonMusic: path = publicFolder() + u"\\Music"_qs; break;
+    case SpecialFolder::CommonPictures: path = publicFolder() + u"\\Pictures"_qs; break;
+    case SpecialFolder::CommonVideos: path = publicFolder() + u"\\Videos"_qs; break;
+    }
+    if (!kv::folderExists(path))
+        return std::nullopt;
+    return path;
+}
+
+void TestPlatform::addDrive(QChar letter, const QString& label, int type, bool withRoot)
+{
+    const QString root = m_dir.path() + u'/' + letter;
+    if (withRoot)
+        QDir(m_dir.path()).mkpath(QString(letter));
+    auto list = m_drives.drives();
+    list.push_back({letter, root, label, type});
+    m_drives = kv::DriveTable(std::move(list));
+}
+
+QString TestPlatform::host(const QString& programPath) const
+{
+    return m_drives.toHost(programPath).value_or(QString());
+}
+
+QString TestPlatform::makeFolder(const QString& programPath) const
+{
+    QDir().mkpath(host(programPath));
+    return programPath;
+}
+
+QString TestPlatform::makeFile(const QString& programPath, const QByteArray& content) const
+{
+    const QString h = host(programPath);
+    QDir().mkpath(QFileInfo(h).path());
+    QFile f(h);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(content);
+    return programPath;
+}
+
+} // namespace kvtest

@@ -1,0 +1,38 @@
+#pragma once
+// A platform for tests: drives C: and D: in a temporary folder, a fixed login
+// name, and the profile folders of that name under "C:\users".
+#include "platform/Platform.h"
+
+#include <QTemporaryDir>
+
+namespace kvtest {
+
+class TestPlatform : public kv::Platform {
+public:
+    explicit TestPlatform(const QString& login = u"Anna"_qs);
+
+    // Makes a fresh test platform the installed one and returns it.
+    static TestPlatform& install(const QString& login = u"Anna"_qs);
+
+    QString loginName() const override { return m_login; }
+    const kv::DriveTable& drives() const override { return m_drives; }
+    std::optional<QString> specialFolder(kv::SpecialFolder folder) const override;
+    QString profileFolder() const override { return u"C:\\users\\"_qs + m_login; }
+    QString publicFolder() const override { return u"C:\\users\\Public"_qs; }
+
+    void setLoginName(const QString& login) { m_login = login; }
+    // Adds a drive whose root is a new folder (or none, for a drive without medium).
+    void addDrive(QChar letter, const QString& label, int type, bool withRoot = true);
+    // The host path of a program path on the test drives.
+    QString host(const QString& programPath) const;
+    // Creates a folder (with parents) and gives its program path back.
+    QString makeFolder(const QString& programPath) const;
+    QString makeFile(const QString& programPath, const QByteArray& content = {}) const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_login;
+    kv::DriveTable m_drives;
+};
+
+} // namespace kvtest
