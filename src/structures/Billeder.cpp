@@ -1,8 +1,8 @@
 #include "structures/Billeder.h"
 #include "structures/TMapper.h"
+#include "structures/TegnetIkon.h"
 #include "platform/ProgramPath.h"
 
-#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <array>
@@ -255,31 +255,6 @@ void tegnBruger(QPainter& p, const QRectF& r)
     p.drawPath(krop);
 }
 
-class BilledMotor : public QIconEngine {
-public:
-    explicit BilledMotor(Billede b) : m_b(b) {}
-    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State) override
-    {
-        p->save();
-        if (mode == QIcon::Disabled)
-            p->setOpacity(0.4);
-        tegnBillede(*p, rect, m_b);
-        p->restore();
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        QPixmap pm(size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        paint(&p, QRect(QPoint(), size), mode, state);
-        return pm;
-    }
-    QIconEngine* clone() const override { return new BilledMotor(m_b); }
-
-private:
-    Billede m_b;
-};
-
 } // namespace
 
 void tegnBillede(QPainter& p, const QRectF& r, Billede b)
@@ -320,7 +295,7 @@ const QIcon& ikon(Billede b)
     static std::array<QIcon, size_t(Billede::Markering) + 1> ikoner;
     QIcon& i = ikoner[size_t(b)];
     if (i.isNull())
-        i = QIcon(new BilledMotor(b));
+        i = tegnetIkon([b](QPainter& p, const QRectF& r) { tegnBillede(p, r, b); });
     return i;
 }
 

@@ -1,0 +1,54 @@
+#include "structures/TegnetIkon.h"
+
+#include <QIconEngine>
+#include <QPainter>
+#include <QPixmap>
+
+namespace kv {
+
+namespace {
+
+class TegneMotor : public QIconEngine {
+public:
+    explicit TegneMotor(Tegner t) : m_tegner(std::move(t)) {}
+
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    {
+        p->save();
+        p->setRenderHint(QPainter::Antialiasing);
+        if (mode == QIcon::Disabled)
+            p->setOpacity(0.35);
+        m_tegner(*p, rect);
+        p->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pm(size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        paint(&p, QRect(QPoint(), size), mode, state);
+        return pm;
+    }
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
+    {
+        QPixmap pm = pixmap(size * scale, mode, state);
+        pm.setDevicePixelRatio(scale);
+        return pm;
+    }
+
+    QIconEngine* clone() const override { return new TegneMotor(m_tegner); }
+
+private:
+    Tegner m_tegner;
+};
+
+} // namespace
+
+QIcon tegnetIkon(Tegner tegner)
+{
+    return QIcon(new TegneMotor(std::move(tegner)));
+}
+
+} // namespace kv
