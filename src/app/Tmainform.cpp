@@ -1,17 +1,25 @@
 #include "app/Tmainform.h"
 #include "app/Beskeder.h"
+#include "app/Handlingsbilleder.h"
 #include "app/Programfiler.h"
+#include "app/THandlingsliste.h"
 #include "lists/TReopenFilerX.h"
 #include "platform/Fejl.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
-#include "platform/ProgramPath.h"
-#include "structures/TMapper.h"
+#include "structures/TFunktioner.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
 
 namespace kv {
 
@@ -23,7 +31,17 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
 
     opretStier();
 
-    funk = new TMapper(this);
+    funk = new TFunktioner(this);
+    funk->FStruktur1 = MappeStruktur;
+    funk->FStruktur2 = FilStruktur;
+    funk->FStruktur3 = FilStruktur2;
+    funk->FMappeList = Mappeliste;
+    funk->FFilList = Filliste;
+    funk->FMappeEdit3 = MappeEdit3;
+    funk->FonDirectoryChange = [this](bool makeSti) { DirectoryChange(makeSti); };
+    funk->FonAktivStruktur = [this](int n) { saetFokusBilleder(n); };
+    funk->FBrugernavn = BrugerNavn;
+    funk->FLastStruktur = OptMappe + u"\\LastStruktur.txt"_qs;
     funkNo = 100;
 
     opretListe(favDir, u"favoritmapper.txt"_qs, favoritliste, itBibliotek);
@@ -31,12 +49,22 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
     opretListe(findDir, u"findmapper.txt"_qs, mappeBoxen, itBibliotek);
     opretListe(findFiler, u"findfiler.txt"_qs, filBoxen, itFil);
     opretListe(historieDir, u"historiemapper.txt"_qs, HistorieListe, itBibliotek);
+    funk->FHistorieDir = historieDir;
 
     opstart = true;
+
+    genskabLayout();
+    funk->FMedtagPrivat = medtagPrivatCheck->isChecked();
+    funk->FPrivatTop = placerPrivatCheck->isChecked();
+    bindHandlinger();
+    makeStartStrukturer();
+    visMapperBar();
 
     funkReady = true;
     findOpstart = true;
     unsetCursor();
+    saetFokusBilleder(funk->AktiveStruktur());
+    handlinger->opdaterAlle();
 }
 
 Tmainform::~Tmainform() = default;
@@ -124,6 +152,25 @@ void Tmainform::opretListe(TReopenFilerX*& liste, const QString& fil, QListWidge
     liste->setItemtype(TItemtype(type));
 }
 
+void Tmainform::makeStartStrukturer()
+{
+    if (!funk->FDirMappe.isEmpty() && folderExists(funk->FDirMappe)) {
+        funk->udfoldStruktur1(funk->FDirMappe);
+    } else if (medtagPrivatCheck->isChecked()) {
+        funk->makeStruktur1();
+    } else {
+        funk->StartNo = 0;
+        funk->makePreDrives();
+    }
+    funk->setAktiveStruktur(2);
+    if (folderExists(gemtFilMappe))
+        funk->makeStruktur2(gemtFilMappe, true);
+    else if (folderExists(funk->FDirMappe))
+        funk->makeStruktur2(funk->FDirMappe, true);
+    DirectoryChange(true);
+    tbPrivatMapper->setIcon(handlingsIkon(funk->FMedtagPrivat ? Handlingsbillede::PrivatMed : Handlingsbillede::PrivatUden));
+}
+
 QString Tmainform::getSpMappe(int nummer) const
 {
     const QString profil = Platform::instance().profileFolder();
@@ -147,6 +194,104 @@ void Tmainform::UdskrivInfo(const QString& tekst)
     infobarPanel[2]->setText(tekst);
 }
 
+void Tmainform::DirectoryChange(bool makeSti)
+{
+    // Repaint what changed, without taking new input in the middle.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    switch (funk->AktiveStruktur()) {
+    case 1:
+        AktuelleMappe = funk->FDirMappe;
+        AktiveStrukturEdit->setText(u"Struktur 1"_qs);
+        break;
+    case 2:
+        AktuelleMappe = funk->FFilMappe;
+        AktiveStrukturEdit->setText(u"Struktur 2"_qs);
+        break;
+    case 3:
+        AktiveStrukturEdit->setText(u"Struktur 3"_qs);
+        break;
+    default:
+        break;
+    }
+    favChanged = true;
+    funkNo = funk->getID();
+    AktuelleElementEdit->setText(funk->getNodeInfo());
+    NavnEdit->setText(funk->getSelected());
+    if (makeSti && (funk->AktiveStruktur() == 1 || funk->AktiveStruktur() == 2))
+        makeStiTabs();
+    handlinger->planlaegOpdatering();
+}
+
+void Tmainform::saetFokusBilleder(int aktiv)
+{
+    const char* navne[] = {"Fokus", "Fokus2", "Fokus3"};
+    for (int i = 0; i < 3; ++i)
+        handling(navne[i])->setIcon(handlingsIkon(aktiv == i + 1 ? Handlingsbillede::FokusAktiv
+                                                                 : Handlingsbillede::FokusInaktiv));
+}
+
+void Tmainform::bindHandlinger()
+{
+    // The focus actions also keep the copy-list panels shown exactly while
+    // "Kopilister" is ticked and their list has rows.
+    handlinger->bind(
+        "Fokus",
+        [this] {
+            if (funk->AktiveStruktur() == 2 || funk->AktiveStruktur() == 3) {
+                visValgteMappe();
+                MappeStruktur->setFocus();
+            }
+        },
+        [this] {
+            listePanel->setVisible(kopiCheck->isChecked() && Mappeliste->topLevelItemCount() > 0);
+            return true;
+        });
+    handlinger->bind(
+        "Fokus2",
+        [this] {
+            if (funk->AktiveStruktur() != 2) {
+                FilStruktur->setFocus();
+                struktur2Klik();
+            }
+        },
+        [this] {
+            listePanel2->setVisible(kopiCheck->isChecked() && Filliste->topLevelItemCount() > 0);
+            return true;
+        });
+    handlinger->bind("Fokus3", [this] {
+        if (funk->AktiveStruktur() != 3) {
+            funk->setAktiveStruktur(3);
+            FilStruktur2->setFocus();
+            DirectoryChange(true);
+        }
+    });
+    handlinger->bind("SitInfo", [this] { infoPanel->setVisible(!infoPanel->isVisible()); });
+    handlinger->bind("aTopBog", [this] { topBog->setVisible(!topBog->isVisible()); });
+    handlinger->bind("LukProgram", [this] { LukProgramExecute(); });
+
+    connect(Bog, &QTabWidget::currentChanged, this, [this](int side) {
+        static const char16_t* const titler[] = {u"Besøgte mapper", u"Favoritmapper", u"Favoritfiler", u"Programmer",
+                                                 u"Struktur 3: Mapper og filer", u"Søg i mappe og filnavne", u"Datoer",
+                                                 u"Noter"};
+        if (side >= 0 && side < 8)
+            bogTekstLabel->setText(QString::fromUtf16(titler[side]));
+    });
+
+    bindStrukturHandlinger();
+    bindMapperHandlinger();
+    bindNavigation();
+}
+
+bool Tmainform::event(QEvent* event)
+{
+    // Hints go to the third panel of the status bar.
+    if (event->type() == QEvent::StatusTip) {
+        UdskrivInfo(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
 void Tmainform::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
@@ -158,17 +303,28 @@ void Tmainform::showEvent(QShowEvent* event)
     } catch (const Fejl& f) {
         visFejl(f.tekst());
     }
+    if (MappeStruktur->isVisible())
+        setFocus();
 }
 
 void Tmainform::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && opstart)
-        opstart = false;
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !opstart)
+        return;
+    opstart = false;
+    if (gemtMappe3.isEmpty()) {
+        // Without a desktop folder Struktur 3 simply has no saved folder yet.
+        try {
+            gemtMappe3 = funk->GetMyDesktop();
+        } catch (const Fejl&) {
+        }
+    }
 }
 
 void Tmainform::closeEvent(QCloseEvent* event)
 {
+    handlinger->stop();
     delete funk;
     funk = nullptr;
     for (TReopenFilerX** liste : {&favDir, &favFiler, &findDir, &findFiler}) {

@@ -1,18 +1,32 @@
 #pragma once
-// The main window: three folder structures, two copy lists, the right-hand
-// panel with its pages, and every path of the data folder.
+// The main window: three folder structures, two copy lists, the path tabs,
+// the right-hand panel with its pages, the top pages with the toolbars and
+// options, and every path of the data folder.
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 class QAction;
+class QButtonGroup;
+class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
+class QMenu;
+class QRadioButton;
+class QTabBar;
 class QTabWidget;
+class QTimer;
+class QToolBar;
+class QToolButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace kv {
 
-class TMapper;
+class TFunktioner;
+class TStiTabs;
+class THandlingsliste;
 class TReopenFilerX;
 
 class Tmainform : public QMainWindow {
@@ -31,19 +45,39 @@ public:
     QString webFilename, webGruppefil, webLagerfil;
     QString mappestrukturDir, brugerKalenderMappe, brugerNotatMappe, alarmTekster, alarmDir;
 
-    TMapper* funk = nullptr;
+    TFunktioner* funk = nullptr;
     TReopenFilerX* favDir = nullptr;
     TReopenFilerX* favFiler = nullptr;
     TReopenFilerX* findDir = nullptr;
     TReopenFilerX* findFiler = nullptr;
     TReopenFilerX* historieDir = nullptr;
+    THandlingsliste* handlinger = nullptr;
 
     bool opstart = false;
     bool funkReady = false;
     bool findOpstart = false;
+    bool favChanged = false;
     int funkNo = 100;
+    int AMfunktionsNumber = 0;
+    int idSize = 20;
+    QString AktuelleMappe;
+    QStringList stiArray;
+    QString OldNodeTekst;
+    QString gemtMappe3;
+    QString gemtFilMappe = u"C:"_qs;
 
-    // Controls named as the rest of the program knows them.
+    // Top pages and rows.
+    QTabWidget* topBog = nullptr;
+    QTabBar* tc = nullptr;
+    TStiTabs* stibox = nullptr;
+    QLineEdit* EditSti = nullptr;
+    // Columns and panels.
+    QWidget* BleftPanel = nullptr;
+    QWidget* BleftPanel2 = nullptr;
+    QWidget* BrightPanel = nullptr;
+    QWidget* listePanel = nullptr;
+    QWidget* listePanel2 = nullptr;
+    QWidget* infoPanel = nullptr;
     QTreeWidget* MappeStruktur = nullptr;  // Struktur 1
     QTreeWidget* FilStruktur = nullptr;    // Struktur 2
     QTreeWidget* FilStruktur2 = nullptr;   // Struktur 3
@@ -56,23 +90,109 @@ public:
     QListWidget* filBoxen = nullptr;
     QTabWidget* Bog = nullptr;
     QLabel* bogTekstLabel = nullptr;
-    QAction* LukProgram = nullptr;
+    QLineEdit* MappeEdit3 = nullptr;
+    QLineEdit* NavnEdit = nullptr;
+    QLineEdit* AktiveStrukturEdit = nullptr;
+    QLineEdit* AktuelleElementEdit = nullptr;
+    QToolButton* tbPrivatMapper = nullptr;
+    QToolBar* ToolbarMapper = nullptr;
+    // Options of the "Hjem" and "Mapper" pages.
+    QButtonGroup* spmBox = nullptr;
+    QButtonGroup* resultBox = nullptr;
+    QCheckBox* DelAfterPasteCheck = nullptr;
+    QCheckBox* papirkurvCheck = nullptr;
+    QCheckBox* LukCheck = nullptr;
+    QCheckBox* rydCheck = nullptr;
+    QCheckBox* DragDropCheck = nullptr;
+    QCheckBox* kopiCheck = nullptr;
+    QCheckBox* opdaterCheck = nullptr;
+    QCheckBox* medtagPrivatCheck = nullptr;
+    QCheckBox* placerPrivatCheck = nullptr;
+    QRadioButton* mappeBox = nullptr;
+    QRadioButton* mappeBox2 = nullptr;
+    // Column layout page.
+    QLineEdit* idSizeEdit = nullptr;
+    QLineEdit* HojdeMedit = nullptr;
+    QLineEdit* HojdeFedit = nullptr;
+    // Context and drop-down menus.
+    QMenu* PUdirbox = nullptr;
+    QMenu* PUdirPrivate = nullptr;
+    QMenu* PUdirboxDrev = nullptr;
+    QMenu* PUfilbox = nullptr;
+    QMenu* PUfilbox2 = nullptr;
+    QMenu* PUdrev1 = nullptr;
+    QMenu* PUdrev = nullptr;
+    QTimer* Timer = nullptr;
+    QTimer* TimerFil = nullptr;
 
+    QAction* handling(const char* navn) const;
     void UdskrivInfo(const QString& tekst);
     QString getSpMappe(int nummer) const;
+    void visSpecielMappe(const QString& sti);
+    void DirectoryChange(bool makeSti);
+    void makeStiTabs();
+    QString getStiTil(int n) const;
+    void visHistorieMappe();
+    void visMapperBar();
+    void genskabLayout();
+    void makeStartStrukturer();
+    // Starts editing a node's caption in place, when no other work runs.
+    void redigeringStarter(QTreeWidgetItem* node);
 
 protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* obj, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Creation, in Tmainform_layout.cpp and the files named after their concern.
     void byggVindue();
+    QWidget* byggTopBog();
+    QWidget* byggSpalteside();
+    void byggMenuer();
     void opretStier();
     void opretListe(TReopenFilerX*& liste, const QString& fil, QListWidget* boks, int type);
+    void bindHandlinger();
+    void bindStrukturHandlinger();
+    void bindMapperHandlinger();
+    void bindNavigation();
+    void bindSpalter();
+
+    // Tree events (Tmainform_strukturer.cpp).
+    void visValgteMappe();
+    void udfoldValgteMappe();
+    void struktur1Klik();
+    void struktur2Klik();
+    void struktur2DobbeltKlik();
+    void struktur3Klik();
+    void struktur3DobbeltKlik();
+    void traeTast(int struktur, int tast);
+    void struktur1Udfoldet(QTreeWidgetItem* node);
+    void redigeringSlutter(bool fortrudt);
+    void TimerTimer();
+    void TimerFilTimer();
+    void visMappe3Felt();
+    void privatMapperKlik();
+    void saetFokusBilleder(int aktiv);
+    int strukturNummer(QObject* obj) const;
+
+    // Column layout (Tmainform_spalter.cpp).
+    void saetBredde(QWidget* kolonne, int bredde);
+    void saetHoejde(QWidget* panel, QLineEdit* felt, int hoejde);
+
+    // Path tabs and visited folders (Tmainform_navigation.cpp).
+    void stiTabSkift(int index);
+    void historieTrin(bool tilbage);
+
     void LukProgramExecute();
 
     QLabel* infobarPanel[3] = {};
+    QWidget* fritOmraade = nullptr;
+    bool m_stiOpdateres = false;
+    bool m_efterDobbeltKlik = false;
+    QTreeWidgetItem* m_redigeret = nullptr;  // the node being edited in place
 };
 
 } // namespace kv

@@ -2,6 +2,7 @@
 #include "ProgramPath.h"
 
 #include <QDir>
+#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -148,22 +149,43 @@ static bool userVisibleMount(const QString& root)
     return root.startsWith(u"/media/") || root.startsWith(u"/run/media/") || root.startsWith(u"/mnt/");
 }
 
-DriveTable DriveTable::forHost(const QString& homeDir)
+DriveTable DriveTable::forHost(const QString& homeDir, const DriveTable* earlier)
 {
     std::vector<Drive> drives;
     drives.push_back({u'C', QDir::cleanPath(homeDir), u"Hjem"_qs, DriveFixed});
     drives.push_back({u'D', u"/"_qs, u"System"_qs, DriveFixed});
     QSet<QString> seen{drives[0].hostRoot, u"/"_qs};
-    char16_t next = u'E';
+    std::vector<Drive> fresh;
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
         const QString root = v.rootPath();
-        if (next > u'Z' || seen.contains(root) || !userVisibleMount(root))
+        if (seen.contains(root) || !userVisibleMount(root))
             continue;
         seen.insert(root);
         const QString fs = QString::fromLatin1(v.fileSystemType());
         const QString dev = QString::fromLocal8Bit(v.device());
-        drives.push_back({QChar(next++), root, v.name(), classifyVolume(fs, dev, isRemovableDevice(dev))});
+        Drive d{QChar(), root, v.name(), classifyVolume(fs, dev, isRemovableDevice(dev))};
+        if (earlier)
+            for (const Drive& e : earlier->m_drives)
+                if (e.hostRoot == root && e.letter > u'D')
+                    d.letter = e.letter;
+        fresh.push_back(d);
     }
+    // New volumes take the lowest letters that are free.
+    QSet<QChar> used{u'C', u'D'};
+    for (const Drive& d : fresh)
+        if (!d.letter.isNull())
+            used.insert(d.letter);
+    char16_t next = u'E';
+    for (Drive& d : fresh) {
+        while (d.letter.isNull() && next <= u'Z') {
+            if (!used.contains(QChar(next)))
+                d.letter = QChar(next);
+            ++next;
+        }
+        if (!d.letter.isNull())
+            drives.push_back(d);
+    }
+    std::sort(drives.begin() + 2, drives.end(), [](const Drive& a, const Drive& b) { return a.letter < b.letter; });
     return DriveTable(std::move(drives));
 }
 

@@ -37,7 +37,8 @@ public:
 
     // The Linux table: C: the home folder ("Hjem"), D: "/" ("System"), then
     // every volume mounted under /media, /run/media or /mnt, in mount order.
-    static DriveTable forHost(const QString& homeDir);
+    // Volumes of an earlier table keep their letters.
+    static DriveTable forHost(const QString& homeDir, const DriveTable* earlier = nullptr);
 
     const std::vector<Drive>& drives() const { return m_drives; }
     // "C:\", "D:\", ... in table order.

@@ -12,6 +12,7 @@ public:
 
     QString loginName() const override;
     const DriveTable& drives() const override { return m_drives; }
+    void refreshDrives() override { m_drives = DriveTable::forHost(m_home, &m_drives); }
     std::optional<QString> specialFolder(SpecialFolder folder) const override;
     QString profileFolder() const override;
     QString publicFolder() const override;

@@ -36,6 +36,8 @@ public:
     // Empty when the name cannot be read.
     virtual QString loginName() const = 0;
     virtual const DriveTable& drives() const = 0;
+    // Reads the mounted volumes again; a drive keeps its letter while mounted.
+    virtual void refreshDrives() {}
     // An existing folder as a program path, or nothing when it cannot be found.
     virtual std::optional<QString> specialFolder(SpecialFolder folder) const = 0;
     // The user's profile folder as a program path (the home drive's root on Linux).

@@ -23,11 +23,10 @@ class TstOpstart : public QObject {
 
     void installerSkabeloner(const QStringList& navne)
     {
-        for (const QString& navn : navne) {
-            const QString sti = u"C:\\Kvistlund\\Program\\Egenskaber\\"_qs + navn;
-            tp->makeFolder(u"C:\\Kvistlund\\Program\\Egenskaber"_qs);
-            QVERIFY(QFile::copy(QStringLiteral(KV_SOURCE_DIR) + u"/program/Egenskaber/"_qs + navn, tp->host(sti)));
-        }
+        QStringList stier;
+        for (const QString& navn : navne)
+            stier << u"Egenskaber\\"_qs + navn;
+        tp->installProgramFiles(stier);
     }
     QStringList mapperI(const QString& sti)
     {
@@ -118,7 +117,9 @@ private slots:
         f.show();
         QCOMPARE(f.favDir->Antal(), 1);
         QCOMPARE(f.favoritliste->item(0)->text(), u"Drev D:"_qs);
-        QCOMPARE(f.historieDir->Antal(), 0);  // the visited folders start empty
+        // The visited folders are not loaded: only the folder shown at start is there.
+        QCOMPARE(f.historieDir->Antal(), 1);
+        QCOMPARE(f.historieDir->GetFilnavn(0), u"C:"_qs);
     }
 
     void cameraFolders()
@@ -143,7 +144,7 @@ private slots:
         Tmainform f;
         f.show();
         // Ctrl+Q ends the event loop at once; the close steps do not run.
-        QTimer::singleShot(0, &f, [&] { f.LukProgram->trigger(); });
+        QTimer::singleShot(0, &f, [&] { f.handling("LukProgram")->trigger(); });
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(f.funk && f.favDir);
         QVERIFY(f.close());

@@ -1,10 +1,17 @@
 #include "TestMain.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <sys/stat.h>
 
 namespace kvtest {
+
+static std::string& testRoot()
+{
+    static std::string root;
+    return root;
+}
 
 void prepareEnvironment()
 {
@@ -13,6 +20,11 @@ void prepareEnvironment()
     if (!root)
         std::abort();
     const std::string base(root);
+    testRoot() = base;
+    std::atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(testRoot(), ignored);
+    });
     for (const char* sub : {"/home", "/data", "/config", "/runtime"})
         ::mkdir((base + sub).c_str(), 0700);
     ::setenv("HOME", (base + "/home").c_str(), 1);

@@ -79,3 +79,16 @@ QString TestPlatform::makeFile(const QString& programPath, const QByteArray& con
 }
 
 } // namespace kvtest
+
+namespace kvtest {
+
+void TestPlatform::installProgramFiles(const QStringList& relativePaths) const
+{
+    for (const QString& rel : relativePaths) {
+        const QString target = host(u"C:\\Kvistlund\\Program\\"_qs + rel);
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(QStringLiteral(KV_SOURCE_DIR) + u"/program/"_qs + QString(rel).replace(u'\\', u'/'), target);
+    }
+}
+
+} // namespace kvtest

@@ -28,6 +28,9 @@ public:
     // Creates a folder (with parents) and gives its program path back.
     QString makeFolder(const QString& programPath) const;
     QString makeFile(const QString& programPath, const QByteArray& content = {}) const;
+    // Copies installed files of the repository's program folder ("Egenskaber\webgruppe.txt", …)
+    // into C:\Kvistlund\Program.
+    void installProgramFiles(const QStringList& relativePaths) const;
 
 private:
     QTemporaryDir m_dir;

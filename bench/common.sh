@@ -1,0 +1,32 @@
+# Shared by the benchmark scripts: build kv_bench unless KV_BUILD names a
+# build folder, and time a shell command (best of a few rounds).
+set -euo pipefail
+BENCH_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+if [ -z "${KV_BUILD:-}" ]; then
+  # A release build of its own, beside the one the tests use.
+  KV_BUILD=$BENCH_ROOT/build-bench
+  source "$BENCH_ROOT/scripts/common.sh"
+  kv_install_packages
+  KV_BUILD_TYPE=Release kv_build >/dev/null
+fi
+cmake --build "$KV_BUILD" --target kv_bench >/dev/null
+KV_BENCH="$KV_BUILD/bench/kv_bench"
+
+# best_time ROUNDS COMMAND...: the fastest wall time in seconds.
+best_time() {
+  local rounds=$1; shift
+  local best=""
+  for _ in $(seq "$rounds"); do
+    local start end
+    start=$(date +%s%N)
+    "$@" >/dev/null 2>&1
+    end=$(date +%s%N)
+    local t=$(( end - start ))
+    if [ -z "$best" ] || [ "$t" -lt "$best" ]; then best=$t; fi
+  done
+  awk -v ns="$best" 'BEGIN { printf "%.4f", ns / 1e9 }'
+}
+
+report() {  # name ours peer
+  awk -v n="$1" -v o="$2" -v p="$3" 'BEGIN { printf "%s: ours %.4f s, peer %.4f s, ratio %.2f\n", n, o, p, o / p }'
+}

@@ -1,0 +1,41 @@
+#pragma once
+// The record every node of the three structures carries, and the node itself.
+#include "structures/Billeder.h"
+
+#include <QString>
+#include <QTreeWidgetItem>
+
+namespace kv {
+
+enum StrukturID {
+    idMappe = 0,
+    idFil = 1,
+    idPrivat = 2,  // the profile folder and the private folders under it
+    idDrev = 4,
+};
+
+struct StrukturRec {
+    QString mappe;    // folder path; a drive as letter and colon
+    QString filnavn;  // file path; empty for folders and drives
+    int ID = idMappe;
+};
+
+class StrukturNode : public QTreeWidgetItem {
+public:
+    static constexpr int NodeType = QTreeWidgetItem::UserType + 1;
+
+    StrukturNode(const QString& caption, Billede billede, StrukturRec rec);
+
+    StrukturRec rec;
+    Billede billede;
+    // Struktur 1: the subfolders have been listed under this node.
+    bool listet = false;
+
+    void setBillede(Billede b);
+};
+
+// The record of a node, or nothing for a null item.
+const StrukturRec* recAf(const QTreeWidgetItem* item);
+StrukturNode* nodeAf(QTreeWidgetItem* item);
+
+} // namespace kv

@@ -1,0 +1,427 @@
+#include "structures/TMakeStrukturer.h"
+#include "app/Beskeder.h"
+#include "lists/TReopenFilerX.h"
+#include "platform/Fejl.h"
+#include "platform/FileSystem.h"
+#include "platform/Platform.h"
+#include "platform/ProgramPath.h"
+#include "platform/TextFile.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTreeWidget>
+
+namespace kv {
+
+TMakeStrukturer::TMakeStrukturer(QObject* owner) : TMapper(owner) {}
+
+void TMakeStrukturer::setAktiveStruktur(int n)
+{
+    if (n == FAktiveStruktur)
+        return;
+    FAktiveStruktur = n;
+    if (FonAktivStruktur)
+        FonAktivStruktur(n);
+}
+
+QTreeWidget* TMakeStrukturer::aktivTrae() const
+{
+    switch (FAktiveStruktur) {
+    case 1: return FStruktur1;
+    case 2: return FStruktur2;
+    case 3: return FStruktur3;
+    default: return nullptr;
+    }
+}
+
+QTreeWidgetItem* TMakeStrukturer::valgtNode(QTreeWidget* trae)
+{
+    if (!trae)
+        return nullptr;
+    QTreeWidgetItem* c = trae->currentItem();
+    if (c && c->isSelected())
+        return c;
+    const auto valgte = trae->selectedItems();
+    return valgte.isEmpty() ? nullptr : valgte.first();
+}
+
+void TMakeStrukturer::laesMappe(const QString& mappe, bool medFiler)
+{
+    // A folder that cannot be listed simply shows fewer entries.
+    const auto indhold = listFolder(mappe);
+    if (!indhold)
+        return;
+    for (const DirEntry& e : *indhold) {
+        if (e.hidden)
+            continue;
+        if (e.isDir)
+            SL.push_back({e.name, joinPath(mappe, e.name), QString(), idMappe});
+        else if (medFiler)
+            SLfil.push_back({e.name, QString(), joinPath(mappe, e.name), idFil});
+    }
+}
+
+void TMakeStrukturer::addSL(const QString& mappe)
+{
+    laesMappe(mappe, false);
+}
+
+void TMakeStrukturer::addSLfil(const QString& mappe)
+{
+    laesMappe(mappe, true);
+}
+
+QString TMakeStrukturer::getLastDirectory(const QString& sti)
+{
+    if (sti.size() > 3)
+        return nameOf(sti);
+    return sti.left(2);
+}
+
+QString TMakeStrukturer::drevCaption(QChar bogstav, int type)
+{
+    const QString drev = QString(bogstav) + u':';
+    switch (type) {
+    case DriveRemovable:
+    case DriveFixed: return drives().volumeLabel(bogstav) + u" ("_qs + drev + u')';
+    case DriveOptical: return u"Diskdrev("_qs + drev + u')';
+    default: return QString();
+    }
+}
+
+static Billede drevBillede(QChar bogstav, int type)
+{
+    if (type == DriveOptical)
+        return Billede::OptiskDrev;
+    return type == DriveFixed && bogstav == u'C' ? Billede::SystemDrev : Billede::AndetDrev;
+}
+
+void TMakeStrukturer::tilfoejRod(QTreeWidgetItem* node)
+{
+    if (StartNo == 0)
+        FStruktur1->clear();
+    FStruktur1->addTopLevelItem(node);
+    ++StartNo;
+}
+
+StrukturNode* TMakeStrukturer::nyMappeNode(const QString& caption, const QString& sti)
+{
+    return new StrukturNode(caption, Billede::Mappe, {sti, QString(), idMappe});
+}
+
+StrukturNode* TMakeStrukturer::nyStruktur1Node(const QString& caption, Billede billede, StrukturRec rec)
+{
+    // Folders of Struktur 1 are listed when opened; until then they offer to open.
+    auto* node = new StrukturNode(caption, billede, std::move(rec));
+    node->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    return node;
+}
+
+void TMakeStrukturer::saetBoern(QTreeWidgetItem* node)
+{
+    StrukturNode* n = nodeAf(node);
+    n->listet = true;
+    QList<QTreeWidgetItem*> boern;
+    boern.reserve(qsizetype(SL.size()));
+    for (const SLElement& e : SL)
+        boern << nyStruktur1Node(e.caption, Billede::Mappe, {e.mappe, QString(), idMappe});
+    node->addChildren(boern);
+    node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+}
+
+void TMakeStrukturer::udfoldAlle(QTreeWidget* trae)
+{
+    QList<QTreeWidgetItem*> stak;
+    for (int i = 0; i < trae->topLevelItemCount(); ++i)
+        stak << trae->topLevelItem(i);
+    while (!stak.isEmpty()) {
+        QTreeWidgetItem* n = stak.takeLast();
+        if (n->childCount() == 0)
+            continue;
+        n->setExpanded(true);
+        for (int c = 0; c < n->childCount(); ++c)
+            stak << n->child(c);
+    }
+}
+
+void TMakeStrukturer::makePreDrives()
+{
+    LastStrukturNo = 0;
+    Platform::instance().refreshDrives();
+    for (const QString& rod : drives().logicalDriveStrings()) {
+        const QChar bogstav = rod[0];
+        if (!drives().rootExists(bogstav))
+            continue;
+        const int type = drives().driveType(rod);
+        const QString caption = drevCaption(bogstav, type);
+        if (caption.isEmpty())
+            continue;
+        tilfoejRod(nyStruktur1Node(caption, drevBillede(bogstav, type), {rod.left(2), QString(), idDrev}));
+    }
+}
+
+void TMakeStrukturer::makePreStruktur()
+{
+    LastStrukturNo = 0;
+    const QString profil = Platform::instance().profileFolder();
+    auto* rod = nyStruktur1Node(FBrugernavn, Billede::Bruger,
+                                 {folderExists(profil) ? profil : u"C:"_qs, QString(), idPrivat});
+    tilfoejRod(rod);
+    const std::pair<SpecialFolder, std::pair<const char16_t*, Billede>> private_[] = {
+        {SpecialFolder::Desktop, {u"Skrivebord", Billede::Skrivebord}},
+        {SpecialFolder::Documents, {u"Dokumenter", Billede::Dokumenter}},
+        {SpecialFolder::Pictures, {u"Billeder", Billede::Billeder}},
+        {SpecialFolder::Music, {u"Musik", Billede::Musik}},
+        {SpecialFolder::Videos, {u"Videoer", Billede::Videoer}},
+        {SpecialFolder::Favorites, {u"Favoritter", Billede::Favoritter}},
+    };
+    for (const auto& [mappe, visning] : private_)
+        if (const auto sti = Platform::instance().specialFolder(mappe))
+            rod->addChild(nyStruktur1Node(QString::fromUtf16(visning.first), visning.second, {*sti, QString(), idPrivat}));
+    rod->setExpanded(true);
+}
+
+QString TMakeStrukturer::makeStruktur1()
+{
+    LastStrukturNo = 0;
+    StartNo = 0;
+    FStruktur1->clear();
+    if (!FMedtagPrivat) {
+        makePreDrives();
+    } else if (FPrivatTop) {
+        makePreStruktur();
+        makePreDrives();
+    } else {
+        makePreDrives();
+        makePreStruktur();
+    }
+    if (QTreeWidgetItem* forste = FStruktur1->topLevelItem(0)) {
+        FStruktur1->setCurrentItem(forste);
+        FDirMappe = recAf(forste)->mappe;
+    } else {
+        FDirMappe.clear();
+    }
+    return FDirMappe;
+}
+
+QString TMakeStrukturer::udfoldDirectory()
+{
+    FFilnavn.clear();
+    if (FStruktur1->topLevelItemCount() == 0)
+        return QString();
+    if (!valgtNode(FStruktur1))
+        FStruktur1->setCurrentItem(FStruktur1->topLevelItem(0));
+    StrukturNode* node = nodeAf(valgtNode(FStruktur1));
+    if (!node) {
+        visInformation(u"Der opstod en ukendt fejl."_qs);
+        return QString();
+    }
+    qDeleteAll(node->takeChildren());
+    SL.clear();
+    addSL(node->rec.mappe);
+    if (SL.empty() && drives().driveType(node->rec.mappe + u'\\') == DriveOptical) {
+        // An empty disc is marked once and stays disabled.
+        if (!node->isDisabled()) {
+            node->setText(0, node->text(0) + u" TOM"_qs);
+            node->setDisabled(true);
+        }
+        return QString();
+    }
+    saetBoern(node);
+    node->setExpanded(true);
+    return node->rec.mappe;
+}
+
+void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
+{
+    SLfil.clear();
+    SL.clear();
+    trae->clear();
+    addSLfil(mappe);
+    QList<QTreeWidgetItem*> noder;
+    noder.reserve(qsizetype(SL.size() + SLfil.size()));
+    for (const SLElement& e : SL)
+        noder << nyMappeNode(e.caption, e.mappe);
+    for (const SLElement& e : SLfil)
+        noder << new StrukturNode(e.caption, filBillede(extensionOf(e.caption)), {QString(), e.filnavn, idFil});
+    trae->addTopLevelItems(noder);
+}
+
+void TMakeStrukturer::makeStruktur2(QString mappe, bool insert)
+{
+    oldFilMappe = FFilMappe;
+    FFilnavn.clear();
+    FFilMappeMappe.clear();
+    FFilMappe = mappe;
+    if (!folderExists(FFilMappe)) {
+        // Struktur 1's first folder stands in; with no Struktur 1 there is nothing to show.
+        const StrukturRec* forste = recAf(FStruktur1->topLevelItem(0));
+        FFilMappe = forste ? forste->mappe : QString();
+    }
+    if (FFilMappe.isEmpty()) {
+        SL.clear();
+        SLfil.clear();
+        FStruktur2->clear();
+        return;
+    }
+    if (insert && FHistorieDir) {
+        QString caption = nameOf(FFilMappe);
+        if (caption.size() >= 2 && caption[1] == u':')
+            caption = u"Drev "_qs + caption;
+        FHistorieDir->InsertItem(FFilMappe, caption);
+        if (FHistorieDir->ListeBoks())
+            FHistorieDir->ListeBoks()->setCurrentRow(0);
+    }
+    fillListe(FStruktur2, FFilMappe);
+}
+
+bool TMakeStrukturer::makeStruktur3(QString mappe)
+{
+    FMappe3.clear();
+    SLfil.clear();
+    SL.clear();
+    FStruktur3->clear();
+    if (!folderExists(mappe)) {
+        if (FMappeEdit3) {
+            FMappeEdit3->clear();
+            FMappeEdit3->setToolTip(QString());
+        }
+        return false;
+    }
+    FMappe3 = mappe;
+    FMappe3LD = mappe.left(3) + u" ... "_qs + getLastDirectory(mappe);
+    fillListe(FStruktur3, FMappe3);
+    return true;
+}
+
+void TMakeStrukturer::makeDrive(const QString& drev)
+{
+    for (int i = 0; i < FStruktur1->topLevelItemCount(); ++i)
+        if (sameTextAZ(recAf(FStruktur1->topLevelItem(i))->mappe, drev))
+            return;
+    for (const QString& rod : drives().logicalDriveStrings()) {
+        if (!sameTextAZ(rod, drev + u'\\') || !drives().rootExists(rod[0]))
+            continue;
+        const int type = drives().driveType(rod);
+        const QString caption = drevCaption(rod[0], type);
+        if (!caption.isEmpty())
+            tilfoejRod(nyStruktur1Node(caption, drevBillede(rod[0], type), {rod.left(2), QString(), idDrev}));
+        return;
+    }
+}
+
+void TMakeStrukturer::makeDrevMenu(QMenu* menu)
+{
+    menu->clear();
+    Platform::instance().refreshDrives();
+    for (const QString& rod : drives().logicalDriveStrings()) {
+        if (!drives().rootExists(rod[0]))
+            continue;
+        const int type = drives().driveType(rod);
+        const QString caption = drevCaption(rod[0], type);
+        if (caption.isEmpty())
+            continue;
+        // The entry carries its drive, so labels with parentheses are no trouble.
+        const QString drev = rod.left(2);
+        QAction* a = menu->addAction(ikon(drevBillede(rod[0], type)), caption);
+        connect(a, &QAction::triggered, this, [this, drev] { drevMenuKlik(drev); });
+    }
+}
+
+void TMakeStrukturer::drevMenuKlik(const QString& drev)
+{
+    try {
+        if (FAktiveStruktur == 1) {
+            FStruktur1->clear();
+            StartNo = 0;
+            makeDrive(drev);
+            gemLastStruktur({drev});
+            LastStrukturNo = 3;
+            udfoldDirectory();
+            if (FonDirectoryChange)
+                FonDirectoryChange(true);
+        } else if (FAktiveStruktur == 2) {
+            makeStruktur2(drev, true);
+            if (FonDirectoryChange)
+                FonDirectoryChange(true);
+        }
+    } catch (const Fejl& f) {
+        visInformation(u"Der opstod en ukendt fejl.\r"_qs + f.tekst());
+    }
+}
+
+void TMakeStrukturer::gemLastStruktur(const QStringList& liste)
+{
+    QString fejl;
+    if (!FLastStruktur.isEmpty() && !writeTextLines(FLastStruktur, liste, &fejl))
+        throw Fejl(fejl);
+}
+
+void TMakeStrukturer::drevListeAlene()
+{
+    FStruktur1->clear();
+    StartNo = 0;
+    makePreDrives();
+    if (QTreeWidgetItem* forste = FStruktur1->topLevelItem(0)) {
+        FStruktur1->setCurrentItem(forste);
+        FDirMappe = recAf(forste)->mappe;
+    }
+    LastStrukturNo = 0;
+}
+
+void TMakeStrukturer::makeHistoryStruktur(QStringList& liste)
+{
+    for (qsizetype i = liste.size() - 1; i >= 0; --i) {
+        if (!folderExists(liste[i]))
+            liste.removeAt(i);
+        else if (liste[i].size() == 3 && liste[i][2] == u'\\')
+            liste[i].truncate(2);
+    }
+    if (liste.isEmpty()) {
+        drevListeAlene();
+        return;
+    }
+    try {
+        FStruktur1->clear();
+        StartNo = 0;
+        for (qsizetype i = liste.size() - 1; i >= 0; --i)
+            makeDrive(liste[i].section(u'\\', 0, 0));
+        for (const QString& sti : std::as_const(liste)) {
+            const QStringList dele = sti.split(u'\\', Qt::SkipEmptyParts);
+            if (dele.size() < 2)
+                continue;
+            QTreeWidgetItem* node = nullptr;
+            for (int i = 0; i < FStruktur1->topLevelItemCount() && !node; ++i)
+                if (sameTextAZ(recAf(FStruktur1->topLevelItem(i))->mappe, dele[0]))
+                    node = FStruktur1->topLevelItem(i);
+            if (!node)
+                continue;
+            QString vej = dele[0];
+            for (qsizetype d = 1; d < dele.size(); ++d) {
+                vej += u'\\' + dele[d];
+                QTreeWidgetItem* barn = nullptr;
+                for (int c = 0; c < node->childCount() && !barn; ++c)
+                    if (sameTextAZ(node->child(c)->text(0), dele[d]))
+                        barn = node->child(c);
+                if (!barn) {
+                    barn = nyStruktur1Node(dele[d], Billede::Mappe, {vej, QString(), idMappe});
+                    node->addChild(barn);
+                }
+                node = barn;
+            }
+        }
+        udfoldAlle(FStruktur1);
+        gemLastStruktur(liste);
+        if (QTreeWidgetItem* forste = FStruktur1->topLevelItem(0)) {
+            FStruktur1->setCurrentItem(forste);
+            FDirMappe = recAf(forste)->mappe;
+        }
+        LastStrukturNo = 1;
+    } catch (const Fejl& f) {
+        visInformation(u"Det lykkedes ikke at fremstille strukturen.\r"_qs + f.tekst());
+        LastStrukturNo = 0;
+    }
+}
+
+} // namespace kv

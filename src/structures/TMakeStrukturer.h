@@ -1,0 +1,101 @@
+#pragma once
+// Second layer of the file-operations chain: builds the content of the three
+// structures and the drive menus, and remembers which structure is active.
+#include "structures/StrukturRec.h"
+#include "structures/TMapper.h"
+
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class QLineEdit;
+class QMenu;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace kv {
+
+class TReopenFilerX;
+
+struct SLElement {
+    QString caption;
+    QString mappe;
+    QString filnavn;
+    int ID = idMappe;
+};
+
+class TMakeStrukturer : public TMapper {
+    Q_OBJECT
+public:
+    explicit TMakeStrukturer(QObject* owner);
+
+    // Bound by the main window when it is created.
+    QTreeWidget* FStruktur1 = nullptr;
+    QTreeWidget* FStruktur2 = nullptr;
+    QTreeWidget* FStruktur3 = nullptr;
+    QTreeWidget* FMappeList = nullptr;
+    QTreeWidget* FFilList = nullptr;
+    TReopenFilerX* FHistorieDir = nullptr;
+    QLineEdit* FMappeEdit3 = nullptr;
+    QString FBrugernavn;
+    QString FLastStruktur;
+    bool FMedtagPrivat = false;
+    bool FPrivatTop = true;
+    std::function<void(bool makeSti)> FonDirectoryChange;
+    // Told which structure became active, to show it on the focus actions.
+    std::function<void(int)> FonAktivStruktur;
+
+    // The current element of each structure.
+    QString FDirMappe, FFilMappe, FFilnavn, FFilMappeMappe;
+    QString FMappe3, FMappe3LD, FMappeValgt3;
+    int StartNo = 0;
+    // What Struktur 1 holds: 0 default, 1 level structure, 2 point structure, 3 one drive.
+    int LastStrukturNo = 0;
+    // The folder Struktur 2 showed before its last change.
+    QString oldFilMappe;
+
+    std::vector<SLElement> SL, SLfil;
+
+    int AktiveStruktur() const { return FAktiveStruktur; }
+    void setAktiveStruktur(int n);
+    QTreeWidget* aktivTrae() const;
+
+    void addSL(const QString& mappe);
+    void addSLfil(const QString& mappe);
+    static QString getLastDirectory(const QString& sti);
+    void makePreDrives();
+    void makePreStruktur();
+    QString makeStruktur1();
+    QString udfoldDirectory();
+    // By value: callers pass the fields these two clear first.
+    void makeStruktur2(QString mappe, bool insert);
+    bool makeStruktur3(QString mappe);
+    void makeDrive(const QString& drev);
+    void makeDrevMenu(QMenu* menu);
+    void drevMenuKlik(const QString& drev);
+    void makeHistoryStruktur(QStringList& liste);
+
+    // The node a structure shows as selected, or none.
+    static QTreeWidgetItem* valgtNode(QTreeWidget* trae);
+    // Caption and picture of a drive root; empty caption for drives not shown.
+    static QString drevCaption(QChar bogstav, int type);
+    // Expands every node that has children, without listing anything new.
+    static void udfoldAlle(QTreeWidget* trae);
+
+protected:
+    void fillListe(QTreeWidget* trae, const QString& mappe);
+    void tilfoejRod(QTreeWidgetItem* node);
+    StrukturNode* nyMappeNode(const QString& caption, const QString& sti);
+    StrukturNode* nyStruktur1Node(const QString& caption, Billede billede, StrukturRec rec);
+    // Puts the folders of SL under a node of Struktur 1 and marks it listed.
+    void saetBoern(QTreeWidgetItem* node);
+    void gemLastStruktur(const QStringList& liste);
+    void drevListeAlene();
+
+private:
+    void laesMappe(const QString& mappe, bool medFiler);
+
+    int FAktiveStruktur = 0;
+};
+
+} // namespace kv
