@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolButton>
 #include <array>
 #include <cmath>
 
@@ -630,6 +631,17 @@ const QIcon& handlingsIkon(Handlingsbillede b)
         });
     }
     return i;
+}
+
+QToolButton* billedknap(const QString& navn, Handlingsbillede b, const QString& hint)
+{
+    auto* k = new QToolButton;
+    k->setObjectName(navn);
+    k->setIcon(handlingsIkon(b));
+    k->setToolTip(hint);
+    k->setStatusTip(hint);
+    k->setAutoRaise(true);
+    return k;
 }
 
 } // namespace kv

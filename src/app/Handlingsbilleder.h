@@ -2,6 +2,8 @@
 // The pictures of the main window's actions and buttons.
 #include <QIcon>
 
+class QToolButton;
+
 namespace kv {
 
 enum class Handlingsbillede {
@@ -32,5 +34,8 @@ enum class Handlingsbillede {
 
 // One shared icon per picture; Ingen gives a null icon.
 const QIcon& handlingsIkon(Handlingsbillede b);
+
+// A flat button with a picture and a hint, for buttons that are no actions.
+QToolButton* billedknap(const QString& navn, Handlingsbillede b, const QString& hint);
 
 } // namespace kv

@@ -113,14 +113,10 @@ static QToolBar* handlingsbar(const Tmainform* f, const QString& navn, std::init
 static QToolButton* menuknap(const QString& navn, const QString& tekst, const QString& hint, QMenu* menu,
                              Handlingsbillede billede)
 {
-    auto* k = navngiv(new QToolButton, navn);
+    auto* k = billedknap(navn, billede, hint);
     k->setText(tekst);
-    k->setToolTip(hint);
-    k->setStatusTip(hint);
-    k->setIcon(handlingsIkon(billede));
     k->setMenu(menu);
     k->setPopupMode(QToolButton::InstantPopup);
-    k->setAutoRaise(true);
     return k;
 }
 
@@ -171,10 +167,7 @@ void Tmainform::byggVindue()
                                    navngiv(new QMenu(this), u"PuMappeStruk"_qs), Handlingsbillede::Strukturfiler);
     strukturfiler->setEnabled(false);
     ABar->addWidget(strukturfiler);
-    tbPrivatMapper = navngiv(new QToolButton, u"tbPrivatMapper"_qs);
-    tbPrivatMapper->setToolTip(u"Medtag eller fjern privatmapper"_qs);
-    tbPrivatMapper->setStatusTip(tbPrivatMapper->toolTip());
-    tbPrivatMapper->setAutoRaise(true);
+    tbPrivatMapper = billedknap(u"tbPrivatMapper"_qs, Handlingsbillede::PrivatUden, u"Medtag eller fjern privatmapper"_qs);
     ABar->addWidget(tbPrivatMapper);
     ABar->addAction(handling("KunDrev"));
     if (auto* kunDrev = qobject_cast<QToolButton*>(ABar->widgetForAction(handling("KunDrev")))) {
@@ -219,16 +212,9 @@ void Tmainform::byggVindue()
     const auto side = [this](std::initializer_list<QWidget*> indhold, const QString& titel) {
         Bog->addTab(lodret(indhold, 2), titel);
     };
-    auto* hentHistKnap = navngiv(new QToolButton, u"hentHistKnap"_qs);
-    hentHistKnap->setIcon(handlingsIkon(Handlingsbillede::Hent));
-    hentHistKnap->setToolTip(u"Erstat nuværende liste med den tidligere gemte"_qs);
-    hentHistKnap->setStatusTip(hentHistKnap->toolTip());
-    hentHistKnap->setAutoRaise(true);
-    auto* gemHistKnap = navngiv(new QToolButton, u"gemHistKnap"_qs);
-    gemHistKnap->setIcon(handlingsIkon(Handlingsbillede::Gem));
-    gemHistKnap->setToolTip(u"Gem nuværende liste"_qs);
-    gemHistKnap->setStatusTip(gemHistKnap->toolTip());
-    gemHistKnap->setAutoRaise(true);
+    auto* hentHistKnap = billedknap(u"hentHistKnap"_qs, Handlingsbillede::Hent,
+                                    u"Erstat nuværende liste med den tidligere gemte"_qs);
+    auto* gemHistKnap = billedknap(u"gemHistKnap"_qs, Handlingsbillede::Gem, u"Gem nuværende liste"_qs);
     auto* historieBar = handlingsbar(this, u"historieBar"_qs, {"hOp", "hNed", "hSlet", "HistoryClear", "-", "hStruktur", "hStruktur2", "-"});
     historieBar->addWidget(gemHistKnap);
     historieBar->addWidget(hentHistKnap);
@@ -421,14 +407,10 @@ QWidget* Tmainform::byggTopBog()
     auto* infoKnap = menuknap(u"InfoKnapMapper"_qs, u"Info"_qs, QString(), skift, Handlingsbillede::Info);
     infoKnap->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     const auto strukturknap = [](const QString& navn, const QString& tekst, const QString& hint, Handlingsbillede b) {
-        auto* k = navngiv(new QToolButton, navn);
+        auto* k = billedknap(navn, b, hint);
         k->setText(tekst);
-        k->setToolTip(hint);
-        k->setStatusTip(hint);
-        k->setIcon(handlingsIkon(b));
         k->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        k->setAutoRaise(true);
-        k->setEnabled(false);
+        k->setEnabled(false);  // structures of the special folders come with the structure files
         return k;
     };
     mappeBox = navngiv(new QRadioButton(u"Struktur 1"_qs), u"mappeBox"_qs);

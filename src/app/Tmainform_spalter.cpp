@@ -19,17 +19,6 @@ struct Graense {
 };
 constexpr Graense spalte1{250, 1200}, spalte2{270, 1200}, hoejrePanel{286, 1200}, kopiliste{105, 300};
 
-QToolButton* pil(const QString& navn, Handlingsbillede b, const QString& hint)
-{
-    auto* k = new QToolButton;
-    k->setObjectName(navn);
-    k->setIcon(handlingsIkon(b));
-    k->setToolTip(hint);
-    k->setStatusTip(hint);
-    k->setAutoRaise(true);
-    return k;
-}
-
 } // namespace
 
 void Tmainform::saetBredde(QWidget* kolonne, int bredde)
@@ -79,8 +68,8 @@ QWidget* Tmainform::byggSpalteside()
         idSize = std::clamp(idSize + trin, 1, 99);
         idSizeEdit->setText(QString::number(idSize));
     };
-    auto* ned = pil(u"idSizeNedKnap"_qs, Handlingsbillede::Ned, QString());
-    auto* op = pil(u"idSizeOpKnap"_qs, Handlingsbillede::Op, QString());
+    auto* ned = billedknap(u"idSizeNedKnap"_qs, Handlingsbillede::Ned, QString());
+    auto* op = billedknap(u"idSizeOpKnap"_qs, Handlingsbillede::Op, QString());
     connect(ned, &QToolButton::clicked, this, [=] { interval(-1); });
     connect(op, &QToolButton::clicked, this, [=] { interval(1); });
     g->addWidget(new QLabel(u"Interval"_qs), 0, 0);
@@ -100,9 +89,9 @@ QWidget* Tmainform::byggSpalteside()
     };
     int kol = 5;
     for (const Raekke& r : raekker) {
-        auto* vis = pil(QString::fromUtf16(r.vis), Handlingsbillede::Situation, QString::fromUtf16(r.visHint));
-        auto* mindre = pil(QString::fromUtf16(r.mindre), Handlingsbillede::Tilbage, QString::fromUtf16(r.mindreHint));
-        auto* stoerre = pil(QString::fromUtf16(r.stoerre), Handlingsbillede::Frem, QString::fromUtf16(r.stoerreHint));
+        auto* vis = billedknap(QString::fromUtf16(r.vis), Handlingsbillede::Situation, QString::fromUtf16(r.visHint));
+        auto* mindre = billedknap(QString::fromUtf16(r.mindre), Handlingsbillede::Tilbage, QString::fromUtf16(r.mindreHint));
+        auto* stoerre = billedknap(QString::fromUtf16(r.stoerre), Handlingsbillede::Frem, QString::fromUtf16(r.stoerreHint));
         QWidget* kolonne = r.kolonne;
         connect(vis, &QToolButton::clicked, this, [kolonne] { kolonne->setVisible(!kolonne->isVisible()); });
         connect(mindre, &QToolButton::clicked, this, [=, this] { saetBredde(kolonne, kolonne->minimumWidth() - idSize); });
@@ -123,8 +112,8 @@ QWidget* Tmainform::byggSpalteside()
          u"Forøg kopierings fillistes højde", u"Filliste"},
     };
     for (const Hoejde& h : hoejder) {
-        auto* lavere = pil(QString::fromUtf16(h.ned), Handlingsbillede::Ned, QString::fromUtf16(h.nedHint));
-        auto* hoejere = pil(QString::fromUtf16(h.op), Handlingsbillede::Op, QString::fromUtf16(h.opHint));
+        auto* lavere = billedknap(QString::fromUtf16(h.ned), Handlingsbillede::Ned, QString::fromUtf16(h.nedHint));
+        auto* hoejere = billedknap(QString::fromUtf16(h.op), Handlingsbillede::Op, QString::fromUtf16(h.opHint));
         QWidget* panel = h.panel;
         QLineEdit* felt = h.felt;
         connect(lavere, &QToolButton::clicked, this, [=, this] { saetHoejde(panel, felt, panel->minimumHeight() - idSize); });
