@@ -7,7 +7,10 @@
 #include "platform/Fejl.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
-#include "structures/TFunktioner.h"
+#include "fileops/THandlinger.h"
+#include "fileops/Tdeleteform.h"
+#include "fileops/Tkopieringsform.h"
+#include "fileops/Tprogressform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,7 +34,10 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
 
     opretStier();
 
-    funk = new TFunktioner(this);
+    kopieringsform = new Tkopieringsform(OptMappe + u"\\Spm_kopiering.txt"_qs, this);
+    progressform = new Tprogressform(this);
+    deleteform = new Tdeleteform(this);
+    funk = new THandlinger(this);
     funk->FStruktur1 = MappeStruktur;
     funk->FStruktur2 = FilStruktur;
     funk->FStruktur3 = FilStruktur2;
@@ -42,6 +48,13 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
     funk->FonAktivStruktur = [this](int n) { saetFokusBilleder(n); };
     funk->FBrugernavn = BrugerNavn;
     funk->FLastStruktur = OptMappe + u"\\LastStruktur.txt"_qs;
+    funk->FresultBox = resultBox;
+    funk->FspmBox = spmBox;
+    funk->FLukCheck = LukCheck;
+    funk->FopdaterCheck = opdaterCheck;
+    funk->FKopiering = kopieringsform;
+    funk->FProgress = progressform;
+    funk->FSlet = deleteform;
     funkNo = 100;
 
     opretListe(favDir, u"favoritmapper.txt"_qs, favoritliste, itBibliotek);
@@ -63,6 +76,7 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
     funkReady = true;
     findOpstart = true;
     unsetCursor();
+    setAcceptDrops(true);
     saetFokusBilleder(funk->AktiveStruktur());
     handlinger->opdaterAlle();
 }
@@ -280,14 +294,18 @@ void Tmainform::bindHandlinger()
     bindStrukturHandlinger();
     bindMapperHandlinger();
     bindNavigation();
+    bindKopiering();
 }
 
 bool Tmainform::event(QEvent* event)
 {
     // Hints go to the third panel of the status bar.
-    if (event->type() == QEvent::StatusTip) {
+    switch (event->type()) {
+    case QEvent::StatusTip:
         UdskrivInfo(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
+    default:
+        break;
     }
     return QMainWindow::event(event);
 }
@@ -324,6 +342,7 @@ void Tmainform::changeEvent(QEvent* event)
 
 void Tmainform::closeEvent(QCloseEvent* event)
 {
+    kopieringsform->gemStoerrelse();
     handlinger->stop();
     delete funk;
     funk = nullptr;

@@ -24,8 +24,11 @@ class QTreeWidgetItem;
 
 namespace kv {
 
-class TFunktioner;
 class TStiTabs;
+class THandlinger;
+class Tdeleteform;
+class Tkopieringsform;
+class Tprogressform;
 class THandlingsliste;
 class TReopenFilerX;
 
@@ -45,7 +48,10 @@ public:
     QString webFilename, webGruppefil, webLagerfil;
     QString mappestrukturDir, brugerKalenderMappe, brugerNotatMappe, alarmTekster, alarmDir;
 
-    TFunktioner* funk = nullptr;
+    THandlinger* funk = nullptr;
+    Tkopieringsform* kopieringsform = nullptr;
+    Tprogressform* progressform = nullptr;
+    Tdeleteform* deleteform = nullptr;
     TReopenFilerX* favDir = nullptr;
     TReopenFilerX* favFiler = nullptr;
     TReopenFilerX* findDir = nullptr;
@@ -136,6 +142,10 @@ public:
     void visMapperBar();
     void genskabLayout();
     void makeStartStrukturer();
+    // Removes the ticked rows of both copy lists when "Ryd" is ticked.
+    void rydKopilister();
+    void PasteExecute();
+    void sletExecute(bool tilPapirkurv);
     // Starts editing a node's caption in place, when no other work runs.
     void redigeringStarter(QTreeWidgetItem* node);
 
@@ -143,6 +153,8 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* obj, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -158,7 +170,7 @@ private:
     void bindStrukturHandlinger();
     void bindMapperHandlinger();
     void bindNavigation();
-    void bindSpalter();
+    void bindKopiering();
 
     // Tree events (Tmainform_strukturer.cpp).
     void visValgteMappe();

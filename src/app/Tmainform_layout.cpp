@@ -54,6 +54,7 @@ QTreeWidget* nyKopiliste(const QString& navn, const QString& kolonne)
     t->setRootIsDecorated(false);
     t->setUniformRowHeights(true);
     t->setHeaderLabels({QString(), kolonne});
+    t->setColumnWidth(0, 44);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return t;
 }

@@ -5,7 +5,7 @@
 #include "app/THandlingsliste.h"
 #include "app/Tmainform.h"
 #include "platform/FileSystem.h"
-#include "structures/TFunktioner.h"
+#include "fileops/THandlinger.h"
 
 #include <QAction>
 #include <QMenu>

@@ -6,7 +6,7 @@
 #include "lists/TReopenFilerX.h"
 #include "platform/Fejl.h"
 #include "platform/FileSystem.h"
-#include "structures/TFunktioner.h"
+#include "fileops/THandlinger.h"
 
 #include <QAction>
 #include <QKeyEvent>

@@ -5,7 +5,7 @@
 #include "app/Tmainform.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramPath.h"
-#include "structures/TFunktioner.h"
+#include "fileops/THandlinger.h"
 
 #include <QAbstractItemDelegate>
 #include <QAction>

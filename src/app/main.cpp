@@ -1,13 +1,11 @@
 // Program entry: Danish locale and texts, the style "Sky", the main window and
 // the shared windows, then the event loop.
+#include "app/Dansk.h"
 #include "app/Design.h"
 #include "app/Tmainform.h"
 #include "fileops/TspmForm.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
@@ -15,11 +13,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(u"Kvistlund"_qs);
     QApplication::setApplicationDisplayName(u"Kvistlund"_qs);
 
-    QLocale::setDefault(QLocale(QLocale::Danish, QLocale::Denmark));
-    QTranslator qtDansk;
-    if (qtDansk.load(QLocale(QLocale::Danish), u"qtbase"_qs, u"_"_qs,
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtDansk);
+    kv::brugDansk();
 
     kv::anvendDesign(u"Sky"_qs);
 

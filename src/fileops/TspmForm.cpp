@@ -1,10 +1,10 @@
 #include "fileops/TspmForm.h"
+#include "fileops/Vinduer.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QPointer>
 #include <QVBoxLayout>
 
@@ -56,11 +56,7 @@ bool TspmForm::spoerg(const QStringList& linjer)
 
 void TspmForm::showEvent(QShowEvent* event)
 {
-    // Centred on the main window, or on the screen when there is none yet.
-    QWidget* hoved = parentWidget() ? parentWidget()->window() : QApplication::activeWindow();
-    const QRect omraade = hoved && hoved != this ? hoved->frameGeometry()
-                                                  : screen()->availableGeometry();
-    move(omraade.center() - rect().center());
+    centrerPaaHoved(this);
     QDialog::showEvent(event);
 }
 

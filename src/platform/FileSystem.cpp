@@ -1,5 +1,6 @@
 #include "FileSystem.h"
 #include "Platform.h"
+#include "Vaert.h"
 
 #include <QFile>
 #include <cerrno>
@@ -12,6 +13,24 @@
 namespace kv {
 
 namespace {
+
+FejlKrog& fejlKrog()
+{
+    static FejlKrog krog;
+    return krog;
+}
+
+// An injected failure sets errno and says so.
+bool injiceret(FejlPunkt punkt, const QByteArray& vaert, qint64 skrevet = 0)
+{
+    if (!fejlKrog())
+        return false;
+    const int err = fejlKrog()(punkt, vaert, skrevet);
+    if (err == 0)
+        return false;
+    errno = err;
+    return true;
+}
 
 std::optional<QByteArray> hostName(const QString& programPath, QString* error = nullptr)
 {
@@ -107,6 +126,11 @@ QString failure(const QString& path, int err)
 }
 
 } // namespace
+
+void saetFejlKrog(FejlKrog krog)
+{
+    fejlKrog() = std::move(krog);
+}
 
 QString systemErrorText(int errnum)
 {
@@ -216,7 +240,7 @@ bool removeFile(const QString& path, QString* error)
     const auto host = hostName(path, error);
     if (!host)
         return false;
-    if (::unlink(host->constData()) != 0) {
+    if (injiceret(FejlPunkt::Slet, *host) || ::unlink(host->constData()) != 0) {
         if (error) *error = failure(path, errno);
         return false;
     }
@@ -230,7 +254,7 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
     const auto dst = hostName(to, &result.error);
     if (!src || !dst)
         return result;
-    Fd in(::open(src->constData(), O_RDONLY | O_CLOEXEC));
+    Fd in(injiceret(FejlPunkt::AabnLaesning, *src) ? -1 : ::open(src->constData(), O_RDONLY | O_CLOEXEC));
     struct stat st;
     if (in.fd < 0 || ::fstat(in.fd, &st) != 0) {
         result.error = failure(from, errno);
@@ -249,7 +273,9 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
 
     QByteArray writeName = *dst;
     int fd;
-    if (options.overwrite)
+    if (injiceret(FejlPunkt::AabnSkrivning, *dst))
+        fd = -1;
+    else if (options.overwrite)
         fd = openTemporaryBeside(*dst, writeName);
     else
         fd = ::open(dst->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -272,6 +298,8 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
     constexpr qint64 chunk = 8 << 20;
     for (;;) {
         ssize_t n = -1;
+        if (injiceret(FejlPunkt::Skriv, *dst, copied))
+            return fail(errno);
         if (kernelCopy) {
             n = ::copy_file_range(in.fd, nullptr, out.fd, nullptr, size_t(chunk), 0);
             if (n < 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)
@@ -312,6 +340,126 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
         return fail(errno);
     result.status = CopyStatus::Copied;
     return result;
+}
+
+CopyResult copyLink(const QString& from, const QString& to, bool overwrite)
+{
+    CopyResult result;
+    const auto src = hostName(from, &result.error);
+    const auto dst = hostName(to, &result.error);
+    if (!src || !dst)
+        return result;
+    QByteArray maal(4096, Qt::Uninitialized);
+    const ssize_t n = ::readlink(src->constData(), maal.data(), size_t(maal.size()));
+    if (n < 0) {
+        result.error = failure(from, errno);
+        return result;
+    }
+    maal.truncate(n);
+    struct stat st;
+    const bool findes = ::lstat(dst->constData(), &st) == 0;
+    if (findes && (!overwrite || S_ISDIR(st.st_mode))) {
+        result.error = failure(to, findes && S_ISDIR(st.st_mode) ? EISDIR : EEXIST);
+        return result;
+    }
+    // Made under a new name and renamed into place, so a failure leaves the old target.
+    QByteArray temp;
+    for (int forsoeg = 0; forsoeg < 100; ++forsoeg) {
+        temp = *dst + ".kvistlund-" + QByteArray::number(quint64(::random()), 36);
+        if (::symlink(maal.constData(), temp.constData()) == 0)
+            break;
+        if (errno != EEXIST) {
+            result.error = failure(to, errno);
+            return result;
+        }
+    }
+    if (::rename(temp.constData(), dst->constData()) != 0) {
+        result.error = failure(to, errno);
+        ::unlink(temp.constData());
+        return result;
+    }
+    result.status = CopyStatus::Copied;
+    return result;
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    const auto ha = hostName(a);
+    const auto hb = hostName(b);
+    struct stat sa, sb;
+    return ha && hb && ::stat(ha->constData(), &sa) == 0 && ::stat(hb->constData(), &sb) == 0
+        && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+bool isInsideOrSame(const QString& inner, const QString& outer)
+{
+    const auto hi = hostName(inner);
+    const auto ho = hostName(outer);
+    if (!hi || !ho)
+        return false;
+    char* ri = ::realpath(hi->constData(), nullptr);
+    char* ro = ::realpath(ho->constData(), nullptr);
+    bool inde = false;
+    if (ri && ro) {
+        const QByteArray i(ri), o(ro);
+        inde = i == o || i.startsWith(o == "/" ? o : o + '/');
+    }
+    ::free(ri);
+    ::free(ro);
+    return inde;
+}
+
+namespace {
+
+// Removes what dirfd/name stands for without following links; counts failures.
+void fjernIndhold(int dirfd, const char* name, int& fejlErrno)
+{
+    struct stat st;
+    if (::fstatat(dirfd, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (!fejlErrno) fejlErrno = errno;
+        return;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        const int fd = ::openat(dirfd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd >= 0) {
+            DIR* dir = ::fdopendir(fd);
+            if (dir) {
+                while (const dirent* d = ::readdir(dir)) {
+                    const char* n = d->d_name;
+                    if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
+                        continue;
+                    fjernIndhold(::dirfd(dir), n, fejlErrno);
+                }
+                ::closedir(dir);
+            } else {
+                ::close(fd);
+            }
+        }
+        if (::unlinkat(dirfd, name, AT_REMOVEDIR) != 0 && !fejlErrno)
+            fejlErrno = errno;
+    } else if (::unlinkat(dirfd, name, 0) != 0 && !fejlErrno) {
+        fejlErrno = errno;
+    }
+}
+
+} // namespace
+
+int fjernVaertTrae(const QByteArray& vaert)
+{
+    int fejlErrno = 0;
+    fjernIndhold(AT_FDCWD, vaert.constData(), fejlErrno);
+    return fejlErrno;
+}
+
+bool removeTree(const QString& path, QString* error)
+{
+    const auto host = hostName(path, error);
+    if (!host)
+        return false;
+    const int fejlErrno = fjernVaertTrae(*host);
+    if (fejlErrno && error)
+        *error = failure(path, fejlErrno);
+    return fejlErrno == 0;
 }
 
 bool writeWholeFile(const QString& path, const QByteArray& data, QString* error)

@@ -58,6 +58,19 @@ struct CopyResult {
 // removes what it wrote and leaves an existing target as it was.
 CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& options = {});
 
+// A symbolic link copied as a link (its target text unchanged). With
+// overwrite an existing file or link at the target is replaced; a folder never is.
+CopyResult copyLink(const QString& from, const QString& to, bool overwrite);
+
+// True when both paths reach the same file or folder on the host.
+bool sameFile(const QString& a, const QString& b);
+// True when folder inner lies inside folder outer (links resolved), or is it.
+bool isInsideOrSame(const QString& inner, const QString& outer);
+
+// Removes a folder tree, or a single file or link. Links are removed, never
+// followed. Goes on past what it cannot remove; false with the first reason.
+bool removeTree(const QString& path, QString* error = nullptr);
+
 // Writes a whole file: a temporary file in the same folder, flushed to disk,
 // then renamed over the old one.
 bool writeWholeFile(const QString& path, const QByteArray& data, QString* error = nullptr);
@@ -65,5 +78,12 @@ std::optional<QByteArray> readWholeFile(const QString& path, QString* error = nu
 
 // The host's error number as a short Danish text.
 QString systemErrorText(int errnum);
+
+// Where tests make the file system fail: called before a file is opened for
+// reading or writing, before each chunk is written and before a file is removed, with the host path and
+// the bytes written so far. Returning an error number makes that step fail.
+enum class FejlPunkt { AabnLaesning, AabnSkrivning, Skriv, Slet };
+using FejlKrog = std::function<int(FejlPunkt punkt, const QByteArray& vaert, qint64 skrevet)>;
+void saetFejlKrog(FejlKrog krog);
 
 } // namespace kv

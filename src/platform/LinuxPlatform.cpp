@@ -3,9 +3,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextStream>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kv {
@@ -101,6 +103,90 @@ QString LinuxPlatform::publicFolder() const
     if (host.isEmpty())
         host = m_home + u"/Public"_qs;
     return m_drives.toProgram(host).value_or(profileFolder() + u"\\Public"_qs);
+}
+
+} // namespace kv
+
+namespace kv {
+
+namespace {
+
+bool enhed(const QString& sti, dev_t& ud, bool foelgLink = true)
+{
+    struct stat st;
+    const QByteArray s = QFile::encodeName(sti);
+    if ((foelgLink ? ::stat(s.constData(), &st) : ::lstat(s.constData(), &st)) != 0)
+        return false;
+    ud = st.st_dev;
+    return true;
+}
+
+// The top folder of the volume a host path lies on.
+QString volumetsTop(QString sti, dev_t dev)
+{
+    while (sti != u"/") {
+        const QString op = QFileInfo(sti).path();
+        dev_t d;
+        if (!enhed(op, d) || d != dev)
+            break;
+        sti = op;
+    }
+    return sti;
+}
+
+// The bins a volume's top may hold for this user: an administrator's ".Trash"
+// (a sticky folder, not a link) with a folder per user, or ".Trash-<uid>".
+QStringList topKurve(const QString& top)
+{
+    const QString uid = QString::number(::getuid());
+    QStringList kurve;
+    struct stat st;
+    const QString admin = top + u"/.Trash"_qs;
+    if (::lstat(QFile::encodeName(admin).constData(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX))
+        kurve << admin + u'/' + uid;
+    kurve << (top == u"/" ? QString() : top) + u"/.Trash-"_qs + uid;
+    return kurve;
+}
+
+} // namespace
+
+QString LinuxPlatform::homeTrash() const
+{
+    return xdgHome("XDG_DATA_HOME", m_home + u"/.local/share"_qs) + u"/Trash"_qs;
+}
+
+QString LinuxPlatform::trashDirFor(const QString& hostPath) const
+{
+    dev_t fil, hjem;
+    if (!enhed(hostPath, fil, false))
+        return QString();
+    QDir().mkpath(homeTrash());
+    if (enhed(homeTrash(), hjem) && hjem == fil)
+        return homeTrash();
+    for (const QString& kurv : topKurve(volumetsTop(QFileInfo(hostPath).path(), fil))) {
+        struct stat st;
+        const QByteArray k = QFile::encodeName(kurv);
+        if (::lstat(k.constData(), &st) != 0 && ::mkdir(k.constData(), 0700) != 0)
+            continue;
+        if (::lstat(k.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid())
+            return kurv;
+    }
+    return QString();
+}
+
+QStringList LinuxPlatform::trashDirsOfDrive(QChar letter) const
+{
+    const Drive* d = m_drives.find(letter);
+    dev_t rod, hjem;
+    if (!d || !enhed(d->hostRoot, rod))
+        return {};
+    QStringList kurve;
+    if (enhed(homeTrash(), hjem) && hjem == rod)
+        kurve << homeTrash();
+    for (const QString& kurv : topKurve(volumetsTop(d->hostRoot, rod)))
+        if (QFileInfo(kurv).isDir())
+            kurve << kurv;
+    return kurve;
 }
 
 } // namespace kv

@@ -16,8 +16,12 @@ public:
     std::optional<QString> specialFolder(SpecialFolder folder) const override;
     QString profileFolder() const override;
     QString publicFolder() const override;
+    QString trashDirFor(const QString& hostPath) const override;
+    QStringList trashDirsOfDrive(QChar letter) const override;
 
 private:
+    QString homeTrash() const;
+
     QString m_home;
     DriveTable m_drives;
 };

@@ -44,6 +44,11 @@ public:
     virtual QString profileFolder() const = 0;
     // The folder shared with other users ("Public"), whether or not it exists.
     virtual QString publicFolder() const = 0;
+    // The recycle bin (a folder with "files" and "info") that takes a host
+    // path, made when missing; empty when no bin can take it.
+    virtual QString trashDirFor(const QString& hostPath) const = 0;
+    // The recycle bins that hold what was deleted from a drive.
+    virtual QStringList trashDirsOfDrive(QChar letter) const = 0;
 };
 
 inline const DriveTable& drives() { return Platform::instance().drives(); }

@@ -10,7 +10,7 @@
 #include "app/Tmainform.h"
 #include "lists/TReopenFilerX.h"
 #include "platform/TextFile.h"
-#include "structures/TFunktioner.h"
+#include "fileops/THandlinger.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,8 +1,10 @@
 #include "DialogSvarer.h"
+#include "fileops/Tkopieringsform.h"
 #include "fileops/TspmForm.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 
 namespace kvtest {
@@ -24,6 +26,9 @@ void DialogSvarer::kig()
     } else if (auto* spm = qobject_cast<kv::TspmForm*>(w)) {
         tekster << spm->info->toPlainText();
         ja ? spm->accept() : spm->reject();
+    } else if (auto* kopi = qobject_cast<kv::Tkopieringsform*>(w)) {
+        tekster << kopi->LabelSpm->text();
+        ja ? kopi->accept() : kopi->reject();
     }
 }
 

@@ -3,6 +3,7 @@
 // offscreen platform unless another is asked for, then Qt Test.
 #include <QApplication>
 #include <QTest>
+#include "app/Dansk.h"
 
 namespace kvtest {
 void prepareEnvironment();
@@ -13,6 +14,7 @@ void prepareEnvironment();
     {                                                \
         kvtest::prepareEnvironment();                \
         QApplication app(argc, argv);                \
+        kv::brugDansk();                             \
         TestClass test;                              \
         return QTest::qExec(&test, argc, argv);      \
     }

@@ -19,6 +19,10 @@ public:
     std::optional<QString> specialFolder(kv::SpecialFolder folder) const override;
     QString profileFolder() const override { return u"C:\\users\\"_qs + m_login; }
     QString publicFolder() const override { return u"C:\\users\\Public"_qs; }
+    // One recycle bin for everything, in the temporary folder.
+    QString trashDirFor(const QString&) const override { return trashDir(); }
+    QStringList trashDirsOfDrive(QChar) const override { return {trashDir()}; }
+    QString trashDir() const { return m_dir.path() + u"/Trash"_qs; }
 
     void setLoginName(const QString& login) { m_login = login; }
     // Adds a drive whose root is a new folder (or none, for a drive without medium).

@@ -1,0 +1,556 @@
+#include "fileops/THandlinger.h"
+#include "app/Beskeder.h"
+#include "fileops/Tdeleteform.h"
+#include "fileops/Tkopieringsform.h"
+#include "fileops/Tprogressform.h"
+#include "fileops/TspmForm.h"
+#include "platform/FileSystem.h"
+#include "platform/Papirkurv.h"
+#include "platform/Platform.h"
+#include "platform/ProgramPath.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QProgressBar>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+namespace kv {
+
+THandlinger::THandlinger(QObject* owner) : TKopierPaste(owner) {}
+
+int THandlinger::kopiering() const
+{
+    return FresultBox ? FresultBox->checkedId() : OverskrivIkke;
+}
+
+// ---- Copy lists ----
+
+QString THandlinger::raekkeSti(const QTreeWidgetItem* raekke)
+{
+    QString sti = raekke->text(1);
+    while (sti.endsWith(u'\n') || sti.endsWith(u'\r'))
+        sti.chop(1);
+    return sti;
+}
+
+void THandlinger::addListeElement(int kind, Billede billede, bool tick, const QString& sti)
+{
+    QTreeWidget* liste = kind == 1 ? FMappeList : FFilList;
+    auto* raekke = new QTreeWidgetItem(liste);
+    raekke->setFlags(raekke->flags() | Qt::ItemIsUserCheckable);
+    raekke->setCheckState(0, tick ? Qt::Checked : Qt::Unchecked);
+    raekke->setIcon(0, ikon(billede));
+    raekke->setData(0, Qt::UserRole, int(billede));
+    raekke->setText(1, sti);
+    liste->resizeColumnToContents(1);
+}
+
+int THandlinger::CopyElementer()
+{
+    int antal = 0;
+    if (AktiveStruktur() == 1) {
+        if (const StrukturRec* rec = recAf(valgtNode(FStruktur1))) {
+            addListeElement(1, Billede::Mappe, true, rec->mappe);
+            antal = 1;
+        }
+        return antal;
+    }
+    QTreeWidget* trae = aktivTrae();
+    if (!trae)
+        return 0;
+    if (trae->topLevelItemCount() == 0) {
+        visInformation(u"Der skal vælges elementer til kopiering."_qs);
+        return 0;
+    }
+    for (QTreeWidgetItemIterator it(trae); *it; ++it) {
+        if (!(*it)->isSelected())
+            continue;
+        const StrukturNode* node = nodeAf(*it);
+        if (!node)
+            continue;
+        ++antal;
+        if (!node->rec.filnavn.isEmpty())
+            addListeElement(2, node->billede, true, node->rec.filnavn);
+        else
+            addListeElement(1, Billede::Mappe, true, node->rec.mappe);
+    }
+    return antal;
+}
+
+bool THandlinger::RegisterElements(const QString& aElement)
+{
+    if (folderExists(aElement))
+        addListeElement(1, Billede::Mappe, true, aElement);
+    else if (fileExists(aElement))
+        addListeElement(2, Billede::Fil, true, aElement);
+    else
+        return false;
+    return true;
+}
+
+// ---- Copy names ----
+
+// The words before the first that equals the sub-text, or all of them.
+static QString udenKopiOrd(const QString& navn, const QString& subTekst)
+{
+    const QStringList ord = navn.split(u' ');
+    for (qsizetype i = 0; i < ord.size(); ++i)
+        if (sameTextAZ(ord[i].trimmed(), subTekst))
+            return ord.mid(0, i).join(u' ').trimmed();
+    return navn;
+}
+
+QString THandlinger::getNewDirectoryName(QString aDirectory, const QString& subTekst)
+{
+    aDirectory = aDirectory.trimmed();
+    const qsizetype skel = aDirectory.lastIndexOf(u'\\') + 1;
+    const QString P = aDirectory.left(skel) + udenKopiOrd(aDirectory.mid(skel), subTekst);
+    if (!folderExists(P))
+        return P;
+    for (int n = 1;; ++n) {
+        const QString kandidat = P + u' ' + subTekst + u" ("_qs + QString::number(n) + u')';
+        if (!folderExists(kandidat))
+            return kandidat;
+    }
+}
+
+QString THandlinger::getNewCopyFilename(const QString& target, const QString& subTekst)
+{
+    const qsizetype skel = target.lastIndexOf(u'\\') + 1;
+    const QString F = target.left(skel);
+    const QString navn = target.mid(skel);
+    const qsizetype punkt = navn.lastIndexOf(u'.');
+    const QString X = punkt < 0 ? QString() : navn.mid(punkt);
+    const QString B = udenKopiOrd(punkt < 0 ? navn : navn.left(punkt), subTekst);
+    if (!fileExists(F + B + X))
+        return F + B + X;
+    for (int n = 1;; ++n) {
+        const QString kandidat = F + B + u' ' + subTekst + u" ("_qs + QString::number(n) + u')' + X;
+        if (!fileExists(kandidat))
+            return kandidat;
+    }
+}
+
+// ---- Paste ----
+
+int THandlinger::copyProgress(qint64 size)
+{
+    posSize += size;
+    --antalFiler;
+    const int p = procent();
+    FProgress->LabelProcent->setText(QString::number(p) + u'%');
+    FProgress->LabelResterende->setText(resterendeTekst());
+    viserFart();
+    behandlBeskeder();
+    return p;
+}
+
+void THandlinger::viserFart()
+{
+    const qint64 ms = m_start.elapsed();
+    if (ms < 500 || posSize <= 0)
+        return;
+    const double perSek = double(posSize) * 1000.0 / double(ms);
+    const qint64 tilbage = qint64(double(totalSize - posSize) / perSek);
+    FProgress->LabelFart->setText(u"Hastighed: "_qs + sizeText(qint64(perSek)) + u"/s   Resterende tid: "_qs
+                                  + QString::asprintf("%lld:%02lld", tilbage / 60, tilbage % 60));
+}
+
+CopyResult THandlinger::copyFile(const QString& kilde, const QString& maal)
+{
+    CopyOptions valg;
+    valg.overwrite = true;
+    int sidst = -1;
+    valg.progress = [&](qint64 kopieret, qint64 ialt) {
+        if (ialt > 0) {
+            const int p = int((kopieret * 100 + ialt / 2) / ialt);
+            if (p != sidst) {
+                FProgress->pBar->setValue(p);
+                sidst = p;
+            }
+        }
+        // The whole bar and the texts follow the bytes as they go.
+        const qint64 foer = posSize;
+        posSize += kopieret;
+        FProgress->pBarAll->setValue(procent());
+        viserFart();
+        posSize = foer;
+        behandlBeskeder();
+        return !FProgress->FCancel;
+    };
+    // A link is copied as the link it is, never as what it points at.
+    if (const auto info = entryInfo(kilde); info && info->isLink)
+        return copyLink(kilde, maal, true);
+    return kv::copyFile(kilde, maal, valg);
+}
+
+bool THandlinger::copyMappe(const QString& kilde, const QString& maal)
+{
+    const auto indhold = listFolder(kilde);
+    if (!indhold) {
+        // A folder that vanished has nothing to lose; one that cannot be read is not copied.
+        if (!folderExists(kilde)) {
+            visInformation(u"Mappen "_qs + kilde + u" eksisterer ikke."_qs);
+            return true;
+        }
+        m_fejl << systemErrorText(EACCES) + u'\r' + kilde;
+        return false;
+    }
+    bool alt = true;
+    for (const DirEntry& e : *indhold) {
+        if (FProgress->FCancel)
+            return false;
+        const QString fra = joinPath(kilde, e.name);
+        QString til = joinPath(maal, e.name);
+        if (e.isDir && !e.isLink) {
+            if (folderExists(til) && kopiering() == OpretKopi)
+                til = getNewDirectoryName(til, u"Kopi"_qs);
+            QString grund;
+            if (!createFolder(til, &grund)) {
+                m_fejl << grund;
+                alt = false;
+                continue;
+            }
+            alt = copyMappe(fra, til) && alt;
+            continue;
+        }
+        if (kopiering() == OpretKopi && entryInfo(til))
+            til = getNewCopyFilename(til, u"Kopi"_qs);
+        // Never copy a file onto itself; it stays as it is.
+        if (sameFile(fra, til)) {
+            alt = false;
+        } else {
+            const CopyResult r = copyFile(fra, til);
+            if (r.status == CopyStatus::Stopped)
+                return false;
+            if (!r.ok()) {
+                m_fejl << r.error;
+                alt = false;
+            }
+        }
+        FProgress->pBarAll->setValue(copyProgress(e.isLink ? 0 : e.size));
+    }
+    return alt;
+}
+
+void THandlinger::opdaterStrukturer(const QString& mappe, bool struktur1)
+{
+    if (struktur1)
+        udfoldStruktur1(mappe);
+    makeStruktur3(FMappe3);
+    makeStruktur2(mappe, false);
+}
+
+bool THandlinger::PasteElementer()
+{
+    listeMapper.clear();
+    listeFiler.clear();
+    ikkeKopieret.clear();
+    m_fejl.clear();
+    if (FMappeList->topLevelItemCount() == 0 && FFilList->topLevelItemCount() == 0) {
+        visInformation(u"Der mangler elementer til funktionen."_qs);
+        return false;
+    }
+
+    QString D;
+    if (AktiveStruktur() == 1) {
+        const StrukturRec* rec = recAf(valgtNode(FStruktur1));
+        if (!rec) {
+            visInformation(u"Der mangler en destination."_qs);
+            return false;
+        }
+        D = rec->mappe;
+    } else if (AktiveStruktur() == 2) {
+        const StrukturRec* rec = recAf(valgtNode(FStruktur2));
+        D = rec && rec->filnavn.isEmpty() ? rec->mappe : FFilMappe;
+    } else {
+        D = FMappe3;
+    }
+    if (D.isEmpty() || !folderExists(D)) {
+        visInformation(u"Der mangler en destination."_qs);
+        return false;
+    }
+    const int politik = kopiering();
+
+    QList<QTreeWidgetItem*> mappeRaekker, filRaekker;
+    for (int i = FMappeList->topLevelItemCount() - 1; i >= 0; --i) {
+        QTreeWidgetItem* raekke = FMappeList->topLevelItem(i);
+        if (raekke->checkState(0) != Qt::Checked)
+            continue;
+        const QString P = raekkeSti(raekke);
+        if (!folderExists(P)) {
+            delete raekke;
+            continue;
+        }
+        const QString T = joinPath(D, getLastDirectory(P));
+        // A folder is never copied into itself, nor merged with itself.
+        const bool selv = sameTextAZ(P, D) || (folderExists(T) && sameFile(T, P) && politik == Overskriv);
+        if (selv || (folderExists(T) && politik == OverskrivIkke)) {
+            ikkeKopieret << raekke;
+            continue;
+        }
+        if (isInsideOrSame(D, P)) {
+            visInformation(u"Destinationen ligger inde i en af de mapper, der skal kopieres:\r"_qs + P
+                           + u"\rEn mappe kan ikke kopieres ind i sig selv. Intet blev kopieret."_qs);
+            return false;
+        }
+        listeMapper << P;
+        mappeRaekker << raekke;
+    }
+    for (int i = 0; i < FFilList->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* raekke = FFilList->topLevelItem(i);
+        if (raekke->checkState(0) != Qt::Checked)
+            continue;
+        const QString P = raekkeSti(raekke);
+        if (!fileExists(P)) {
+            delete raekke;
+            --i;
+            continue;
+        }
+        const QString T = joinPath(D, nameOf(P));
+        const bool findes = entryInfo(T).has_value();
+        if (findes && (politik == OverskrivIkke || (politik == Overskriv && sameFile(T, P)))) {
+            ikkeKopieret << raekke;
+            continue;
+        }
+        listeFiler << P;
+        filRaekker << raekke;
+    }
+    if (listeMapper.isEmpty() && listeFiler.isEmpty()) {
+        visInformation(u"Der mangler elementer til kopiering.\rKilde og destination er muligvist den samme."_qs);
+        return false;
+    }
+    if (FspmBox && FspmBox->checkedId() == 0 && !FKopiering->skalElementerKopieres(D, listeFiler, listeMapper))
+        return false;
+
+    prepareCopy(D);
+    FProgress->show();
+    behandlBeskeder(true);
+    const auto lukProgress = [this] {
+        if (FLukCheck && FLukCheck->isChecked())
+            FProgress->close();
+    };
+    if (const auto plads = drives().diskSpace(D); plads && plads->free < totalSize) {
+        lukProgress();
+        visInformation(u"Der er ikke plads nok på destinationen.\rDer skal bruges %1, men der er kun %2 ledig.\rIntet blev kopieret."_qs
+                           .arg(sizeText(totalSize), sizeText(plads->free)));
+        return false;
+    }
+    const auto stoppet = [&] {
+        lukProgress();
+        opdaterStrukturer(D, true);
+        visInformation(u"Kopieringen blev stoppet.\rDen fil, der var ved at blive kopieret, er fjernet igen, og intet er slettet."_qs);
+        ikkeKopieret << mappeRaekker << filRaekker;
+        return false;
+    };
+    const auto mislykket = [&](const QString& hvad, const QString& P, const QString& T, const QString& grund) {
+        lukProgress();
+        udfoldStruktur1(FFilMappe);
+        makeStruktur2(FFilMappe, false);
+        visInformation(u"Der opstod en fejl. "_qs + hvad + u": \r"_qs + P + u"\rblev ikke kopieret til: \r"_qs + T
+                       + u"\r"_qs + (grund.isEmpty() ? u"Måske mangler der rettigheder dertil."_qs : grund));
+        ikkeKopieret << mappeRaekker << filRaekker;
+        return false;
+    };
+
+    for (qsizetype i = 0; i < listeMapper.size(); ++i) {
+        const QString& P = listeMapper[i];
+        QString T = joinPath(D, getLastDirectory(P));
+        if (folderExists(T) && kopiering() == OpretKopi)
+            T = getNewDirectoryName(T, u"Kopi"_qs);
+        QString grund;
+        createFolder(T, &grund);
+        const bool helt = folderExists(T) && copyMappe(P, T);
+        if (FProgress->FCancel)
+            return stoppet();
+        if (!folderExists(T))
+            return mislykket(u"Mappen"_qs, P, T, grund);
+        if (!helt)
+            ikkeKopieret << mappeRaekker[i];
+        FProgress->listbox->item(int(i))->setCheckState(Qt::Checked);
+    }
+    for (qsizetype i = 0; i < listeFiler.size(); ++i) {
+        const QString& P = listeFiler[i];
+        QString T = joinPath(D, nameOf(P));
+        if (entryInfo(T) && kopiering() == OpretKopi)
+            T = getNewCopyFilename(T, u"Kopi"_qs);
+        const CopyResult r = copyFile(P, T);
+        if (r.status == CopyStatus::Stopped || FProgress->FCancel)
+            return stoppet();
+        if (!r.ok())
+            return mislykket(u"Filen"_qs, P, T, r.error);
+        FProgress->pBarAll->setValue(copyProgress(fileSize(P)));
+    }
+    behandlBeskeder(true);
+    lukProgress();
+    opdaterStrukturer(D, AktiveStruktur() == 1 || (FopdaterCheck && FopdaterCheck->isChecked()));
+    if (!m_fejl.isEmpty()) {
+        // Some files inside the folders could not be copied: that is no success.
+        visInformation(u"%1 elementer i mapperne blev ikke kopieret:\r"_qs.arg(m_fejl.size())
+                       + m_fejl.mid(0, 5).join(u"\r"_qs) + (m_fejl.size() > 5 ? u"\r…"_qs : QString()));
+        return false;
+    }
+    return true;
+}
+
+// ---- Delete ----
+
+bool THandlinger::visProgress(qint64 size) const
+{
+    const int n = antalFiler;
+    if (n < 10 || size > 1048576)
+        return true;
+    if (n <= 100)
+        return n % (n / 10) == 0;
+    return n % (n / 20) == 0;
+}
+
+int THandlinger::deleteProgress()
+{
+    const int p = procent();
+    FSlet->LabelProcent->setText(QString::number(p) + u'%');
+    FSlet->LabelResterende->setText(resterendeTekst());
+    behandlBeskeder();
+    return p;
+}
+
+bool THandlinger::sletEt(const QString& sti, bool tilPapirkurv, bool mappe)
+{
+    QString grund;
+    const bool ok = tilPapirkurv ? moveToTrash(sti, &grund) : mappe ? removeTree(sti, &grund) : removeFile(sti, &grund);
+    if (!ok)
+        m_fejl << grund;
+    return ok;
+}
+
+void THandlinger::deleteMappeFiles(const QString& mappe, bool tilPapirkurv)
+{
+    const auto indhold = listFolder(mappe);
+    if (!indhold)
+        return;
+    for (const DirEntry& e : *indhold) {
+        const QString sti = joinPath(mappe, e.name);
+        // A link is removed as a link; deleting never goes through it.
+        if (e.isDir && !e.isLink) {
+            --antalMapper;
+            deleteMappeFiles(sti, tilPapirkurv);
+            continue;
+        }
+        --antalFiler;
+        const qint64 stoerrelse = e.isLink ? 0 : e.size;
+        posSize += stoerrelse;
+        sletEt(sti, tilPapirkurv, false);
+        if (visProgress(stoerrelse))
+            FSlet->proBar->setValue(deleteProgress());
+        behandlBeskeder();
+    }
+}
+
+bool THandlinger::DeleteElementer(bool tilPapirkurv)
+{
+    const int aktiv = AktiveStruktur();
+    listeMapper.clear();
+    listeFiler.clear();
+    m_fejl.clear();
+    if (FMappeList->topLevelItemCount() == 0 && FFilList->topLevelItemCount() == 0)
+        CopyElementer();
+    if (FMappeList->topLevelItemCount() == 0 && FFilList->topLevelItemCount() == 0) {
+        visInformation(u"Der mangler elementer til funktionen."_qs);
+        return false;
+    }
+    for (int i = FMappeList->topLevelItemCount() - 1; i >= 0; --i) {
+        QTreeWidgetItem* raekke = FMappeList->topLevelItem(i);
+        if (raekke->checkState(0) != Qt::Checked)
+            continue;
+        if (folderExists(raekkeSti(raekke)))
+            listeMapper << raekkeSti(raekke);
+        else
+            delete raekke;
+    }
+    for (int i = 0; i < FFilList->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* raekke = FFilList->topLevelItem(i);
+        if (raekke->checkState(0) != Qt::Checked)
+            continue;
+        if (fileExists(raekkeSti(raekke))) {
+            listeFiler << raekkeSti(raekke);
+        } else {
+            delete raekke;
+            --i;
+        }
+    }
+    if (listeMapper.isEmpty() && listeFiler.isEmpty()) {
+        visInformation(u"Der mangler elementer til sletning."_qs);
+        return false;
+    }
+    const int spm = FspmBox ? FspmBox->checkedId() : 0;
+    if ((spm == 0 || (spm == 1 && !tilPapirkurv)) && !FKopiering->skalElementerSlettes(listeFiler, listeMapper, tilPapirkurv))
+        return false;
+
+    prepareDelete(tilPapirkurv ? u"Der slettes til Papirkurv"_qs : u"Sletningen er permanent"_qs);
+    behandlBeskeder(true);
+    FSlet->show();
+    for (qsizetype i = 0; i < listeMapper.size(); ++i) {
+        if (!folderExists(listeMapper[i]))
+            continue;
+        deleteMappeFiles(listeMapper[i], tilPapirkurv);
+        behandlBeskeder();
+        FSlet->listbox->item(int(i))->setCheckState(Qt::Checked);
+    }
+    for (const QString& fil : std::as_const(listeFiler)) {
+        --antalFiler;
+        const qint64 stoerrelse = fileSize(fil);
+        posSize += stoerrelse;
+        QString grund;
+        if (!tilPapirkurv && !removeFile(fil, &grund)) {
+            // A listed file that cannot go stops the delete; the rest stays.
+            visInformation(u"Der opstod en fejl, og sletningen blev standset:\r"_qs + grund);
+            return false;
+        }
+        if (tilPapirkurv)
+            sletEt(fil, true, false);
+        if (visProgress(stoerrelse))
+            FSlet->proBar->setValue(deleteProgress());
+        behandlBeskeder();
+    }
+    for (const QString& mappe : std::as_const(listeMapper))
+        if (entryInfo(mappe))
+            sletEt(mappe, tilPapirkurv, true);
+    behandlBeskeder(true);
+    if (FLukCheck && FLukCheck->isChecked())
+        FSlet->close();
+
+    while (!FFilMappe.isEmpty() && !folderExists(FFilMappe) && FFilMappe.contains(u'\\'))
+        FFilMappe = parentOf(FFilMappe);
+    if (folderExists(FFilMappe)) {
+        udfoldStruktur1(FFilMappe);
+        setAktiveStruktur(aktiv);
+        makeStruktur3(FMappe3);
+        makeStruktur2(FFilMappe, false);
+    }
+    if (!m_fejl.isEmpty()) {
+        visInformation(u"%1 elementer kunne ikke slettes:\r"_qs.arg(m_fejl.size()) + m_fejl.mid(0, 5).join(u"\r"_qs)
+                       + (m_fejl.size() > 5 ? u"\r…"_qs : QString()));
+        return false;
+    }
+    return true;
+}
+
+int THandlinger::EmptyRecycleBin(bool Confirm, const QString& aDrive)
+{
+    if (aDrive.isEmpty() || !isProgramPath(aDrive))
+        return -1;
+    if (Confirm && !spmForm().spoerg({QString(), u"Skal alle elementer i papirkurven på drev "_qs + aDrive.left(2)
+                                                     + u" slettes permanent?"_qs}))
+        return -1;
+    QString fejl;
+    const int fjernet = emptyTrash(aDrive[0], &fejl);
+    if (!fejl.isEmpty())
+        visInformation(u"Papirkurven kunne ikke tømmes helt:\r"_qs + fejl);
+    return fjernet;
+}
+
+} // namespace kv
