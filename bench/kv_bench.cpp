@@ -2,12 +2,21 @@
 // time of a few rounds in seconds:
 //   kv_bench listing <folder>            showing a folder in Struktur 2
 //   kv_bench udfold <root> <sub\path>    opening a deep folder in Struktur 1
+//   kv_bench paste <root> <kilde> <maal>  pasting C:\kilde into C:\maal (once)
+//   kv_bench slet <root> <mappe>          deleting C:\mappe permanently (once)
+//   kv_bench papirkurv <root> <mappe>     deleting C:\mappe to the recycle bin (once)
 // The folder given becomes drive C: of a test drive table.
+#include "DialogSvarer.h"
 #include "TestPlatform.h"
+#include "platform/FileSystem.h"
 #include "platform/Platform.h"
+#include "app/Tmainform.h"
+#include "fileops/THandlinger.h"
 #include "structures/TFunktioner.h"
 
 #include <QApplication>
+#include <QButtonGroup>
+#include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QTreeWidget>
 #include <cstdio>
@@ -23,6 +32,8 @@ public:
         m_tabel = kv::DriveTable({{u'C', root, u"Bench"_qs, kv::DriveFixed}});
     }
     const kv::DriveTable& drives() const override { return m_tabel; }
+    // The bin on the benchmark's own volume, as a bin at the top of a volume would be.
+    QString trashDirFor(const QString&) const override { return m_tabel.drives()[0].hostRoot + u"/.Trash-bench"_qs; }
 
 private:
     kv::DriveTable m_tabel;
@@ -51,6 +62,8 @@ int main(int argc, char** argv)
         return 2;
     }
     kv::Platform::install(std::make_unique<BenchPlatform>(QString::fromLocal8Bit(argv[2])));
+    // A message would wait for a click that never comes: answer it and fail.
+    kvtest::DialogSvarer svar;
     QTreeWidget s1, s2, s3;
     for (QTreeWidget* t : {&s1, &s2, &s3})
         t->setUniformRowHeights(true);
@@ -71,8 +84,39 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "mappen blev ikke fundet\n");
             return 1;
         }
+    } else if ((mode == u"paste" && argc == 5) || ((mode == u"slet" || mode == u"papirkurv") && argc == 4)) {
+        // The whole window, as a user pastes or deletes: questions off, progress shown.
+        // An existing settings folder: no first-start copies to report.
+        kv::createFolder(u"C:\\Kvistlund\\Anna\\Egenskaber"_qs);
+        kv::Tmainform f;
+        f.show();
+        f.spmBox->button(2)->setChecked(true);
+        f.funk->RegisterElements(u"C:\\"_qs + QString::fromLocal8Bit(argv[3]));
+        // The window is on the screen before the user starts.
+        QApplication::processEvents();
+        QElapsedTimer t;
+        bool ok = false;
+        if (mode == u"paste") {
+            f.funk->setAktiveStruktur(2);
+            f.funk->makeStruktur2(u"C:\\"_qs + QString::fromLocal8Bit(argv[4]), false);
+            t.start();
+            ok = f.funk->PasteElementer();
+        } else {
+            f.funk->setAktiveStruktur(2);
+            t.start();
+            ok = f.funk->DeleteElementer(mode == u"papirkurv");
+        }
+        tid = t.nsecsElapsed() / 1e9;
+        if (!ok) {
+            std::fprintf(stderr, "handlingen mislykkedes\n");
+            return 1;
+        }
     } else {
         return 2;
+    }
+    if (!svar.tekster.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(svar.tekster.join(u'\n')));
+        return 1;
     }
     std::printf("%.4f\n", tid);
     return 0;

@@ -142,10 +142,12 @@ int THandlinger::copyProgress(qint64 size)
     posSize += size;
     --antalFiler;
     const int p = procent();
-    FProgress->LabelProcent->setText(QString::number(p) + u'%');
-    FProgress->LabelResterende->setText(resterendeTekst());
-    viserFart();
-    behandlBeskeder();
+    if (visningKlar() || antalFiler == 0) {
+        FProgress->LabelProcent->setText(QString::number(p) + u'%');
+        FProgress->LabelResterende->setText(resterendeTekst());
+        viserFart();
+        behandlBeskeder(true);
+    }
     return p;
 }
 
@@ -160,12 +162,14 @@ void THandlinger::viserFart()
                                   + QString::asprintf("%lld:%02lld", tilbage / 60, tilbage % 60));
 }
 
-CopyResult THandlinger::copyFile(const QString& kilde, const QString& maal)
+CopyResult THandlinger::copyFile(const QString& kilde, const QString& maal, bool erLink)
 {
     CopyOptions valg;
     valg.overwrite = true;
     int sidst = -1;
     valg.progress = [&](qint64 kopieret, qint64 ialt) {
+        if (!visningKlar())
+            return !FProgress->FCancel;
         if (ialt > 0) {
             const int p = int((kopieret * 100 + ialt / 2) / ialt);
             if (p != sidst) {
@@ -173,17 +177,17 @@ CopyResult THandlinger::copyFile(const QString& kilde, const QString& maal)
                 sidst = p;
             }
         }
-        // The whole bar and the texts follow the bytes as they go.
+        // The whole bar and the speed follow the bytes of a large file as they go.
         const qint64 foer = posSize;
         posSize += kopieret;
         FProgress->pBarAll->setValue(procent());
         viserFart();
         posSize = foer;
-        behandlBeskeder();
+        behandlBeskeder(true);
         return !FProgress->FCancel;
     };
     // A link is copied as the link it is, never as what it points at.
-    if (const auto info = entryInfo(kilde); info && info->isLink)
+    if (erLink)
         return copyLink(kilde, maal, true);
     return kv::copyFile(kilde, maal, valg);
 }
@@ -220,19 +224,16 @@ bool THandlinger::copyMappe(const QString& kilde, const QString& maal)
         }
         if (kopiering() == OpretKopi && entryInfo(til))
             til = getNewCopyFilename(til, u"Kopi"_qs);
-        // Never copy a file onto itself; it stays as it is.
-        if (sameFile(fra, til)) {
-            alt = false;
-        } else {
-            const CopyResult r = copyFile(fra, til);
-            if (r.status == CopyStatus::Stopped)
-                return false;
-            if (!r.ok()) {
-                m_fejl << r.error;
-                alt = false;
-            }
-        }
-        FProgress->pBarAll->setValue(copyProgress(e.isLink ? 0 : e.size));
+        // A file is never copied onto itself; it stays as it is, and counts as not copied.
+        const CopyResult r = copyFile(fra, til, e.isLink);
+        if (r.status == CopyStatus::Stopped)
+            return false;
+        if (r.status == CopyStatus::Failed)
+            m_fejl << r.error;
+        alt = alt && r.ok();
+        const int p = copyProgress(e.isLink ? 0 : e.size);
+        if (p != FProgress->pBarAll->value())
+            FProgress->pBarAll->setValue(p);
     }
     return alt;
 }
@@ -378,12 +379,15 @@ bool THandlinger::PasteElementer()
         QString T = joinPath(D, nameOf(P));
         if (entryInfo(T) && kopiering() == OpretKopi)
             T = getNewCopyFilename(T, u"Kopi"_qs);
-        const CopyResult r = copyFile(P, T);
+        const auto info = entryInfo(P);
+        const CopyResult r = copyFile(P, T, info && info->isLink);
         if (r.status == CopyStatus::Stopped || FProgress->FCancel)
             return stoppet();
         if (!r.ok())
             return mislykket(u"Filen"_qs, P, T, r.error);
-        FProgress->pBarAll->setValue(copyProgress(fileSize(P)));
+        const int p = copyProgress(fileSize(P));
+        if (p != FProgress->pBarAll->value())
+            FProgress->pBarAll->setValue(p);
     }
     behandlBeskeder(true);
     lukProgress();
@@ -432,21 +436,35 @@ void THandlinger::deleteMappeFiles(const QString& mappe, bool tilPapirkurv)
     const auto indhold = listFolder(mappe);
     if (!indhold)
         return;
+    QStringList filer;
+    std::vector<qint64> stoerrelser;
     for (const DirEntry& e : *indhold) {
-        const QString sti = joinPath(mappe, e.name);
         // A link is removed as a link; deleting never goes through it.
         if (e.isDir && !e.isLink) {
             --antalMapper;
-            deleteMappeFiles(sti, tilPapirkurv);
-            continue;
+            deleteMappeFiles(joinPath(mappe, e.name), tilPapirkurv);
+        } else {
+            filer << e.name;
+            stoerrelser.push_back(e.isLink ? 0 : e.size);
         }
+    }
+    const auto efter = [&](qsizetype i, const QString& fejl) {
+        if (!fejl.isEmpty())
+            m_fejl << fejl;
         --antalFiler;
-        const qint64 stoerrelse = e.isLink ? 0 : e.size;
-        posSize += stoerrelse;
-        sletEt(sti, tilPapirkurv, false);
-        if (visProgress(stoerrelse))
+        posSize += stoerrelser[size_t(i)];
+        if (visProgress(stoerrelser[size_t(i)]))
             FSlet->proBar->setValue(deleteProgress());
         behandlBeskeder();
+    };
+    if (!tilPapirkurv) {
+        removeFilesIn(mappe, filer, efter);
+        return;
+    }
+    for (qsizetype i = 0; i < filer.size(); ++i) {
+        QString grund;
+        moveToTrash(joinPath(mappe, filer[i]), &grund);
+        efter(i, grund);
     }
 }
 

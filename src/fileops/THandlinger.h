@@ -51,7 +51,7 @@ public:
 private:
     int kopiering() const;
     bool copyMappe(const QString& kilde, const QString& maal);
-    CopyResult copyFile(const QString& kilde, const QString& maal);
+    CopyResult copyFile(const QString& kilde, const QString& maal, bool erLink);
     void deleteMappeFiles(const QString& mappe, bool tilPapirkurv);
     bool sletEt(const QString& sti, bool tilPapirkurv, bool mappe);
     void opdaterStrukturer(const QString& mappe, bool struktur1);

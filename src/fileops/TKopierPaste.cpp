@@ -37,9 +37,14 @@ qint64 TKopierPaste::fileSize(const QString& fil)
     return info && info->size > 0 ? info->size : 1;
 }
 
+bool TKopierPaste::visningKlar() const
+{
+    return !m_sidst.isValid() || m_sidst.elapsed() >= 40;
+}
+
 void TKopierPaste::behandlBeskeder(bool altid)
 {
-    if (!altid && m_sidst.isValid() && m_sidst.elapsed() < 30)
+    if (!altid && !visningKlar())
         return;
     QCoreApplication::processEvents();
     m_sidst.restart();

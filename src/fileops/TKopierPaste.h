@@ -41,6 +41,9 @@ protected:
     // Lets the windows repaint and take a click on "Stop", a few dozen times
     // a second at most, so that many small files cost no more than a few.
     void behandlBeskeder(bool altid = false);
+    // True when the windows are due for new texts: the same few dozen times a
+    // second, since every change of a text asks for a repaint.
+    bool visningKlar() const;
     // Percent of the whole operation done.
     int procent() const;
     QString resterendeTekst() const;

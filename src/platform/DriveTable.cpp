@@ -73,14 +73,24 @@ std::optional<QString> DriveTable::toHost(const QString& programPath) const
     const Drive* d = driveOf(programPath);
     if (!d)
         return std::nullopt;
-    QString rest = programPath.mid(2);
-    rest.replace(u'\\', u'/');
-    // Repeated separators count once, as on the drives the paths come from.
-    const QStringList parts = rest.split(u'/', Qt::SkipEmptyParts);
-    if (parts.isEmpty())
-        return d->hostRoot;
-    const QString tail = parts.join(u'/');
-    return d->hostRoot == u"/" ? u'/' + tail : d->hostRoot + u'/' + tail;
+    // Backslashes become slashes; repeated separators count once, and a
+    // trailing one is dropped, as on the drives the paths come from.
+    QString host = d->hostRoot == u"/" ? QString() : d->hostRoot;
+    host.reserve(host.size() + programPath.size());
+    bool skel = false;
+    for (qsizetype i = 2; i < programPath.size(); ++i) {
+        const QChar c = programPath[i];
+        if (c == u'\\' || c == u'/') {
+            skel = true;
+            continue;
+        }
+        if (skel) {
+            host += u'/';
+            skel = false;
+        }
+        host += c;
+    }
+    return host.isEmpty() ? u"/"_qs : host;
 }
 
 std::optional<QString> DriveTable::toProgram(const QString& hostPath) const

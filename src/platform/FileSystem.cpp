@@ -1,5 +1,6 @@
 #include "FileSystem.h"
 #include "Platform.h"
+#include "ProgramPath.h"
 #include "Vaert.h"
 
 #include <QFile>
@@ -118,6 +119,17 @@ int openTemporaryBeside(const QByteArray& target, QByteArray& tempName)
     }
     errno = EEXIST;
     return -1;
+}
+
+mode_t prosessensUmask()
+{
+    // Read once: changing it to read it is not safe while other threads create files.
+    static const mode_t maske = [] {
+        const mode_t m = ::umask(022);
+        ::umask(m);
+        return m;
+    }();
+    return maske;
 }
 
 QString failure(const QString& path, int err)
@@ -247,6 +259,25 @@ bool removeFile(const QString& path, QString* error)
     return true;
 }
 
+void removeFilesIn(const QString& folder, const QStringList& names,
+                   const std::function<void(qsizetype index, const QString& error)>& efter)
+{
+    QString fejl;
+    const auto host = hostName(folder, &fejl);
+    Fd dir(host ? ::open(host->constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1);
+    if (host && dir.fd < 0)
+        fejl = failure(folder, errno);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (dir.fd < 0) {
+            efter(i, fejl);
+            continue;
+        }
+        const QByteArray navn = QFile::encodeName(names[i]);
+        const bool ok = !injiceret(FejlPunkt::Slet, *host + '/' + navn) && ::unlinkat(dir.fd, navn.constData(), 0) == 0;
+        efter(i, ok ? QString() : failure(joinPath(folder, names[i]), errno));
+    }
+}
+
 CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& options)
 {
     CopyResult result;
@@ -264,21 +295,33 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
         result.error = failure(from, EISDIR);
         return result;
     }
-    // Never open the source itself for writing, whatever name it is reached by.
-    struct stat existing;
-    if (::stat(dst->constData(), &existing) == 0 && existing.st_dev == st.st_dev && existing.st_ino == st.st_ino) {
-        result.error = u"Kilden og destinationen er den samme fil."_qs + u'\r' + to;
+    // A new target is created in place; O_EXCL never opens an existing file,
+    // so the source itself cannot be opened for writing that way.
+    const mode_t mode = st.st_mode & 07777;
+    QByteArray writeName = *dst;
+    bool replace = false;
+    int fd = -1;
+    if (injiceret(FejlPunkt::AabnSkrivning, *dst)) {
+        result.error = failure(to, errno);
         return result;
     }
-
-    QByteArray writeName = *dst;
-    int fd;
-    if (injiceret(FejlPunkt::AabnSkrivning, *dst))
-        fd = -1;
-    else if (options.overwrite)
+    fd = ::open(dst->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode | S_IWUSR);
+    if (fd < 0 && errno == EEXIST) {
+        // Never write over the source itself, whatever name it is reached by.
+        struct stat existing;
+        if (::stat(dst->constData(), &existing) == 0 && existing.st_dev == st.st_dev && existing.st_ino == st.st_ino) {
+            result.status = CopyStatus::SammeFil;
+            result.error = u"Kilden og destinationen er den samme fil."_qs + u'\r' + to;
+            return result;
+        }
+        if (!options.overwrite) {
+            result.error = failure(to, EEXIST);
+            return result;
+        }
+        // An existing target is only replaced when the copy is whole.
+        replace = true;
         fd = openTemporaryBeside(*dst, writeName);
-    else
-        fd = ::open(dst->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    }
     if (fd < 0) {
         result.error = failure(to, errno);
         return result;
@@ -295,7 +338,7 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
     qint64 copied = 0;
     bool kernelCopy = true;
     std::vector<char> buffer;
-    constexpr qint64 chunk = 8 << 20;
+    constexpr qint64 chunk = 32 << 20;
     for (;;) {
         ssize_t n = -1;
         if (injiceret(FejlPunkt::Skriv, *dst, copied))
@@ -324,11 +367,16 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
         copied += n;
         if (options.progress && !options.progress(copied, total))
             return fail(0, CopyStatus::Stopped);
+        // The size read at the start is what is copied; no call to find the end.
+        if (S_ISREG(st.st_mode) && copied >= total)
+            break;
     }
     if (copied == 0 && options.progress && !options.progress(0, total))
         return fail(0, CopyStatus::Stopped);
 
-    ::fchmod(out.fd, st.st_mode & 07777);
+    // Set the permissions only where the umask or the write bit made them differ.
+    if ((((mode | S_IWUSR) & ~prosessensUmask()) != mode) || replace)
+        ::fchmod(out.fd, mode);
     const timespec times[2] = {st.st_atim, st.st_mtim};
     ::futimens(out.fd, times);
     if (::close(out.fd) != 0) {
@@ -336,7 +384,7 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
         return fail(errno);
     }
     out.fd = -1;
-    if (options.overwrite && ::rename(writeName.constData(), dst->constData()) != 0)
+    if (replace && ::rename(writeName.constData(), dst->constData()) != 0)
         return fail(errno);
     result.status = CopyStatus::Copied;
     return result;

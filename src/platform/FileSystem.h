@@ -36,6 +36,10 @@ bool createFolder(const QString& path, QString* error = nullptr);
 
 // Removes one file or link. False with a reason when it fails.
 bool removeFile(const QString& path, QString* error = nullptr);
+// Removes files or links of one folder by name, with the folder opened once;
+// efter is told of each, in order, with the reason when it failed.
+void removeFilesIn(const QString& folder, const QStringList& names,
+                   const std::function<void(qsizetype index, const QString& error)>& efter);
 
 struct CopyOptions {
     // Replace an existing target. The copy is written under a temporary name
@@ -46,7 +50,8 @@ struct CopyOptions {
     std::function<bool(qint64 copied, qint64 total)> progress;
 };
 
-enum class CopyStatus { Copied, Failed, Stopped };
+// SammeFil: the target is the source itself, reached by another name; nothing was written.
+enum class CopyStatus { Copied, Failed, Stopped, SammeFil };
 
 struct CopyResult {
     CopyStatus status = CopyStatus::Failed;

@@ -3,11 +3,11 @@
 #include "Platform.h"
 #include "Vaert.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
+#include <QHash>
+#include <ctime>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -24,7 +24,13 @@ int reserverNavn(const QByteArray& kurv, const QByteArray& navn, QByteArray& val
     const bool medEndelse = punkt > 0;
     const QByteArray stamme = medEndelse ? navn.left(punkt) : navn;
     const QByteArray endelse = medEndelse ? navn.mid(punkt) : QByteArray();
-    for (int n = 1; n < 100000; ++n) {
+    // Many elements of one name (every "index.html" of a tree) would each try
+    // all the numbers used before; start after the last number given out.
+    static QHash<QByteArray, int> sidste;
+    int& forrige = sidste[kurv + '/' + navn];
+    for (int forsoeg = 0; forsoeg < 100000; ++forsoeg) {
+        const int n = forrige > 0 ? forrige + 1 : 1;
+        forrige = n;
         valgt = n == 1 ? navn : stamme + '.' + QByteArray::number(n) + endelse;
         struct stat st;
         if (::lstat((kurv + "/files/" + valgt).constData(), &st) == 0)
@@ -62,9 +68,12 @@ bool moveToTrash(const QString& path, QString* error)
     const int fd = reserverNavn(kurv, kilde.mid(kilde.lastIndexOf('/') + 1), navn);
     if (fd < 0)
         return fejl(errno);
-    const QByteArray info = "[Trash Info]\nPath=" + QUrl::toPercentEncoding(QString::fromLocal8Bit(kilde), "/")
-                          + "\nDeletionDate=" + QDateTime::currentDateTime().toString(u"yyyy-MM-ddThh:mm:ss"_qs).toLatin1()
-                          + "\n";
+    // Local time, as the desktop expects it; strftime is far cheaper than a time-zone lookup per file.
+    char dato[32];
+    const time_t nu = ::time(nullptr);
+    struct tm lokal;
+    ::strftime(dato, sizeof dato, "%Y-%m-%dT%H:%M:%S", ::localtime_r(&nu, &lokal));
+    const QByteArray info = "[Trash Info]\nPath=" + kilde.toPercentEncoding("/") + "\nDeletionDate=" + dato + "\n";
     const bool skrevet = ::write(fd, info.constData(), size_t(info.size())) == info.size();
     const int skrivErr = errno;
     ::close(fd);

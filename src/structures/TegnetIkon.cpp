@@ -1,5 +1,6 @@
 #include "structures/TegnetIkon.h"
 
+#include <QHash>
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
@@ -22,12 +23,18 @@ public:
         p->restore();
     }
 
+    // Drawn once per size and mode, then reused: toolbars repaint often.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
+        const QString noegle = u"%1x%2-%3-%4"_qs.arg(size.width()).arg(size.height()).arg(int(mode)).arg(int(state));
+        if (const auto it = m_cache.constFind(noegle); it != m_cache.cend())
+            return *it;
         QPixmap pm(size);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
         paint(&p, QRect(QPoint(), size), mode, state);
+        p.end();
+        m_cache.insert(noegle, pm);
         return pm;
     }
 
@@ -42,6 +49,7 @@ public:
 
 private:
     Tegner m_tegner;
+    QHash<QString, QPixmap> m_cache;
 };
 
 } // namespace

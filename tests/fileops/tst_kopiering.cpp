@@ -283,7 +283,7 @@ private slots:
 
     void diskFullInTheMiddleOfAFile()
     {
-        tp->makeFile(u"C:\\Kilde\\Stor.bin"_qs, QByteArray(3 << 20, 's'));
+        tp->makeFile(u"C:\\Kilde\\Stor.bin"_qs, QByteArray(40 << 20, 's'));
         tp->makeFile(u"D:\\Maal\\Stor.bin"_qs, "gammel");
         saetFejlKrog([](FejlPunkt p, const QByteArray& sti, qint64 skrevet) {
             return p == FejlPunkt::Skriv && sti.endsWith("Stor.bin") && skrevet > 0 ? ENOSPC : 0;
@@ -296,7 +296,7 @@ private slots:
         QVERIFY2(svar.tekster[0].contains(u"Der er ikke nok plads på disken."), qPrintable(svar.tekster[0]));
         QCOMPARE(indhold(u"D:\\Maal\\Stor.bin"_qs), QByteArray("gammel"));
         QCOMPARE(QDir(tp->host(u"D:\\Maal"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList{u"Stor.bin"_qs});
-        QCOMPARE(indhold(u"C:\\Kilde\\Stor.bin"_qs).size(), 3 << 20);
+        QCOMPARE(indhold(u"C:\\Kilde\\Stor.bin"_qs).size(), 40 << 20);
         QVERIFY(f->DelAfterPasteCheck->isChecked());  // nothing was moved
         QCOMPARE(status(), u"Processen blev afbrudt, da der opstod en fejl."_qs);
     }
@@ -321,7 +321,7 @@ private slots:
 
     void stopInTheMiddleOfAFile()
     {
-        tp->makeFile(u"C:\\Kilde\\Stor.bin"_qs, QByteArray(20 << 20, 's'));
+        tp->makeFile(u"C:\\Kilde\\Stor.bin"_qs, QByteArray(40 << 20, 's'));
         // The user presses "Stop" while the file is being written.
         Tprogressform* vindue = f->progressform;
         saetFejlKrog([vindue](FejlPunkt p, const QByteArray& sti, qint64 skrevet) {
