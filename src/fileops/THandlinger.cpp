@@ -142,13 +142,22 @@ int THandlinger::copyProgress(qint64 size)
     posSize += size;
     --antalFiler;
     const int p = procent();
-    if (visningKlar() || antalFiler == 0) {
-        FProgress->LabelProcent->setText(QString::number(p) + u'%');
-        FProgress->LabelResterende->setText(resterendeTekst());
-        viserFart();
-        behandlBeskeder(true);
-    }
+    if (visningKlar() || antalFiler == 0)
+        visTal(0);
     return p;
+}
+
+void THandlinger::visTal(qint64 iGang)
+{
+    // The bytes of the file being copied count as done while it goes.
+    posSize += iGang;
+    FProgress->LabelProcent->setText(QString::number(procent()) + u'%');
+    FProgress->LabelResterende->setText(resterendeTekst());
+    if (procent() != FProgress->pBarAll->value())
+        FProgress->pBarAll->setValue(procent());
+    viserFart();
+    posSize -= iGang;
+    behandlBeskeder(true);
 }
 
 void THandlinger::viserFart()
@@ -177,13 +186,7 @@ CopyResult THandlinger::copyFile(const QString& kilde, const QString& maal, bool
                 sidst = p;
             }
         }
-        // The whole bar and the speed follow the bytes of a large file as they go.
-        const qint64 foer = posSize;
-        posSize += kopieret;
-        FProgress->pBarAll->setValue(procent());
-        viserFart();
-        posSize = foer;
-        behandlBeskeder(true);
+        visTal(kopieret);
         return !FProgress->FCancel;
     };
     // A link is copied as the link it is, never as what it points at.

@@ -56,6 +56,7 @@ private:
     bool sletEt(const QString& sti, bool tilPapirkurv, bool mappe);
     void opdaterStrukturer(const QString& mappe, bool struktur1);
     void viserFart();
+    void visTal(qint64 iGang);
 
     QStringList m_fejl;  // what could not be copied or deleted, with the reason
 };
