@@ -74,6 +74,18 @@ bool describe(int dirfd, const char* name, DirEntry& e)
 // A host name that a program path can carry, decoded; empty when it cannot.
 QString programName(const char* raw)
 {
+    // Plain ASCII names need no round trip through the file-name encoding.
+    bool ascii = true;
+    for (const char* c = raw; *c; ++c) {
+        if (uchar(*c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+        if (*c == '\\' || *c == '\r' || *c == '\n')
+            return QString();
+    }
+    if (ascii)
+        return QString::fromLatin1(raw);
     const QString name = QFile::decodeName(raw);
     if (name.contains(u'\\') || name.contains(u'\r') || name.contains(u'\n'))
         return QString();
@@ -230,6 +242,9 @@ bool createFolder(const QString& path, QString* error)
     const auto host = hostName(path, error);
     if (!host)
         return false;
+    // Most folders are made in one that exists already.
+    if (::mkdir(host->constData(), 0777) == 0)
+        return true;
     QByteArray partial;
     for (const QByteArray& part : host->split('/')) {
         if (part.isEmpty() && !partial.isEmpty())

@@ -9,6 +9,7 @@
 #include "fileops/THandlinger.h"
 #include "fileops/Tprogressform.h"
 #include "platform/FileSystem.h"
+#include "platform/TextFile.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -467,6 +468,14 @@ private slots:
         f->FilStruktur->topLevelItem(0)->setSelected(true);
         QVERIFY(udfoer("Cut"));
         QVERIFY(f->DelAfterPasteCheck->isChecked());
+    }
+
+    void confirmationWindowKeepsItsSize()
+    {
+        QVERIFY(f->close());
+        const auto linjer = readTextLines(f->OptMappe + u"\\Spm_kopiering.txt"_qs);
+        QVERIFY(linjer && linjer->size() == 2);
+        QVERIFY(linjer->at(0).toInt() > 300);
     }
 
     void filesDroppedFromTheDesktop()

@@ -4,6 +4,7 @@
 #include "TestPlatform.h"
 #include "platform/FileSystem.h"
 #include "platform/LinuxPlatform.h"
+#include "platform/Papirkurv.h"
 #include "platform/TextFile.h"
 
 #include <QDir>
@@ -259,6 +260,21 @@ private slots:
         QVERIFY(!p.specialFolder(SpecialFolder::Music));      // named but missing
         QCOMPARE(p.publicFolder(), u"C:\\Offentlig"_qs);
         QVERIFY(!p.loginName().isEmpty());
+
+        // Something in the home folder goes to the home bin, with its info file.
+        const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+        QFile fil(home + u"/slet mig.txt"_qs);
+        QVERIFY(fil.open(QIODevice::WriteOnly));
+        fil.close();
+        QString fejl;
+        QVERIFY2(moveToTrash(u"C:\\slet mig.txt"_qs, &fejl), qPrintable(fejl));
+        QVERIFY(QFile::exists(dataHome + u"/Trash/files/slet mig.txt"_qs));
+        QFile info(dataHome + u"/Trash/info/slet mig.txt.trashinfo"_qs);
+        QVERIFY(info.open(QIODevice::ReadOnly));
+        QVERIFY(info.readAll().contains("Path=" + QFile::encodeName(home) + "/slet%20mig.txt\n"));
+        QCOMPARE(p.trashDirsOfDrive(u'C').value(0), dataHome + u"/Trash"_qs);
+        QCOMPARE(emptyTrash(u'C'), 1);
+        QCOMPARE(emptyTrash(u'C'), -1);
     }
 };
 
