@@ -19,17 +19,8 @@ Tprogressform::Tprogressform(QWidget* parent) : QDialog(parent)
     setWindowTitle(u"Kopiering af elementer"_qs);
     setModal(false);
 
-    const auto label = [this](const QString& navn) {
-        auto* l = new QLabel(this);
-        l->setObjectName(navn);
-        return l;
-    };
-    const auto bar = [this](const QString& navn) {
-        auto* b = new QProgressBar(this);
-        b->setObjectName(navn);
-        b->setRange(0, 100);
-        return b;
-    };
+    const auto label = [this](const QString& navn) { return nyLabel(this, navn); };
+    const auto bar = [this](const QString& navn) { return nyProcentBar(this, navn); };
     LabelInfo = label(u"LabelInfo"_qs);
     destinationEdit = new QLineEdit(this);
     destinationEdit->setObjectName(u"destinationEdit"_qs);
@@ -49,12 +40,7 @@ Tprogressform::Tprogressform(QWidget* parent) : QDialog(parent)
     stopButton->setToolTip(u"Stop processen på eget ansvar"_qs);
     connect(stopButton, &QPushButton::clicked, this, [this] { FCancel = true; });
 
-    auto* resterende = new QWidget(this);
-    auto* r = new QHBoxLayout(resterende);
-    r->setContentsMargins(0, 0, 0, 0);
-    r->addWidget(new QLabel(u" Resterende elementer: "_qs, this));
-    r->addWidget(LabelProcent);
-    r->addWidget(LabelResterende, 1);
+    auto* resterende = resterendeRaekke(this, LabelProcent, LabelResterende);
 
     auto* proces = new QWidget(this);
     auto* l = new QGridLayout(proces);
