@@ -175,12 +175,10 @@ private:
     // Tree events (Tmainform_strukturer.cpp).
     void visValgteMappe();
     void udfoldValgteMappe();
-    void struktur1Klik();
     void struktur2Klik();
     void struktur2DobbeltKlik();
     void struktur3Klik();
     void struktur3DobbeltKlik();
-    void traeTast(int struktur, int tast);
     void struktur1Udfoldet(QTreeWidgetItem* node);
     void redigeringSlutter(bool fortrudt);
     void TimerTimer();
@@ -202,7 +200,6 @@ private:
 
     QLabel* infobarPanel[3] = {};
     QWidget* fritOmraade = nullptr;
-    bool m_stiOpdateres = false;
     bool m_efterDobbeltKlik = false;
     QTreeWidgetItem* m_redigeret = nullptr;  // the node being edited in place
 };
