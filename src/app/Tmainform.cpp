@@ -7,6 +7,7 @@
 #include "platform/Fejl.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
+#include "platform/TextFile.h"
 #include "fileops/THandlinger.h"
 #include "fileops/Tdeleteform.h"
 #include "fileops/Tkopieringsform.h"
@@ -21,6 +22,7 @@
 #include <QListWidget>
 #include <QStatusTipEvent>
 #include <QTabWidget>
+#include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -79,6 +81,7 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
     setAcceptDrops(true);
     saetFokusBilleder(funk->AktiveStruktur());
     handlinger->opdaterAlle();
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &Tmainform::gemBjaelker);
 }
 
 Tmainform::~Tmainform() = default;
@@ -351,6 +354,27 @@ void Tmainform::closeEvent(QCloseEvent* event)
         *liste = nullptr;
     }
     event->accept();
+}
+
+void Tmainform::gemBjaelker() const
+{
+    // One line a bar: its name, then the actions on it in order.
+    const auto bjaelke = [](const QString& navn, int nummer) {
+        QStringList linje{navn};
+        for (const char* n : mapperBjaelke(nummer))
+            linje << QString::fromLatin1(n);
+        return linje.join(u' ');
+    };
+    const auto handlingerPaa = [this](const QString& bar) {
+        QStringList navne{bar};
+        for (const QAction* a : findChild<QToolBar*>(bar)->actions())
+            navne << (a->objectName().isEmpty() ? u"-"_qs : a->objectName());
+        return navne.join(u' ');
+    };
+    writeTextLines(OptMappe + u"\\ActionHjem.txt"_qs, {handlingerPaa(u"ToolbarHjem"_qs)});
+    writeTextLines(OptMappe + u"\\ActionFunktioner.txt"_qs, {handlingerPaa(u"ToolbarFunktioner"_qs)});
+    writeTextLines(OptMappe + u"\\ActionMapper.txt"_qs,
+                   {bjaelke(u"Kendte mapper"_qs, 0), bjaelke(u"Specielle mapper"_qs, 1)});
 }
 
 void Tmainform::LukProgramExecute()

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class QAction;
 class QButtonGroup;
@@ -140,6 +141,8 @@ public:
     QString getStiTil(int n) const;
     void visHistorieMappe();
     void visMapperBar();
+    // The actions of bar 0 ("Kendte mapper") or 1 ("Specielle mapper") of the Folders toolbar.
+    static const std::vector<const char*>& mapperBjaelke(int nummer);
     void genskabLayout();
     void makeStartStrukturer();
     // Removes the ticked rows of both copy lists when "Ryd" is ticked.
@@ -197,6 +200,8 @@ private:
     void historieTrin(bool tilbage);
 
     void LukProgramExecute();
+    // The bars of the three customisable toolbars, written when the program ends.
+    void gemBjaelker() const;
 
     QLabel* infobarPanel[3] = {};
     QWidget* fritOmraade = nullptr;

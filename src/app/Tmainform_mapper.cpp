@@ -32,12 +32,21 @@ void Tmainform::visSpecielMappe(const QString& sti)
     }
 }
 
+const std::vector<const char*>& Tmainform::mapperBjaelke(int nummer)
+{
+    static const std::vector<const char*> kendte{"Adesktopdir", "Adokudir", "Amusikdir", "Avideodir", "Apicdir", "AallUsers"};
+    static const std::vector<const char*> specielle{"Adesktopdir", "aFavoritmappe", "aKontakter", "aDownload", "aOneDrev",
+                                                    "aStartMappe", "Aprogdir", "aKamBil", "aKamFilm"};
+    return nummer == 0 ? kendte : specielle;
+}
+
 void Tmainform::visMapperBar()
 {
     ToolbarMapper->clear();
+    const auto& bjaelke = mapperBjaelke(AMfunktionsNumber);
     if (AMfunktionsNumber == 0) {
-        for (const char* n : {"Adesktopdir", "Adokudir", "Amusikdir", "Avideodir", "Apicdir"})
-            ToolbarMapper->addAction(handling(n));
+        for (size_t i = 0; i + 1 < bjaelke.size(); ++i)
+            ToolbarMapper->addAction(handling(bjaelke[i]));
         // "Alle brugere" with the shared folders in its drop-down.
         auto* alle = new QToolButton;
         alle->setObjectName(u"alleBrugereKnap"_qs);
@@ -51,8 +60,7 @@ void Tmainform::visMapperBar()
         alle->setMenu(menu);
         ToolbarMapper->addWidget(alle);
     } else {
-        for (const char* n : {"Adesktopdir", "aFavoritmappe", "aKontakter", "aDownload", "aOneDrev", "aStartMappe",
-                              "Aprogdir", "aKamBil", "aKamFilm"})
+        for (const char* n : bjaelke)
             ToolbarMapper->addAction(handling(n));
     }
 }

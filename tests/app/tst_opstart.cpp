@@ -147,6 +147,9 @@ private slots:
         QTimer::singleShot(0, &f, [&] { f.handling("LukProgram")->trigger(); });
         QCOMPARE(QApplication::exec(), 0);
         QVERIFY(f.funk && f.favDir);
+        // Ending the program writes the layout of the three customisable toolbars.
+        for (const char16_t* fil : {u"ActionHjem.txt", u"ActionMapper.txt", u"ActionFunktioner.txt"})
+            QVERIFY(fileExists(f.OptMappe + u'\\' + QString::fromUtf16(fil)));
         QVERIFY(f.close());
         QVERIFY(!f.funk && !f.favDir);
         QVERIFY(f.historieDir);  // the visited folders live as long as the window
