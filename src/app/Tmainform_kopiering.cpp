@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTreeWidget>
@@ -112,7 +113,7 @@ void Tmainform::bindKopiering()
         switch (funk->AktiveStruktur()) {
         case 1: return funkReady && funkNo < 4 && TMakeStrukturer::valgtNode(MappeStruktur) != nullptr;
         case 2:
-        case 3: return funkReady && !funk->aktivTrae()->selectedItems().isEmpty();
+        case 3: return funkReady && funk->aktivTrae()->selectionModel()->hasSelection();
         default: return false;
         }
     };
@@ -149,7 +150,7 @@ void Tmainform::bindKopiering()
         switch (funk->AktiveStruktur()) {
         case 1: return funkNo == 0 && TMakeStrukturer::valgtNode(MappeStruktur) != nullptr;
         case 2:
-        case 3: return !funk->aktivTrae()->selectedItems().isEmpty();
+        case 3: return funk->aktivTrae()->selectionModel()->hasSelection();
         default: return false;
         }
     };

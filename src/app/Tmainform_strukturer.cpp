@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -337,7 +338,7 @@ void Tmainform::bindStrukturHandlinger()
         return aktiv23() && funk->aktivTrae()->selectedItems().size() < funk->aktivTrae()->topLevelItemCount();
     });
     h.bind("deselectElementer", [this] { funk->SelectMapperFiler(2); },
-           [this, aktiv23] { return aktiv23() && !funk->aktivTrae()->selectedItems().isEmpty(); });
+           [this, aktiv23] { return aktiv23() && funk->aktivTrae()->selectionModel()->hasSelection(); });
     h.bind("inverterSelection", [this] { funk->SelectMapperFiler(3); },
            [this, aktiv23] { return aktiv23() && funk->aktivTrae()->topLevelItemCount() > 0; });
     h.bind("opdaterBegge", [this] {
