@@ -197,7 +197,8 @@ CopyResult THandlinger::copyFile(const QString& kilde, const QString& maal, bool
 
 bool THandlinger::copyMappe(const QString& kilde, const QString& maal)
 {
-    const auto indhold = listFolder(kilde);
+    // Sizes come from the copies themselves; the listing only needs the kinds.
+    const auto indhold = listFolderKinds(kilde);
     if (!indhold) {
         // A folder that vanished has nothing to lose; one that cannot be read is not copied.
         if (!folderExists(kilde)) {
@@ -234,7 +235,7 @@ bool THandlinger::copyMappe(const QString& kilde, const QString& maal)
         if (r.status == CopyStatus::Failed)
             m_fejl << r.error;
         alt = alt && r.ok();
-        const int p = copyProgress(e.isLink ? 0 : e.size);
+        const int p = copyProgress(r.bytes);
         if (p != FProgress->pBarAll->value())
             FProgress->pBarAll->setValue(p);
     }

@@ -206,6 +206,40 @@ std::optional<std::vector<DirEntry>> listFolder(const QString& folder)
     return entries;
 }
 
+std::optional<std::vector<DirEntry>> listFolderKinds(const QString& folder)
+{
+    const auto host = hostName(folder);
+    if (!host)
+        return std::nullopt;
+    DIR* dir = ::opendir(host->constData());
+    if (!dir)
+        return std::nullopt;
+    const int dfd = ::dirfd(dir);
+    std::vector<DirEntry> entries;
+    while (const dirent* d = ::readdir(dir)) {
+        const char* raw = d->d_name;
+        if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
+            continue;
+        DirEntry e;
+        e.name = programName(raw);
+        if (e.name.isEmpty())
+            continue;
+        unsigned char type = d->d_type;
+        if (type == DT_UNKNOWN) {
+            struct stat st;
+            if (::fstatat(dfd, raw, &st, AT_SYMLINK_NOFOLLOW) != 0)
+                continue;
+            type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK : DT_REG;
+        }
+        e.isDir = type == DT_DIR;
+        e.isLink = type == DT_LNK;
+        e.hidden = raw[0] == '.';
+        entries.push_back(std::move(e));
+    }
+    ::closedir(dir);
+    return entries;
+}
+
 std::optional<DirEntry> entryInfo(const QString& path)
 {
     const auto host = hostName(path);
@@ -402,6 +436,7 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
     if (replace && ::rename(writeName.constData(), dst->constData()) != 0)
         return fail(errno);
     result.status = CopyStatus::Copied;
+    result.bytes = copied;
     return result;
 }
 

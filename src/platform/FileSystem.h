@@ -26,6 +26,10 @@ struct DirEntry {
 // listing with what was read so far.
 std::optional<std::vector<DirEntry>> listFolder(const QString& folder);
 
+// The same entries with only name, folder and link known: no call per entry
+// where the host tells the kind while listing. Links to folders are links.
+std::optional<std::vector<DirEntry>> listFolderKinds(const QString& folder);
+
 std::optional<DirEntry> entryInfo(const QString& path);
 bool folderExists(const QString& path);
 // A file, or a link that is not a link to a folder.
@@ -56,6 +60,7 @@ enum class CopyStatus { Copied, Failed, Stopped, SammeFil };
 struct CopyResult {
     CopyStatus status = CopyStatus::Failed;
     QString error;  // Danish reason when it failed
+    qint64 bytes = 0;  // the size of the file copied
     bool ok() const { return status == CopyStatus::Copied; }
 };
 
