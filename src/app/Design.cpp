@@ -43,14 +43,6 @@ QPalette palet(const Farver& f)
 
 } // namespace
 
-QStringList designNavne()
-{
-    QStringList navne{u"Windows"_qs};
-    for (const Farver& f : designs)
-        navne << QString::fromUtf16(f.navn);
-    return navne;
-}
-
 bool anvendDesign(const QString& navn)
 {
     if (navn == u"Windows") {

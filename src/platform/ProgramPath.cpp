@@ -59,12 +59,6 @@ static bool isLetter(QChar c)
     return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z');
 }
 
-bool isDriveRoot(const QString& path)
-{
-    return (path.size() == 2 || (path.size() == 3 && path[2] == u'\\'))
-        && isLetter(path[0]) && path[1] == u':';
-}
-
 bool isProgramPath(const QString& path)
 {
     return path.size() >= 2 && isLetter(path[0]) && path[1] == u':'

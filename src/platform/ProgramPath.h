@@ -17,8 +17,6 @@ QString nameOf(const QString& path);
 QString parentOf(const QString& path);
 // folder + "\" + name, without doubling a backslash the folder already ends with.
 QString joinPath(const QString& folder, const QString& name);
-// True for "C:" and "C:\" (any letter A to Z).
-bool isDriveRoot(const QString& path);
 // Windows-style absolute program path: letter, colon, then nothing or a backslash.
 bool isProgramPath(const QString& path);
 
