@@ -180,7 +180,12 @@ QString systemErrorText(int errnum)
     }
 }
 
-std::optional<std::vector<DirEntry>> listFolder(const QString& folder)
+namespace {
+
+// Reads a folder; beskriv fills in what the caller needs of each entry, or
+// says the entry is gone. "." and ".." and names a program path cannot carry are left out.
+std::optional<std::vector<DirEntry>> laesMappe(const QString& folder,
+                                               bool (*beskriv)(int dirfd, const dirent* d, DirEntry& e))
 {
     const auto host = hostName(folder);
     if (!host)
@@ -190,14 +195,13 @@ std::optional<std::vector<DirEntry>> listFolder(const QString& folder)
         return std::nullopt;
     const int dfd = ::dirfd(dir);
     std::vector<DirEntry> entries;
-    errno = 0;
     while (const dirent* d = ::readdir(dir)) {
         const char* raw = d->d_name;
         if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
             continue;
         DirEntry e;
         e.name = programName(raw);
-        if (e.name.isEmpty() || !describe(dfd, raw, e))
+        if (e.name.isEmpty() || !beskriv(dfd, d, e))
             continue;
         e.hidden = raw[0] == '.';
         entries.push_back(std::move(e));
@@ -206,38 +210,27 @@ std::optional<std::vector<DirEntry>> listFolder(const QString& folder)
     return entries;
 }
 
+} // namespace
+
+std::optional<std::vector<DirEntry>> listFolder(const QString& folder)
+{
+    return laesMappe(folder, [](int dfd, const dirent* d, DirEntry& e) { return describe(dfd, d->d_name, e); });
+}
+
 std::optional<std::vector<DirEntry>> listFolderKinds(const QString& folder)
 {
-    const auto host = hostName(folder);
-    if (!host)
-        return std::nullopt;
-    DIR* dir = ::opendir(host->constData());
-    if (!dir)
-        return std::nullopt;
-    const int dfd = ::dirfd(dir);
-    std::vector<DirEntry> entries;
-    while (const dirent* d = ::readdir(dir)) {
-        const char* raw = d->d_name;
-        if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
-            continue;
-        DirEntry e;
-        e.name = programName(raw);
-        if (e.name.isEmpty())
-            continue;
+    return laesMappe(folder, [](int dfd, const dirent* d, DirEntry& e) {
         unsigned char type = d->d_type;
         if (type == DT_UNKNOWN) {
             struct stat st;
-            if (::fstatat(dfd, raw, &st, AT_SYMLINK_NOFOLLOW) != 0)
-                continue;
+            if (::fstatat(dfd, d->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+                return false;
             type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK : DT_REG;
         }
         e.isDir = type == DT_DIR;
         e.isLink = type == DT_LNK;
-        e.hidden = raw[0] == '.';
-        entries.push_back(std::move(e));
-    }
-    ::closedir(dir);
-    return entries;
+        return true;
+    });
 }
 
 std::optional<DirEntry> entryInfo(const QString& path)
