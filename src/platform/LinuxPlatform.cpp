@@ -177,11 +177,13 @@ QString LinuxPlatform::trashDirFor(const QString& hostPath) const
 QStringList LinuxPlatform::trashDirsOfDrive(QChar letter) const
 {
     const Drive* d = m_drives.find(letter);
-    dev_t rod, hjem;
+    dev_t rod;
     if (!d || !enhed(d->hostRoot, rod))
         return {};
+    // The home bin takes what is deleted anywhere on its volume, which may
+    // hold more than one drive; the info files tell which drive each came from.
     QStringList kurve;
-    if (enhed(homeTrash(), hjem) && hjem == rod)
+    if (QFileInfo(homeTrash()).isDir())
         kurve << homeTrash();
     for (const QString& kurv : topKurve(volumetsTop(d->hostRoot, rod)))
         if (QFileInfo(kurv).isDir())

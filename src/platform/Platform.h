@@ -47,7 +47,8 @@ public:
     // The recycle bin (a folder with "files" and "info") that takes a host
     // path, made when missing; empty when no bin can take it.
     virtual QString trashDirFor(const QString& hostPath) const = 0;
-    // The recycle bins that hold what was deleted from a drive.
+    // The recycle bins that may hold what was deleted from a drive, among
+    // elements of other drives.
     virtual QStringList trashDirsOfDrive(QChar letter) const = 0;
 };
 
