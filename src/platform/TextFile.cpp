@@ -2,6 +2,7 @@
 #include "FileSystem.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 
 namespace kv {
@@ -47,37 +48,37 @@ std::optional<QByteArray> toCp1252(const QString& text)
     return out;
 }
 
-// Text without a byte-order mark that is valid UTF-8 and not plain ASCII was
-// written by another editor in UTF-8; Windows-1252 text is almost never that.
-bool looksLikeUtf8(QByteArrayView bytes)
+// A line without a byte-order mark that is valid UTF-8 and not plain ASCII
+// was written in UTF-8; Windows-1252 text is almost never that. Each line is
+// judged alone, so one stray Windows-1252 byte leaves the other lines intact.
+QString decodeLine(QByteArrayView bytes)
 {
-    bool nonAscii = false;
-    for (const char c : bytes)
-        if (uchar(c) >= 0x80) { nonAscii = true; break; }
-    if (!nonAscii)
-        return false;
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
+    if (ascii)
+        return QString::fromLatin1(bytes);
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decoded = utf8.decode(bytes);
-    return !utf8.hasError();
+    return utf8.hasError() ? fromCp1252(bytes) : decoded;
 }
 
-QStringList splitLines(const QString& text)
+// Calls add with each line of text; CR LF, CR and LF each end a line, and a
+// last line without an end counts.
+template <typename View, typename Add>
+void splitLines(View text, Add add)
 {
-    QStringList lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
+        const auto c = text[i];
         if (c != u'\r' && c != u'\n')
             continue;
-        lines << text.mid(start, i - start);
+        add(text.sliced(start, i - start));
         if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
             ++i;
         start = i + 1;
     }
     if (start < n)
-        lines << text.mid(start);
-    return lines;
+        add(text.sliced(start));
 }
 
 } // namespace
@@ -92,12 +93,14 @@ QStringList decodeTextLines(const QByteArray& data)
         text = QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.sliced(2));
     } else if (bytes.startsWith("\xFE\xFF")) {
         text = QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.sliced(2));
-    } else if (looksLikeUtf8(bytes)) {
-        text = QString::fromUtf8(bytes);
     } else {
-        text = fromCp1252(bytes);
+        QStringList lines;
+        splitLines(bytes, [&](QByteArrayView line) { lines << decodeLine(line); });
+        return lines;
     }
-    return splitLines(text);
+    QStringList lines;
+    splitLines(QStringView(text), [&](QStringView line) { lines << line.toString(); });
+    return lines;
 }
 
 QByteArray encodeTextLines(const QStringList& lines)

@@ -137,6 +137,9 @@ private slots:
         QTest::newRow("windows-1252") << QByteArray("S\xf8ren \x80 5\r\n") << QStringList{u"Søren € 5"_qs};
         QTest::newRow("utf-8 bom") << QByteArray("\xef\xbb\xbfS\xc3\xb8ren\r\n") << QStringList{u"Søren"_qs};
         QTest::newRow("utf-8 without bom") << QByteArray("\xc3\x86" "bler\n") << QStringList{u"Æbler"_qs};
+        QTest::newRow("encoding chosen per line")
+            << QByteArray("\xc3\x86" "bler\r\nS\xf8ren\r\n\xc3\x98l\r\n\xc3\x86\xe6\r\n")
+            << QStringList{u"Æbler"_qs, u"Søren"_qs, u"Øl"_qs, u"Ã\u2020æ"_qs};
         QTest::newRow("utf-16le bom") << QByteArray("\xff\xfe" "a\0\r\0\n\0\xe6\0", 10) << QStringList{u"a"_qs, u"æ"_qs};
         QTest::newRow("utf-16be bom") << QByteArray("\xfe\xff\0a\0\n\0\xe5", 8) << QStringList{u"a"_qs, u"å"_qs};
     }
