@@ -10,6 +10,22 @@
 
 namespace kv {
 
+namespace {
+
+// What a list box row shows of a caption. A very long one is cut, as drawing
+// a line of megabytes freezes the list; the entry keeps its whole caption.
+QString vistCaption(const QString& caption)
+{
+    qsizetype n = 1000;
+    if (caption.size() <= n)
+        return caption;
+    if (caption[n - 1].isHighSurrogate())
+        --n;
+    return caption.left(n) + u'…';
+}
+
+} // namespace
+
 TReopenFilerX::TReopenFilerX(QObject* AOwner) : QObject(AOwner) {}
 
 void TReopenFilerX::HentReopenFiler()
@@ -161,7 +177,7 @@ void TReopenFilerX::MakeListeMenu()
     QStringList captions;
     captions.reserve(Ropen.size());
     for (const TReopenRec& r : std::as_const(Ropen))
-        captions << r.Caption;
+        captions << vistCaption(r.Caption);
     FListeBoks->addItems(captions);
 }
 

@@ -132,6 +132,44 @@ private slots:
         QCOMPARE(boks.count(), 0);
     }
 
+    void mixedEncodingsSurviveASave()
+    {
+        // Another editor added a UTF-8 entry to a Windows-1252 file.
+        tp->makeFile(fil, "S\xf8ren\r\nC:\\S\xf8ren\r\n\xc3\x86" "ble\r\nC:\\\xc3\x86" "ble\r\n");
+        TReopenFilerX l(nullptr);
+        l.setItemfile(fil);
+        l.HentReopenFiler();
+        l.GemReopenFiler();
+        l.HentReopenFiler();
+        QCOMPARE(stier(l), (QStringList{u"C:\\Søren"_qs, u"C:\\Æble"_qs}));
+        QCOMPARE(filIndhold(), QByteArray("S\xf8ren\r\nC:\\S\xf8ren\r\n\xc6" "ble\r\nC:\\\xc6" "ble\r\n"));
+    }
+
+    void longCaptionsAreShownCut()
+    {
+        tp->makeFolder(u"C:\\Lang"_qs);
+        tp->makeFolder(u"C:\\Kort"_qs);
+        const QString lang = QString(999, u'x') + u"😀"_qs + QString(100000, u'y');
+        QListWidget boks;
+        TReopenFilerX l(nullptr);
+        l.setItemfile(fil);
+        l.setListeBoks(&boks);
+        QStringList klik;
+        l.setOnListeKlik([&](const QString& c, const QString& f) { klik << c << f; });
+        l.InsertItem(u"C:\\Lang"_qs, lang);
+        l.InsertItem(u"C:\\Kort"_qs, u"Kort"_qs);
+        // The emoji would be cut in two at 1,000: it is left out whole.
+        QCOMPARE(raekker(boks), (QStringList{u"Kort"_qs, QString(999, u'x') + u'…'}));
+        boks.setCurrentRow(1);
+        emit boks.itemClicked(boks.item(1));
+        QCOMPARE(klik, (QStringList{lang, u"C:\\Lang"_qs}));
+
+        l.GemReopenFiler();
+        l.HentReopenFiler();
+        QCOMPARE(l.GetCaption(1), lang);
+        QCOMPARE(boks.item(1)->text().size(), 1000);
+    }
+
     void unreadableAndUnwritableFiles()
     {
         if (::geteuid() == 0)
