@@ -6,6 +6,7 @@
 #include "fileops/TspmForm.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -20,5 +21,9 @@ int main(int argc, char* argv[])
     kv::Tmainform mainform;
     new kv::TspmForm(&mainform);
     mainform.show();
+    // bench/startup times the start to the first show: with this set the
+    // program ends once the events of that show have been handled.
+    if (qEnvironmentVariableIntValue("KV_BENCH_QUIT_ON_SHOW") == 1)
+        QTimer::singleShot(0, &app, &QCoreApplication::quit);
     return app.exec();
 }
