@@ -5,7 +5,6 @@
 #include "ProgramPath.h"
 #include "Vaert.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -188,8 +187,7 @@ std::optional<std::vector<DirEntry>> laesMappe(const QString& folder,
         entries.push_back(std::move(e));
     }
     ::closedir(dir);
-    std::sort(entries.begin(), entries.end(),
-              [](const DirEntry& a, const DirEntry& b) { return compareNames(a.name, b.name) < 0; });
+    sortByName(entries);
     return entries;
 }
 
