@@ -1,4 +1,5 @@
 #include "DriveTable.h"
+#include "HostName.h"
 #include "ProgramPath.h"
 
 #include <QDir>
@@ -59,11 +60,11 @@ bool DriveTable::rootExists(QChar letter) const
 
 std::optional<DiskSpace> DriveTable::diskSpace(const QString& programPath) const
 {
-    const auto host = toHost(programPath);
+    const auto host = toHostBytes(programPath);
     if (!host)
         return std::nullopt;
     struct statvfs s;
-    if (statvfs(QFile::encodeName(*host).constData(), &s) != 0)
+    if (statvfs(host->constData(), &s) != 0)
         return std::nullopt;
     return DiskSpace{qint64(s.f_blocks) * qint64(s.f_frsize), qint64(s.f_bavail) * qint64(s.f_frsize)};
 }
@@ -73,29 +74,50 @@ std::optional<QString> DriveTable::toHost(const QString& programPath) const
     const Drive* d = driveOf(programPath);
     if (!d)
         return std::nullopt;
-    // Backslashes become slashes; repeated separators count once, and a
-    // trailing one is dropped, as on the drives the paths come from.
     QString host = d->hostRoot == u"/" ? QString() : d->hostRoot;
-    host.reserve(host.size() + programPath.size());
-    bool skel = false;
-    for (qsizetype i = 2; i < programPath.size(); ++i) {
-        const QChar c = programPath[i];
-        if (c == u'\\' || c == u'/') {
-            skel = true;
-            continue;
-        }
-        if (skel) {
+    // After "C:\" come the components; one trailing backslash is allowed.
+    QStringView rest = programPath.size() > 3 ? QStringView(programPath).mid(3) : QStringView();
+    const auto separator = [](QChar c) { return c == u'\\' || c == u'/'; };
+    if (!rest.isEmpty() && separator(rest.back()))
+        rest.chop(1);
+    if (programPath.size() > 3) {
+        host.reserve(host.size() + rest.size() + 1);
+        // Slashes separate too: no host name holds one. A component that is
+        // empty, "." or ".." or holds a NUL could reach past the drive's root
+        // or cut the host path short, so the whole path is refused.
+        qsizetype start = 0;
+        for (qsizetype i = 0; i <= rest.size(); ++i) {
+            if (i < rest.size() && !separator(rest[i]))
+                continue;
+            const QStringView del = rest.sliced(start, i - start);
+            if (!isSafeComponent(del))
+                return std::nullopt;
             host += u'/';
-            skel = false;
+            host += del;
+            start = i + 1;
         }
-        host += c;
     }
     return host.isEmpty() ? u"/"_qs : host;
 }
 
+std::optional<QByteArray> DriveTable::toHostBytes(const QString& programPath) const
+{
+    const auto host = toHost(programPath);
+    if (!host)
+        return std::nullopt;
+    return encodeHostName(*host);
+}
+
+std::optional<QString> DriveTable::toProgram(QByteArrayView hostPath) const
+{
+    return toProgram(decodeHostName(hostPath));
+}
+
 std::optional<QString> DriveTable::toProgram(const QString& hostPath) const
 {
-    const QString clean = QDir::cleanPath(hostPath);
+    // Through the bytes and back, so a backslash, CR or LF that Qt left as it
+    // was becomes the character a listing shows for it.
+    const QString clean = decodeHostName(encodeHostName(QDir::cleanPath(hostPath)));
     const Drive* best = nullptr;
     for (const Drive& d : m_drives) {
         const bool under = clean == d.hostRoot
@@ -106,8 +128,6 @@ std::optional<QString> DriveTable::toProgram(const QString& hostPath) const
     if (!best)
         return std::nullopt;
     QString rest = clean.mid(best->hostRoot == u"/" ? 1 : best->hostRoot.size() + 1);
-    if (rest.contains(u'\\') || rest.contains(u'\r') || rest.contains(u'\n'))
-        return std::nullopt;
     QString result = QString(best->letter) + u':';
     if (!rest.isEmpty())
         result += u'\\' + rest.replace(u'/', u'\\');

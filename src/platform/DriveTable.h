@@ -1,6 +1,8 @@
 #pragma once
 // The drive table: which host folder each drive letter of the program stands
 // for, and what kind of drive it is.
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -52,10 +54,15 @@ public:
     bool rootExists(QChar letter) const;
     std::optional<DiskSpace> diskSpace(const QString& programPath) const;
 
+    // The host path of a program path, as text in the form decodeHostName gives.
+    // Nothing for a path that could leave its drive's root: one with U+0000, or
+    // with a component that is empty, "." or "..". One trailing backslash is allowed.
     std::optional<QString> toHost(const QString& programPath) const;
-    // Empty when the host path lies on no drive or holds a character that a
-    // program path cannot carry (backslash, CR, LF).
+    // The same as the bytes the host knows the path by.
+    std::optional<QByteArray> toHostBytes(const QString& programPath) const;
+    // Empty when the host path lies on no drive.
     std::optional<QString> toProgram(const QString& hostPath) const;
+    std::optional<QString> toProgram(QByteArrayView hostPath) const;
 
 private:
     std::vector<Drive> m_drives;

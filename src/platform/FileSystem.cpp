@@ -1,9 +1,10 @@
 #include "FileSystem.h"
+#include "HostName.h"
+#include "NameOrder.h"
 #include "Platform.h"
 #include "ProgramPath.h"
 #include "Vaert.h"
 
-#include <QFile>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -33,15 +34,17 @@ bool injiceret(FejlPunkt punkt, const QByteArray& vaert, qint64 skrevet = 0)
     return true;
 }
 
+QString noDriveText(const QString& programPath)
+{
+    return u"Stien findes ikke på noget drev."_qs + u'\r' + programPath;
+}
+
 std::optional<QByteArray> hostName(const QString& programPath, QString* error = nullptr)
 {
-    const auto host = drives().toHost(programPath);
-    if (!host) {
-        if (error)
-            *error = u"Stien findes ikke på noget drev."_qs + u'\r' + programPath;
-        return std::nullopt;
-    }
-    return QFile::encodeName(*host);
+    auto host = drives().toHostBytes(programPath);
+    if (!host && error)
+        *error = noDriveText(programPath);
+    return host;
 }
 
 qint64 msecs(const statx_timestamp& t)
@@ -69,29 +72,6 @@ bool describe(int dirfd, const char* name, DirEntry& e)
     e.accessedMs = msecs(sx.stx_atime);
     e.createdMs = (sx.stx_mask & STATX_BTIME) ? msecs(sx.stx_btime) : msecs(sx.stx_ctime);
     return true;
-}
-
-// A host name that a program path can carry, decoded; empty when it cannot.
-QString programName(const char* raw)
-{
-    // Plain ASCII names need no round trip through the file-name encoding.
-    bool ascii = true;
-    for (const char* c = raw; *c; ++c) {
-        if (uchar(*c) >= 0x80) {
-            ascii = false;
-            break;
-        }
-        if (*c == '\\' || *c == '\r' || *c == '\n')
-            return QString();
-    }
-    if (ascii)
-        return QString::fromLatin1(raw);
-    const QString name = QFile::decodeName(raw);
-    if (name.contains(u'\\') || name.contains(u'\r') || name.contains(u'\n'))
-        return QString();
-    if (QFile::encodeName(name) != QByteArrayView(raw))
-        return QString();  // not valid in the file-name encoding; cannot round-trip
-    return name;
 }
 
 struct Fd {
@@ -182,8 +162,8 @@ QString systemErrorText(int errnum)
 
 namespace {
 
-// Reads a folder; beskriv fills in what the caller needs of each entry, or
-// says the entry is gone. "." and ".." and names a program path cannot carry are left out.
+// Reads a folder, sorted by name; beskriv fills in what the caller needs of
+// each entry, or says the entry is gone. "." and ".." are left out.
 std::optional<std::vector<DirEntry>> laesMappe(const QString& folder,
                                                bool (*beskriv)(int dirfd, const dirent* d, DirEntry& e))
 {
@@ -200,13 +180,14 @@ std::optional<std::vector<DirEntry>> laesMappe(const QString& folder,
         if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
             continue;
         DirEntry e;
-        e.name = programName(raw);
-        if (e.name.isEmpty() || !beskriv(dfd, d, e))
+        if (!beskriv(dfd, d, e))
             continue;
+        e.name = decodeHostName(raw);
         e.hidden = raw[0] == '.';
         entries.push_back(std::move(e));
     }
     ::closedir(dir);
+    sortByName(entries);
     return entries;
 }
 
@@ -314,7 +295,12 @@ void removeFilesIn(const QString& folder, const QStringList& names,
             efter(i, fejl);
             continue;
         }
-        const QByteArray navn = QFile::encodeName(names[i]);
+        // A name, not a path: nothing that could reach another folder.
+        if (!isSafeComponent(names[i]) || names[i].contains(u'\\') || names[i].contains(u'/')) {
+            efter(i, noDriveText(joinPath(folder, names[i])));
+            continue;
+        }
+        const QByteArray navn = encodeHostName(names[i]);
         const bool ok = !injiceret(FejlPunkt::Slet, *host + '/' + navn) && ::unlinkat(dir.fd, navn.constData(), 0) == 0;
         efter(i, ok ? QString() : failure(joinPath(folder, names[i]), errno));
     }

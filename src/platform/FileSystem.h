@@ -20,8 +20,8 @@ struct DirEntry {
     qint64 accessedMs = 0;
 };
 
-// The entries of a folder in the order the host returns them, "." and ".."
-// left out, and names that a program path cannot carry left out too.
+// The entries of a folder sorted as a person reads them (see NameOrder.h),
+// "." and ".." left out. Every other name is listed, odd bytes and all (see HostName.h).
 // Gives nothing when the folder cannot be opened; a later failure ends the
 // listing with what was read so far.
 std::optional<std::vector<DirEntry>> listFolder(const QString& folder);

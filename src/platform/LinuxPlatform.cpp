@@ -1,5 +1,6 @@
 #include "LinuxPlatform.h"
 #include "FileSystem.h"
+#include "HostName.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,8 +13,15 @@
 
 namespace kv {
 
+// Read as bytes, so a home folder with any name is the home drive's root.
+static QString hjemmemappe()
+{
+    const QByteArray home = qgetenv("HOME");
+    return home.startsWith('/') ? QDir::cleanPath(decodeHostName(home)) : QDir::homePath();
+}
+
 LinuxPlatform::LinuxPlatform()
-    : m_home(QDir::homePath()), m_drives(DriveTable::forHost(m_home))
+    : m_home(hjemmemappe()), m_drives(DriveTable::forHost(m_home))
 {
 }
 
@@ -114,7 +122,7 @@ namespace {
 bool enhed(const QString& sti, dev_t& ud, bool foelgLink = true)
 {
     struct stat st;
-    const QByteArray s = QFile::encodeName(sti);
+    const QByteArray s = encodeHostName(sti);
     if ((foelgLink ? ::stat(s.constData(), &st) : ::lstat(s.constData(), &st)) != 0)
         return false;
     ud = st.st_dev;
@@ -142,7 +150,7 @@ QStringList topKurve(const QString& top)
     QStringList kurve;
     struct stat st;
     const QString admin = top + u"/.Trash"_qs;
-    if (::lstat(QFile::encodeName(admin).constData(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX))
+    if (::lstat(encodeHostName(admin).constData(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX))
         kurve << admin + u'/' + uid;
     kurve << (top == u"/" ? QString() : top) + u"/.Trash-"_qs + uid;
     return kurve;
@@ -165,7 +173,7 @@ QString LinuxPlatform::trashDirFor(const QString& hostPath) const
         return homeTrash();
     for (const QString& kurv : topKurve(volumetsTop(QFileInfo(hostPath).path(), fil))) {
         struct stat st;
-        const QByteArray k = QFile::encodeName(kurv);
+        const QByteArray k = encodeHostName(kurv);
         if (::lstat(k.constData(), &st) != 0 && ::mkdir(k.constData(), 0700) != 0)
             continue;
         if (::lstat(k.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid())

@@ -1,4 +1,7 @@
 #include "ProgramPath.h"
+#include "HostName.h"
+
+#include <algorithm>
 
 namespace kv {
 
@@ -63,6 +66,18 @@ bool isProgramPath(const QString& path)
 {
     return path.size() >= 2 && isLetter(path[0]) && path[1] == u':'
         && (path.size() == 2 || path[2] == u'\\');
+}
+
+QString visningsnavn(const QString& name)
+{
+    const auto escaped = [](QChar c) { return isEscapedByte(c.unicode()); };
+    if (std::none_of(name.begin(), name.end(), escaped))
+        return name;
+    QString shown = name;
+    for (QChar& c : shown)
+        if (escaped(c))
+            c = c.unicode() == 0xF000 + u'\\' ? QChar(u'\\') : QChar(QChar::ReplacementCharacter);
+    return shown;
 }
 
 } // namespace kv

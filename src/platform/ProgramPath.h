@@ -19,5 +19,8 @@ QString parentOf(const QString& path);
 QString joinPath(const QString& folder, const QString& name);
 // Windows-style absolute program path: letter, colon, then nothing or a backslash.
 bool isProgramPath(const QString& path);
+// A name as it is shown: each host byte that is no text of its own (U+F000 + the
+// byte) as the replacement mark, a backslash as itself.
+QString visningsnavn(const QString& name);
 
 } // namespace kv

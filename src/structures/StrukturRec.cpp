@@ -1,9 +1,10 @@
 #include "structures/StrukturRec.h"
+#include "platform/ProgramPath.h"
 
 namespace kv {
 
 StrukturNode::StrukturNode(const QString& caption, Billede b, StrukturRec r)
-    : QTreeWidgetItem(QStringList{caption}, NodeType), rec(std::move(r)), billede(b)
+    : QTreeWidgetItem(QStringList{visningsnavn(caption)}, NodeType), rec(std::move(r)), billede(b)
 {
     setIcon(0, ikon(b));
 }

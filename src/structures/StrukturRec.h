@@ -24,6 +24,8 @@ class StrukturNode : public QTreeWidgetItem {
 public:
     static constexpr int NodeType = QTreeWidgetItem::UserType + 1;
 
+    // The caption is for the eye only (odd host bytes shown legibly); a node's
+    // name is the last part of its record's path.
     StrukturNode(const QString& caption, Billede billede, StrukturRec rec);
 
     StrukturRec rec;

@@ -188,7 +188,7 @@ bool TFunktioner::udfoldStruktur1(QString mappe)
     int i = 0;
     while (parent && i < parent->childCount()) {
         QTreeWidgetItem* barn = parent->child(i);
-        if (!sameTextAZ(barn->text(0), dele[del])) {
+        if (!sameTextAZ(nameOf(recAf(barn)->mappe), dele[del])) {
             ++i;
             continue;
         }
@@ -329,9 +329,10 @@ QString TFunktioner::makeParamString()
     const QString& basis = AktiveStruktur() == 2 ? FFilMappe : FMappe3;
     QStringList stier;
     for (QTreeWidgetItemIterator it(aktivTrae()); *it; ++it) {
-        if (!(*it)->isSelected())
+        const StrukturRec* rec = recAf(*it);
+        if (!(*it)->isSelected() || !rec || rec->filnavn.isEmpty())
             continue;
-        const QString sti = joinPath(basis, (*it)->text(0));
+        const QString sti = joinPath(basis, nameOf(rec->filnavn));
         if (fileExists(sti))
             stier << u'"' + sti + u'"';
     }

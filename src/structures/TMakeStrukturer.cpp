@@ -402,7 +402,7 @@ void TMakeStrukturer::makeHistoryStruktur(QStringList& liste)
                 vej += u'\\' + dele[d];
                 QTreeWidgetItem* barn = nullptr;
                 for (int c = 0; c < node->childCount() && !barn; ++c)
-                    if (sameTextAZ(node->child(c)->text(0), dele[d]))
+                    if (sameTextAZ(nameOf(recAf(node->child(c))->mappe), dele[d]))
                         barn = node->child(c);
                 if (!barn) {
                     barn = nyStruktur1Node(dele[d], Billede::Mappe, {vej, QString(), idMappe});

@@ -3,6 +3,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kvtest {
 
@@ -62,19 +65,35 @@ QString TestPlatform::host(const QString& programPath) const
     return m_drives.toHost(programPath).value_or(QString());
 }
 
+QByteArray TestPlatform::hostBytes(const QString& programPath) const
+{
+    return m_drives.toHostBytes(programPath).value_or(QByteArray());
+}
+
+// Made through this platform's own drives, whichever platform is installed.
+static void makeHostPath(const QByteArray& folder)
+{
+    for (qsizetype i = 1; i <= folder.size(); ++i)
+        if (i == folder.size() || folder[i] == '/')
+            ::mkdir(folder.left(i).constData(), 0777);
+}
+
 QString TestPlatform::makeFolder(const QString& programPath) const
 {
-    QDir().mkpath(host(programPath));
+    makeHostPath(hostBytes(programPath));
     return programPath;
 }
 
 QString TestPlatform::makeFile(const QString& programPath, const QByteArray& content) const
 {
-    const QString h = host(programPath);
-    QDir().mkpath(QFileInfo(h).path());
-    QFile f(h);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(content);
+    const QByteArray h = hostBytes(programPath);
+    makeHostPath(h.left(h.lastIndexOf('/')));
+    const int fd = ::open(h.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        if (::write(fd, content.constData(), size_t(content.size())) != content.size())
+            qWarning("makeFile: short write");
+        ::close(fd);
+    }
     return programPath;
 }
 

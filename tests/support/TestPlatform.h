@@ -29,6 +29,8 @@ public:
     void addDrive(QChar letter, const QString& label, int type, bool withRoot = true);
     // The host path of a program path on the test drives.
     QString host(const QString& programPath) const;
+    // The same as the bytes the host knows it by, for calls straight to the system.
+    QByteArray hostBytes(const QString& programPath) const;
     // Creates a folder (with parents) and gives its program path back.
     QString makeFolder(const QString& programPath) const;
     QString makeFile(const QString& programPath, const QByteArray& content = {}) const;
