@@ -114,19 +114,26 @@ bool writeAll(int fd, const char* data, qint64 size)
     return true;
 }
 
-int openTemporaryBeside(const QByteArray& target, QByteArray& tempName)
+int makeBeside(const QByteArray& target, QByteArray& tempName, const std::function<int(const char*)>& make)
 {
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : target.left(slash + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempName = folder + ".kvistlund-" + QByteArray::number(::getpid()) + '-'
                  + QByteArray::number(quint64(::random()), 36) + ".tmp";
-        const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = make(tempName.constData());
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
     errno = EEXIST;
     return -1;
+}
+
+int openTemporaryBeside(const QByteArray& target, QByteArray& tempName)
+{
+    return makeBeside(target, tempName, [](const char* name) {
+        return ::open(name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    });
 }
 
 QString failure(const QString& path, int err)
@@ -272,16 +279,31 @@ bool createFolder(const QString& path, QString* error)
     return true;
 }
 
-bool removeFile(const QString& path, QString* error)
+namespace {
+
+// Removes one entry with the host call given; false with a reason when it fails.
+bool fjern(const QString& path, QString* error, int (*kald)(const char*))
 {
     const auto host = hostName(path, error);
     if (!host)
         return false;
-    if (injiceret(FejlPunkt::Slet, *host) || ::unlink(host->constData()) != 0) {
+    if (injiceret(FejlPunkt::Slet, *host) || kald(host->constData()) != 0) {
         if (error) *error = failure(path, errno);
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool removeFile(const QString& path, QString* error)
+{
+    return fjern(path, error, ::unlink);
+}
+
+bool removeEmptyFolder(const QString& path, QString* error)
+{
+    return fjern(path, error, ::rmdir);
 }
 
 void removeFilesIn(const QString& folder, const QStringList& names,

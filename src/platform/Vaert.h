@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <unistd.h>
 
@@ -29,6 +30,10 @@ struct Fd {
 // Writes everything, going on after interrupted or partial writes.
 bool writeAll(int fd, const char* data, qint64 size);
 
+// Makes something under a new temporary name next to the target, for a copy
+// that is renamed into place; make gives -1 with errno set when it fails, and
+// is tried again with another name while that is EEXIST.
+int makeBeside(const QByteArray& target, QByteArray& tempName, const std::function<int(const char*)>& make);
 // Creates a unique file next to the target, for a write that is renamed into place.
 int openTemporaryBeside(const QByteArray& target, QByteArray& tempName);
 
