@@ -22,8 +22,9 @@ FejlKrog& fejlKrog()
     return krog;
 }
 
-// An injected failure sets errno and says so.
-bool injiceret(FejlPunkt punkt, const QByteArray& vaert, qint64 skrevet = 0)
+} // namespace
+
+bool injiceret(FejlPunkt punkt, const QByteArray& vaert, qint64 skrevet)
 {
     if (!fejlKrog())
         return false;
@@ -34,18 +35,24 @@ bool injiceret(FejlPunkt punkt, const QByteArray& vaert, qint64 skrevet = 0)
     return true;
 }
 
+namespace {
+
 QString noDriveText(const QString& programPath)
 {
     return u"Stien findes ikke på noget drev."_qs + u'\r' + programPath;
 }
 
-std::optional<QByteArray> hostName(const QString& programPath, QString* error = nullptr)
+} // namespace
+
+std::optional<QByteArray> hostName(const QString& programPath, QString* error)
 {
     auto host = drives().toHostBytes(programPath);
     if (!host && error)
         *error = noDriveText(programPath);
     return host;
 }
+
+namespace {
 
 qint64 msecs(const statx_timestamp& t)
 {
@@ -74,13 +81,7 @@ bool describe(int dirfd, const char* name, DirEntry& e)
     return true;
 }
 
-struct Fd {
-    int fd = -1;
-    explicit Fd(int f) : fd(f) {}
-    ~Fd() { if (fd >= 0) ::close(fd); }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-};
+} // namespace
 
 bool writeAll(int fd, const char* data, qint64 size)
 {
@@ -97,15 +98,14 @@ bool writeAll(int fd, const char* data, qint64 size)
     return true;
 }
 
-// Creates a unique file next to the target, for a write that is renamed into place.
-int openTemporaryBeside(const QByteArray& target, QByteArray& tempName)
+int makeBeside(const QByteArray& target, QByteArray& tempName, const std::function<int(const char*)>& make)
 {
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : target.left(slash + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
         tempName = folder + ".kvistlund-" + QByteArray::number(::getpid()) + '-'
                  + QByteArray::number(quint64(::random()), 36) + ".tmp";
-        const int fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = make(tempName.constData());
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -113,23 +113,17 @@ int openTemporaryBeside(const QByteArray& target, QByteArray& tempName)
     return -1;
 }
 
-mode_t prosessensUmask()
+int openTemporaryBeside(const QByteArray& target, QByteArray& tempName)
 {
-    // Read once: changing it to read it is not safe while other threads create files.
-    static const mode_t maske = [] {
-        const mode_t m = ::umask(022);
-        ::umask(m);
-        return m;
-    }();
-    return maske;
+    return makeBeside(target, tempName, [](const char* name) {
+        return ::open(name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    });
 }
 
 QString failure(const QString& path, int err)
 {
     return systemErrorText(err) + u'\r' + path;
 }
-
-} // namespace
 
 void saetFejlKrog(FejlKrog krog)
 {
@@ -270,16 +264,31 @@ bool createFolder(const QString& path, QString* error)
     return true;
 }
 
-bool removeFile(const QString& path, QString* error)
+namespace {
+
+// Removes one entry with the host call given; false with a reason when it fails.
+bool fjern(const QString& path, QString* error, int (*kald)(const char*))
 {
     const auto host = hostName(path, error);
     if (!host)
         return false;
-    if (injiceret(FejlPunkt::Slet, *host) || ::unlink(host->constData()) != 0) {
+    if (injiceret(FejlPunkt::Slet, *host) || kald(host->constData()) != 0) {
         if (error) *error = failure(path, errno);
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool removeFile(const QString& path, QString* error)
+{
+    return fjern(path, error, ::unlink);
+}
+
+bool removeEmptyFolder(const QString& path, QString* error)
+{
+    return fjern(path, error, ::rmdir);
 }
 
 void removeFilesIn(const QString& folder, const QStringList& names,
@@ -304,159 +313,6 @@ void removeFilesIn(const QString& folder, const QStringList& names,
         const bool ok = !injiceret(FejlPunkt::Slet, *host + '/' + navn) && ::unlinkat(dir.fd, navn.constData(), 0) == 0;
         efter(i, ok ? QString() : failure(joinPath(folder, names[i]), errno));
     }
-}
-
-CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& options)
-{
-    CopyResult result;
-    const auto src = hostName(from, &result.error);
-    const auto dst = hostName(to, &result.error);
-    if (!src || !dst)
-        return result;
-    Fd in(injiceret(FejlPunkt::AabnLaesning, *src) ? -1 : ::open(src->constData(), O_RDONLY | O_CLOEXEC));
-    struct stat st;
-    if (in.fd < 0 || ::fstat(in.fd, &st) != 0) {
-        result.error = failure(from, errno);
-        return result;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        result.error = failure(from, EISDIR);
-        return result;
-    }
-    // A new target is created in place; O_EXCL never opens an existing file,
-    // so the source itself cannot be opened for writing that way.
-    const mode_t mode = st.st_mode & 07777;
-    QByteArray writeName = *dst;
-    bool replace = false;
-    int fd = -1;
-    if (injiceret(FejlPunkt::AabnSkrivning, *dst)) {
-        result.error = failure(to, errno);
-        return result;
-    }
-    fd = ::open(dst->constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode | S_IWUSR);
-    if (fd < 0 && errno == EEXIST) {
-        // Never write over the source itself, whatever name it is reached by.
-        struct stat existing;
-        if (::stat(dst->constData(), &existing) == 0 && existing.st_dev == st.st_dev && existing.st_ino == st.st_ino) {
-            result.status = CopyStatus::SammeFil;
-            result.error = u"Kilden og destinationen er den samme fil."_qs + u'\r' + to;
-            return result;
-        }
-        if (!options.overwrite) {
-            result.error = failure(to, EEXIST);
-            return result;
-        }
-        // An existing target is only replaced when the copy is whole.
-        replace = true;
-        fd = openTemporaryBeside(*dst, writeName);
-    }
-    if (fd < 0) {
-        result.error = failure(to, errno);
-        return result;
-    }
-    Fd out(fd);
-    const auto fail = [&](int err, CopyStatus status = CopyStatus::Failed) {
-        ::unlink(writeName.constData());
-        result.status = status;
-        result.error = status == CopyStatus::Stopped ? QString() : failure(to, err);
-        return result;
-    };
-
-    const qint64 total = st.st_size;
-    qint64 copied = 0;
-    bool kernelCopy = true;
-    std::vector<char> buffer;
-    constexpr qint64 chunk = 32 << 20;
-    for (;;) {
-        ssize_t n = -1;
-        if (injiceret(FejlPunkt::Skriv, *dst, copied))
-            return fail(errno);
-        if (kernelCopy) {
-            n = ::copy_file_range(in.fd, nullptr, out.fd, nullptr, size_t(chunk), 0);
-            if (n < 0 && (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP)
-                && copied == 0) {
-                kernelCopy = false;
-                continue;
-            }
-        } else {
-            if (buffer.empty())
-                buffer.resize(1 << 20);
-            n = ::read(in.fd, buffer.data(), buffer.size());
-            if (n > 0 && !writeAll(out.fd, buffer.data(), n))
-                return fail(errno);
-        }
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail(errno);
-        }
-        if (n == 0)
-            break;
-        copied += n;
-        if (options.progress && !options.progress(copied, total))
-            return fail(0, CopyStatus::Stopped);
-        // The size read at the start is what is copied; no call to find the end.
-        if (S_ISREG(st.st_mode) && copied >= total)
-            break;
-    }
-    if (copied == 0 && options.progress && !options.progress(0, total))
-        return fail(0, CopyStatus::Stopped);
-
-    // Set the permissions only where the umask or the write bit made them differ.
-    if ((((mode | S_IWUSR) & ~prosessensUmask()) != mode) || replace)
-        ::fchmod(out.fd, mode);
-    const timespec times[2] = {st.st_atim, st.st_mtim};
-    ::futimens(out.fd, times);
-    if (::close(out.fd) != 0) {
-        out.fd = -1;
-        return fail(errno);
-    }
-    out.fd = -1;
-    if (replace && ::rename(writeName.constData(), dst->constData()) != 0)
-        return fail(errno);
-    result.status = CopyStatus::Copied;
-    result.bytes = copied;
-    return result;
-}
-
-CopyResult copyLink(const QString& from, const QString& to, bool overwrite)
-{
-    CopyResult result;
-    const auto src = hostName(from, &result.error);
-    const auto dst = hostName(to, &result.error);
-    if (!src || !dst)
-        return result;
-    QByteArray maal(4096, Qt::Uninitialized);
-    const ssize_t n = ::readlink(src->constData(), maal.data(), size_t(maal.size()));
-    if (n < 0) {
-        result.error = failure(from, errno);
-        return result;
-    }
-    maal.truncate(n);
-    struct stat st;
-    const bool findes = ::lstat(dst->constData(), &st) == 0;
-    if (findes && (!overwrite || S_ISDIR(st.st_mode))) {
-        result.error = failure(to, findes && S_ISDIR(st.st_mode) ? EISDIR : EEXIST);
-        return result;
-    }
-    // Made under a new name and renamed into place, so a failure leaves the old target.
-    QByteArray temp;
-    for (int forsoeg = 0; forsoeg < 100; ++forsoeg) {
-        temp = *dst + ".kvistlund-" + QByteArray::number(quint64(::random()), 36);
-        if (::symlink(maal.constData(), temp.constData()) == 0)
-            break;
-        if (errno != EEXIST) {
-            result.error = failure(to, errno);
-            return result;
-        }
-    }
-    if (::rename(temp.constData(), dst->constData()) != 0) {
-        result.error = failure(to, errno);
-        ::unlink(temp.constData());
-        return result;
-    }
-    result.status = CopyStatus::Copied;
-    return result;
 }
 
 bool sameFile(const QString& a, const QString& b)

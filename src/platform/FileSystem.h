@@ -49,8 +49,8 @@ struct CopyOptions {
     // Replace an existing target. The copy is written under a temporary name
     // and renamed over the target only when it is whole.
     bool overwrite = false;
-    // Called after each chunk with the bytes copied and the file size;
-    // returning false stops the copy.
+    // Called after each piece, at least every tenth of a second or so, with
+    // how far the file is copied and its size; returning false stops the copy.
     std::function<bool(qint64 copied, qint64 total)> progress;
 };
 
@@ -61,16 +61,38 @@ struct CopyResult {
     CopyStatus status = CopyStatus::Failed;
     QString error;  // Danish reason when it failed
     qint64 bytes = 0;  // the size of the file copied
+    // The source as it was when the copy ended (its lstat for a link): a move
+    // removes it only while it still has this size and modification time.
+    qint64 sourceSize = 0;
+    qint64 sourceMtimeNs = 0;
+    // A FIFO or device node made anew rather than read: copied, but a move
+    // keeps the source.
+    bool keepSource = false;
     bool ok() const { return status == CopyStatus::Copied; }
 };
 
-// Copies one file with its permissions and times. A failed or stopped copy
-// removes what it wrote and leaves an existing target as it was.
+// Copies one file with its permissions, times and, where allowed, owner and
+// group, to the end of the file however much it grows meanwhile; holes stay
+// holes. A FIFO is made anew, and so is a device node where the user may;
+// other special files are not copied, and none is ever opened. A failed or
+// stopped copy removes what it wrote and leaves an existing target as it was.
 CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& options = {});
 
 // A symbolic link copied as a link (its target text unchanged). With
 // overwrite an existing file or link at the target is replaced; a folder never is.
 CopyResult copyLink(const QString& from, const QString& to, bool overwrite);
+
+// Gives a copied folder the permissions, times and (as far as allowed) owner
+// of its source. Called after the folder's content is copied: a read-only
+// folder could not take it before, and the copying would change the times.
+bool copyFolderAttributes(const QString& from, const QString& to, QString* error = nullptr);
+
+// Removes a file or link (never a folder, never what a link points at) only
+// while its size and modification time are those a copy of it gave; false
+// with a reason when it was changed since, or cannot be removed.
+bool removeFileIfUnchanged(const QString& path, qint64 size, qint64 mtimeNs, QString* error = nullptr);
+// Removes a folder that is empty; false with a reason otherwise.
+bool removeEmptyFolder(const QString& path, QString* error = nullptr);
 
 // True when both paths reach the same file or folder on the host.
 bool sameFile(const QString& a, const QString& b);
