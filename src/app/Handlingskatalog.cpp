@@ -111,8 +111,8 @@ const std::vector<Handlingsdef>& handlingskatalog()
         {"sletValgteFraListe2", u"Fjern", u"Fjern alle afkrydsede filer fra listen", "", B::Fjern},
 
         // Stilinjen over strukturerne og stifeltets linje under dem
-        {"Tilbage", u"", u"Gå til foregående eller første", "", B::Tilbage},
-        {"Frem", u"Frem", u"Gå til efterfølgende eller sidste", "", B::Frem},
+        {"Tilbage", u"", u"Gå til foregående eller første", "Alt+Left", B::Tilbage},
+        {"Frem", u"Frem", u"Gå til efterfølgende eller sidste", "Alt+Right", B::Frem},
         {"aOpenMappeSF", u"", u"Åben aktuelle mappe i Stifinder: Ctrl+Alt+S", "Ctrl+Alt+S", B::Stifinder},
         {"aTopBog", u"", u"Vis/Skjul Topbogen: Ctrl+T", "Ctrl+T", B::TopBog},
         {"aInsertFavoritmappe", u"", u"Indsæt aktuelle mappe eller fil i relevante liste: Ctrl+N", "Ctrl+N",

@@ -31,26 +31,44 @@ THandlingsliste::THandlingsliste(QWidget* vindue) : QObject(vindue)
 
 QAction* THandlingsliste::handling(const char* navn) const
 {
-    const auto it = m_poster.constFind(QByteArray(navn));
-    if (it == m_poster.cend())
-        qFatal("Handlingen %s findes ikke i kataloget", navn);
-    return it->handling;
+    return const_cast<THandlingsliste*>(this)->post(navn).handling;
 }
 
-void THandlingsliste::bind(const char* navn, std::function<void()> udfoer, std::function<bool()> aktiv)
+THandlingsliste::Post& THandlingsliste::post(const char* navn)
 {
     auto it = m_poster.find(QByteArray(navn));
     if (it == m_poster.end())
         qFatal("Handlingen %s findes ikke i kataloget", navn);
-    it->udfoer = std::move(udfoer);
-    it->aktiv = aktiv ? std::move(aktiv) : [] { return true; };
+    return *it;
+}
+
+void THandlingsliste::bind(const char* navn, std::function<void()> udfoer, std::function<bool()> aktiv)
+{
+    Post& p = post(navn);
+    p.udfoer = std::move(udfoer);
+    p.aktiv = aktiv ? std::move(aktiv) : [] { return true; };
     planlaegOpdatering();
+}
+
+void THandlingsliste::saetOptaget(std::function<bool()> optaget)
+{
+    m_optaget = std::move(optaget);
+}
+
+void THandlingsliste::tilladUnderHandling(const char* navn)
+{
+    post(navn).underHandling = true;
+}
+
+bool THandlingsliste::erAktiv(const Post& post) const
+{
+    return (post.underHandling || !m_optaget()) && post.aktiv();
 }
 
 void THandlingsliste::udfoer(const Post& post)
 {
     // A rule may have changed since it last ran; a disabled action does nothing.
-    if (m_stoppet || !post.udfoer || !post.aktiv())
+    if (m_stoppet || !post.udfoer || !erAktiv(post))
         return;
     try {
         post.udfoer();
@@ -74,7 +92,7 @@ void THandlingsliste::opdaterAlle()
     if (m_stoppet)
         return;
     for (const Post& p : std::as_const(m_poster))
-        p.handling->setEnabled(p.aktiv());
+        p.handling->setEnabled(erAktiv(p));
 }
 
 void THandlingsliste::planlaegOpdatering()

@@ -25,6 +25,9 @@ public:
     void planlaegOpdatering();
     // Disables every action for good, when the window closes.
     void stop();
+    // While optaget says so, every action is disabled but those allowed here.
+    void saetOptaget(std::function<bool()> optaget);
+    void tilladUnderHandling(const char* navn);
 
 protected:
     bool eventFilter(QObject* obj, QEvent* event) override;
@@ -34,12 +37,16 @@ private:
         QAction* handling = nullptr;
         std::function<void()> udfoer;
         std::function<bool()> aktiv;
+        bool underHandling = false;  // may run while a file operation runs
     };
     void udfoer(const Post& post);
+    bool erAktiv(const Post& post) const;
+    Post& post(const char* navn);
 
     QHash<QByteArray, Post> m_poster;
     bool m_planlagt = false;
     bool m_stoppet = false;
+    std::function<bool()> m_optaget = [] { return false; };
 };
 
 } // namespace kv

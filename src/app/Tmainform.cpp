@@ -3,6 +3,7 @@
 #include "app/Handlingsbilleder.h"
 #include "app/Programfiler.h"
 #include "app/THandlingsliste.h"
+#include "fileops/TspmForm.h"
 #include "lists/TReopenFilerX.h"
 #include "platform/Fejl.h"
 #include "platform/FileSystem.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -285,6 +287,8 @@ void Tmainform::bindHandlinger()
     handlinger->bind("SitInfo", [this] { infoPanel->setVisible(!infoPanel->isVisible()); });
     handlinger->bind("aTopBog", [this] { topBog->setVisible(!topBog->isVisible()); });
     handlinger->bind("LukProgram", [this] { LukProgramExecute(); });
+    handlinger->tilladUnderHandling("LukProgram");
+    handlinger->saetOptaget([this] { return m_optaget; });
 
     connect(Bog, &QTabWidget::currentChanged, this, [this](int side) {
         static const char16_t* const titler[] = {u"Besøgte mapper", u"Favoritmapper", u"Favoritfiler", u"Programmer",
@@ -345,6 +349,12 @@ void Tmainform::changeEvent(QEvent* event)
 
 void Tmainform::closeEvent(QCloseEvent* event)
 {
+    // The engine must outlive a running paste or delete.
+    if (m_optaget) {
+        event->ignore();
+        lukUnderHandling(false);
+        return;
+    }
     kopieringsform->gemStoerrelse();
     handlinger->stop();
     delete funk;
@@ -379,8 +389,53 @@ void Tmainform::gemBjaelker() const
 
 void Tmainform::LukProgramExecute()
 {
+    if (m_optaget) {
+        lukUnderHandling(true);
+        return;
+    }
     // Ends at once: no close query and no close steps, so nothing is saved.
     QApplication::exit(0);
+}
+
+void Tmainform::lukUnderHandling(bool afslut)
+{
+    if (m_efter != Efter::Intet)
+        return;
+    if (!spmForm().spoerg({QString(), u"Der kopieres eller slettes stadig.\rSkal handlingen stoppes, så programmet kan lukkes?"_qs}))
+        return;
+    m_efter = afslut ? Efter::Afslut : Efter::Luk;
+    funk->stopHandling();
+}
+
+bool Tmainform::underHandling(const std::function<void()>& handling)
+{
+    if (m_optaget)
+        return false;
+    m_optaget = true;
+    funkReady = false;
+    Mappeliste->setEnabled(false);
+    Filliste->setEnabled(false);
+    handlinger->opdaterAlle();
+    const auto slut = [this] {
+        m_optaget = false;
+        funkReady = true;
+        Mappeliste->setEnabled(true);
+        Filliste->setEnabled(true);
+        handlinger->opdaterAlle();
+        // A close asked for meanwhile is carried out once the stack has unwound.
+        if (m_efter == Efter::Luk)
+            QTimer::singleShot(0, this, &QWidget::close);
+        else if (m_efter == Efter::Afslut)
+            QTimer::singleShot(0, qApp, [] { QApplication::exit(0); });
+    };
+    try {
+        handling();
+    } catch (...) {
+        slut();
+        throw;
+    }
+    slut();
+    return true;
 }
 
 } // namespace kv

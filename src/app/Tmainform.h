@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QAction;
@@ -151,6 +152,8 @@ public:
     void sletExecute(bool tilPapirkurv);
     // Starts editing a node's caption in place, when no other work runs.
     void redigeringStarter(QTreeWidgetItem* node);
+    // True while a paste, a delete or the emptying of a bin runs.
+    bool optaget() const { return m_optaget; }
 
 protected:
     bool event(QEvent* event) override;
@@ -200,6 +203,14 @@ private:
     void historieTrin(bool tilbage);
 
     void LukProgramExecute();
+    // Runs a file operation under the busy guard: while it runs, every other
+    // file operation, drop and copy-list edit is refused, and a close waits
+    // for it. False when another one runs.
+    bool underHandling(const std::function<void()>& handling);
+    // A close or Ctrl+Q while an operation runs: asks, stops it, and carries
+    // out the close when it has ended.
+    void lukUnderHandling(bool afslut);
+    void aabnForaeldermappe();
     // The bars of the three customisable toolbars, written when the program ends.
     void gemBjaelker() const;
 
@@ -207,6 +218,8 @@ private:
     QWidget* fritOmraade = nullptr;
     bool m_efterDobbeltKlik = false;
     QTreeWidgetItem* m_redigeret = nullptr;  // the node being edited in place
+    bool m_optaget = false;
+    enum class Efter { Intet, Luk, Afslut } m_efter = Efter::Intet;
 };
 
 } // namespace kv

@@ -4,6 +4,7 @@
 #include "app/THandlingsliste.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
+#include "fileops/Tkopieringsform.h"
 #include "platform/Platform.h"
 
 #include <QAction>
@@ -46,59 +47,73 @@ void Tmainform::rydKopilister()
 
 void Tmainform::PasteExecute()
 {
-    funkReady = false;
-    QCoreApplication::processEvents();
-    if (funk->PasteElementer()) {
-        if (DelAfterPasteCheck->isChecked()) {
-            DelAfterPasteCheck->setChecked(false);
-            // Only what was copied completely is moved; the rest keeps its source.
-            const int beholdt = int(funk->ikkeKopieret.size());
-            for (QTreeWidgetItem* raekke : std::as_const(funk->ikkeKopieret))
-                raekke->setCheckState(0, Qt::Unchecked);
-            sletExecute(papirkurvCheck->isChecked());
-            if (beholdt > 0)
-                visInformation(u"%1 af elementerne blev ikke flyttet, da de ikke blev kopieret helt.\r"
-                               "De er ikke slettet og står stadig i kopilisten uden afkrydsning."_qs.arg(beholdt));
+    underHandling([this] {
+        QCoreApplication::processEvents();
+        const bool flyt = DelAfterPasteCheck->isChecked();
+        kopieringsform->deleteAfterCopy = flyt;
+        if (funk->PasteElementer()) {
+            if (flyt) {
+                DelAfterPasteCheck->setChecked(false);
+                // Only what was copied completely is moved; the rest keeps its source.
+                for (QTreeWidgetItem* raekke : std::as_const(funk->ikkeKopieret))
+                    raekke->setCheckState(0, Qt::Unchecked);
+                if (!funk->ikkeKopieret.isEmpty())
+                    visInformation(THandlinger::elementTekst(funk->ikkeKopieret.size())
+                                   + u" blev ikke flyttet, da de ikke blev kopieret helt.\r"
+                                     "De er ikke slettet og står stadig i kopilisten uden afkrydsning."_qs);
+                if (funk->sletFlyttede(papirkurvCheck->isChecked()))
+                    rydKopilister();
+            } else {
+                rydKopilister();
+            }
+            UdskrivInfo(u"Der blev kopieret til destinationen"_qs);
         } else {
-            rydKopilister();
+            switch (funk->udfald) {
+            case Udfald::Stoppet: UdskrivInfo(u"Kopieringen blev stoppet, og intet blev slettet."_qs); break;
+            case Udfald::Forsvundet: UdskrivInfo(u"Kopieringen blev afbrudt, da kilden ikke findes længere."_qs); break;
+            default: UdskrivInfo(u"Processen blev afbrudt, da der opstod en fejl."_qs); break;
+            }
         }
-        UdskrivInfo(u"Der blev kopieret til destinationen"_qs);
-    } else {
-        UdskrivInfo(u"Processen blev afbrudt, da der opstod en fejl."_qs);
-    }
-    QCoreApplication::processEvents();
-    DirectoryChange(true);
-    funkReady = true;
+        QCoreApplication::processEvents();
+        DirectoryChange(true);
+    });
 }
 
 void Tmainform::sletExecute(bool tilPapirkurv)
 {
-    funkReady = false;
-    setCursor(Qt::WaitCursor);
-    if (funk->DeleteElementer(tilPapirkurv))
-        UdskrivInfo(tilPapirkurv ? u"Der blev slettet til papirkurv"_qs : u"Der blev slettet permanent"_qs);
-    QCoreApplication::processEvents();
-    rydKopilister();
-    DirectoryChange(true);
-    unsetCursor();
-    funkReady = true;
+    underHandling([this, tilPapirkurv] {
+        setCursor(Qt::WaitCursor);
+        if (funk->DeleteElementer(tilPapirkurv))
+            UdskrivInfo(tilPapirkurv ? u"Der blev slettet til papirkurv"_qs : u"Der blev slettet permanent"_qs);
+        QCoreApplication::processEvents();
+        rydKopilister();
+        DirectoryChange(true);
+        unsetCursor();
+    });
 }
 
 void Tmainform::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasUrls())
+    if (!m_optaget && event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
 void Tmainform::dropEvent(QDropEvent* event)
 {
+    // Nothing is added to the lists or pasted while another operation runs.
+    if (m_optaget) {
+        event->ignore();
+        return;
+    }
     // Folders and files dropped from the desktop's file manager are pasted here.
     int antal = 0;
     for (const QUrl& url : event->mimeData()->urls()) {
         if (!url.isLocalFile())
             continue;
         ++antal;
-        if (const auto sti = drives().toProgram(url.toLocalFile()))
+        // The path's bytes as sent: a name that is not UTF-8 arrives whole.
+        const QByteArray vaert = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        if (const auto sti = drives().toProgram(QByteArrayView(vaert)))
             funk->RegisterElements(*sti);
     }
     event->acceptProposedAction();
@@ -119,14 +134,16 @@ void Tmainform::bindKopiering()
     };
     const auto kopier = [this] {
         funkReady = false;
-        const int antal = funk->CopyElementer();
-        const QString tekst = u"Der blev kopieret "_qs
-                            + (antal == 1 ? u"1 element"_qs : QString::number(antal) + u" elementer"_qs);
+        const QString tekst = u"Der blev kopieret "_qs + THandlinger::elementTekst(funk->CopyElementer());
         handling("Copy")->setToolTip(tekst);
         UdskrivInfo(tekst);
         funkReady = true;
     };
-    h.bind("Copy", kopier, harValg);
+    // A plain copy chosen by the user never turns into a move left over from an earlier "Klip".
+    h.bind("Copy", [this, kopier] {
+        DelAfterPasteCheck->setChecked(false);
+        kopier();
+    }, harValg);
     h.bind("Cut", [this, kopier] {
         DelAfterPasteCheck->setChecked(true);
         kopier();
@@ -139,7 +156,7 @@ void Tmainform::bindKopiering()
         switch (funk->AktiveStruktur()) {
         case 1: return funkReady && funkNo <= 4 && listerHarRaekker();
         case 2: return funkReady && !funk->FFilMappe.isEmpty() && listerHarRaekker();
-        case 3: return !funk->FMappe3.isEmpty() && listerHarRaekker();
+        case 3: return funkReady && !funk->FMappe3.isEmpty() && listerHarRaekker();
         default: return false;
         }
     });
@@ -157,9 +174,11 @@ void Tmainform::bindKopiering()
     h.bind("DeleteToPapirkurv", [this] { sletExecute(true); }, kanSlette);
     h.bind("DeletePermanent", [this] { sletExecute(false); }, kanSlette);
     h.bind("aEmptyRB", [this] {
-        const int resultat = funk->EmptyRecycleBin(true, EditSti->text());
-        handling("aEmptyRB")->setToolTip(resultat < 0 ? u"Der blev ikke tømt nogen elementer"_qs
-                                                      : u"Tøm papirkurv på valgte drev"_qs);
+        underHandling([this] {
+            const int resultat = funk->EmptyRecycleBin(true, EditSti->text());
+            handling("aEmptyRB")->setToolTip(resultat < 0 ? u"Der blev ikke tømt nogen elementer"_qs
+                                                          : u"Tøm papirkurv på valgte drev"_qs);
+        });
     }, [this] { return funkReady && funkNo == 4; });
 
     h.bind("selectAlle", [this] { saetAfkrydsning(Mappeliste, Qt::Checked); });

@@ -6,6 +6,7 @@
 #include "lists/TReopenFilerX.h"
 #include "platform/Fejl.h"
 #include "platform/FileSystem.h"
+#include "platform/ProgramPath.h"
 #include "fileops/THandlinger.h"
 
 #include <QAction>
@@ -51,6 +52,16 @@ void Tmainform::visHistorieMappe()
         return;
     funk->setAktiveStruktur(2);
     funk->makeStruktur2(sti, false);
+    DirectoryChange(true);
+}
+
+void Tmainform::aabnForaeldermappe()
+{
+    const QString mappe = funk->FFilMappe;
+    if (!mappe.contains(u'\\') || !folderExists(parentOf(mappe)))
+        return;
+    funk->setAktiveStruktur(2);
+    funk->makeStruktur2(parentOf(mappe), true);
     DirectoryChange(true);
 }
 

@@ -175,7 +175,14 @@ bool Tmainform::eventFilter(QObject* obj, QEvent* event)
         return true;
     }
     case QEvent::KeyPress: {
-        const int tast = static_cast<QKeyEvent*>(event)->key();
+        const auto* k = static_cast<QKeyEvent*>(event);
+        const int tast = k->key();
+        // Backspace and Alt+Up go up one folder, as in other file managers.
+        if ((tast == Qt::Key_Backspace && k->modifiers() == Qt::NoModifier)
+            || (tast == Qt::Key_Up && k->modifiers() == Qt::AltModifier)) {
+            aabnForaeldermappe();
+            return true;
+        }
         if (tast != Qt::Key_Return && tast != Qt::Key_Enter)
             break;
         if (s == 1) {

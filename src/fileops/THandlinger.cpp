@@ -49,12 +49,19 @@ void THandlinger::addListeElement(int kind, Billede billede, bool tick, const QS
     liste->resizeColumnToContents(1);
 }
 
+// A folder as the copy lists take it: a link to a folder is a link, listed with the files.
+static bool erMappe(const QString& sti)
+{
+    const auto info = entryInfo(sti);
+    return info && info->isDir && !info->isLink;
+}
+
 int THandlinger::CopyElementer()
 {
     int antal = 0;
     if (AktiveStruktur() == 1) {
         if (const StrukturRec* rec = recAf(valgtNode(FStruktur1))) {
-            addListeElement(1, Billede::Mappe, true, rec->mappe);
+            addListeElement(erMappe(rec->mappe) ? 1 : 2, Billede::Mappe, true, rec->mappe);
             antal = 1;
         }
         return antal;
@@ -76,20 +83,61 @@ int THandlinger::CopyElementer()
         if (!node->rec.filnavn.isEmpty())
             addListeElement(2, node->billede, true, node->rec.filnavn);
         else
-            addListeElement(1, Billede::Mappe, true, node->rec.mappe);
+            addListeElement(erMappe(node->rec.mappe) ? 1 : 2, Billede::Mappe, true, node->rec.mappe);
     }
     return antal;
 }
 
 bool THandlinger::RegisterElements(const QString& aElement)
 {
-    if (folderExists(aElement))
+    if (erMappe(aElement))
         addListeElement(1, Billede::Mappe, true, aElement);
-    else if (fileExists(aElement))
+    else if (entryInfo(aElement))
         addListeElement(2, Billede::Fil, true, aElement);
     else
         return false;
     return true;
+}
+
+QString THandlinger::elementTekst(qsizetype antal)
+{
+    return antal == 1 ? u"1 element"_qs : QLocale().toString(antal) + u" elementer"_qs;
+}
+
+void THandlinger::stopHandling()
+{
+    FProgress->FCancel = true;
+    FSlet->FCancel = true;
+}
+
+void THandlinger::visFejlListe(const QString& indledning)
+{
+    visInformation(indledning + u"\r"_qs + m_fejl.mid(0, 5).join(u"\r"_qs) + (m_fejl.size() > 5 ? u"\r…"_qs : QString()));
+}
+
+QStringList THandlinger::tagRaekker(QList<QTreeWidgetItem*>& mapper, QList<QTreeWidgetItem*>& filer)
+{
+    QList<QTreeWidgetItem*> raekker;
+    for (int i = FMappeList->topLevelItemCount() - 1; i >= 0; --i)
+        raekker << FMappeList->topLevelItem(i);
+    for (int i = 0; i < FFilList->topLevelItemCount(); ++i)
+        raekker << FFilList->topLevelItem(i);
+    QStringList forsvundne;
+    for (QTreeWidgetItem* raekke : std::as_const(raekker)) {
+        if (raekke->checkState(0) != Qt::Checked)
+            continue;
+        const QString sti = raekkeSti(raekke);
+        const auto info = entryInfo(sti);
+        if (!info) {
+            forsvundne << sti;
+            delete raekke;
+        } else if (info->isDir && !info->isLink) {
+            mapper << raekke;
+        } else {
+            filer << raekke;
+        }
+    }
+    return forsvundne;
 }
 
 // ---- Copy names ----
@@ -195,7 +243,7 @@ CopyResult THandlinger::copyFile(const QString& kilde, const QString& maal, bool
     return kv::copyFile(kilde, maal, valg);
 }
 
-bool THandlinger::copyMappe(const QString& kilde, const QString& maal)
+bool THandlinger::copyMappe(const QString& kilde, const QString& maal, Flytning& flytning)
 {
     // Sizes come from the copies themselves; the listing only needs the kinds.
     const auto indhold = listFolderKinds(kilde);
@@ -223,7 +271,10 @@ bool THandlinger::copyMappe(const QString& kilde, const QString& maal)
                 alt = false;
                 continue;
             }
-            alt = copyMappe(fra, til) && alt;
+            alt = copyMappe(fra, til, flytning) && alt;
+            // Modes and times last, once nothing more is written into it.
+            copyFolderAttributes(fra, til);
+            flytning.mapper << fra;
             continue;
         }
         if (kopiering() == OpretKopi && entryInfo(til))
@@ -234,6 +285,9 @@ bool THandlinger::copyMappe(const QString& kilde, const QString& maal)
             return false;
         if (r.status == CopyStatus::Failed)
             m_fejl << r.error;
+        // A recreated FIFO or device is no copy of the source: a move keeps it.
+        if (r.ok() && !r.keepSource)
+            flytning.filer.push_back({fra, r.sourceSize, r.sourceMtimeNs});
         alt = alt && r.ok();
         const int p = copyProgress(r.bytes);
         if (p != FProgress->pBarAll->value())
@@ -250,12 +304,22 @@ void THandlinger::opdaterStrukturer(const QString& mappe, bool struktur1)
     makeStruktur2(mappe, false);
 }
 
+// Where a folder's copy would land on the folder itself, or on a folder that
+// holds it, the copy would merge the source into itself and a move would then
+// delete what it just wrote: refused before anything is copied.
+static bool maalRammerKilden(const QString& maal, const QString& kilde)
+{
+    return entryInfo(maal) && (isInsideOrSame(maal, kilde) || isInsideOrSame(kilde, maal));
+}
+
 bool THandlinger::PasteElementer()
 {
     listeMapper.clear();
     listeFiler.clear();
     ikkeKopieret.clear();
+    flytninger.clear();
     m_fejl.clear();
+    udfald = Udfald::Fejl;
     if (FMappeList->topLevelItemCount() == 0 && FFilList->topLevelItemCount() == 0) {
         visInformation(u"Der mangler elementer til funktionen."_qs);
         return false;
@@ -282,20 +346,13 @@ bool THandlinger::PasteElementer()
     const int politik = kopiering();
 
     QList<QTreeWidgetItem*> mappeRaekker, filRaekker;
-    for (int i = FMappeList->topLevelItemCount() - 1; i >= 0; --i) {
-        QTreeWidgetItem* raekke = FMappeList->topLevelItem(i);
-        if (raekke->checkState(0) != Qt::Checked)
-            continue;
-        const QString P = raekkeSti(raekke);
-        if (!folderExists(P)) {
-            delete raekke;
-            continue;
-        }
+    const QStringList forsvundne = tagRaekker(mappeRaekker, filRaekker);
+    for (qsizetype i = 0; i < mappeRaekker.size(); ++i) {
+        const QString P = raekkeSti(mappeRaekker[i]);
         const QString T = joinPath(D, getLastDirectory(P));
-        // A folder is never copied into itself, nor merged with itself.
-        const bool selv = sameTextAZ(P, D) || (folderExists(T) && sameFile(T, P) && politik == Overskriv);
-        if (selv || (folderExists(T) && politik == OverskrivIkke)) {
-            ikkeKopieret << raekke;
+        const bool findes = entryInfo(T).has_value();
+        if (findes && politik == OverskrivIkke) {
+            ikkeKopieret << mappeRaekker.takeAt(i--);
             continue;
         }
         if (isInsideOrSame(D, P)) {
@@ -303,30 +360,32 @@ bool THandlinger::PasteElementer()
                            + u"\rEn mappe kan ikke kopieres ind i sig selv. Intet blev kopieret."_qs);
             return false;
         }
-        listeMapper << P;
-        mappeRaekker << raekke;
-    }
-    for (int i = 0; i < FFilList->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* raekke = FFilList->topLevelItem(i);
-        if (raekke->checkState(0) != Qt::Checked)
-            continue;
-        const QString P = raekkeSti(raekke);
-        if (!fileExists(P)) {
-            delete raekke;
-            --i;
-            continue;
+        if (politik == Overskriv && maalRammerKilden(T, P)) {
+            visInformation(u"Mappen kan ikke flettes sammen med sig selv eller med en mappe, den selv ligger i:\r"_qs
+                           + P + u"\rDestination: "_qs + T + u"\rIntet blev kopieret."_qs);
+            return false;
         }
+        listeMapper << P;
+    }
+    for (qsizetype i = 0; i < filRaekker.size(); ++i) {
+        const QString P = raekkeSti(filRaekker[i]);
         const QString T = joinPath(D, nameOf(P));
         const bool findes = entryInfo(T).has_value();
-        if (findes && (politik == OverskrivIkke || (politik == Overskriv && sameFile(T, P)))) {
-            ikkeKopieret << raekke;
+        // A file or link pasted where it already is stays as it is.
+        if (findes && (politik == OverskrivIkke || (politik == Overskriv && (sameEntry(T, P) || sameFile(T, P))))) {
+            ikkeKopieret << filRaekker.takeAt(i--);
             continue;
         }
         listeFiler << P;
-        filRaekker << raekke;
     }
     if (listeMapper.isEmpty() && listeFiler.isEmpty()) {
-        visInformation(u"Der mangler elementer til kopiering.\rKilde og destination er muligvist den samme."_qs);
+        if (!forsvundne.isEmpty() && ikkeKopieret.isEmpty()) {
+            udfald = Udfald::Forsvundet;
+            visInformation(u"Elementerne findes ikke længere og blev fjernet fra kopilisten:\r"_qs
+                           + forsvundne.mid(0, 5).join(u"\r"_qs));
+        } else {
+            visInformation(u"Der mangler elementer til kopiering.\rKilde og destination er muligvist den samme."_qs);
+        }
         return false;
     }
     if (FspmBox && FspmBox->checkedId() == 0 && !FKopiering->skalElementerKopieres(D, listeFiler, listeMapper))
@@ -348,17 +407,22 @@ bool THandlinger::PasteElementer()
     const auto stoppet = [&] {
         lukProgress();
         opdaterStrukturer(D, true);
+        udfald = Udfald::Stoppet;
         visInformation(u"Kopieringen blev stoppet.\rDen fil, der var ved at blive kopieret, er fjernet igen, og intet er slettet."_qs);
         ikkeKopieret << mappeRaekker << filRaekker;
+        flytninger.clear();
         return false;
     };
     const auto mislykket = [&](const QString& hvad, const QString& P, const QString& T, const QString& grund) {
         lukProgress();
         udfoldStruktur1(FFilMappe);
         makeStruktur2(FFilMappe, false);
+        if (!entryInfo(P))
+            udfald = Udfald::Forsvundet;
         visInformation(u"Der opstod en fejl. "_qs + hvad + u": \r"_qs + P + u"\rblev ikke kopieret til: \r"_qs + T
                        + u"\r"_qs + (grund.isEmpty() ? u"Måske mangler der rettigheder dertil."_qs : grund));
         ikkeKopieret << mappeRaekker << filRaekker;
+        flytninger.clear();
         return false;
     };
 
@@ -369,12 +433,16 @@ bool THandlinger::PasteElementer()
             T = getNewDirectoryName(T, u"Kopi"_qs);
         QString grund;
         createFolder(T, &grund);
-        const bool helt = folderExists(T) && copyMappe(P, T);
+        Flytning flytning{mappeRaekker[i], P, true, {}, {}};
+        const bool helt = folderExists(T) && copyMappe(P, T, flytning);
         if (FProgress->FCancel)
             return stoppet();
         if (!folderExists(T))
             return mislykket(u"Mappen"_qs, P, T, grund);
-        if (!helt)
+        copyFolderAttributes(P, T);
+        if (helt)
+            flytninger << flytning;
+        else
             ikkeKopieret << mappeRaekker[i];
         FProgress->listbox->item(int(i))->setCheckState(Qt::Checked);
     }
@@ -389,6 +457,10 @@ bool THandlinger::PasteElementer()
             return stoppet();
         if (!r.ok())
             return mislykket(u"Filen"_qs, P, T, r.error);
+        if (r.keepSource)
+            ikkeKopieret << filRaekker[i];
+        else
+            flytninger << Flytning{filRaekker[i], P, false, {{P, r.sourceSize, r.sourceMtimeNs}}, {}};
         const int p = copyProgress(fileSize(P));
         if (p != FProgress->pBarAll->value())
             FProgress->pBarAll->setValue(p);
@@ -398,10 +470,10 @@ bool THandlinger::PasteElementer()
     opdaterStrukturer(D, AktiveStruktur() == 1 || (FopdaterCheck && FopdaterCheck->isChecked()));
     if (!m_fejl.isEmpty()) {
         // Some files inside the folders could not be copied: that is no success.
-        visInformation(u"%1 elementer i mapperne blev ikke kopieret:\r"_qs.arg(m_fejl.size())
-                       + m_fejl.mid(0, 5).join(u"\r"_qs) + (m_fejl.size() > 5 ? u"\r…"_qs : QString()));
+        visFejlListe(elementTekst(m_fejl.size()) + u" i mapperne blev ikke kopieret:"_qs);
         return false;
     }
+    udfald = Udfald::Kopieret;
     return true;
 }
 
@@ -435,7 +507,7 @@ bool THandlinger::sletEt(const QString& sti, bool tilPapirkurv, bool mappe)
     return ok;
 }
 
-void THandlinger::deleteMappeFiles(const QString& mappe, bool tilPapirkurv)
+void THandlinger::deleteMappeFiles(const QString& mappe)
 {
     const auto indhold = listFolder(mappe);
     if (!indhold)
@@ -443,16 +515,18 @@ void THandlinger::deleteMappeFiles(const QString& mappe, bool tilPapirkurv)
     QStringList filer;
     std::vector<qint64> stoerrelser;
     for (const DirEntry& e : *indhold) {
+        if (FSlet->FCancel)
+            return;
         // A link is removed as a link; deleting never goes through it.
         if (e.isDir && !e.isLink) {
             --antalMapper;
-            deleteMappeFiles(joinPath(mappe, e.name), tilPapirkurv);
+            deleteMappeFiles(joinPath(mappe, e.name));
         } else {
             filer << e.name;
             stoerrelser.push_back(e.isLink ? 0 : e.size);
         }
     }
-    const auto efter = [&](qsizetype i, const QString& fejl) {
+    removeFilesIn(mappe, filer, [&](qsizetype i, const QString& fejl) {
         if (!fejl.isEmpty())
             m_fejl << fejl;
         --antalFiler;
@@ -460,15 +534,21 @@ void THandlinger::deleteMappeFiles(const QString& mappe, bool tilPapirkurv)
         if (visProgress(stoerrelser[size_t(i)]))
             FSlet->proBar->setValue(deleteProgress());
         behandlBeskeder();
-    };
-    if (!tilPapirkurv) {
-        removeFilesIn(mappe, filer, efter);
-        return;
-    }
-    for (qsizetype i = 0; i < filer.size(); ++i) {
-        QString grund;
-        moveToTrash(joinPath(mappe, filer[i]), &grund);
-        efter(i, grund);
+    });
+}
+
+void THandlinger::efterSletning(int aktiv)
+{
+    behandlBeskeder(true);
+    if (FLukCheck && FLukCheck->isChecked())
+        FSlet->close();
+    while (!FFilMappe.isEmpty() && !folderExists(FFilMappe) && FFilMappe.contains(u'\\'))
+        FFilMappe = parentOf(FFilMappe);
+    if (folderExists(FFilMappe)) {
+        udfoldStruktur1(FFilMappe);
+        setAktiveStruktur(aktiv);
+        makeStruktur3(FMappe3);
+        makeStruktur2(FFilMappe, false);
     }
 }
 
@@ -484,26 +564,12 @@ bool THandlinger::DeleteElementer(bool tilPapirkurv)
         visInformation(u"Der mangler elementer til funktionen."_qs);
         return false;
     }
-    for (int i = FMappeList->topLevelItemCount() - 1; i >= 0; --i) {
-        QTreeWidgetItem* raekke = FMappeList->topLevelItem(i);
-        if (raekke->checkState(0) != Qt::Checked)
-            continue;
-        if (folderExists(raekkeSti(raekke)))
-            listeMapper << raekkeSti(raekke);
-        else
-            delete raekke;
-    }
-    for (int i = 0; i < FFilList->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* raekke = FFilList->topLevelItem(i);
-        if (raekke->checkState(0) != Qt::Checked)
-            continue;
-        if (fileExists(raekkeSti(raekke))) {
-            listeFiler << raekkeSti(raekke);
-        } else {
-            delete raekke;
-            --i;
-        }
-    }
+    QList<QTreeWidgetItem*> mappeRaekker, filRaekker;
+    tagRaekker(mappeRaekker, filRaekker);
+    for (const QTreeWidgetItem* raekke : std::as_const(mappeRaekker))
+        listeMapper << raekkeSti(raekke);
+    for (const QTreeWidgetItem* raekke : std::as_const(filRaekker))
+        listeFiler << raekkeSti(raekke);
     if (listeMapper.isEmpty() && listeFiler.isEmpty()) {
         visInformation(u"Der mangler elementer til sletning."_qs);
         return false;
@@ -512,17 +578,24 @@ bool THandlinger::DeleteElementer(bool tilPapirkurv)
     if ((spm == 0 || (spm == 1 && !tilPapirkurv)) && !FKopiering->skalElementerSlettes(listeFiler, listeMapper, tilPapirkurv))
         return false;
 
+    FSlet->FCancel = false;
     prepareDelete(tilPapirkurv ? u"Der slettes til Papirkurv"_qs : u"Sletningen er permanent"_qs);
     behandlBeskeder(true);
     FSlet->show();
-    for (qsizetype i = 0; i < listeMapper.size(); ++i) {
+    for (qsizetype i = 0; i < listeMapper.size() && !FSlet->FCancel; ++i) {
         if (!folderExists(listeMapper[i]))
             continue;
-        deleteMappeFiles(listeMapper[i], tilPapirkurv);
+        // The bin takes a folder whole, as one item the desktop restores as it was.
+        if (tilPapirkurv)
+            sletEt(listeMapper[i], true, true);
+        else
+            deleteMappeFiles(listeMapper[i]);
         behandlBeskeder();
         FSlet->listbox->item(int(i))->setCheckState(Qt::Checked);
     }
     for (const QString& fil : std::as_const(listeFiler)) {
+        if (FSlet->FCancel)
+            break;
         --antalFiler;
         const qint64 stoerrelse = fileSize(fil);
         posSize += stoerrelse;
@@ -538,27 +611,16 @@ bool THandlinger::DeleteElementer(bool tilPapirkurv)
             FSlet->proBar->setValue(deleteProgress());
         behandlBeskeder();
     }
-    for (const QString& mappe : std::as_const(listeMapper))
-        if (entryInfo(mappe))
-            sletEt(mappe, tilPapirkurv, true);
-    behandlBeskeder(true);
-    if (FLukCheck && FLukCheck->isChecked())
-        FSlet->close();
-
-    while (!FFilMappe.isEmpty() && !folderExists(FFilMappe) && FFilMappe.contains(u'\\'))
-        FFilMappe = parentOf(FFilMappe);
-    if (folderExists(FFilMappe)) {
-        udfoldStruktur1(FFilMappe);
-        setAktiveStruktur(aktiv);
-        makeStruktur3(FMappe3);
-        makeStruktur2(FFilMappe, false);
-    }
+    if (!tilPapirkurv)
+        for (const QString& mappe : std::as_const(listeMapper))
+            if (!FSlet->FCancel && entryInfo(mappe))
+                sletEt(mappe, false, true);
+    efterSletning(aktiv);
     if (!m_fejl.isEmpty()) {
-        visInformation(u"%1 elementer kunne ikke slettes:\r"_qs.arg(m_fejl.size()) + m_fejl.mid(0, 5).join(u"\r"_qs)
-                       + (m_fejl.size() > 5 ? u"\r…"_qs : QString()));
+        visFejlListe(elementTekst(m_fejl.size()) + u" kunne ikke slettes:"_qs);
         return false;
     }
-    return true;
+    return !FSlet->FCancel;
 }
 
 int THandlinger::EmptyRecycleBin(bool Confirm, const QString& aDrive)

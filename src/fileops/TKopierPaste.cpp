@@ -33,8 +33,9 @@ QString TKopierPaste::sizeText(qint64 n)
 
 qint64 TKopierPaste::fileSize(const QString& fil)
 {
+    // A link counts as itself, never as what it points at.
     const auto info = entryInfo(fil);
-    return info && info->size > 0 ? info->size : 1;
+    return info && !info->isLink && info->size > 0 ? info->size : 1;
 }
 
 bool TKopierPaste::visningKlar() const
@@ -142,7 +143,7 @@ qint64 TKopierPaste::prepareCopy(const QString& destination)
     return totalSize;
 }
 
-qint64 TKopierPaste::prepareDelete(const QString& tekst)
+void TKopierPaste::startSletning(const QString& tekst)
 {
     totalSize = posSize = 0;
     antalFiler = 0;
@@ -156,12 +157,18 @@ qint64 TKopierPaste::prepareDelete(const QString& tekst)
     d.destLabel->setText(tekst);
     d.mapperLabel->setText(antalMapper == 1 ? u"Følgende 1 mappe slettes:"_qs
                                             : u"Følgende "_qs + QString::number(antalMapper) + u" mapper slettes:"_qs);
-    behandlBeskeder(true);
     for (const QString& mappe : std::as_const(listeMapper)) {
         auto* raekke = new QListWidgetItem(mappe, d.listbox);
         raekke->setCheckState(Qt::Unchecked);
-        countMappe(mappe);
     }
+    behandlBeskeder(true);
+}
+
+qint64 TKopierPaste::prepareDelete(const QString& tekst)
+{
+    startSletning(tekst);
+    for (const QString& mappe : std::as_const(listeMapper))
+        countMappe(mappe);
     behandlBeskeder(true);
     for (const QString& fil : std::as_const(listeFiler)) {
         totalSize += fileSize(fil);

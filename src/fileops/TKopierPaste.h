@@ -29,11 +29,13 @@ public:
     // "999 bytes", "0,98 KB", "1,00 GB": the unit by the number of decimal
     // digits, the divisor 1024, the user's separators.
     static QString sizeText(qint64 n);
-    // The size of a file; an empty file counts as 1 byte.
+    // The size of a file; an empty file or a link counts as 1 byte.
     static qint64 fileSize(const QString& fil);
 
     qint64 prepareCopy(const QString& destination);
     qint64 prepareDelete(const QString& tekst);
+    // The delete window reset for listeMapper, before anything is counted.
+    void startSletning(const QString& tekst);
     bool countMappe(const QString& mappe);
     void showCountInfo(bool kopi);
 

@@ -21,6 +21,9 @@ public:
     QProgressBar* proBar;
     QListWidget* listbox;
 
+    // Set to stop a running delete; the files not yet deleted stay.
+    bool FCancel = false;
+
 protected:
     void showEvent(QShowEvent* event) override;
 };

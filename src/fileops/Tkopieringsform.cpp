@@ -115,6 +115,9 @@ bool Tkopieringsform::spoerg(const QString& titel, const QString& spm, int bille
 bool Tkopieringsform::skalElementerKopieres(const QString& aDestDir, const QStringList& filelist,
                                             const QStringList& mappelist)
 {
+    if (deleteAfterCopy)
+        return spoerg(u"Flytning af elementer"_qs, u"Skal valgte elementer flyttes?"_qs, int(Handlingsbillede::Klip),
+                      aDestDir, filelist, mappelist);
     return spoerg(u"Kopiering af elementer"_qs, u"Skal valgte elementer kopieres?"_qs, int(Handlingsbillede::Kopier),
                   aDestDir, filelist, mappelist);
 }

@@ -25,6 +25,8 @@ public:
     QPushButton* aUdfold;
     QPushButton* aSammenfold;
     QSplitter* deler;
+    // The paste is a move: the question asks whether to move.
+    bool deleteAfterCopy = false;
 
     bool skalElementerKopieres(const QString& aDestDir, const QStringList& filelist, const QStringList& mappelist);
     bool skalElementerSlettes(const QStringList& filelist, const QStringList& mappelist, bool tilPapirkurv);

@@ -397,7 +397,7 @@ bool copyFolderAttributes(const QString& from, const QString& to, QString* error
     return true;
 }
 
-bool removeFileIfUnchanged(const QString& path, qint64 size, qint64 mtimeNs, QString* error)
+bool fileUnchanged(const QString& path, qint64 size, qint64 mtimeNs, QString* error)
 {
     const auto host = hostName(path, error);
     if (!host)
@@ -413,7 +413,12 @@ bool removeFileIfUnchanged(const QString& path, qint64 size, qint64 mtimeNs, QSt
             *error = u"Filen er ændret, efter den blev kopieret, og er ikke slettet."_qs + u'\r' + path;
         return false;
     }
-    return removeFile(path, error);
+    return true;
+}
+
+bool removeFileIfUnchanged(const QString& path, qint64 size, qint64 mtimeNs, QString* error)
+{
+    return fileUnchanged(path, size, mtimeNs, error) && removeFile(path, error);
 }
 
 } // namespace kv

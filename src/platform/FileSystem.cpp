@@ -315,13 +315,27 @@ void removeFilesIn(const QString& folder, const QStringList& names,
     }
 }
 
-bool sameFile(const QString& a, const QString& b)
+namespace {
+
+bool sammeInode(const QString& a, const QString& b, int (*statFn)(const char*, struct stat*))
 {
     const auto ha = hostName(a);
     const auto hb = hostName(b);
     struct stat sa, sb;
-    return ha && hb && ::stat(ha->constData(), &sa) == 0 && ::stat(hb->constData(), &sb) == 0
+    return ha && hb && statFn(ha->constData(), &sa) == 0 && statFn(hb->constData(), &sb) == 0
         && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+} // namespace
+
+bool sameFile(const QString& a, const QString& b)
+{
+    return sammeInode(a, b, ::stat);
+}
+
+bool sameEntry(const QString& a, const QString& b)
+{
+    return sammeInode(a, b, ::lstat);
 }
 
 bool isInsideOrSame(const QString& inner, const QString& outer)

@@ -91,11 +91,15 @@ bool copyFolderAttributes(const QString& from, const QString& to, QString* error
 // while its size and modification time are those a copy of it gave; false
 // with a reason when it was changed since, or cannot be removed.
 bool removeFileIfUnchanged(const QString& path, qint64 size, qint64 mtimeNs, QString* error = nullptr);
+// True when a file or link still has the size and modification time a copy of it gave.
+bool fileUnchanged(const QString& path, qint64 size, qint64 mtimeNs, QString* error = nullptr);
 // Removes a folder that is empty; false with a reason otherwise.
 bool removeEmptyFolder(const QString& path, QString* error = nullptr);
 
 // True when both paths reach the same file or folder on the host.
 bool sameFile(const QString& a, const QString& b);
+// True when both paths are the same entry, links not followed (a link and itself).
+bool sameEntry(const QString& a, const QString& b);
 // True when folder inner lies inside folder outer (links resolved), or is it.
 bool isInsideOrSame(const QString& inner, const QString& outer);
 

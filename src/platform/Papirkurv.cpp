@@ -1,9 +1,9 @@
 #include "Papirkurv.h"
+#include "HostName.h"
 #include "FileSystem.h"
 #include "Platform.h"
 #include "Vaert.h"
 
-#include <QFile>
 #include <QHash>
 #include <ctime>
 #include <cerrno>
@@ -115,7 +115,7 @@ std::optional<QByteArray> oprindeligSti(const QByteArray& infoFil, const QByteAr
 
 bool paaDrev(const QByteArray& vaertSti, QChar drev)
 {
-    const auto sti = drives().toProgram(QFile::decodeName(vaertSti));
+    const auto sti = drives().toProgram(QByteArrayView(vaertSti));
     return sti && sti->front().toUpper() == drev.toUpper();
 }
 
@@ -130,13 +130,14 @@ bool moveToTrash(const QString& path, QString* error)
     };
     const auto fejl = [&](int err) { return fejlTekst(systemErrorText(err)); };
     const auto host = drives().toHost(path);
-    if (!host)
+    const auto hostBytes = drives().toHostBytes(path);
+    if (!host || !hostBytes)
         return fejl(ENOENT);
     const QString kurvSti = Platform::instance().trashDirFor(*host);
     if (kurvSti.isEmpty())
         return fejlTekst(u"Drevet har ingen papirkurv."_qs);
-    const QByteArray kurv = QFile::encodeName(kurvSti);
-    const QByteArray kilde = QFile::encodeName(*host);
+    const QByteArray kurv = encodeHostName(kurvSti);
+    const QByteArray& kilde = *hostBytes;
     for (const char* under : {"", "/files", "/info"})
         ::mkdir((kurv + under).constData(), 0700);
 
@@ -173,7 +174,7 @@ int emptyTrash(QChar drive, QString* error)
 {
     int fjernet = 0;
     for (const QString& kurvSti : Platform::instance().trashDirsOfDrive(drive)) {
-        const QByteArray kurv = QFile::encodeName(kurvSti);
+        const QByteArray kurv = encodeHostName(kurvSti);
         QByteArray top = kurv.left(kurv.lastIndexOf('/'));
         if (top.endsWith("/.Trash"))
             top.chop(7);
@@ -187,7 +188,7 @@ int emptyTrash(QChar drive, QString* error)
             const QByteArray fil = kurv + "/files/" + navn;
             if (const int err = fjernVaertTrae(fil)) {
                 if (error && error->isEmpty())
-                    *error = systemErrorText(err) + u'\r' + QFile::decodeName(fil);
+                    *error = systemErrorText(err) + u'\r' + decodeHostName(fil);
                 continue;
             }
             ++fjernet;

@@ -148,10 +148,12 @@ bool TFunktioner::udfoldNode(QTreeWidgetItem* node)
 
 QTreeWidgetItem* TFunktioner::findDrevNode(int forsteRod, const QString& drev)
 {
+    // The drive's own node wins over the private folders' root, which on
+    // Linux is the home drive's root too.
     QTreeWidgetItem* node = nullptr;
     for (int i = forsteRod; i < FStruktur1->topLevelItemCount(); ++i) {
         node = FStruktur1->topLevelItem(i);
-        if (sameTextAZ(recAf(node)->mappe, drev))
+        if (recAf(node)->ID != idPrivat && sameTextAZ(recAf(node)->mappe, drev))
             break;
     }
     if (node)

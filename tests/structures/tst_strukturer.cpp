@@ -141,6 +141,24 @@ private slots:
         QCOMPARE(s1.topLevelItem(0)->childCount(), 0);
     }
 
+    void linuxProfileAtTheDriveRoot()
+    {
+        // On Linux the private folders' root is C: itself; a folder of C: is
+        // still found under the drive, not under the private root.
+        tp->setProfileFolder(u"C:"_qs);
+        tp->makeFolder(u"C:\\Desktop"_qs);
+        tp->makeFolder(u"C:\\Data\\Dyb"_qs);
+        f->FMedtagPrivat = true;
+        f->FPrivatTop = true;
+        QVERIFY(f->udfoldStruktur1(u"C:\\Data\\Dyb"_qs));
+        QTreeWidgetItem* node = s1.currentItem();
+        QCOMPARE(recAf(node)->mappe, u"C:\\Data\\Dyb"_qs);
+        while (node->parent())
+            node = node->parent();
+        QCOMPARE(recAf(node)->ID, int(idDrev));
+        QCOMPARE(recAf(s1.topLevelItem(0))->ID, int(idPrivat));
+    }
+
     void listingsLeaveHiddenOut()
     {
         f->makeStruktur2(u"C:\\Data"_qs, true);

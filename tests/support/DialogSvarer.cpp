@@ -28,6 +28,8 @@ void DialogSvarer::kig()
         ja ? spm->accept() : spm->reject();
     } else if (auto* kopi = qobject_cast<kv::Tkopieringsform*>(w)) {
         tekster << kopi->LabelSpm->text();
+        if (foerSvar)
+            foerSvar();
         ja ? kopi->accept() : kopi->reject();
     }
 }

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 
 namespace kvtest {
 
@@ -13,6 +14,8 @@ public:
     explicit DialogSvarer(bool ja = true);
     QStringList tekster;
     bool ja;
+    // Runs while the question window is on screen, before it is answered.
+    std::function<void()> foerSvar;
 
 private:
     void kig();

@@ -17,7 +17,7 @@ public:
     QString loginName() const override { return m_login; }
     const kv::DriveTable& drives() const override { return m_drives; }
     std::optional<QString> specialFolder(kv::SpecialFolder folder) const override;
-    QString profileFolder() const override { return u"C:\\users\\"_qs + m_login; }
+    QString profileFolder() const override { return m_profil.isEmpty() ? u"C:\\users\\"_qs + m_login : m_profil; }
     QString publicFolder() const override { return u"C:\\users\\Public"_qs; }
     // One recycle bin for everything, in the temporary folder.
     QString trashDirFor(const QString&) const override { return trashDir(); }
@@ -25,6 +25,8 @@ public:
     QString trashDir() const { return m_dir.path() + u"/Trash"_qs; }
 
     void setLoginName(const QString& login) { m_login = login; }
+    // As on Linux, where the profile folder is the home drive's root ("C:").
+    void setProfileFolder(const QString& profil) { m_profil = profil; }
     // Adds a drive whose root is a new folder (or none, for a drive without medium).
     void addDrive(QChar letter, const QString& label, int type, bool withRoot = true);
     // The host path of a program path on the test drives.
@@ -41,6 +43,7 @@ public:
 private:
     QTemporaryDir m_dir;
     QString m_login;
+    QString m_profil;
     kv::DriveTable m_drives;
 };
 
