@@ -156,7 +156,7 @@ CopyResult kopierSaerfil(const QByteArray& dst, const QString& from, const QStri
 class Dataflytning {
 public:
     Dataflytning(int in, int out, const QByteArray& dst, const CopyOptions& options, qint64 total)
-        : m_in(in), m_out(out), m_dst(dst), m_options(options), m_total(total) {}
+        : m_in(in), m_out(out), m_dst(dst), m_options(options), m_kendt(total) {}
 
     // Copies everything up to the end of the file, data extents only when it
     // has holes; slut is the source's fstat once its end was reached.
@@ -165,31 +165,39 @@ public:
     {
         for (;;) {
             qint64 fra = m_pos, til = -1;
+            m_tomt = false;
             if (huller && !naesteData(fra, til))
                 return false;
             if (fra >= 0 && !omraade(fra, til))
                 return false;
-            if (fra >= 0 && til >= 0)
+            if (fra >= 0 && til >= 0 && !m_tomt)
                 continue;
-            // The end as far as the reads tell: the size now says whether
-            // something was added meanwhile, and then that is copied too.
+            // The end as far as the reads tell: what was added meanwhile is
+            // copied too, unless the file gives nothing more than it gave.
             if (::fstat(m_in, &slut) != 0)
                 return false;
-            qint64 mere = slut.st_size > m_pos ? m_pos : -1;
+            m_kendt = slut.st_size;
+            if (m_tomt || m_kendt <= m_pos)
+                break;
+            qint64 mere = m_pos;
             if (huller && !naesteData(mere, til))
                 return false;
             if (mere < 0)
                 break;
         }
-        if (m_pos == 0 && m_options.progress && !m_options.progress(0, m_total)) {
+        if (m_pos == 0 && m_options.progress && !m_options.progress(0, m_kendt)) {
             errno = 0;
             return false;
         }
         // A hole at the end, or a source that shrank, sets the size.
-        if (slut.st_size != m_skrevetTil && ::ftruncate(m_out, slut.st_size) != 0)
+        if (laengde() != m_skrevetTil && ::ftruncate(m_out, laengde()) != 0)
             return false;
         return true;
     }
+
+    // The size of the copy: where the reads ended when they did, else the
+    // file's (which ends in a hole, or was not read past).
+    qint64 laengde() const { return m_slutLaest ? m_pos : m_kendt; }
 
 private:
     static constexpr qint64 mindst = 64 << 10;
@@ -205,11 +213,13 @@ private:
         return til >= 0;
     }
 
-    // Copies [fra, til), or from fra to the end of the file when til is -1.
+    // Copies [fra, til), or from fra to the end of the file when til is -1:
+    // to the size last seen, which the caller then checks, or further when
+    // no size was seen.
     bool omraade(qint64 fra, qint64 til)
     {
         m_pos = fra;
-        while (til < 0 || m_pos < til) {
+        while (til < 0 ? m_kendt == 0 || m_pos < m_kendt : m_pos < til) {
             const qint64 oenske = til < 0 ? m_stykke : std::min(m_stykke, til - m_pos);
             if (injiceret(FejlPunkt::Skriv, m_dst, m_pos))
                 return false;
@@ -219,12 +229,15 @@ private:
                 continue;
             if (n < 0)
                 return false;
-            if (n == 0)
-                break;  // the end of the file
+            m_slutLaest = n == 0;
+            if (n == 0) {
+                m_tomt = m_pos == fra;
+                break;
+            }
             m_pos += n;
             m_skrevetTil = m_pos;
             tilpas(std::chrono::steady_clock::now() - start);
-            if (m_options.progress && !m_options.progress(m_pos, std::max(m_total, m_pos))) {
+            if (m_options.progress && !m_options.progress(m_pos, std::max(m_kendt, m_pos))) {
                 errno = 0;
                 return false;
             }
@@ -237,9 +250,11 @@ private:
         if (m_kerne) {
             loff_t a = m_pos, b = m_pos;
             const ssize_t n = ::copy_file_range(m_in, &a, m_out, &b, size_t(oenske), 0);
-            if (n >= 0 || (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP))
+            if (n > 0 || (n < 0 && errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP))
                 return n;
-            m_kerne = false;  // not between these two file systems
+            // Not between these two file systems; and files such as those
+            // under /proc give the kernel copy nothing, so a read says where the end is.
+            m_kerne = false;
         }
         if (qint64(m_buffer.size()) < oenske)
             m_buffer.resize(size_t(oenske));
@@ -264,7 +279,9 @@ private:
     const int m_out;
     const QByteArray& m_dst;
     const CopyOptions& m_options;
-    const qint64 m_total;
+    qint64 m_kendt;  // the size last seen
+    bool m_tomt = false;  // the last range gave nothing at all
+    bool m_slutLaest = false;  // the last read found the end of the file
     qint64 m_pos = 0;
     qint64 m_skrevetTil = 0;
     qint64 m_stykke = 1 << 20;
@@ -336,7 +353,7 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
     if (!saetPaaPlads(*maal, *dst, to, result))
         return result;
     result.status = CopyStatus::Copied;
-    result.bytes = slut.st_size;
+    result.bytes = data.laengde();
     husKilde(result, slut);
     return result;
 }
