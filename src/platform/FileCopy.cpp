@@ -80,7 +80,7 @@ std::optional<Maal> lavMaal(const QByteArray& dst, const QString& to, const stru
         struct stat findes;
         const bool har = ::lstat(dst.constData(), &findes) == 0;
         if (har && S_ISLNK(findes.st_mode) && foelgLink && ::stat(dst.constData(), &findes) != 0)
-            findes.st_ino = 0;  // a dangling link is no file of anyone's
+            findes.st_ino = 0;  // a dangling link reaches no file
         if (har && findes.st_dev == kilde.st_dev && findes.st_ino == kilde.st_ino) {
             result.status = CopyStatus::SammeFil;
             result.error = u"Kilden og destinationen er den samme fil."_qs + u'\r' + to;
