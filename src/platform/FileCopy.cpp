@@ -14,17 +14,6 @@ namespace kv {
 
 namespace {
 
-mode_t prosessensUmask()
-{
-    // Read once: changing it to read it is not safe while other threads create files.
-    static const mode_t maske = [] {
-        const mode_t m = ::umask(022);
-        ::umask(m);
-        return m;
-    }();
-    return maske;
-}
-
 qint64 nanosek(const timespec& t)
 {
     return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
@@ -39,16 +28,18 @@ void husKilde(CopyResult& result, const struct stat& st)
 // The owner and group of a copy are the source's where the host allows it:
 // as root, like cp -a; otherwise the group, when the user is in it. Set-ID
 // bits stay only when both are kept, so a copy never runs as someone it does
-// not belong to. Gives the mode to set; chown is the host call for the copy.
-mode_t beholdEjer(const struct stat& st, bool& skiftet, const std::function<int(uid_t, gid_t)>& chown)
+// not belong to. kopi is the copy as made; chown is the host call for it.
+// Gives the mode to set, and whether a chown was made (which clears set-ID bits).
+mode_t beholdEjer(const struct stat& st, const struct stat& kopi, bool& skiftet,
+                  const std::function<int(uid_t, gid_t)>& chown)
 {
-    const uid_t uid = ::geteuid();
-    bool ejer = st.st_uid == uid;
-    bool gruppe = st.st_gid == ::getegid();
-    skiftet = !(ejer && gruppe) && (uid == 0 || !gruppe);
-    if (skiftet && uid == 0)
+    bool ejer = st.st_uid == kopi.st_uid;
+    bool gruppe = st.st_gid == kopi.st_gid;
+    const bool rod = !(ejer && gruppe) && ::geteuid() == 0;
+    skiftet = rod || !gruppe;
+    if (rod)
         ejer = gruppe = chown(st.st_uid, st.st_gid) == 0;
-    else if (skiftet)
+    else if (!gruppe)
         gruppe = chown(uid_t(-1), st.st_gid) == 0;
     mode_t mode = st.st_mode & 07777;
     if (!ejer || !gruppe)
@@ -135,9 +126,11 @@ CopyResult kopierSaerfil(const QByteArray& dst, const QString& from, const QStri
     }
     const char* navn = maal->navn.constData();
     bool skiftet = false;
-    const mode_t mode = beholdEjer(st, skiftet, [&](uid_t u, gid_t g) { return ::lchown(navn, u, g); });
+    struct stat kopi;
     const timespec tider[2] = {st.st_atim, st.st_mtim};
-    if (::chmod(navn, mode) != 0 || ::utimensat(AT_FDCWD, navn, tider, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (::lstat(navn, &kopi) != 0
+        || ::chmod(navn, beholdEjer(st, kopi, skiftet, [&](uid_t u, gid_t g) { return ::lchown(navn, u, g); })) != 0
+        || ::utimensat(AT_FDCWD, navn, tider, AT_SYMLINK_NOFOLLOW) != 0) {
         result.error = failure(to, errno);
         ::unlink(navn);
         return result;
@@ -340,9 +333,12 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
         return fail(errno);
 
     bool skiftet = false;
-    const mode_t mode = beholdEjer(st, skiftet, [&](uid_t u, gid_t g) { return ::fchown(out.fd, u, g); });
+    struct stat kopi;
+    if (::fstat(out.fd, &kopi) != 0)
+        return fail(errno);
+    const mode_t mode = beholdEjer(st, kopi, skiftet, [&](uid_t u, gid_t g) { return ::fchown(out.fd, u, g); });
     // Set the permissions only where the umask, the owner or the name made them differ.
-    if (skiftet || maal->erstatter || ((((st.st_mode & 0777) | S_IWUSR) & ~prosessensUmask()) != mode))
+    if (skiftet || (kopi.st_mode & 07777) != mode)
         ::fchmod(out.fd, mode);
     const timespec times[2] = {st.st_atim, slut.st_mtim};
     ::futimens(out.fd, times);
@@ -380,7 +376,9 @@ CopyResult copyLink(const QString& from, const QString& to, bool overwrite)
     if (!maal)
         return result;
     bool skiftet = false;
-    beholdEjer(st, skiftet, [&](uid_t u, gid_t g) { return ::lchown(maal->navn.constData(), u, g); });
+    struct stat kopi;
+    if (::lstat(maal->navn.constData(), &kopi) == 0)
+        beholdEjer(st, kopi, skiftet, [&](uid_t u, gid_t g) { return ::lchown(maal->navn.constData(), u, g); });
     const timespec tider[2] = {st.st_atim, st.st_mtim};
     ::utimensat(AT_FDCWD, maal->navn.constData(), tider, AT_SYMLINK_NOFOLLOW);
     if (!saetPaaPlads(*maal, *dst, to, result))
@@ -404,10 +402,11 @@ bool copyFolderAttributes(const QString& from, const QString& to, QString* error
     if (::stat(src->constData(), &st) != 0)
         return fejl(from);
     Fd mappe(::open(dst->constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (mappe.fd < 0)
+    struct stat kopi;
+    if (mappe.fd < 0 || ::fstat(mappe.fd, &kopi) != 0)
         return fejl(to);
     bool skiftet = false;
-    const mode_t mode = beholdEjer(st, skiftet, [&](uid_t u, gid_t g) { return ::fchown(mappe.fd, u, g); });
+    const mode_t mode = beholdEjer(st, kopi, skiftet, [&](uid_t u, gid_t g) { return ::fchown(mappe.fd, u, g); });
     const timespec tider[2] = {st.st_atim, st.st_mtim};
     if (::fchmod(mappe.fd, mode) != 0 || ::futimens(mappe.fd, tider) != 0)
         return fejl(to);
