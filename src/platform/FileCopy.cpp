@@ -14,17 +14,6 @@ namespace kv {
 
 namespace {
 
-mode_t prosessensUmask()
-{
-    // Read once: changing it to read it is not safe while other threads create files.
-    static const mode_t maske = [] {
-        const mode_t m = ::umask(022);
-        ::umask(m);
-        return m;
-    }();
-    return maske;
-}
-
 qint64 nanosek(const timespec& t)
 {
     return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
@@ -39,16 +28,18 @@ void husKilde(CopyResult& result, const struct stat& st)
 // The owner and group of a copy are the source's where the host allows it:
 // as root, like cp -a; otherwise the group, when the user is in it. Set-ID
 // bits stay only when both are kept, so a copy never runs as someone it does
-// not belong to. Gives the mode to set; chown is the host call for the copy.
-mode_t beholdEjer(const struct stat& st, bool& skiftet, const std::function<int(uid_t, gid_t)>& chown)
+// not belong to. kopi is the copy as made; chown is the host call for it.
+// Gives the mode to set, and whether a chown was made (which clears set-ID bits).
+mode_t beholdEjer(const struct stat& st, const struct stat& kopi, bool& skiftet,
+                  const std::function<int(uid_t, gid_t)>& chown)
 {
-    const uid_t uid = ::geteuid();
-    bool ejer = st.st_uid == uid;
-    bool gruppe = st.st_gid == ::getegid();
-    skiftet = !(ejer && gruppe) && (uid == 0 || !gruppe);
-    if (skiftet && uid == 0)
+    bool ejer = st.st_uid == kopi.st_uid;
+    bool gruppe = st.st_gid == kopi.st_gid;
+    const bool rod = !(ejer && gruppe) && ::geteuid() == 0;
+    skiftet = rod || !gruppe;
+    if (rod)
         ejer = gruppe = chown(st.st_uid, st.st_gid) == 0;
-    else if (skiftet)
+    else if (!gruppe)
         gruppe = chown(uid_t(-1), st.st_gid) == 0;
     mode_t mode = st.st_mode & 07777;
     if (!ejer || !gruppe)
@@ -80,7 +71,7 @@ std::optional<Maal> lavMaal(const QByteArray& dst, const QString& to, const stru
         struct stat findes;
         const bool har = ::lstat(dst.constData(), &findes) == 0;
         if (har && S_ISLNK(findes.st_mode) && foelgLink && ::stat(dst.constData(), &findes) != 0)
-            findes.st_ino = 0;  // a dangling link is no file of anyone's
+            findes.st_ino = 0;  // a dangling link reaches no file
         if (har && findes.st_dev == kilde.st_dev && findes.st_ino == kilde.st_ino) {
             result.status = CopyStatus::SammeFil;
             result.error = u"Kilden og destinationen er den samme fil."_qs + u'\r' + to;
@@ -135,9 +126,11 @@ CopyResult kopierSaerfil(const QByteArray& dst, const QString& from, const QStri
     }
     const char* navn = maal->navn.constData();
     bool skiftet = false;
-    const mode_t mode = beholdEjer(st, skiftet, [&](uid_t u, gid_t g) { return ::lchown(navn, u, g); });
+    struct stat kopi;
     const timespec tider[2] = {st.st_atim, st.st_mtim};
-    if (::chmod(navn, mode) != 0 || ::utimensat(AT_FDCWD, navn, tider, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (::lstat(navn, &kopi) != 0
+        || ::chmod(navn, beholdEjer(st, kopi, skiftet, [&](uid_t u, gid_t g) { return ::lchown(navn, u, g); })) != 0
+        || ::utimensat(AT_FDCWD, navn, tider, AT_SYMLINK_NOFOLLOW) != 0) {
         result.error = failure(to, errno);
         ::unlink(navn);
         return result;
@@ -156,7 +149,7 @@ CopyResult kopierSaerfil(const QByteArray& dst, const QString& from, const QStri
 class Dataflytning {
 public:
     Dataflytning(int in, int out, const QByteArray& dst, const CopyOptions& options, qint64 total)
-        : m_in(in), m_out(out), m_dst(dst), m_options(options), m_total(total) {}
+        : m_in(in), m_out(out), m_dst(dst), m_options(options), m_kendt(total) {}
 
     // Copies everything up to the end of the file, data extents only when it
     // has holes; slut is the source's fstat once its end was reached.
@@ -165,31 +158,39 @@ public:
     {
         for (;;) {
             qint64 fra = m_pos, til = -1;
+            m_tomt = false;
             if (huller && !naesteData(fra, til))
                 return false;
             if (fra >= 0 && !omraade(fra, til))
                 return false;
-            if (fra >= 0 && til >= 0)
+            if (fra >= 0 && til >= 0 && !m_tomt)
                 continue;
-            // The end as far as the reads tell: the size now says whether
-            // something was added meanwhile, and then that is copied too.
+            // The end as far as the reads tell: what was added meanwhile is
+            // copied too, unless the file gives nothing more than it gave.
             if (::fstat(m_in, &slut) != 0)
                 return false;
-            qint64 mere = slut.st_size > m_pos ? m_pos : -1;
+            m_kendt = slut.st_size;
+            if (m_tomt || m_kendt <= m_pos)
+                break;
+            qint64 mere = m_pos;
             if (huller && !naesteData(mere, til))
                 return false;
             if (mere < 0)
                 break;
         }
-        if (m_pos == 0 && m_options.progress && !m_options.progress(0, m_total)) {
+        if (m_pos == 0 && m_options.progress && !m_options.progress(0, m_kendt)) {
             errno = 0;
             return false;
         }
         // A hole at the end, or a source that shrank, sets the size.
-        if (slut.st_size != m_skrevetTil && ::ftruncate(m_out, slut.st_size) != 0)
+        if (laengde() != m_skrevetTil && ::ftruncate(m_out, laengde()) != 0)
             return false;
         return true;
     }
+
+    // The size of the copy: where the reads ended when they did, else the
+    // file's (which ends in a hole, or was not read past).
+    qint64 laengde() const { return m_slutLaest ? m_pos : m_kendt; }
 
 private:
     static constexpr qint64 mindst = 64 << 10;
@@ -205,11 +206,13 @@ private:
         return til >= 0;
     }
 
-    // Copies [fra, til), or from fra to the end of the file when til is -1.
+    // Copies [fra, til), or from fra to the end of the file when til is -1:
+    // to the size last seen, which the caller then checks, or further when
+    // no size was seen.
     bool omraade(qint64 fra, qint64 til)
     {
         m_pos = fra;
-        while (til < 0 || m_pos < til) {
+        while (til < 0 ? m_kendt == 0 || m_pos < m_kendt : m_pos < til) {
             const qint64 oenske = til < 0 ? m_stykke : std::min(m_stykke, til - m_pos);
             if (injiceret(FejlPunkt::Skriv, m_dst, m_pos))
                 return false;
@@ -219,12 +222,15 @@ private:
                 continue;
             if (n < 0)
                 return false;
-            if (n == 0)
-                break;  // the end of the file
+            m_slutLaest = n == 0;
+            if (n == 0) {
+                m_tomt = m_pos == fra;
+                break;
+            }
             m_pos += n;
             m_skrevetTil = m_pos;
             tilpas(std::chrono::steady_clock::now() - start);
-            if (m_options.progress && !m_options.progress(m_pos, std::max(m_total, m_pos))) {
+            if (m_options.progress && !m_options.progress(m_pos, std::max(m_kendt, m_pos))) {
                 errno = 0;
                 return false;
             }
@@ -237,9 +243,11 @@ private:
         if (m_kerne) {
             loff_t a = m_pos, b = m_pos;
             const ssize_t n = ::copy_file_range(m_in, &a, m_out, &b, size_t(oenske), 0);
-            if (n >= 0 || (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP))
+            if (n > 0 || (n < 0 && errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP))
                 return n;
-            m_kerne = false;  // not between these two file systems
+            // Not between these two file systems; and files such as those
+            // under /proc give the kernel copy nothing, so a read says where the end is.
+            m_kerne = false;
         }
         if (qint64(m_buffer.size()) < oenske)
             m_buffer.resize(size_t(oenske));
@@ -264,7 +272,9 @@ private:
     const int m_out;
     const QByteArray& m_dst;
     const CopyOptions& m_options;
-    const qint64 m_total;
+    qint64 m_kendt;  // the size last seen
+    bool m_tomt = false;  // the last range gave nothing at all
+    bool m_slutLaest = false;  // the last read found the end of the file
     qint64 m_pos = 0;
     qint64 m_skrevetTil = 0;
     qint64 m_stykke = 1 << 20;
@@ -323,9 +333,12 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
         return fail(errno);
 
     bool skiftet = false;
-    const mode_t mode = beholdEjer(st, skiftet, [&](uid_t u, gid_t g) { return ::fchown(out.fd, u, g); });
+    struct stat kopi;
+    if (::fstat(out.fd, &kopi) != 0)
+        return fail(errno);
+    const mode_t mode = beholdEjer(st, kopi, skiftet, [&](uid_t u, gid_t g) { return ::fchown(out.fd, u, g); });
     // Set the permissions only where the umask, the owner or the name made them differ.
-    if (skiftet || maal->erstatter || ((((st.st_mode & 0777) | S_IWUSR) & ~prosessensUmask()) != mode))
+    if (skiftet || (kopi.st_mode & 07777) != mode)
         ::fchmod(out.fd, mode);
     const timespec times[2] = {st.st_atim, slut.st_mtim};
     ::futimens(out.fd, times);
@@ -336,7 +349,7 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
     if (!saetPaaPlads(*maal, *dst, to, result))
         return result;
     result.status = CopyStatus::Copied;
-    result.bytes = slut.st_size;
+    result.bytes = data.laengde();
     husKilde(result, slut);
     return result;
 }
@@ -363,7 +376,9 @@ CopyResult copyLink(const QString& from, const QString& to, bool overwrite)
     if (!maal)
         return result;
     bool skiftet = false;
-    beholdEjer(st, skiftet, [&](uid_t u, gid_t g) { return ::lchown(maal->navn.constData(), u, g); });
+    struct stat kopi;
+    if (::lstat(maal->navn.constData(), &kopi) == 0)
+        beholdEjer(st, kopi, skiftet, [&](uid_t u, gid_t g) { return ::lchown(maal->navn.constData(), u, g); });
     const timespec tider[2] = {st.st_atim, st.st_mtim};
     ::utimensat(AT_FDCWD, maal->navn.constData(), tider, AT_SYMLINK_NOFOLLOW);
     if (!saetPaaPlads(*maal, *dst, to, result))
@@ -387,10 +402,11 @@ bool copyFolderAttributes(const QString& from, const QString& to, QString* error
     if (::stat(src->constData(), &st) != 0)
         return fejl(from);
     Fd mappe(::open(dst->constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (mappe.fd < 0)
+    struct stat kopi;
+    if (mappe.fd < 0 || ::fstat(mappe.fd, &kopi) != 0)
         return fejl(to);
     bool skiftet = false;
-    const mode_t mode = beholdEjer(st, skiftet, [&](uid_t u, gid_t g) { return ::fchown(mappe.fd, u, g); });
+    const mode_t mode = beholdEjer(st, kopi, skiftet, [&](uid_t u, gid_t g) { return ::fchown(mappe.fd, u, g); });
     const timespec tider[2] = {st.st_atim, st.st_mtim};
     if (::fchmod(mappe.fd, mode) != 0 || ::futimens(mappe.fd, tider) != 0)
         return fejl(to);

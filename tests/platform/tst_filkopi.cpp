@@ -141,6 +141,12 @@ private slots:
         QCOMPARE(r.sourceSize, qint64(4 << 20));
         QCOMPARE(r.bytes, qint64(4 << 20));
         QVERIFY(sameContent(kilde, u"D:\\log.txt"_qs));
+        // A file whose size tells nothing, as under /proc, is read to its end.
+        QVERIFY(::symlink("/proc/self/mountinfo", host(u"C:\\proc"_qs).constData()) == 0);
+        r = copyFile(u"C:\\proc"_qs, u"D:\\proc"_qs);
+        QVERIFY2(r.ok(), qPrintable(r.error));
+        QVERIFY(r.bytes > 0);
+        QCOMPARE(lstatOf(u"D:\\proc"_qs).st_size, r.bytes);
 
         append(kilde, "c");
         QString grund;
