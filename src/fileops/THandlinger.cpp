@@ -219,10 +219,11 @@ void THandlinger::viserFart()
                                   + QString::asprintf("%lld:%02lld", tilbage / 60, tilbage % 60));
 }
 
-CopyResult THandlinger::copyFile(const QString& kilde, const QString& maal, bool erLink)
+CopyResult THandlinger::copyFile(const QString& kilde, const QString& maal, bool erLink, bool almindelig)
 {
     CopyOptions valg;
     valg.overwrite = true;
+    valg.knownRegular = almindelig;
     int sidst = -1;
     valg.progress = [&](qint64 kopieret, qint64 ialt) {
         if (!visningKlar())
@@ -280,7 +281,7 @@ bool THandlinger::copyMappe(const QString& kilde, const QString& maal, Flytning&
         if (kopiering() == OpretKopi && entryInfo(til))
             til = getNewCopyFilename(til, u"Kopi"_qs);
         // A file is never copied onto itself; it stays as it is, and counts as not copied.
-        const CopyResult r = copyFile(fra, til, e.isLink);
+        const CopyResult r = copyFile(fra, til, e.isLink, e.regular);
         if (r.status == CopyStatus::Stopped)
             return false;
         if (r.status == CopyStatus::Failed)
@@ -452,7 +453,7 @@ bool THandlinger::PasteElementer()
         if (entryInfo(T) && kopiering() == OpretKopi)
             T = getNewCopyFilename(T, u"Kopi"_qs);
         const auto info = entryInfo(P);
-        const CopyResult r = copyFile(P, T, info && info->isLink);
+        const CopyResult r = copyFile(P, T, info && info->isLink, false);
         if (r.status == CopyStatus::Stopped || FProgress->FCancel)
             return stoppet();
         if (!r.ok())

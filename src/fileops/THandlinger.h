@@ -83,7 +83,8 @@ public:
 private:
     int kopiering() const;
     bool copyMappe(const QString& kilde, const QString& maal, Flytning& flytning);
-    CopyResult copyFile(const QString& kilde, const QString& maal, bool erLink);
+    // almindelig: the listing found kilde a plain file.
+    CopyResult copyFile(const QString& kilde, const QString& maal, bool erLink, bool almindelig);
     void deleteMappeFiles(const QString& mappe);
     bool sletEt(const QString& sti, bool tilPapirkurv, bool mappe);
     void sletFlytning(const Flytning& f, bool tilPapirkurv, QStringList& beholdt);

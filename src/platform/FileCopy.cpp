@@ -293,15 +293,15 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
         return result;
     // The kind is known before anything is opened: only a regular file is read.
     struct stat st;
-    if (injiceret(FejlPunkt::AabnLaesning, *src) || ::stat(src->constData(), &st) != 0) {
+    if (injiceret(FejlPunkt::AabnLaesning, *src) || (!options.knownRegular && ::stat(src->constData(), &st) != 0)) {
         result.error = failure(from, errno);
         return result;
     }
-    if (S_ISDIR(st.st_mode)) {
+    if (!options.knownRegular && S_ISDIR(st.st_mode)) {
         result.error = failure(from, EISDIR);
         return result;
     }
-    if (!S_ISREG(st.st_mode))
+    if (!options.knownRegular && !S_ISREG(st.st_mode))
         return kopierSaerfil(*dst, from, to, st, options.overwrite);
     // Opened without waiting, in case it was swapped for a special file meanwhile.
     Fd in(::open(src->constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));

@@ -66,6 +66,7 @@ bool describe(int dirfd, const char* name, DirEntry& e)
     if (statx(dirfd, name, AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS | STATX_BTIME, &sx) != 0)
         return false;
     e.isLink = S_ISLNK(sx.stx_mode);
+    e.regular = S_ISREG(sx.stx_mode);
     if (e.isLink) {
         // Shown as what it points at; a dangling link stays a file.
         struct statx target;
@@ -200,10 +201,11 @@ std::optional<std::vector<DirEntry>> listFolderKinds(const QString& folder)
             struct stat st;
             if (::fstatat(dfd, d->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
                 return false;
-            type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK : DT_REG;
+            type = IFTODT(st.st_mode);
         }
         e.isDir = type == DT_DIR;
         e.isLink = type == DT_LNK;
+        e.regular = type == DT_REG;
         return true;
     });
 }

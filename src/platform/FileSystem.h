@@ -12,6 +12,7 @@ struct DirEntry {
     QString name;
     bool isDir = false;     // a folder, or a link to one
     bool isLink = false;    // a symbolic link
+    bool regular = false;   // a plain file, as the listing found it
     bool hidden = false;    // the name begins with "."
     bool readOnly = false;  // no write permission for the owner
     qint64 size = 0;
@@ -49,6 +50,9 @@ struct CopyOptions {
     // Replace an existing target. The copy is written under a temporary name
     // and renamed over the target only when it is whole.
     bool overwrite = false;
+    // The listing just found the source a plain file: it is opened without a
+    // look first (and still never waited on, should it have been swapped).
+    bool knownRegular = false;
     // Called after each piece, at least every tenth of a second or so, with
     // how far the file is copied and its size; returning false stops the copy.
     std::function<bool(qint64 copied, qint64 total)> progress;
