@@ -587,9 +587,12 @@ bool THandlinger::DeleteElementer(bool tilPapirkurv)
         if (!folderExists(listeMapper[i]))
             continue;
         // The bin takes a folder whole, as one item the desktop restores as it was.
-        if (tilPapirkurv)
+        if (tilPapirkurv) {
             sletEt(listeMapper[i], true, true);
-        else
+            antalFiler -= mappeTal[size_t(i)].first;
+            posSize += mappeTal[size_t(i)].second;
+            FSlet->proBar->setValue(deleteProgress());
+        } else
             deleteMappeFiles(listeMapper[i]);
         behandlBeskeder();
         FSlet->listbox->item(int(i))->setCheckState(Qt::Checked);

@@ -167,8 +167,13 @@ void TKopierPaste::startSletning(const QString& tekst)
 qint64 TKopierPaste::prepareDelete(const QString& tekst)
 {
     startSletning(tekst);
-    for (const QString& mappe : std::as_const(listeMapper))
+    mappeTal.clear();
+    for (const QString& mappe : std::as_const(listeMapper)) {
+        const int filer = antalFiler;
+        const qint64 stoerrelse = totalSize;
         countMappe(mappe);
+        mappeTal.emplace_back(antalFiler - filer, totalSize - stoerrelse);
+    }
     behandlBeskeder(true);
     for (const QString& fil : std::as_const(listeFiler)) {
         totalSize += fileSize(fil);

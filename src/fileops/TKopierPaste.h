@@ -5,6 +5,8 @@
 
 #include <QElapsedTimer>
 #include <QStringList>
+#include <utility>
+#include <vector>
 
 namespace kv {
 
@@ -25,6 +27,8 @@ public:
     qint64 posSize = 0;
     QStringList listeMapper;
     QStringList listeFiler;
+    // Files and bytes counted under each folder of listeMapper by prepareDelete.
+    std::vector<std::pair<int, qint64>> mappeTal;
 
     // "999 bytes", "0,98 KB", "1,00 GB": the unit by the number of decimal
     // digits, the divisor 1024, the user's separators.
