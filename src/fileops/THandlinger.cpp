@@ -287,7 +287,9 @@ bool THandlinger::copyMappe(const QString& kilde, const QString& maal, Flytning&
         if (r.status == CopyStatus::Failed)
             m_fejl << r.error;
         // A recreated FIFO or device is no copy of the source: a move keeps it.
-        if (r.ok() && !r.keepSource)
+        if (r.ok() && r.keepSource)
+            flytning.saerfiler << fra;
+        else if (r.ok())
             flytning.filer.push_back({fra, r.sourceSize, r.sourceMtimeNs});
         alt = alt && r.ok();
         const int p = copyProgress(r.bytes);
@@ -434,7 +436,7 @@ bool THandlinger::PasteElementer()
             T = getNewDirectoryName(T, u"Kopi"_qs);
         QString grund;
         createFolder(T, &grund);
-        Flytning flytning{mappeRaekker[i], P, true, {}, {}};
+        Flytning flytning{mappeRaekker[i], P, true, {}, {}, {}};
         const bool helt = folderExists(T) && copyMappe(P, T, flytning);
         if (FProgress->FCancel)
             return stoppet();
@@ -461,7 +463,7 @@ bool THandlinger::PasteElementer()
         if (r.keepSource)
             ikkeKopieret << filRaekker[i];
         else
-            flytninger << Flytning{filRaekker[i], P, false, {{P, r.sourceSize, r.sourceMtimeNs}}, {}};
+            flytninger << Flytning{filRaekker[i], P, false, {{P, r.sourceSize, r.sourceMtimeNs}}, {}, {}};
         const int p = copyProgress(fileSize(P));
         if (p != FProgress->pBarAll->value())
             FProgress->pBarAll->setValue(p);

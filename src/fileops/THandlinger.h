@@ -36,6 +36,7 @@ struct Flytning {
     bool mappe = false;             // a folder row; a link is never one
     std::vector<KopieretFil> filer;
     QStringList mapper;             // the folders under kilde, deepest first
+    QStringList saerfiler;          // FIFOs and devices made anew, which stay
 };
 
 class THandlinger : public TKopierPaste {

@@ -79,6 +79,12 @@ void THandlinger::sletFlytning(const Flytning& f, bool tilPapirkurv, QStringList
     bool alt = true;
     if (!f.mappe) {
         alt = sletKopieret(f.filer.front(), tilPapirkurv);
+    } else if (!f.saerfiler.isEmpty()) {
+        // A FIFO or device was only made anew at the target: the folder that holds it stays whole.
+        alt = false;
+        m_fejl << u"Mappen indeholder en særlig fil (FIFO eller enhed), som kun er genskabt, ikke flyttet:"_qs
+                      + u'\r' + f.saerfiler.first();
+        antalFiler -= int(f.filer.size());
     } else if (tilPapirkurv) {
         QString grund;
         alt = somKopieret(f) && moveToTrash(f.kilde, &grund);

@@ -273,6 +273,15 @@ private slots:
         QCOMPARE(::lstat((kilde + "/sok").constData(), &st), 0);
         QCOMPARE(indhold(u"C:\\Kilde\\Album\\a.txt"_qs), QByteArray("a"));
         QVERIFY(f->DelAfterPasteCheck->isChecked());
+
+        // Without the socket the paste succeeds, and the move keeps the folder that holds the FIFO.
+        QVERIFY(QFile::remove(QFile::decodeName(kilde + "/sok")));
+        f->handling("lukKopilister")->trigger();
+        politik(Overskriv);
+        saetInd({u"C:\\Kilde\\Album"_qs}, u"D:\\Maal"_qs);
+        QVERIFY2(svar.tekster.last().contains(u"som kun er genskabt, ikke flyttet"), qPrintable(svar.tekster.last()));
+        QCOMPARE(indhold(u"C:\\Kilde\\Album\\a.txt"_qs), QByteArray("a"));
+        QCOMPARE(::lstat((kilde + "/roer").constData(), &st), 0);
     }
 
     void aFileThatGrowsDuringAMoveArrivesWhole()
