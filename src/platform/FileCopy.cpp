@@ -282,13 +282,21 @@ private:
     std::vector<char> m_buffer;
 };
 
+// The host names of a copy's source and target; the reason in result when one has none.
+std::pair<std::optional<QByteArray>, std::optional<QByteArray>> vaertsnavne(const QString& from, const QString& to,
+                                                                          CopyResult& result)
+{
+    auto src = hostName(from, &result.error);
+    auto dst = hostName(to, &result.error);
+    return {std::move(src), std::move(dst)};
+}
+
 } // namespace
 
 CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& options)
 {
     CopyResult result;
-    const auto src = hostName(from, &result.error);
-    const auto dst = hostName(to, &result.error);
+    const auto [src, dst] = vaertsnavne(from, to, result);
     if (!src || !dst)
         return result;
     // The kind is known before anything is opened: only a regular file is read.
@@ -357,8 +365,7 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
 CopyResult copyLink(const QString& from, const QString& to, bool overwrite)
 {
     CopyResult result;
-    const auto src = hostName(from, &result.error);
-    const auto dst = hostName(to, &result.error);
+    const auto [src, dst] = vaertsnavne(from, to, result);
     if (!src || !dst)
         return result;
     struct stat st;
