@@ -52,7 +52,7 @@ void Tmainform::aabnMappestrukturform()
 {
     // A window of its own above the main window, centred on it.
     mappestrukturform = new Tmappestrukturform(this, this);
-    mappestrukturform->setWindowFlag(Qt::Window);
+    mappestrukturform->setWindowFlag(Qt::Tool);
     mappestrukturform->setAttribute(Qt::WA_DeleteOnClose);
     mappestrukturform->move(geometry().center() - mappestrukturform->rect().center());
     mappestrukturform->show();

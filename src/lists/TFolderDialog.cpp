@@ -78,8 +78,7 @@ void TFolderDialog::visDrev(const QString& mappe)
             break;
         node = barn;
     }
-    if (node)
-        trae->setCurrentItem(node);
+    trae->setCurrentItem(node ? node : trae->topLevelItem(0));
 }
 
 void TFolderDialog::udfold(QTreeWidgetItem* item)

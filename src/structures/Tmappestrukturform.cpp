@@ -10,8 +10,8 @@
 #include "platform/TextFile.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,13 +33,17 @@ public:
 
     void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
+        // The selection covers the whole row, marker and all.
+        QStyle* stil = option.widget ? option.widget->style() : QApplication::style();
+        stil->drawPrimitive(QStyle::PE_PanelItemViewItem, &option, p, option.widget);
         QStyleOptionViewItem tekst(option);
         tekst.rect.adjust(indryk, 0, 0, 0);
         QStyledItemDelegate::paint(p, tekst, index);
         p->save();
         p->setRenderHint(QPainter::Antialiasing);
         p->setPen(Qt::NoPen);
-        p->setBrush(m_cirkel ? QColor(0x2f, 0x7d, 0xc4) : QColor(0xd0, 0x8a, 0x1e));
+        const QColor farve = m_cirkel ? QColor(0x2f, 0x7d, 0xc4) : QColor(0xd0, 0x8a, 0x1e);
+        p->setBrush(option.state & QStyle::State_Selected ? option.palette.highlightedText().color() : farve);
         const QRectF m(option.rect.left() + 5, option.rect.center().y() - 3.5, 7, 7);
         m_cirkel ? p->drawEllipse(m) : p->drawRect(m);
         p->setPen(QColor(0xd8, 0xd8, 0xd8));
