@@ -175,14 +175,15 @@ void Tmainform::opretListe(TReopenFilerX*& liste, const QString& fil, QListWidge
 void Tmainform::makeStartStrukturer()
 {
     // The structure of the last session first; then the saved folder, then the default content.
-    if (genskabStruktur1()) {
-    } else if (!funk->FDirMappe.isEmpty() && folderExists(funk->FDirMappe)) {
-        funk->udfoldStruktur1(funk->FDirMappe);
-    } else if (medtagPrivatCheck->isChecked()) {
-        funk->makeStruktur1();
-    } else {
-        funk->StartNo = 0;
-        funk->makePreDrives();
+    if (!genskabStruktur1()) {
+        if (!funk->FDirMappe.isEmpty() && folderExists(funk->FDirMappe)) {
+            funk->udfoldStruktur1(funk->FDirMappe);
+        } else if (medtagPrivatCheck->isChecked()) {
+            funk->makeStruktur1();
+        } else {
+            funk->StartNo = 0;
+            funk->makePreDrives();
+        }
     }
     funk->setAktiveStruktur(2);
     if (folderExists(gemtFilMappe))
