@@ -211,8 +211,13 @@ private slots:
 
     void unsavedEditsAreAskedAbout()
     {
-        QVERIFY(writeTextLines(strukturer + u"Gammel.txt"_qs, {u"D:\\Film"_qs}));
+        QVERIFY(writeTextLines(strukturer + u"Gammel.txt"_qs, {u"D:\\Film"_qs, u"E:\\Ferie"_qs}));
         Tmappestrukturform* e = aabnEditor();
+        // A folder on a drive that is not there now is shown as missing, and kept.
+        e->strukturListe->setCurrentRow(0);
+        QCOMPARE(raekker(e->strukturMappeListe), (QStringList{u"D:\\Film"_qs, u"E:\\Ferie"_qs}));
+        QCOMPARE(e->strukturMappeListe->item(1)->toolTip(), u"Mappen findes ikke lige nu"_qs);
+        QVERIFY(e->strukturMappeListe->item(0)->toolTip().isEmpty());
         vaelgIDialog(u"C:\\Data"_qs);
         e->insertMappeKnap->click();
         kvtest::DialogSvarer svar(false);
