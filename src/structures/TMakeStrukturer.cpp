@@ -413,6 +413,7 @@ void TMakeStrukturer::makeHistoryStruktur(QStringList& liste)
         // host tells "Foto" from "foto", so names match exactly.
         const QList<QTreeWidgetItem*> roedder = FStruktur1->invisibleRootItem()->takeChildren();
         QHash<QString, QTreeWidgetItem*> noder;
+        noder.reserve(vis.size() * 2);
         for (QTreeWidgetItem* rod : roedder)
             noder.insert(recAf(rod)->mappe, rod);
         for (const QString& sti : vis) {
