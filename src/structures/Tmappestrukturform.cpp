@@ -100,7 +100,7 @@ QString strukturNavn(QString navn)
 Tmappestrukturform::Tmappestrukturform(Tmainform* hoved, QWidget* parent) : QWidget(parent), m_hoved(hoved)
 {
     setObjectName(u"mappestrukturform"_qs);
-    setWindowTitle(CapNavn);
+    setWindowTitle(u"Mappestrukturer"_qs);
     mappeDia = new TFolderDialog(this);
 
     aDoBefore = nyHandling("aDoBefore", u"Klargør til ny struktur"_qs,

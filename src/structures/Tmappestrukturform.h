@@ -20,10 +20,8 @@ class Tmappestrukturform : public QWidget {
 public:
     explicit Tmappestrukturform(Tmainform* hoved, QWidget* parent = nullptr);
 
+    // The structure being edited has unsaved changes.
     bool redigeret = false;
-    bool opstart = true;
-    int showType = 0;
-    QString CapNavn = u"Mappestrukturer"_qs;
 
     QTabWidget* sider;
     QListWidget* strukturListeMapper;
