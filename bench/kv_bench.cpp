@@ -2,6 +2,7 @@
 // time of a few rounds in seconds:
 //   kv_bench listing <folder>            showing a folder in Struktur 2
 //   kv_bench udfold <root> <sub\path>    opening a deep folder in Struktur 1
+//   kv_bench niveau <root> <list>        a level structure of the folders listed (a/b/c)
 //   kv_bench paste <root> <kilde> <maal>  pasting C:\kilde into C:\maal (once)
 //   kv_bench slet <root> <mappe>          deleting C:\mappe permanently (once)
 //   kv_bench papirkurv <root> <mappe>     deleting C:\mappe to the recycle bin (once)
@@ -18,6 +19,7 @@
 #include <QButtonGroup>
 #include <QAbstractButton>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTreeWidget>
 #include <cstdio>
 #include <functional>
@@ -84,6 +86,18 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "mappen blev ikke fundet\n");
             return 1;
         }
+    } else if (mode == u"niveau" && argc == 4) {
+        QFile fil(QString::fromLocal8Bit(argv[3]));
+        if (!fil.open(QIODevice::ReadOnly))
+            return 2;
+        QStringList liste;
+        for (const QByteArray& linje : fil.readAll().split('\n'))
+            if (!linje.isEmpty())
+                liste << u"C:\\"_qs + QString::fromUtf8(linje).replace(u'/', u'\\');
+        tid = bedsteTid(5, [&] {
+            QStringList kopi = liste;
+            funk.makeHistoryStruktur(kopi);
+        });
     } else if ((mode == u"paste" && argc == 5) || ((mode == u"slet" || mode == u"papirkurv") && argc == 4)) {
         // The whole window, as a user pastes or deletes: questions off, progress shown.
         // An existing settings folder: no first-start copies to report.

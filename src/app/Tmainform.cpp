@@ -13,6 +13,7 @@
 #include "fileops/Tdeleteform.h"
 #include "fileops/Tkopieringsform.h"
 #include "fileops/Tprogressform.h"
+#include "structures/Tmappestrukturform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -173,13 +174,16 @@ void Tmainform::opretListe(TReopenFilerX*& liste, const QString& fil, QListWidge
 
 void Tmainform::makeStartStrukturer()
 {
-    if (!funk->FDirMappe.isEmpty() && folderExists(funk->FDirMappe)) {
-        funk->udfoldStruktur1(funk->FDirMappe);
-    } else if (medtagPrivatCheck->isChecked()) {
-        funk->makeStruktur1();
-    } else {
-        funk->StartNo = 0;
-        funk->makePreDrives();
+    // The structure of the last session first; then the saved folder, then the default content.
+    if (!genskabStruktur1()) {
+        if (!funk->FDirMappe.isEmpty() && folderExists(funk->FDirMappe)) {
+            funk->udfoldStruktur1(funk->FDirMappe);
+        } else if (medtagPrivatCheck->isChecked()) {
+            funk->makeStruktur1();
+        } else {
+            funk->StartNo = 0;
+            funk->makePreDrives();
+        }
     }
     funk->setAktiveStruktur(2);
     if (folderExists(gemtFilMappe))
@@ -302,6 +306,7 @@ void Tmainform::bindHandlinger()
     bindMapperHandlinger();
     bindNavigation();
     bindKopiering();
+    bindStrukturfiler();
 }
 
 bool Tmainform::event(QEvent* event)
@@ -328,6 +333,7 @@ void Tmainform::showEvent(QShowEvent* event)
     } catch (const Fejl& f) {
         visFejl(f.tekst());
     }
+    loadMappeStruktur(false);
     if (MappeStruktur->isVisible())
         setFocus();
 }
@@ -353,6 +359,11 @@ void Tmainform::closeEvent(QCloseEvent* event)
     if (m_optaget) {
         event->ignore();
         lukUnderHandling(false);
+        return;
+    }
+    // Unsaved structure edits are asked about first.
+    if (mappestrukturform && !mappestrukturform->close()) {
+        event->ignore();
         return;
     }
     kopieringsform->gemStoerrelse();

@@ -3,6 +3,7 @@
 // the right-hand panel with its pages, the top pages with the toolbars and
 // options, and every path of the data folder.
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -33,6 +34,7 @@ class Tkopieringsform;
 class Tprogressform;
 class THandlingsliste;
 class TReopenFilerX;
+class Tmappestrukturform;
 
 class Tmainform : public QMainWindow {
     Q_OBJECT
@@ -130,6 +132,11 @@ public:
     QMenu* PUfilbox2 = nullptr;
     QMenu* PUdrev1 = nullptr;
     QMenu* PUdrev = nullptr;
+    // The menu of structure files and its choice of level or point structures.
+    QMenu* PuMappeStruk = nullptr;
+    QAction* hsMenuNiveau = nullptr;
+    QAction* hsMenuPunkt = nullptr;
+    QPointer<Tmappestrukturform> mappestrukturform;
     QTimer* Timer = nullptr;
     QTimer* TimerFil = nullptr;
 
@@ -146,6 +153,14 @@ public:
     static const std::vector<const char*>& mapperBjaelke(int nummer);
     void genskabLayout();
     void makeStartStrukturer();
+    // Structure files (Tmainform_strukturfiler.cpp).
+    void loadMappeStruktur(bool medEditor);
+    void addStrukturMenu(const QString& filnavn);
+    void strukturMenuKlik(QAction* punkt);
+    void makeSpMapper(int art);
+    // Struktur 1 from a list of folders, as a point or a level structure; Struktur 1 becomes active.
+    void fremstilStruktur(QStringList liste, bool punkt);
+    void aabnMappestrukturform();
     // Removes the ticked rows of both copy lists when "Ryd" is ticked.
     void rydKopilister();
     void PasteExecute();
@@ -177,6 +192,9 @@ private:
     void bindMapperHandlinger();
     void bindNavigation();
     void bindKopiering();
+    void bindStrukturfiler();
+    // Struktur 1 as the last-structure file says; false when there is none to show.
+    bool genskabStruktur1();
 
     // Tree events (Tmainform_strukturer.cpp).
     void visValgteMappe();

@@ -164,10 +164,9 @@ void Tmainform::byggVindue()
 
     // Column 1: Struktur 1 with its toolbar, the folder copy list at its foot.
     auto* ABar = handlingsbar(this, u"ABar"_qs, {"Fokus"});
-    auto* strukturfiler = menuknap(u"PuMappeStrukKnap"_qs, QString(), u"Strukturmapper"_qs,
-                                   navngiv(new QMenu(this), u"PuMappeStruk"_qs), Handlingsbillede::Strukturfiler);
-    strukturfiler->setEnabled(false);
-    ABar->addWidget(strukturfiler);
+    PuMappeStruk = navngiv(new QMenu(this), u"PuMappeStruk"_qs);
+    ABar->addWidget(menuknap(u"PuMappeStrukKnap"_qs, QString(), u"Strukturmapper"_qs, PuMappeStruk,
+                             Handlingsbillede::Strukturfiler));
     tbPrivatMapper = billedknap(u"tbPrivatMapper"_qs, Handlingsbillede::PrivatUden, u"Medtag eller fjern privatmapper"_qs);
     ABar->addWidget(tbPrivatMapper);
     ABar->addAction(handling("KunDrev"));
@@ -411,7 +410,6 @@ QWidget* Tmainform::byggTopBog()
         auto* k = billedknap(navn, b, hint);
         k->setText(tekst);
         k->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        k->setEnabled(false);  // structures of the special folders come with the structure files
         return k;
     };
     mappeBox = navngiv(new QRadioButton(u"Struktur 1"_qs), u"mappeBox"_qs);

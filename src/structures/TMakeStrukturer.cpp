@@ -7,6 +7,7 @@
 #include "platform/ProgramPath.h"
 #include "platform/TextFile.h"
 
+#include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -90,7 +91,7 @@ QString TMakeStrukturer::drevCaption(QChar bogstav, int type)
     }
 }
 
-static Billede drevBillede(QChar bogstav, int type)
+Billede TMakeStrukturer::drevBillede(QChar bogstav, int type)
 {
     if (type == DriveOptical)
         return Billede::OptiskDrev;
@@ -358,52 +359,72 @@ void TMakeStrukturer::gemLastStruktur(const QStringList& liste)
         throw Fejl(fejl);
 }
 
+void TMakeStrukturer::vaelgFoersteRod()
+{
+    if (QTreeWidgetItem* forste = FStruktur1->topLevelItem(0)) {
+        FStruktur1->setCurrentItem(forste);
+        FDirMappe = recAf(forste)->mappe;
+    }
+}
+
 void TMakeStrukturer::drevListeAlene()
 {
     FStruktur1->clear();
     StartNo = 0;
     makePreDrives();
-    if (QTreeWidgetItem* forste = FStruktur1->topLevelItem(0)) {
-        FStruktur1->setCurrentItem(forste);
-        FDirMappe = recAf(forste)->mappe;
-    }
+    vaelgFoersteRod();
     LastStrukturNo = 0;
+}
+
+QStringList TMakeStrukturer::rensListe(QStringList& liste)
+{
+    Platform::instance().refreshDrives();
+    QStringList vis;
+    for (qsizetype i = liste.size() - 1; i >= 0; --i) {
+        QString& sti = liste[i];
+        while (sti.size() > 2 && sti.endsWith(u'\\'))
+            sti.chop(1);
+        if (folderExists(sti)) {
+            vis.prepend(sti);
+            continue;
+        }
+        // An unplugged drive comes back; its folders are kept for then.
+        const bool drevNede = isProgramPath(sti) && !drives().rootExists(sti[0].toUpper());
+        if (!drevNede)
+            liste.removeAt(i);
+    }
+    return vis;
 }
 
 void TMakeStrukturer::makeHistoryStruktur(QStringList& liste)
 {
-    for (qsizetype i = liste.size() - 1; i >= 0; --i) {
-        if (!folderExists(liste[i]))
-            liste.removeAt(i);
-        else if (liste[i].size() == 3 && liste[i][2] == u'\\')
-            liste[i].truncate(2);
-    }
-    if (liste.isEmpty()) {
-        drevListeAlene();
-        return;
-    }
+    const QStringList vis = rensListe(liste);
     try {
         FStruktur1->clear();
         StartNo = 0;
-        for (qsizetype i = liste.size() - 1; i >= 0; --i)
-            makeDrive(liste[i].section(u'\\', 0, 0));
-        for (const QString& sti : std::as_const(liste)) {
-            const QStringList dele = sti.split(u'\\', Qt::SkipEmptyParts);
-            if (dele.size() < 2)
+        for (qsizetype i = vis.size() - 1; i >= 0; --i)
+            makeDrive(vis[i].left(2));
+        // Nothing to show (gone, or only on drives that are not shown): the drives alone.
+        if (FStruktur1->topLevelItemCount() == 0) {
+            drevListeAlene();
+            return;
+        }
+        // Built apart from the view, with every node found by its path: the
+        // host tells "Foto" from "foto", so names match exactly.
+        const QList<QTreeWidgetItem*> roedder = FStruktur1->invisibleRootItem()->takeChildren();
+        QHash<QString, QTreeWidgetItem*> noder;
+        noder.reserve(vis.size() * 2);
+        for (QTreeWidgetItem* rod : roedder)
+            noder.insert(recAf(rod)->mappe, rod);
+        for (const QString& sti : vis) {
+            const QStringList dele = sti.split(u'\\');
+            QTreeWidgetItem* node = noder.value(dele[0].toUpper());
+            if (!node || dele.size() < 2)
                 continue;
-            QTreeWidgetItem* node = nullptr;
-            for (int i = 0; i < FStruktur1->topLevelItemCount() && !node; ++i)
-                if (sameTextAZ(recAf(FStruktur1->topLevelItem(i))->mappe, dele[0]))
-                    node = FStruktur1->topLevelItem(i);
-            if (!node)
-                continue;
-            QString vej = dele[0];
+            QString vej = recAf(node)->mappe;
             for (qsizetype d = 1; d < dele.size(); ++d) {
                 vej += u'\\' + dele[d];
-                QTreeWidgetItem* barn = nullptr;
-                for (int c = 0; c < node->childCount() && !barn; ++c)
-                    if (sameTextAZ(nameOf(recAf(node->child(c))->mappe), dele[d]))
-                        barn = node->child(c);
+                QTreeWidgetItem*& barn = noder[vej];
                 if (!barn) {
                     barn = nyStruktur1Node(dele[d], Billede::Mappe, {vej, QString(), idMappe});
                     node->addChild(barn);
@@ -411,13 +432,44 @@ void TMakeStrukturer::makeHistoryStruktur(QStringList& liste)
                 node = barn;
             }
         }
+        FStruktur1->addTopLevelItems(roedder);
         udfoldAlle(FStruktur1);
         gemLastStruktur(liste);
-        if (QTreeWidgetItem* forste = FStruktur1->topLevelItem(0)) {
-            FStruktur1->setCurrentItem(forste);
-            FDirMappe = recAf(forste)->mappe;
-        }
+        vaelgFoersteRod();
         LastStrukturNo = 1;
+    } catch (const Fejl& f) {
+        visInformation(u"Det lykkedes ikke at fremstille strukturen.\r"_qs + f.tekst());
+        LastStrukturNo = 0;
+    }
+}
+
+void TMakeStrukturer::makePunktStruktur(QStringList& liste)
+{
+    const QStringList vis = rensListe(liste);
+    try {
+        StartNo = 0;
+        FStruktur1->clear();
+        bool kunDrev = true;
+        for (const QString& sti : vis) {
+            if (sti.size() == 2)
+                makeDrive(sti);
+            else
+                kunDrev = false;
+        }
+        const bool medDrev = FStruktur1->topLevelItemCount() > 0;
+        if (vis.isEmpty() || (kunDrev && !medDrev)) {
+            drevListeAlene();
+            return;
+        }
+        if (!kunDrev) {
+            // Without a drive shown, a listed drive is a root like any folder.
+            for (const QString& sti : vis)
+                if (!medDrev || sti.size() != 2)
+                    tilfoejRod(nyStruktur1Node(getLastDirectory(sti), Billede::Mappe, {sti, QString(), idMappe}));
+        }
+        vaelgFoersteRod();
+        gemLastStruktur(liste);
+        LastStrukturNo = 2;
     } catch (const Fejl& f) {
         visInformation(u"Det lykkedes ikke at fremstille strukturen.\r"_qs + f.tekst());
         LastStrukturNo = 0;

@@ -73,12 +73,17 @@ public:
     void makeDrive(const QString& drev);
     void makeDrevMenu(QMenu* menu);
     void drevMenuKlik(const QString& drev);
+    // Struktur 1 from a list of folders: each at its place under its drive
+    // (level), or each a root of its own beside the drives listed (point).
+    // The list is cleaned in place and is what the last-structure file gets.
     void makeHistoryStruktur(QStringList& liste);
+    void makePunktStruktur(QStringList& liste);
 
     // The node a structure shows as selected, or none.
     static QTreeWidgetItem* valgtNode(QTreeWidget* trae);
     // Caption and picture of a drive root; empty caption for drives not shown.
     static QString drevCaption(QChar bogstav, int type);
+    static Billede drevBillede(QChar bogstav, int type);
     // Expands every node that has children, without listing anything new.
     static void udfoldAlle(QTreeWidget* trae);
 
@@ -91,6 +96,11 @@ protected:
     void saetBoern(QTreeWidgetItem* node);
     void gemLastStruktur(const QStringList& liste);
     void drevListeAlene();
+    // Drops the folders that are gone and writes drive roots as "C:"; folders
+    // on a drive that is only unavailable now stay in the list. Gives the
+    // entries that can be shown now.
+    static QStringList rensListe(QStringList& liste);
+    void vaelgFoersteRod();
 
 private:
     void laesMappe(const QString& mappe, bool medFiler);

@@ -1,0 +1,81 @@
+#pragma once
+// The structure editor "Mappestrukturer": makes, edits, saves and deletes the
+// structure files, and shows them as level or point structures in Struktur 1.
+#include <QWidget>
+
+class QAction;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QTabWidget;
+
+namespace kv {
+
+class Tmainform;
+class TFolderDialog;
+
+class Tmappestrukturform : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tmappestrukturform(Tmainform* hoved, QWidget* parent = nullptr);
+
+    // The structure being edited has unsaved changes.
+    bool redigeret = false;
+
+    QTabWidget* sider;
+    QListWidget* strukturListeMapper;
+    QListWidget* strukturListe;
+    QListWidget* strukturMappeListe;
+    QLineEdit* EditGem;
+    QPushButton* insertMappeKnap;
+    QPushButton* opdaterKnap;
+    QPushButton* visMappeKnap;
+    QAction* aDoBefore;
+    QAction* aSlet;
+    QAction* aOp;
+    QAction* aNed;
+    QAction* aGem;
+    QAction* aStrukturmappe;
+    QAction* aStrukturmappe1;
+    QAction* aRedigerMappestruktur;
+    QAction* aDelete;
+    TFolderDialog* mappeDia;
+
+    // The structure files of the structure folder, by file name.
+    void visStrukturfiler(const QStringList& filnavne);
+    // Runs every enabling rule of the window's actions.
+    void opdaterHandlinger();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* byggRedigerSide();
+    QWidget* byggStrukturSide();
+    QAction* nyHandling(const char* navn, const QString& tekst, const QString& hint, void (Tmappestrukturform::*udfoer)());
+    // True when there are no unsaved edits, or the user lets them go.
+    bool maaKasseres(const QString& spoergsmaal);
+    QString valgtStrukturfil() const;
+    QStringList mapperI(const QListWidget* liste) const;
+    void indsaetMapper(QListWidget* liste, const QStringList& mapper);
+    void aendret();
+
+    void aDoBeforeExecute();
+    void insertMappeKlik();
+    void aSletExecute();
+    void flyt(int retning);
+    void aGemExecute();
+    void aStrukturmappeExecute();
+    void aStrukturmappe1Execute();
+    void aRedigerMappestrukturExecute();
+    void aDeleteExecute();
+    void visMappeKlik();
+    void strukturListeKlik();
+    void strukturMappeListeDobbeltKlik();
+
+    Tmainform* m_hoved;
+    QString m_sidsteMappe;
+};
+
+} // namespace kv
