@@ -2,6 +2,7 @@
 #include "app/Beskeder.h"
 #include "app/Handlingsbilleder.h"
 #include "app/Programfiler.h"
+#include "app/TFunktionsform.h"
 #include "app/THandlingsliste.h"
 #include "fileops/TspmForm.h"
 #include "lists/TReopenFilerX.h"
@@ -34,6 +35,7 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(u"mainform"_qs);
     byggVindue();
+    bindFunktioner();
     setCursor(Qt::WaitCursor);
 
     opretStier();
@@ -70,9 +72,7 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
 
     opstart = true;
 
-    genskabLayout();
-    funk->FMedtagPrivat = medtagPrivatCheck->isChecked();
-    funk->FPrivatTop = placerPrivatCheck->isChecked();
+    hentEgenskaber();
     bindHandlinger();
     makeStartStrukturer();
     visMapperBar();
@@ -86,7 +86,12 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Tmainform::gemBjaelker);
 }
 
-Tmainform::~Tmainform() = default;
+Tmainform::~Tmainform()
+{
+    // Function windows leave their tab while the window is still whole.
+    for (auto& w : m_funktioner)
+        delete w.data();
+}
 
 QString Tmainform::getBrugernavn()
 {
@@ -355,6 +360,10 @@ void Tmainform::closeEvent(QCloseEvent* event)
         lukUnderHandling(false);
         return;
     }
+    // The settings keep the size without function tabs.
+    if (tc->count() > 0)
+        givStoerrelseTilbage();
+    gemEgenskaber();
     kopieringsform->gemStoerrelse();
     handlinger->stop();
     delete funk;
