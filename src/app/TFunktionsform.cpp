@@ -33,7 +33,6 @@ TFunktionsform::TFunktionsform(Tmainform* hoved, int nummer, const QString& capN
     hoved->m_funktioner[nummer] = this;
     if (showType) {
         setParent(hoved, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-        resize(580, height());
         return;
     }
     // Docked windows lie on top of each other, each filling the free area;
@@ -72,7 +71,8 @@ void TFunktionsform::showEvent(QShowEvent* event)
     opstart = false;
     if (!showType)
         return;
-    QSize str(580, std::max(height(), sizeHint().height()));
+    // The height the subclass gave, else what its content asks for.
+    const QSize str(580, testAttribute(Qt::WA_Resized) ? height() : sizeHint().height());
     if (fastRamme)
         setFixedSize(str);
     else

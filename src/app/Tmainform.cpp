@@ -343,6 +343,8 @@ void Tmainform::changeEvent(QEvent* event)
     if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !opstart)
         return;
     opstart = false;
+    // Now the frame is known: its title bar too must be on the screen.
+    holdPaaSkaermen();
     if (gemtMappe3.isEmpty()) {
         // Without a desktop folder Struktur 3 simply has no saved folder yet.
         try {

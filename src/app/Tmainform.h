@@ -217,6 +217,8 @@ private:
     void placerHoejrePanel();
     // The available area of the screen the window is on.
     QRect skaermen() const;
+    // Moves the window, frame and all, onto its screen's free area.
+    void holdPaaSkaermen();
     // Gives the window back the size it had before the first tab, when it still
     // has the size the tabs gave it.
     void givStoerrelseTilbage();

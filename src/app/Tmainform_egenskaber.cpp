@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTabWidget>
 #include <algorithm>
 
@@ -43,12 +44,15 @@ void Tmainform::anvendEgenskaber(const TEgenskaber& e)
     designBox->setCurrentText(designName);
 
     // A window saved on a screen that is gone comes back on the one there is.
-    const QScreen* s = QGuiApplication::screenAt(QRect(e.vinduesVenstre, e.vinduesTop, e.vinduesBredde, e.vinduesHoejde).center());
+    // The position is the frame's, so its title bar stays on the screen too.
+    const QScreen* s = QGuiApplication::screenAt(QPoint(e.vinduesVenstre, e.vinduesTop) +
+                                                 QPoint(e.vinduesBredde, e.vinduesHoejde) / 2);
     const QRect skaerm = (s ? s : QGuiApplication::primaryScreen())->availableGeometry();
-    const QSize str = QSize(e.vinduesBredde, e.vinduesHoejde).boundedTo(skaerm.size()).expandedTo(minimumSize());
-    setGeometry(std::clamp(e.vinduesVenstre, skaerm.left(), std::max(skaerm.left(), skaerm.right() + 1 - str.width())),
-                std::clamp(e.vinduesTop, skaerm.top(), std::max(skaerm.top(), skaerm.bottom() + 1 - str.height())),
-                str.width(), str.height());
+    const QSize titel(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+    const QSize str = QSize(e.vinduesBredde, e.vinduesHoejde).boundedTo(skaerm.size() - titel).expandedTo(minimumSize());
+    resize(str);
+    move(std::clamp(e.vinduesVenstre, skaerm.left(), std::max(skaerm.left(), skaerm.right() + 1 - str.width())),
+         std::clamp(e.vinduesTop, skaerm.top(), std::max(skaerm.top(), skaerm.bottom() + 1 - (str + titel).height())));
 
     resultBox->button(e.resultBox)->setChecked(true);
     spmBox->button(e.spmBox)->setChecked(true);
@@ -99,11 +103,23 @@ void Tmainform::anvendEgenskaber(const TEgenskaber& e)
     opdaterCheck->setChecked(e.opdater);
 }
 
+void Tmainform::holdPaaSkaermen()
+{
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const QRect skaerm = skaermen();
+    const QRect r = frameGeometry();
+    const QPoint ny(std::clamp(r.left(), skaerm.left(), std::max(skaerm.left(), skaerm.right() + 1 - r.width())),
+                    std::clamp(r.top(), skaerm.top(), std::max(skaerm.top(), skaerm.bottom() + 1 - r.height())));
+    if (ny != r.topLeft())
+        move(ny);
+}
+
 void Tmainform::gemEgenskaber()
 {
     TEgenskaber e = egenskaber;
     e.designName = designName;
-    const QRect g = normalGeometry();
+    const QRect g = isMaximized() || isFullScreen() ? normalGeometry() : QRect(pos(), size());
     e.vinduesVenstre = g.left();
     e.vinduesTop = g.top();
     e.vinduesBredde = g.width();

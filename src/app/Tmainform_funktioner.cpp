@@ -14,6 +14,8 @@ namespace kv {
 void Tmainform::bindFunktioner()
 {
     tc->setTabsClosable(true);
+    tc->setExpanding(false);
+    tc->setDocumentMode(true);
     connect(tc, &QTabBar::currentChanged, this, [this](int index) {
         for (TFunktionsform* w : m_funktioner) {
             if (w && !w->showType && w->CapNavn == tc->tabText(index))
@@ -67,6 +69,7 @@ void Tmainform::InsertTab(int nummer)
         if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) && ny != size()) {
             resize(ny);
             m_tabStoerrelse = ny;
+            holdPaaSkaermen();
         }
         tc->show();
     }

@@ -168,7 +168,7 @@ private slots:
             Tmainform f;
             QCOMPARE(f.designName, u"Smokey Quartz Kamri"_qs);
             QCOMPARE(f.designBox->currentText(), u"Smokey Quartz Kamri"_qs);
-            QCOMPARE(f.width(), qMax(f.minimumWidth(), QGuiApplication::primaryScreen()->availableGeometry().width()));
+            QCOMPARE(f.width(), QGuiApplication::primaryScreen()->availableGeometry().width());
             QCOMPARE(f.resultBox->checkedId(), 2);
             QCOMPARE(f.spmBox->checkedId(), 1);
             QVERIFY(f.medtagPrivatCheck->isChecked() && !f.placerPrivatCheck->isChecked());
