@@ -72,8 +72,9 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
 
     opstart = true;
 
-    hentEgenskaber();
+    // The handlers first, so the loaded page of the right-hand panel gets its title.
     bindHandlinger();
+    hentEgenskaber();
     makeStartStrukturer();
     visMapperBar();
 

@@ -25,9 +25,11 @@ namespace kv {
 void Tmainform::hentEgenskaber()
 {
     TEgenskaber e;
-    if (!e.hent(optFilnavn))
-        e.hent(programmappe + u'\\' + programfiler::egenskaberMappe + u'\\' + programfiler::standardEgenskaber);
-    anvendEgenskaber(e);
+    if (e.hent(optFilnavn) ||
+        e.hent(programmappe + u'\\' + programfiler::egenskaberMappe + u'\\' + programfiler::standardEgenskaber))
+        anvendEgenskaber(e);
+    else
+        standardEgenskaber();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 

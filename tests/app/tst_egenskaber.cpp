@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
@@ -177,6 +178,9 @@ private slots:
             QVERIFY(f.BleftPanel->isHidden() && f.BleftPanel2->isHidden() && f.BrightPanel->isHidden());
             QCOMPARE(f.HojdeMedit->text(), u"150"_qs);
             QCOMPARE(f.Bog->tabPosition(), QTabWidget::East);
+            QCOMPARE(f.Bog->currentIndex(), 6);
+            QCOMPARE(f.bogTekstLabel->text(), u"Datoer"_qs);
+            QCOMPARE(f.topBog->currentIndex(), 5);
             QCOMPARE(f.brugerKalenderMappe, u"C:\\Kalender ÅÅ"_qs);
             QCOMPARE(f.maxFindEdit->text(), u"130"_qs);
             QVERIFY(!f.hpSynligtBox->isChecked());
