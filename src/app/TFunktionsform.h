@@ -24,6 +24,7 @@ const Funktion& funktion(int nummer);
 class TFunktionsform : public QWidget {
     Q_OBJECT
 public:
+    // capNavn is the function's tab caption, funktion(nummer).navn.
     TFunktionsform(Tmainform* hoved, int nummer, const QString& capNavn);
     ~TFunktionsform() override;
 
