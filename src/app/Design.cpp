@@ -45,8 +45,11 @@ QPalette palet(const Farver& f)
 
 bool anvendDesign(const QString& navn)
 {
+    // The look the platform gave the program before any style of ours.
+    static const QString platformens = QApplication::style()->name();
     if (navn == u"Windows") {
-        QApplication::setStyle(QStyleFactory::create(u"Fusion"_qs));
+        QStyle* stil = QStyleFactory::create(platformens);
+        QApplication::setStyle(stil ? stil : QStyleFactory::create(u"Fusion"_qs));
         QApplication::setPalette(QApplication::style()->standardPalette());
         return true;
     }
@@ -58,6 +61,14 @@ bool anvendDesign(const QString& navn)
         }
     }
     return false;
+}
+
+QStringList designNavne()
+{
+    QStringList navne{u"Windows"_qs};
+    for (const Farver& f : designs)
+        navne << QString::fromUtf16(f.navn);
+    return navne;
 }
 
 } // namespace kv

@@ -2,6 +2,7 @@
 #include "app/Beskeder.h"
 #include "app/Handlingsbilleder.h"
 #include "app/Programfiler.h"
+#include "app/TFunktionsform.h"
 #include "app/THandlingsliste.h"
 #include "fileops/TspmForm.h"
 #include "lists/TReopenFilerX.h"
@@ -35,6 +36,7 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(u"mainform"_qs);
     byggVindue();
+    bindFunktioner();
     setCursor(Qt::WaitCursor);
 
     opretStier();
@@ -71,10 +73,9 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
 
     opstart = true;
 
-    genskabLayout();
-    funk->FMedtagPrivat = medtagPrivatCheck->isChecked();
-    funk->FPrivatTop = placerPrivatCheck->isChecked();
+    // The handlers first, so the loaded page of the right-hand panel gets its title.
     bindHandlinger();
+    hentEgenskaber();
     makeStartStrukturer();
     visMapperBar();
 
@@ -87,7 +88,12 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Tmainform::gemBjaelker);
 }
 
-Tmainform::~Tmainform() = default;
+Tmainform::~Tmainform()
+{
+    // Function windows leave their tab while the window is still whole.
+    for (auto& w : m_funktioner)
+        delete w.data();
+}
 
 QString Tmainform::getBrugernavn()
 {
@@ -344,6 +350,8 @@ void Tmainform::changeEvent(QEvent* event)
     if (event->type() != QEvent::ActivationChange || !isActiveWindow() || !opstart)
         return;
     opstart = false;
+    // Now the frame is known: its title bar too must be on the screen.
+    holdPaaSkaermen();
     if (gemtMappe3.isEmpty()) {
         // Without a desktop folder Struktur 3 simply has no saved folder yet.
         try {
@@ -366,6 +374,10 @@ void Tmainform::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    // The settings keep the size without function tabs.
+    if (tc->count() > 0)
+        givStoerrelseTilbage();
+    gemEgenskaber();
     kopieringsform->gemStoerrelse();
     handlinger->stop();
     delete funk;

@@ -2,6 +2,8 @@
 // The main window: three folder structures, two copy lists, the path tabs,
 // the right-hand panel with its pages, the top pages with the toolbars and
 // options, and every path of the data folder.
+#include "app/TEgenskaber.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -12,6 +14,8 @@
 class QAction;
 class QButtonGroup;
 class QCheckBox;
+class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -35,6 +39,7 @@ class Tprogressform;
 class THandlingsliste;
 class TReopenFilerX;
 class Tmappestrukturform;
+class TFunktionsform;
 
 class Tmainform : public QMainWindow {
     Q_OBJECT
@@ -120,6 +125,16 @@ public:
     QCheckBox* placerPrivatCheck = nullptr;
     QRadioButton* mappeBox = nullptr;
     QRadioButton* mappeBox2 = nullptr;
+    // The "Design" page.
+    QComboBox* designBox = nullptr;
+    QButtonGroup* tabBox = nullptr;
+    QButtonGroup* progBox = nullptr;
+    QButtonGroup* rpBox = nullptr;
+    QLineEdit* maxFindEdit = nullptr;
+    QCheckBox* hpSynligtBox = nullptr;
+    QListWidget* programBox = nullptr;
+    QString designName = u"Sky"_qs;
+    int maxElementer = 120;
     // Column layout page.
     QLineEdit* idSizeEdit = nullptr;
     QLineEdit* HojdeMedit = nullptr;
@@ -167,6 +182,22 @@ public:
     void sletExecute(bool tilPapirkurv);
     // Starts editing a node's caption in place, when no other work runs.
     void redigeringStarter(QTreeWidgetItem* node);
+    // The main settings (Tmainform_egenskaber.cpp). The values this window
+    // has no control for yet are kept as read and written back unchanged.
+    TEgenskaber egenskaber;
+    void hentEgenskaber();
+    void gemEgenskaber();
+    void standardEgenskaber();
+
+    // Function windows in tabs (Tmainform_funktioner.cpp).
+    int oldWidth = 0, oldHeight = 0;
+    bool VisPanel3 = false;
+    void InsertTab(int nummer);
+    void CloseTab(const QString& caption);
+    void fokusTab(const QString& caption);
+    // The function window with this number (1..8); nullptr while it does not exist.
+    TFunktionsform* funktionsvindue(int nummer) const;
+
     // True while a paste, a delete or the emptying of a bin runs.
     bool optaget() const { return m_optaget; }
 
@@ -195,6 +226,19 @@ private:
     void bindStrukturfiler();
     // Struktur 1 as the last-structure file says; false when there is none to show.
     bool genskabStruktur1();
+    QWidget* byggDesignside();
+    std::pair<QGroupBox*, QButtonGroup*> radiogruppe(const QString& navn, const QString& titel, const QString& hint,
+                                                     std::initializer_list<const char16_t*> punkter);
+    void bindFunktioner();
+    void anvendEgenskaber(const TEgenskaber& e);
+    void placerHoejrePanel();
+    // The available area of the screen the window is on.
+    QRect skaermen() const;
+    // Moves the window, frame and all, onto its screen's free area.
+    void holdPaaSkaermen();
+    // Gives the window back the size it had before the first tab, when it still
+    // has the size the tabs gave it.
+    void givStoerrelseTilbage();
 
     // Tree events (Tmainform_strukturer.cpp).
     void visValgteMappe();
@@ -237,6 +281,9 @@ private:
     bool m_efterDobbeltKlik = false;
     QTreeWidgetItem* m_redigeret = nullptr;  // the node being edited in place
     bool m_optaget = false;
+    friend class TFunktionsform;
+    QPointer<TFunktionsform> m_funktioner[9];
+    QSize m_tabStoerrelse;  // the size the first tab gave the window, if it changed it
     enum class Efter { Intet, Luk, Afslut } m_efter = Efter::Intet;
 };
 

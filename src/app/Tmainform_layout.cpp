@@ -1,5 +1,6 @@
 // The controls of the main window and where they sit.
 #include "app/Handlingsbilleder.h"
+#include "app/TFunktionsform.h"
 #include "app/THandlingsliste.h"
 #include "app/TStiTabs.h"
 #include "app/Tmainform.h"
@@ -226,7 +227,8 @@ void Tmainform::byggVindue()
                        {"FLop", "FLned", "FLsletValgte", "FLsletAlle", "-", "FLopenProgram", "FLopen", "FLopenEdit"}),
           favfilerListe},
          u"Favoritfiler"_qs);
-    side({handlingsbar(this, u"programBar"_qs, {"progOpen2", "progInsert"}), new QWidget}, u"Programmer"_qs);
+    programBox = navngiv(new QListWidget, u"programBox"_qs);
+    side({handlingsbar(this, u"programBar"_qs, {"progOpen2", "progInsert"}), programBox}, u"Programmer"_qs);
     side({handlingsbar(this, u"struktur3Bar"_qs,
                        {"Fokus3", "aMappeRegu2", "LoadStruktur3", "aMappeRegu3", "LoadStruktur32", "opdater3", "-",
                         "strukGem3", "strukHent3", "-", "aExtType1", "aExtType2"}),
@@ -323,29 +325,31 @@ void Tmainform::byggVindue()
     }
 }
 
+std::pair<QGroupBox*, QButtonGroup*> Tmainform::radiogruppe(const QString& navn, const QString& titel, const QString& hint,
+                                                             std::initializer_list<const char16_t*> punkter)
+{
+    auto* boks = navngiv(new QGroupBox(titel), navn + u"Boks"_qs);
+    boks->setToolTip(hint);
+    auto* l = new QVBoxLayout(boks);
+    l->setContentsMargins(6, 2, 6, 2);
+    l->setSpacing(0);
+    auto* gruppe = new QButtonGroup(this);
+    gruppe->setObjectName(navn);
+    int id = 0;
+    for (const char16_t* p : punkter) {
+        auto* r = new QRadioButton(QString::fromUtf16(p));
+        gruppe->addButton(r, id++);
+        l->addWidget(r);
+    }
+    gruppe->button(0)->setChecked(true);
+    return {boks, gruppe};
+}
+
 QWidget* Tmainform::byggTopBog()
 {
     topBog->setDocumentMode(true);
 
     // "Hjem": question and copy policy, the Home toolbar and the options.
-    const auto radiogruppe = [this](const QString& navn, const QString& titel, const QString& hint,
-                                    std::initializer_list<const char16_t*> punkter) {
-        auto* boks = navngiv(new QGroupBox(titel), navn + u"Boks"_qs);
-        boks->setToolTip(hint);
-        auto* l = new QVBoxLayout(boks);
-        l->setContentsMargins(6, 2, 6, 2);
-        l->setSpacing(0);
-        auto* gruppe = new QButtonGroup(this);
-        gruppe->setObjectName(navn);
-        int id = 0;
-        for (const char16_t* p : punkter) {
-            auto* r = new QRadioButton(QString::fromUtf16(p));
-            gruppe->addButton(r, id++);
-            l->addWidget(r);
-        }
-        gruppe->button(0)->setChecked(true);
-        return std::pair{boks, gruppe};
-    };
     auto [spm, spmGruppe] = radiogruppe(u"spmBox"_qs, u"Spørgsmål"_qs, u"Hvornår skal der spørges om handling skal gennemføres"_qs,
                                         {u"Før alle handlinger", u"Kun før slet permanent", u"Spørg aldrigt først"});
     auto [kopi, kopiGruppe] = radiogruppe(u"resultBox"_qs, u"Kopiering"_qs,
@@ -436,15 +440,11 @@ QWidget* Tmainform::byggTopBog()
     auto* eksterneLayout = new QGridLayout(eksterne);
     eksterneLayout->setContentsMargins(6, 2, 6, 2);
     eksterneLayout->setVerticalSpacing(0);
-    int e = 0;
-    for (const auto& [navn, tekst] : {std::pair{u"CheckOpret", u"Opret"}, {u"CheckKalender", u"Kalender"},
-                                      {u"CheckInsert", u"Indfør"}, {u"CheckApplets", u"Applets"},
-                                      {u"CheckGenveje", u"Genveje"}, {u"CheckInfo", u"Info"},
-                                      {u"CheckWeb", u"Webadresser"}, {u"CheckFind", u"Søg"}}) {
-        auto* c = valg(QString::fromUtf16(navn), QString::fromUtf16(tekst), u"Åben funktionen externt"_qs, false);
-        c->setEnabled(false);  // opening functions in windows of their own comes later
-        eksterneLayout->addWidget(c, e / 4, e % 4);
-        ++e;
+    for (int n = 1; n <= 8; ++n) {
+        const Funktion& f = funktion(n);
+        const QString hint = n == 8 ? u"Søg i tekst dokumenter"_qs : u"Åben funktionen externt"_qs;
+        eksterneLayout->addWidget(valg(QString::fromUtf16(f.boks), QString::fromUtf16(f.boksTekst), hint, false),
+                                  (n - 1) / 4, (n - 1) % 4);
     }
     auto* andre = vandret({handlingsbar(this, u"ToolbarFunktioner"_qs,
                                         {"progInformation", "opretGenveje", "OpretSmappe", "winApp", "visKalender",
@@ -462,7 +462,7 @@ QWidget* Tmainform::byggTopBog()
     topBog->addTab(bareHandlinger(u"internetBar"_qs, {"webUrl", "webInsertInList", "googleUrl", "youtubeUrl", "webGrupper2"}),
                    u"Internet"_qs);
     topBog->addTab(bareHandlinger(u"wmiBar"_qs, {"AloadListe", "Awmi", "AmakeFile", "AmakeFileHTML"}), u"WMI"_qs);
-    topBog->addTab(new QWidget, u"Design"_qs);
+    topBog->addTab(byggDesignside(), u"Design"_qs);
     topBog->addTab(byggSpalteside(), u"Spalteregulering"_qs);
     topBog->addTab(bareHandlinger(u"informationBar"_qs, {"tavlonUrlen", "kritikUrl", "TornhavenUrl"}), u"Information"_qs);
     topBog->addTab(new QWidget, u"Programmer"_qs);

@@ -3,6 +3,8 @@
 #include "app/Handlingsbilleder.h"
 #include "app/Tmainform.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,6 +48,9 @@ void Tmainform::genskabLayout()
     BleftPanel2->show();
     BrightPanel->show();
     infoPanel->hide();
+    hpSynligtBox->setChecked(true);
+    rpBox->button(0)->setChecked(true);
+    placerHoejrePanel();
 }
 
 QWidget* Tmainform::byggSpalteside()

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <sys/stat.h>
 
@@ -31,7 +32,14 @@ void prepareEnvironment()
     ::setenv("XDG_DATA_HOME", (base + "/data").c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (base + "/config").c_str(), 1);
     ::setenv("XDG_RUNTIME_DIR", (base + "/runtime").c_str(), 1);
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Offscreen with a desktop-sized screen, so the main window fits as it
+    // does for a user, unless another platform is asked for.
+    const char* platform = ::getenv("QT_QPA_PLATFORM");
+    if (!platform || std::string(platform) == "offscreen") {
+        const std::string skaerm = base + "/skaerm.json";
+        std::ofstream(skaerm) << R"({"screens": [{"name": "skaerm", "x": 0, "y": 0, "width": 1920, "height": 1200, "logicalDpi": 96}]})";
+        ::setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + skaerm).c_str(), 1);
+    }
 }
 
 } // namespace kvtest

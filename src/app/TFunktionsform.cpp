@@ -1,0 +1,89 @@
+#include "app/TFunktionsform.h"
+#include "app/Tmainform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <algorithm>
+
+namespace kv {
+
+const Funktion& funktion(int nummer)
+{
+    static const Funktion funktioner[] = {
+        {u"Mappestrukturer", u"CheckOpret", u"Opret"},   {u"Kalender", u"CheckKalender", u"Kalender"},
+        {u"Programmer", u"CheckInsert", u"Indfør"},      {u"Window Applets", u"CheckApplets", u"Applets"},
+        {u"Genveje", u"CheckGenveje", u"Genveje"},       {u"Information", u"CheckInfo", u"Info"},
+        {u"Webadresser", u"CheckWeb", u"Webadresser"},   {u"Søg", u"CheckFind", u"Søg"},
+    };
+    return funktioner[std::clamp(nummer, 1, 8) - 1];
+}
+
+TFunktionsform::TFunktionsform(Tmainform* hoved, int nummer, const QString& capNavn)
+    : hoved(hoved), m_nummer(nummer),
+      m_boks(hoved->findChild<QCheckBox*>(QString::fromUtf16(funktion(nummer).boks)))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QString::fromUtf16(funktion(nummer).navn).remove(u' '));
+    CapNavn = capNavn;
+    setWindowTitle(capNavn);
+    showType = m_boks->isChecked();
+    // The way of opening cannot change while the window exists.
+    m_boks->setEnabled(false);
+    hoved->m_funktioner[nummer] = this;
+    if (showType) {
+        setParent(hoved, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+        return;
+    }
+    // Docked windows lie on top of each other, each filling the free area;
+    // the selected tab's window is in front.
+    setParent(hoved->fritOmraade);
+    setGeometry(hoved->fritOmraade->rect());
+    hoved->fritOmraade->installEventFilter(this);
+    hoved->InsertTab(nummer);
+    // Focus moving into the window selects its tab.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* nu) {
+        if (nu && isAncestorOf(nu))
+            this->hoved->fokusTab(CapNavn);
+    });
+}
+
+TFunktionsform::~TFunktionsform()
+{
+    hoved->m_funktioner[m_nummer] = nullptr;
+    if (!showType)
+        hoved->CloseTab(CapNavn);
+    m_boks->setEnabled(true);
+}
+
+bool TFunktionsform::eventFilter(QObject* obj, QEvent* event)
+{
+    if (event->type() == QEvent::Resize && obj == parentWidget())
+        setGeometry(parentWidget()->rect());
+    return QWidget::eventFilter(obj, event);
+}
+
+void TFunktionsform::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!opstart)
+        return;
+    opstart = false;
+    if (!showType)
+        return;
+    // The height the subclass gave, else what its content asks for.
+    const QSize str(580, testAttribute(Qt::WA_Resized) ? height() : sizeHint().height());
+    if (fastRamme)
+        setFixedSize(str);
+    else
+        resize(str);
+    // Centred on the main window, and on its screen even when the main window is not.
+    const QRect skaerm = hoved->skaermen();
+    QRect r(QPoint(), frameGeometry().size());
+    r.moveCenter(hoved->frameGeometry().center());
+    r.moveLeft(std::clamp(r.left(), skaerm.left(), std::max(skaerm.left(), skaerm.right() - r.width())));
+    r.moveTop(std::clamp(r.top(), skaerm.top(), std::max(skaerm.top(), skaerm.bottom() - r.height())));
+    move(r.topLeft());
+}
+
+} // namespace kv

@@ -1,0 +1,50 @@
+#pragma once
+// The base of the eight function windows (structure editor, calendar, program
+// editor, applets, shortcuts, help, web addresses, text search). Its box under
+// "Åben funktioner externt:" decides at creation whether the window is docked
+// in the free area beside the columns, with a tab in the row `tc`, or opened
+// outside, kept in front of the main window and centred on it. A subclass
+// lays out its own content in its constructor; the opener then shows it.
+#include <QWidget>
+
+class QCheckBox;
+
+namespace kv {
+
+class Tmainform;
+
+struct Funktion {
+    const char16_t* navn;       // tab caption and window caption
+    const char16_t* boks;       // the box under "Åben funktioner externt:"
+    const char16_t* boksTekst;
+};
+// By number 1..8.
+const Funktion& funktion(int nummer);
+
+class TFunktionsform : public QWidget {
+    Q_OBJECT
+public:
+    // capNavn is the function's tab caption, funktion(nummer).navn.
+    TFunktionsform(Tmainform* hoved, int nummer, const QString& capNavn);
+    ~TFunktionsform() override;
+
+    int nummer() const { return m_nummer; }
+    bool opstart = true;
+    bool showType = false;  // outside; fixed at creation
+    QString CapNavn;
+
+protected:
+    Tmainform* const hoved;
+    // Outside the window keeps 580 pixels' width and its height; the help
+    // window clears this to be resizable.
+    bool fastRamme = true;
+
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* obj, QEvent* event) override;
+
+private:
+    const int m_nummer;
+    QCheckBox* m_boks;
+};
+
+} // namespace kv
