@@ -64,6 +64,8 @@ void Tmainform::anvendEgenskaber(const TEgenskaber& e)
     funk->FPrivatTop = e.placerPrivat;
     gemtFilMappe = e.gemtFilMappe;
     funk->LastStrukturNo = e.LastStrukturNo;
+    hsMenuNiveau->setChecked(e.hsMenuNiveau);
+    hsMenuPunkt->setChecked(!e.hsMenuNiveau);
     funk->FDirMappe = e.FDirMappe;
     gemtMappe3 = e.gemtMappe3;
     if (!e.kalenderMappe.isEmpty() && folderExists(e.kalenderMappe))
@@ -132,6 +134,7 @@ void Tmainform::gemEgenskaber()
     e.placerPrivat = placerPrivatCheck->isChecked();
     e.gemtFilMappe = EditSti->text();
     e.LastStrukturNo = funk->LastStrukturNo;
+    e.hsMenuNiveau = hsMenuNiveau->isChecked();
     e.FDirMappe = funk->FDirMappe;
     e.gemtMappe3 = gemtMappe3;
     e.kalenderMappe = brugerKalenderMappe;

@@ -50,11 +50,8 @@ void Tmainform::bindStrukturfiler()
 
 void Tmainform::aabnMappestrukturform()
 {
-    // A window of its own above the main window, centred on it.
-    mappestrukturform = new Tmappestrukturform(this, this);
-    mappestrukturform->setWindowFlag(Qt::Tool);
-    mappestrukturform->setAttribute(Qt::WA_DeleteOnClose);
-    mappestrukturform->move(geometry().center() - mappestrukturform->rect().center());
+    // Docked in a tab, or outside as its box under "Åben funktioner externt:" says.
+    mappestrukturform = new Tmappestrukturform(this);
     mappestrukturform->show();
     loadMappeStruktur(true);
 }

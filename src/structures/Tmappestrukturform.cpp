@@ -97,7 +97,8 @@ QString strukturNavn(QString navn)
 
 } // namespace
 
-Tmappestrukturform::Tmappestrukturform(Tmainform* hoved, QWidget* parent) : QWidget(parent), m_hoved(hoved)
+Tmappestrukturform::Tmappestrukturform(Tmainform* hoved)
+    : TFunktionsform(hoved, 1, QString::fromUtf16(funktion(1).navn))
 {
     setObjectName(u"mappestrukturform"_qs);
     setWindowTitle(u"Mappestrukturer"_qs);
@@ -196,7 +197,7 @@ QWidget* Tmappestrukturform::byggStrukturSide()
     strukturMappeListe = nyListe(u"strukturMappeListe"_qs, u"Indførte mapper"_qs, false);
     opdaterKnap = nyKnap(u"opdaterKnap"_qs, u"Opdater"_qs, u"Genindlæs mappestrukturer"_qs);
     visMappeKnap = nyKnap(u"visMappeKnap"_qs, u"Vis mappe"_qs, u"Vis mappen hvor strukturfilerne ligger"_qs);
-    connect(opdaterKnap, &QPushButton::clicked, this, [this] { m_hoved->loadMappeStruktur(true); });
+    connect(opdaterKnap, &QPushButton::clicked, this, [this] { hoved->loadMappeStruktur(true); });
     connect(visMappeKnap, &QPushButton::clicked, this, &Tmappestrukturform::visMappeKlik);
     connect(strukturListe, &QListWidget::itemSelectionChanged, this, &Tmappestrukturform::strukturListeKlik);
     connect(strukturMappeListe, &QListWidget::itemDoubleClicked, this,
@@ -291,7 +292,7 @@ void Tmappestrukturform::closeEvent(QCloseEvent* event)
         return;
     }
     redigeret = false;
-    QWidget::closeEvent(event);
+    TFunktionsform::closeEvent(event);
 }
 
 void Tmappestrukturform::aDoBeforeExecute()
@@ -339,7 +340,7 @@ void Tmappestrukturform::aGemExecute()
         visInformation(u"Navnet kan ikke bruges til en struktur.\rDet må ikke være tomt, være . eller .. eller indeholde \\, / eller styretegn."_qs);
         return;
     }
-    const QString fil = m_hoved->mappestrukturDir + filnavn;
+    const QString fil = hoved->mappestrukturDir + filnavn;
     if (fileExists(fil) && !spmForm().spoerg({u"Skal filen"_qs, filnavn, u"overskrives?"_qs}))
         return;
     QString fejl;
@@ -351,19 +352,19 @@ void Tmappestrukturform::aGemExecute()
     strukturListe->clear();
     strukturListeMapper->clear();
     EditGem->clear();
-    m_hoved->loadMappeStruktur(true);
+    hoved->loadMappeStruktur(true);
     sider->setCurrentIndex(1);
     redigeret = false;
 }
 
 void Tmappestrukturform::aStrukturmappeExecute()
 {
-    m_hoved->fremstilStruktur(mapperI(strukturMappeListe), true);
+    hoved->fremstilStruktur(mapperI(strukturMappeListe), true);
 }
 
 void Tmappestrukturform::aStrukturmappe1Execute()
 {
-    m_hoved->fremstilStruktur(mapperI(strukturMappeListe), false);
+    hoved->fremstilStruktur(mapperI(strukturMappeListe), false);
 }
 
 void Tmappestrukturform::aRedigerMappestrukturExecute()
@@ -383,7 +384,7 @@ void Tmappestrukturform::aDeleteExecute()
     const QString fil = valgtStrukturfil();
     if (fil.isEmpty() || !spmForm().spoerg({u"Skal filen"_qs, fil, u"slettes permanent?"_qs}))
         return;
-    const QString sti = m_hoved->mappestrukturDir + fil;
+    const QString sti = hoved->mappestrukturDir + fil;
     if (!fileExists(sti)) {
         visInformation(u"Filen blev ikke fundet"_qs);
         return;
@@ -397,15 +398,15 @@ void Tmappestrukturform::aDeleteExecute()
     strukturListeMapper->clear();
     EditGem->clear();
     redigeret = false;
-    m_hoved->loadMappeStruktur(true);
+    hoved->loadMappeStruktur(true);
 }
 
 void Tmappestrukturform::visMappeKlik()
 {
-    QString mappe = m_hoved->mappestrukturDir;
+    QString mappe = hoved->mappestrukturDir;
     mappe.chop(1);
-    m_hoved->funk->makeStruktur2(mappe, true);
-    m_hoved->DirectoryChange(true);
+    hoved->funk->makeStruktur2(mappe, true);
+    hoved->DirectoryChange(true);
     QCoreApplication::processEvents();
 }
 
@@ -414,7 +415,7 @@ void Tmappestrukturform::strukturListeKlik()
     strukturMappeListe->clear();
     const QString fil = valgtStrukturfil();
     if (!fil.isEmpty()) {
-        if (const auto linjer = readTextLines(m_hoved->mappestrukturDir + fil))
+        if (const auto linjer = readTextLines(hoved->mappestrukturDir + fil))
             indsaetMapper(strukturMappeListe, *linjer);
         else
             visInformation(u"Det lykkedes ikke at fremstille strukturen."_qs);
@@ -427,8 +428,8 @@ void Tmappestrukturform::strukturMappeListeDobbeltKlik()
     QListWidgetItem* raekke = strukturMappeListe->currentItem();
     if (!raekke)
         return;
-    m_hoved->funk->makeStruktur2(raekke->data(Qt::UserRole).toString(), true);
-    m_hoved->DirectoryChange(true);
+    hoved->funk->makeStruktur2(raekke->data(Qt::UserRole).toString(), true);
+    hoved->DirectoryChange(true);
 }
 
 } // namespace kv

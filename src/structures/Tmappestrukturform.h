@@ -1,7 +1,7 @@
 #pragma once
 // The structure editor "Mappestrukturer": makes, edits, saves and deletes the
 // structure files, and shows them as level or point structures in Struktur 1.
-#include <QWidget>
+#include "app/TFunktionsform.h"
 
 class QAction;
 class QLineEdit;
@@ -15,10 +15,10 @@ namespace kv {
 class Tmainform;
 class TFolderDialog;
 
-class Tmappestrukturform : public QWidget {
+class Tmappestrukturform : public TFunktionsform {
     Q_OBJECT
 public:
-    explicit Tmappestrukturform(Tmainform* hoved, QWidget* parent = nullptr);
+    explicit Tmappestrukturform(Tmainform* hoved);
 
     // The structure being edited has unsaved changes.
     bool redigeret = false;
@@ -74,7 +74,6 @@ private:
     void strukturListeKlik();
     void strukturMappeListeDobbeltKlik();
 
-    Tmainform* m_hoved;
     QString m_sidsteMappe;
 };
 
