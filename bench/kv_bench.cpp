@@ -5,6 +5,7 @@
 //   kv_bench paste <root> <kilde> <maal>  pasting C:\kilde into C:\maal (once)
 //   kv_bench slet <root> <mappe>          deleting C:\mappe permanently (once)
 //   kv_bench papirkurv <root> <mappe>     deleting C:\mappe to the recycle bin (once)
+//   kv_bench filtype <root> <mappe>       renaming every .htm of C:\mappe to .html (once)
 // The folder given becomes drive C: of a test drive table.
 #include "DialogSvarer.h"
 #include "TestPlatform.h"
@@ -111,6 +112,17 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "handlingen mislykkedes\n");
             return 1;
         }
+    } else if (mode == u"filtype" && argc == 4) {
+        kv::THandlinger h(nullptr);
+        h.FStruktur1 = &s1;
+        h.FStruktur2 = &s2;
+        h.FStruktur3 = &s3;
+        QElapsedTimer t;
+        t.start();
+        const kv::ExtResultat r = h.RenameFilExt(u"C:\\"_qs + QString::fromLocal8Bit(argv[3]), u".htm"_qs, u".html"_qs,
+                                                 [](qsizetype) { return true; });
+        tid = t.nsecsElapsed() / 1e9;
+        std::fprintf(stderr, "%d omdøbt, %d sprunget over, %d fejlet\n", r.omdoebt, r.forbigaaet, r.fejlet);
     } else {
         return 2;
     }

@@ -3,6 +3,7 @@
 // the right-hand panel with its pages, the top pages with the toolbars and
 // options, and every path of the data folder.
 #include <QMainWindow>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -13,6 +14,7 @@ class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMimeData;
 class QListWidget;
 class QMenu;
 class QRadioButton;
@@ -33,6 +35,8 @@ class Tkopieringsform;
 class Tprogressform;
 class THandlingsliste;
 class TReopenFilerX;
+class TrenameForm;
+class TextForm;
 
 class Tmainform : public QMainWindow {
     Q_OBJECT
@@ -152,6 +156,19 @@ public:
     void sletExecute(bool tilPapirkurv);
     // Starts editing a node's caption in place, when no other work runs.
     void redigeringStarter(QTreeWidgetItem* node);
+    // The "Omdøb" and "Omdøb filtype" windows (Tmainform_omdoebning.cpp).
+    TrenameForm* renameForm = nullptr;
+    TextForm* extForm = nullptr;
+    void RenameExecute();
+    void RenameExtExecute();
+    void NyMappeExecute();
+    // Drag and drop (Tmainform_traek.cpp): the roots of the source and target of the current drop.
+    QString DrevSource, DrevDest;
+    // What a drag from structure s carries: the selected elements as program
+    // paths and as file URLs for other programs; nothing for a drive root.
+    QMimeData* traekData(int s);
+    // Starts a drag from structure s, as a press that became a drag does.
+    void startTraek(int s);
     // True while a paste, a delete or the emptying of a bin runs.
     bool optaget() const { return m_optaget; }
 
@@ -177,6 +194,13 @@ private:
     void bindMapperHandlinger();
     void bindNavigation();
     void bindKopiering();
+    void bindOmdoebning();
+    void bindTraek();
+    // A drag entering, moving over or dropped on a structure (1 to 3) or the path tabs (4).
+    bool traekHaendelse(int maal, QEvent* event);
+    // The folder a drop at the point would go into, or empty.
+    QString slipMappe(int maal, QPoint punkt) const;
+    bool slip(int maal, QPoint punkt, const QMimeData* data);
 
     // Tree events (Tmainform_strukturer.cpp).
     void visValgteMappe();
@@ -219,6 +243,9 @@ private:
     bool m_efterDobbeltKlik = false;
     QTreeWidgetItem* m_redigeret = nullptr;  // the node being edited in place
     bool m_optaget = false;
+    QPoint m_trykPunkt;  // where the left button went down in a structure
+    QTreeWidgetItem* m_svaever = nullptr;  // the Struktur 1 node a drag rests on
+    QTimer* m_udfoldTimer = nullptr;
     enum class Efter { Intet, Luk, Afslut } m_efter = Efter::Intet;
 };
 

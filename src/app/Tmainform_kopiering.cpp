@@ -5,7 +5,7 @@
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
 #include "fileops/Tkopieringsform.h"
-#include "platform/Platform.h"
+#include "platform/Filadresser.h"
 
 #include <QAction>
 #include <QApplication>
@@ -111,9 +111,7 @@ void Tmainform::dropEvent(QDropEvent* event)
         if (!url.isLocalFile())
             continue;
         ++antal;
-        // The path's bytes as sent: a name that is not UTF-8 arrives whole.
-        const QByteArray vaert = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
-        if (const auto sti = drives().toProgram(QByteArrayView(vaert)))
+        if (const auto sti = programPathOf(url))
             funk->RegisterElements(*sti);
     }
     event->acceptProposedAction();
