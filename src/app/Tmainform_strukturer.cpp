@@ -266,15 +266,15 @@ void Tmainform::redigeringSlutter(bool fortrudt)
         funkReady = true;
         return;
     }
-    funk->setAktiveStruktur(strukturNummer(node->treeWidget()));
+    const int s = strukturNummer(node->treeWidget());
+    funk->setAktiveStruktur(s);
     QString tekst;
-    if (rec->filnavn.isEmpty()) {
+    if (rec->filnavn.isEmpty())
         funk->RenameMappe(OldNodeTekst, nytNavn, tekst, node);
-        Timer->start();
-    } else {
+    else
         funk->RenameFil(OldNodeTekst, nytNavn, tekst, node);
-        TimerFil->start();
-    }
+    // A folder renamed in Struktur 2 or 3 leaves Struktur 2 where it was.
+    (s == 1 ? Timer : TimerFil)->start();
     node->setText(0, tekst);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
@@ -294,6 +294,7 @@ void Tmainform::TimerTimer()
 
 void Tmainform::TimerFilTimer()
 {
+    funk->udfoldStruktur1(funk->FDirMappe);
     funk->makeStruktur3(funk->FMappe3);
     QCoreApplication::processEvents();
     funk->setAktiveStruktur(2);

@@ -3,6 +3,7 @@
 
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,9 +44,8 @@ TrenameForm::TrenameForm(QWidget* parent, const QString& titel, const QString& t
     connect(omdoebKnap, &QPushButton::clicked, this, &QDialog::accept);
     connect(annuller, &QPushButton::clicked, this, &QDialog::reject);
     // Enter in the new name goes to "Omdøb"; a second Enter presses it.
-    omdoebKnap->setAutoDefault(true);
     annuller->setAutoDefault(false);
-    connect(newEdit, &QLineEdit::returnPressed, omdoebKnap, qOverload<>(&QWidget::setFocus));
+    newEdit->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     if (!tekst.isEmpty()) {
@@ -71,6 +71,18 @@ bool TrenameForm::vis(const QString& mappe, const QString& gammel)
     newEdit->clear();
     newEdit->setFocus();
     return exec() == QDialog::Accepted;
+}
+
+bool TrenameForm::eventFilter(QObject* obj, QEvent* event)
+{
+    if (obj == newEdit && event->type() == QEvent::KeyPress) {
+        const int tast = static_cast<QKeyEvent*>(event)->key();
+        if (tast == Qt::Key_Return || tast == Qt::Key_Enter) {
+            omdoebKnap->setFocus();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(obj, event);
 }
 
 void TrenameForm::showEvent(QShowEvent* event)

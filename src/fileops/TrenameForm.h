@@ -25,6 +25,7 @@ protected:
     // by their captions in the order given (mappeEdit, oldEdit, newEdit).
     TrenameForm(QWidget* parent, const QString& titel, const QString& tekst, const QStringList& felter,
                 const QList<int>& orden);
+    bool eventFilter(QObject* obj, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 };
 
