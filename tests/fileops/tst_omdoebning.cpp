@@ -239,6 +239,8 @@ private slots:
         node(f->FilStruktur, u"Foto"_qs)->setSelected(true);
         std::unique_ptr<QMimeData> data(f->traekData(2));
         QVERIFY(data);
+        // Starting a drag registers nothing, so a cancelled one leaves the lists as they were.
+        QCOMPARE(f->Mappeliste->topLevelItemCount() + f->Filliste->topLevelItemCount(), 1);
         QCOMPARE(data->urls().size(), 2);
         QCOMPARE(programPathOf(data->urls().last()), std::optional<QString>(u"C:\\M\\a.txt"_qs));
 
@@ -293,6 +295,25 @@ private slots:
         QCOMPARE(indhold(u"C:\\N\\Under\\ekstern.txt"_qs), QByteArray("e"));
         QVERIFY(findes(u"D:\\Ude\\ekstern.txt"_qs));
         QCOMPARE(f->Mappeliste->topLevelItemCount() + f->Filliste->topLevelItemCount(), 1);
+    }
+
+    void aDropWhileAPasteRunsIsRefused()
+    {
+        tp->makeFile(u"C:\\M\\Stor.bin"_qs, QByteArray(1 << 20, 'x'));
+        f->funk->makeStruktur3(u"C:\\N"_qs);
+        QMimeData data;
+        data.setData(u"application/x-kvistlund-stier"_qs, QByteArray("C:\\M\\a.txt"));
+        bool taget = true, foerste = true;
+        saetFejlKrog([&](FejlPunkt p, const QByteArray& sti, qint64) {
+            if (p == FejlPunkt::Skriv && sti.contains("Stor.bin") && std::exchange(foerste, false))
+                slipPaa(f->FilStruktur2->viewport(), QPoint(5, 5), &data, &taget);
+            return 0;
+        });
+        saetInd({u"C:\\M\\Stor.bin"_qs}, u"D:"_qs);
+        QVERIFY(!foerste);
+        QVERIFY(!taget);
+        QVERIFY(findes(u"C:\\M\\a.txt"_qs) && !findes(u"C:\\N\\a.txt"_qs));
+        QVERIFY(findes(u"D:\\Stor.bin"_qs));
     }
 };
 
