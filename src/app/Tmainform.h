@@ -201,6 +201,9 @@ private:
     // The folder a drop at the point would go into, or empty.
     QString slipMappe(int maal, QPoint punkt) const;
     bool slip(int maal, QPoint punkt, const QMimeData* data);
+    // Pastes exactly these elements, as a copy or a move, into the current
+    // destination; rows waiting in the copy lists and "Klip" stay as they were.
+    void saetIndKun(const QStringList& stier, bool flyt);
 
     // Tree events (Tmainform_strukturer.cpp).
     void visValgteMappe();

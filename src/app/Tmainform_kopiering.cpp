@@ -105,18 +105,12 @@ void Tmainform::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
-    // Folders and files dropped from the desktop's file manager are pasted here.
-    int antal = 0;
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (!url.isLocalFile())
-            continue;
-        ++antal;
-        if (const auto sti = programPathOf(url))
-            funk->RegisterElements(*sti);
-    }
+    // Folders and files dropped from the desktop's file manager are copied
+    // here, and only they, whatever waits in the copy lists.
+    const QStringList stier = programPaths(event->mimeData()->urls());
     event->acceptProposedAction();
-    if (antal > 0)
-        PasteExecute();
+    if (!stier.isEmpty())
+        saetIndKun(stier, false);
 }
 
 void Tmainform::bindKopiering()

@@ -36,11 +36,7 @@ QStringList draget(const QMimeData* data)
 {
     if (data->hasFormat(stiType))
         return QString::fromUtf8(data->data(stiType)).split(u'\n', Qt::SkipEmptyParts);
-    QStringList stier;
-    for (const QUrl& url : data->urls())
-        if (const auto sti = programPathOf(url))
-            stier << *sti;
-    return stier;
+    return programPaths(data->urls());
 }
 
 // Nothing is dropped into its own folder, onto a dragged folder or inside one.
@@ -161,6 +157,14 @@ bool Tmainform::slip(int maal, QPoint punkt, const QMimeData* data)
     DrevSource = drevRod(stier.first());
     // Only our own drags move; what another program drops is copied.
     const bool flyt = data->hasFormat(stiType) && !DragDropCheck->isChecked() && sameTextAZ(DrevSource, DrevDest);
+    saetIndKun(stier, flyt);
+    DrevSource.clear();
+    DrevDest.clear();
+    return true;
+}
+
+void Tmainform::saetIndKun(const QStringList& stier, bool flyt)
+{
     const bool klip = DelAfterPasteCheck->isChecked();
     const QList<QTreeWidgetItem*> ventende = afkrydsede(Mappeliste) + afkrydsede(Filliste);
     afkryds(ventende, Qt::Unchecked);
@@ -170,15 +174,12 @@ bool Tmainform::slip(int maal, QPoint punkt, const QMimeData* data)
         funk->RegisterElements(sti);
     DelAfterPasteCheck->setChecked(flyt);
     PasteExecute();
-    // The dragged rows leave the lists again; the waiting ones are as they were.
+    // The dropped rows leave the lists again; the waiting ones are as they were.
     for (auto [liste, foer] : {std::pair{Mappeliste, foerMapper}, std::pair{Filliste, foerFiler}})
         while (liste->topLevelItemCount() > foer)
             delete liste->topLevelItem(liste->topLevelItemCount() - 1);
     afkryds(ventende, Qt::Checked);
     DelAfterPasteCheck->setChecked(klip);
-    DrevSource.clear();
-    DrevDest.clear();
-    return true;
 }
 
 bool Tmainform::traekHaendelse(int maal, QEvent* event)

@@ -18,4 +18,13 @@ std::optional<QString> programPathOf(const QUrl& url)
     return drives().toProgram(QByteArrayView(vaert));
 }
 
+QStringList programPaths(const QList<QUrl>& urls)
+{
+    QStringList stier;
+    for (const QUrl& url : urls)
+        if (const auto sti = programPathOf(url))
+            stier << *sti;
+    return stier;
+}
+
 } // namespace kv

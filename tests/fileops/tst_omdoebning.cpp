@@ -295,6 +295,14 @@ private slots:
         QCOMPARE(indhold(u"C:\\N\\Under\\ekstern.txt"_qs), QByteArray("e"));
         QVERIFY(findes(u"D:\\Ude\\ekstern.txt"_qs));
         QCOMPARE(f->Mappeliste->topLevelItemCount() + f->Filliste->topLevelItemCount(), 1);
+
+        // Onto the window itself: a copy into the current folder of exactly what was dropped.
+        vis(u"D:\\Ude"_qs);
+        ude.setUrls({QUrl::fromLocalFile(tp->host(u"C:\\N\\a.txt"_qs))});
+        slipPaa(f.get(), QPoint(5, 5), &ude);
+        QCOMPARE(navne(u"D:\\Ude"_qs), (QStringList{u"a.txt"_qs, u"ekstern.txt"_qs}));
+        QVERIFY(findes(u"C:\\N\\a.txt"_qs));
+        QCOMPARE(f->Filliste->topLevelItemCount(), 1);
     }
 
     void aDropWhileAPasteRunsIsRefused()
