@@ -6,6 +6,9 @@
 //   kv_bench paste <root> <kilde> <maal>  pasting C:\kilde into C:\maal (once)
 //   kv_bench slet <root> <mappe>          deleting C:\mappe permanently (once)
 //   kv_bench papirkurv <root> <mappe>     deleting C:\mappe to the recycle bin (once)
+//   kv_bench filtype <root> <mappe>       renaming every .htm of C:\mappe to .html (once)
+//   kv_bench flyt <root> <kilde> <maal> [<root2>]  moving C:\kilde into C:\maal, or into
+//                                         D:\maal when a second root is given as D: (once)
 // The folder given becomes drive C: of a test drive table.
 #include "DialogSvarer.h"
 #include "TestPlatform.h"
@@ -17,6 +20,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QFile>
@@ -26,12 +30,15 @@
 
 namespace {
 
-// A drive table whose C: is the benchmark's folder.
+// A drive table whose C: is the benchmark's folder, and D: a second one when given.
 class BenchPlatform : public kvtest::TestPlatform {
 public:
-    explicit BenchPlatform(const QString& root)
+    explicit BenchPlatform(const QString& root, const QString& root2 = {})
     {
-        m_tabel = kv::DriveTable({{u'C', root, u"Bench"_qs, kv::DriveFixed}});
+        std::vector<kv::Drive> drev{{u'C', root, u"Bench"_qs, kv::DriveFixed}};
+        if (!root2.isEmpty())
+            drev.push_back({u'D', root2, u"Bench2"_qs, kv::DriveFixed});
+        m_tabel = kv::DriveTable(std::move(drev));
     }
     const kv::DriveTable& drives() const override { return m_tabel; }
     // The bin on the benchmark's own volume, as a bin at the top of a volume would be.
@@ -63,7 +70,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "brug: kv_bench listing <mappe> | udfold <rod> <sti>\n");
         return 2;
     }
-    kv::Platform::install(std::make_unique<BenchPlatform>(QString::fromLocal8Bit(argv[2])));
+    const QString mode = QString::fromLatin1(argv[1]);
+    const bool toDrev = mode == u"flyt" && argc == 6;
+    kv::Platform::install(std::make_unique<BenchPlatform>(QString::fromLocal8Bit(argv[2]),
+                                                          toDrev ? QString::fromLocal8Bit(argv[5]) : QString()));
     // A message would wait for a click that never comes: answer it and fail.
     kvtest::DialogSvarer svar;
     QTreeWidget s1, s2, s3;
@@ -73,7 +83,6 @@ int main(int argc, char** argv)
     funk.FStruktur1 = &s1;
     funk.FStruktur2 = &s2;
     funk.FStruktur3 = &s3;
-    const QString mode = QString::fromLatin1(argv[1]);
     double tid = 0;
     if (mode == u"listing") {
         tid = bedsteTid(5, [&] { funk.makeStruktur2(u"C:"_qs, false); });
@@ -98,7 +107,8 @@ int main(int argc, char** argv)
             QStringList kopi = liste;
             funk.makeHistoryStruktur(kopi);
         });
-    } else if ((mode == u"paste" && argc == 5) || ((mode == u"slet" || mode == u"papirkurv") && argc == 4)) {
+    } else if (((mode == u"paste" || mode == u"flyt") && (argc == 5 || toDrev))
+               || ((mode == u"slet" || mode == u"papirkurv") && argc == 4)) {
         // The whole window, as a user pastes or deletes: questions off, progress shown.
         // An existing settings folder: no first-start copies to report.
         kv::createFolder(u"C:\\Kvistlund\\Anna\\Egenskaber"_qs);
@@ -115,6 +125,16 @@ int main(int argc, char** argv)
             f.funk->makeStruktur2(u"C:\\"_qs + QString::fromLocal8Bit(argv[4]), false);
             t.start();
             ok = f.funk->PasteElementer();
+        } else if (mode == u"flyt") {
+            // "Klip" and "Sæt ind", the sources deleted permanently as mv leaves nothing behind.
+            const QString kilde = u"C:\\"_qs + QString::fromLocal8Bit(argv[3]);
+            f.funk->setAktiveStruktur(2);
+            f.funk->makeStruktur2((toDrev ? u"D:\\"_qs : u"C:\\"_qs) + QString::fromLocal8Bit(argv[4]), false);
+            f.papirkurvCheck->setChecked(false);
+            f.DelAfterPasteCheck->setChecked(true);
+            t.start();
+            f.PasteExecute();
+            ok = !kv::entryInfo(kilde);
         } else {
             f.funk->setAktiveStruktur(2);
             t.start();
@@ -125,6 +145,17 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "handlingen mislykkedes\n");
             return 1;
         }
+    } else if (mode == u"filtype" && argc == 4) {
+        kv::THandlinger h(nullptr);
+        h.FStruktur1 = &s1;
+        h.FStruktur2 = &s2;
+        h.FStruktur3 = &s3;
+        QElapsedTimer t;
+        t.start();
+        const kv::ExtResultat r = h.RenameFilExt(u"C:\\"_qs + QString::fromLocal8Bit(argv[3]), u".htm"_qs, u".html"_qs,
+                                                 [](qsizetype) { return true; });
+        tid = t.nsecsElapsed() / 1e9;
+        std::fprintf(stderr, "%d omdøbt, %d sprunget over, %d fejlet\n", r.omdoebt, r.forbigaaet, r.fejlet);
     } else {
         return 2;
     }

@@ -19,6 +19,7 @@ const std::vector<Handlingsdef>& handlingskatalog()
         {"NyMappe", u"Mappe", u"Opret en ny mappe: Ctrl+M", "Ctrl+M", B::NyMappe},
         {"RenameExt", u"Omdøb",
          u"Indfør det nye efternavn og ombøb samtlige filer også i undermapper: Ctrl+U", "Ctrl+U", B::OmdoebExt},
+        {"Fortryd", u"Fortryd", u"Fortryd seneste omdøbning, nye mappe eller flytning: Ctrl+Z", "Ctrl+Z", B::Ingen},
         {"skrivTekstfil", u"Ny fil", u"Indfør filnavn og opret en tekstfil eller vælg fra listen", "", B::NyFil},
         {"fil01", u"Tekstfil.txt", u"Almindelig tekstfil", "", B::NyFil},
         {"fil02", u"RichText.rtf", u"Rich Text tekstfil", "", B::NyFil},

@@ -70,4 +70,12 @@ void TStiTabs::mousePressEvent(QMouseEvent* event)
     QWidget::mousePressEvent(event);
 }
 
+int TStiTabs::tabAt(QPoint punkt) const
+{
+    for (int i = 0; i < count(); ++i)
+        if (m_tabs[i]->geometry().contains(punkt))
+            return i;
+    return -1;
+}
+
 } // namespace kv

@@ -18,6 +18,8 @@ public:
     int count() const { return int(m_tabs.size()); }
     QString tabText(int i) const;
     int currentIndex() const { return m_valgt; }
+    // The tab at a point of the row, or -1.
+    int tabAt(QPoint punkt) const;
     // An index outside the tabs leaves none chosen.
     void setCurrentIndex(int i);
 

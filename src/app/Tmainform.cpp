@@ -54,6 +54,7 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
     funk->FonDirectoryChange = [this](bool makeSti) { DirectoryChange(makeSti); };
     funk->FonAktivStruktur = [this](int n) { saetFokusBilleder(n); };
     funk->FBrugernavn = BrugerNavn;
+    funk->FHovedmappe = hovedmappe;
     funk->FLastStruktur = OptMappe + u"\\LastStruktur.txt"_qs;
     funk->FresultBox = resultBox;
     funk->FspmBox = spmBox;
@@ -313,6 +314,8 @@ void Tmainform::bindHandlinger()
     bindNavigation();
     bindKopiering();
     bindStrukturfiler();
+    bindOmdoebning();
+    bindTraek();
 }
 
 bool Tmainform::event(QEvent* event)

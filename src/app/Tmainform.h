@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -18,6 +19,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMimeData;
 class QListWidget;
 class QMenu;
 class QRadioButton;
@@ -40,6 +42,8 @@ class THandlingsliste;
 class TReopenFilerX;
 class Tmappestrukturform;
 class TFunktionsform;
+class TrenameForm;
+class TextForm;
 
 class Tmainform : public QMainWindow {
     Q_OBJECT
@@ -198,6 +202,19 @@ public:
     // The function window with this number (1..8); nullptr while it does not exist.
     TFunktionsform* funktionsvindue(int nummer) const;
 
+    // The "Omdøb" and "Omdøb filtype" windows (Tmainform_omdoebning.cpp).
+    TrenameForm* renameForm = nullptr;
+    TextForm* extForm = nullptr;
+    void RenameExecute();
+    void RenameExtExecute();
+    void NyMappeExecute();
+    // Drag and drop (Tmainform_traek.cpp): the roots of the source and target of the current drop.
+    QString DrevSource, DrevDest;
+    // What a drag from structure s carries: the selected elements as program
+    // paths and as file URLs for other programs; nothing for a drive root.
+    QMimeData* traekData(int s);
+    // Starts a drag from structure s, as a press that became a drag does.
+    void startTraek(int s);
     // True while a paste, a delete or the emptying of a bin runs.
     bool optaget() const { return m_optaget; }
 
@@ -239,6 +256,16 @@ private:
     // Gives the window back the size it had before the first tab, when it still
     // has the size the tabs gave it.
     void givStoerrelseTilbage();
+    void bindOmdoebning();
+    void bindTraek();
+    // A drag entering, moving over or dropped on a structure (1 to 3) or the path tabs (4).
+    bool traekHaendelse(int maal, QEvent* event);
+    // The folder a drop at the point would go into, or empty.
+    QString slipMappe(int maal, QPoint punkt) const;
+    bool slip(int maal, QPoint punkt, const QMimeData* data);
+    // Pastes exactly these elements, as a copy or a move, into the current
+    // destination; rows waiting in the copy lists and "Klip" stay as they were.
+    void saetIndKun(const QStringList& stier, bool flyt);
 
     // Tree events (Tmainform_strukturer.cpp).
     void visValgteMappe();
@@ -284,6 +311,9 @@ private:
     friend class TFunktionsform;
     QPointer<TFunktionsform> m_funktioner[9];
     QSize m_tabStoerrelse;  // the size the first tab gave the window, if it changed it
+    QPoint m_trykPunkt;  // where the left button went down in a structure
+    QTreeWidgetItem* m_svaever = nullptr;  // the Struktur 1 node a drag rests on
+    QTimer* m_udfoldTimer = nullptr;
     enum class Efter { Intet, Luk, Afslut } m_efter = Efter::Intet;
 };
 

@@ -5,7 +5,7 @@
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
 #include "fileops/Tkopieringsform.h"
-#include "platform/Platform.h"
+#include "platform/Filadresser.h"
 
 #include <QAction>
 #include <QApplication>
@@ -105,20 +105,12 @@ void Tmainform::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
-    // Folders and files dropped from the desktop's file manager are pasted here.
-    int antal = 0;
-    for (const QUrl& url : event->mimeData()->urls()) {
-        if (!url.isLocalFile())
-            continue;
-        ++antal;
-        // The path's bytes as sent: a name that is not UTF-8 arrives whole.
-        const QByteArray vaert = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
-        if (const auto sti = drives().toProgram(QByteArrayView(vaert)))
-            funk->RegisterElements(*sti);
-    }
+    // Folders and files dropped from the desktop's file manager are copied
+    // here, and only they, whatever waits in the copy lists.
+    const QStringList stier = programPaths(event->mimeData()->urls());
     event->acceptProposedAction();
-    if (antal > 0)
-        PasteExecute();
+    if (!stier.isEmpty())
+        saetIndKun(stier, false);
 }
 
 void Tmainform::bindKopiering()

@@ -2,6 +2,7 @@
 // keys, right clicks, in-place editing, and the actions of their toolbars.
 #include "app/Handlingsbilleder.h"
 #include "app/THandlingsliste.h"
+#include "app/TStiTabs.h"
 #include "app/Tmainform.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramPath.h"
@@ -108,6 +109,17 @@ bool Tmainform::eventFilter(QObject* obj, QEvent* event)
         }
     }
     const int s = funk ? strukturNummer(obj) : 0;
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::DragLeave:
+    case QEvent::Drop:
+        if (funk && (s != 0 || obj == stibox))
+            return traekHaendelse(s != 0 ? s : 4, event);
+        break;
+    default:
+        break;
+    }
     if (s == 0)
         return QMainWindow::eventFilter(obj, event);
     QTreeWidget* trae = s == 1 ? MappeStruktur : s == 2 ? FilStruktur : FilStruktur2;
@@ -118,6 +130,7 @@ bool Tmainform::eventFilter(QObject* obj, QEvent* event)
     case QEvent::MouseButtonPress: {
         auto* m = static_cast<QMouseEvent*>(event);
         m_efterDobbeltKlik = false;
+        m_trykPunkt = m->button() == Qt::LeftButton ? m->position().toPoint() : QPoint();
         if (m->button() != Qt::RightButton || s == 3)
             break;
         funk->setAktiveStruktur(s);
@@ -140,6 +153,17 @@ bool Tmainform::eventFilter(QObject* obj, QEvent* event)
             menu->popup(m->globalPosition().toPoint());
         }
         return true;
+    }
+    case QEvent::MouseMove: {
+        // A press that moves far enough becomes a drag.
+        auto* m = static_cast<QMouseEvent*>(event);
+        if (obj == trae->viewport() && (m->buttons() & Qt::LeftButton) && !m_trykPunkt.isNull()
+            && (m->position().toPoint() - m_trykPunkt).manhattanLength() >= QApplication::startDragDistance()) {
+            m_trykPunkt = QPoint();
+            startTraek(s);
+            return true;
+        }
+        break;
     }
     case QEvent::MouseButtonRelease: {
         auto* m = static_cast<QMouseEvent*>(event);
@@ -175,6 +199,9 @@ bool Tmainform::eventFilter(QObject* obj, QEvent* event)
         return true;
     }
     case QEvent::KeyPress: {
+        // Enter in a caption being edited ends the edit and opens nothing.
+        if (m_redigeret)
+            break;
         const auto* k = static_cast<QKeyEvent*>(event);
         const int tast = k->key();
         // Backspace and Alt+Up go up one folder, as in other file managers.
@@ -225,17 +252,31 @@ void Tmainform::redigeringStarter(QTreeWidgetItem* node)
     node->treeWidget()->editItem(node);
 }
 
-void Tmainform::redigeringSlutter(bool /*fortrudt*/)
+void Tmainform::redigeringSlutter(bool fortrudt)
 {
     QTreeWidgetItem* node = std::exchange(m_redigeret, nullptr);
     if (funkReady || !node)
         return;
     node->setFlags(node->flags() & ~Qt::ItemIsEditable);
-    // A cancelled edit gets its old caption back. Renaming on the drive comes
-    // with the rename operations; until then a finished edit does the same.
-    node->setText(0, OldNodeTekst);
+    const QString nytNavn = node->text(0);
+    const StrukturRec* rec = recAf(node);
+    if (fortrudt || nytNavn == OldNodeTekst || !rec) {
+        node->setText(0, OldNodeTekst);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        funkReady = true;
+        return;
+    }
+    const int s = strukturNummer(node->treeWidget());
+    funk->setAktiveStruktur(s);
+    QString tekst;
+    if (rec->filnavn.isEmpty())
+        funk->RenameMappe(OldNodeTekst, nytNavn, tekst, node);
+    else
+        funk->RenameFil(OldNodeTekst, nytNavn, tekst, node);
+    // A folder renamed in Struktur 2 or 3 leaves Struktur 2 where it was.
+    (s == 1 ? Timer : TimerFil)->start();
+    node->setText(0, tekst);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    funkReady = true;
 }
 
 void Tmainform::TimerTimer()
@@ -253,6 +294,7 @@ void Tmainform::TimerTimer()
 
 void Tmainform::TimerFilTimer()
 {
+    funk->udfoldStruktur1(funk->FDirMappe);
     funk->makeStruktur3(funk->FMappe3);
     QCoreApplication::processEvents();
     funk->setAktiveStruktur(2);

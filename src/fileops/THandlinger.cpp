@@ -393,6 +393,12 @@ bool THandlinger::PasteElementer()
     }
     if (FspmBox && FspmBox->checkedId() == 0 && !FKopiering->skalElementerKopieres(D, listeFiler, listeMapper))
         return false;
+    // Nothing to copy or delete when every element could simply be renamed into place.
+    if (FKopiering && FKopiering->deleteAfterCopy && !flytVedOmdoebning(D, mappeRaekker, filRaekker)) {
+        udfald = Udfald::Kopieret;
+        opdaterStrukturer(D, AktiveStruktur() == 1);
+        return true;
+    }
 
     prepareCopy(D);
     FProgress->show();

@@ -5,6 +5,8 @@
 #include "platform/FileSystem.h"
 
 #include <QList>
+#include <functional>
+#include <utility>
 #include <vector>
 
 class QButtonGroup;
@@ -17,6 +19,23 @@ class Tkopieringsform;
 
 // The conflict policy of "Kopiering".
 enum Kopiering { OverskrivIkke = 0, Overskriv = 1, OpretKopi = 2 };
+
+// What an extension rename did: renamed, passed over (the new name was
+// taken) and failed files are counted apart; fejl holds the reasons.
+struct ExtResultat {
+    int omdoebt = 0;
+    int forbigaaet = 0;
+    int fejlet = 0;
+    QStringList fejl;
+};
+
+// The last rename, new folder or move by rename, for Ctrl+Z.
+struct Fortrydelse {
+    QString tekst;  // what is undone, for the status line
+    std::vector<std::pair<QString, QString>> omdoebt;  // from, to
+    QString nyMappe;
+    bool tom() const { return omdoebt.empty() && nyMappe.isEmpty(); }
+};
 
 // How the last paste ended, for the status line.
 enum class Udfald { Kopieret, Stoppet, Forsvundet, Fejl };
@@ -75,6 +94,30 @@ public:
     static QString elementTekst(qsizetype antal);
     int EmptyRecycleBin(bool Confirm, const QString& aDrive);
 
+    // ---- Rename and new folders (THandlinger_omdoebning.cpp) ----
+    // The data folder: neither it nor a folder that holds it is ever renamed.
+    QString FHovedmappe;
+    Fortrydelse sidsteHandling;
+
+    // The selected node of the active structure when it may be renamed in
+    // place; otherwise nothing, after saying why.
+    QTreeWidgetItem* editSelected();
+    void RenameMappe(const QString& aOldName, const QString& aNewName, QString& tekst, QTreeWidgetItem* aNode);
+    void RenameFil(const QString& aOldName, const QString& aNewName, QString& tekst, QTreeWidgetItem* aNode);
+    // Renames folder or file fra to the typed name in its own folder, the
+    // free variant when the name is taken; the new path, or empty after a message.
+    QString omdoeb(const QString& fra, const QString& nytNavn, bool mappe);
+    // Lists the matching files first and renames only when spoerg, told
+    // their number, says yes.
+    ExtResultat RenameFilExt(const QString& aMappe, const QString& oldExt, const QString& newExt,
+                             const std::function<bool(qsizetype antal)>& spoerg);
+    QString NyMappe(const QString& mappeNavn);
+    static QString getNewFilename(const QString& oldFilename, const QString& newName, const QString& subTekst);
+    bool SelectMappe(const QString& aNewMappe);
+    bool SelectFil(const QString& fName);
+    // Undoes sidsteHandling; the status text, or empty when nothing was undone.
+    QString fortryd();
+
     static QString getNewDirectoryName(QString aDirectory, const QString& subTekst);
     static QString getNewCopyFilename(const QString& target, const QString& subTekst);
     bool visProgress(qint64 size) const;
@@ -83,6 +126,11 @@ public:
 
 private:
     int kopiering() const;
+    // A move within one drive: every row whose target name is free is
+    // renamed into D and leaves the work lists; false when nothing is left to copy.
+    bool flytVedOmdoebning(const QString& D, QList<QTreeWidgetItem*>& mappeRaekker, QList<QTreeWidgetItem*>& filRaekker);
+    // The current folders and file follow a folder that was renamed or moved.
+    void stierFlyttet(const QString& fra, const QString& til);
     bool copyMappe(const QString& kilde, const QString& maal, Flytning& flytning);
     // almindelig: the listing found kilde a plain file.
     CopyResult copyFile(const QString& kilde, const QString& maal, bool erLink, bool almindelig);

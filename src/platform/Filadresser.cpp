@@ -1,0 +1,30 @@
+#include "Filadresser.h"
+#include "Platform.h"
+
+namespace kv {
+
+QUrl fileUrl(const QString& programPath)
+{
+    const auto host = drives().toHostBytes(programPath);
+    return host ? QUrl::fromEncoded("file://" + host->toPercentEncoding("/"), QUrl::StrictMode) : QUrl();
+}
+
+std::optional<QString> programPathOf(const QUrl& url)
+{
+    if (!url.isLocalFile())
+        return std::nullopt;
+    // The path's bytes as sent: a name that is not UTF-8 arrives whole.
+    const QByteArray vaert = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    return drives().toProgram(QByteArrayView(vaert));
+}
+
+QStringList programPaths(const QList<QUrl>& urls)
+{
+    QStringList stier;
+    for (const QUrl& url : urls)
+        if (const auto sti = programPathOf(url))
+            stier << *sti;
+    return stier;
+}
+
+} // namespace kv

@@ -1,0 +1,19 @@
+#pragma once
+// Program paths as the file URLs other desktop programs drag and drop
+// (text/uri-list), byte for byte, odd names and all.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <optional>
+
+namespace kv {
+
+// Empty when the path lies on no drive.
+QUrl fileUrl(const QString& programPath);
+// Nothing for a URL that is no local file or lies on no drive.
+std::optional<QString> programPathOf(const QUrl& url);
+// The program paths of those URLs that are local files on a drive.
+QStringList programPaths(const QList<QUrl>& urls);
+
+} // namespace kv

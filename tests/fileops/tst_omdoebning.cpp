@@ -1,0 +1,329 @@
+// Renaming in place and by window, the extension rename, new folders, undo,
+// and drag and drop, through the real main window on temporary drives.
+#include "DialogSvarer.h"
+#include "KopieringsTest.h"
+#include "TestMain.h"
+#include "TestPlatform.h"
+#include "app/THandlingsliste.h"
+#include "app/TStiTabs.h"
+#include "app/Tmainform.h"
+#include "fileops/THandlinger.h"
+#include "platform/Filadresser.h"
+#include "platform/FileSystem.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <sys/stat.h>
+
+using namespace kv;
+using kvtest::TestPlatform;
+
+class TstOmdoebning : public kvtest::KopieringsTest {
+    Q_OBJECT
+
+    QStringList navne(const QString& mappe)
+    {
+        return QDir(tp->host(mappe)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                                               QDir::Name);
+    }
+    QTreeWidgetItem* node(QTreeWidget* trae, const QString& caption)
+    {
+        const auto fundne = trae->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+        return fundne.isEmpty() ? nullptr : fundne.first();
+    }
+    // F2 on a node of Struktur 2, the text typed and Enter pressed; waits for the refresh.
+    void omdoebIStruktur2(const QString& caption, const QString& nyt, QString* filnavnEfter = nullptr)
+    {
+        vis(u"C:\\M"_qs);
+        QTreeWidgetItem* n = node(f->FilStruktur, caption);
+        QVERIFY2(n, qPrintable(caption));
+        f->FilStruktur->setFocus();
+        f->FilStruktur->setCurrentItem(n);
+        f->funk->setAktiveStruktur(2);
+        QVERIFY(udfoer("Rename2"));
+        auto* editor = f->FilStruktur->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->setText(nyt);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();
+        if (filnavnEfter)
+            *filnavnEfter = f->funk->FFilnavn;
+        QTRY_VERIFY(f->funkReady);
+    }
+    // Enter, move and drop as a drag brings them: the move and the drop only
+    // reach the target that took the enter.
+    void slipPaa(QWidget* paa, QPoint punkt, const QMimeData* data, bool* taget = nullptr)
+    {
+        const auto handlinger = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent ind(punkt, handlinger, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(paa, &ind);
+        QDragMoveEvent over(punkt, handlinger, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(paa, &over);
+        QDropEvent slip(punkt, handlinger, data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(paa, &slip);
+        if (taget)
+            *taget = over.isAccepted() && slip.isAccepted();
+    }
+
+private slots:
+    void init()
+    {
+        startVindue([this] {
+            tp->makeFile(u"C:\\M\\a.txt"_qs, "a");
+            tp->makeFile(u"C:\\M\\b.txt"_qs, "b");
+            tp->makeFile(u"C:\\M\\C.txt"_qs, "c");
+            tp->makeFolder(u"C:\\M\\Foto"_qs);
+            tp->makeFolder(u"C:\\M\\Album"_qs);
+            tp->makeFolder(u"C:\\M\\d.txt"_qs);
+            tp->makeFolder(u"C:\\N\\Under"_qs);
+        });
+    }
+    void cleanup() { slutVindue(); }
+
+    void inPlaceRenameKeepsTheExtensionAndNeverReplaces()
+    {
+        QString filnavn;
+        omdoebIStruktur2(u"a.txt"_qs, u"e.doc"_qs, &filnavn);
+        QVERIFY(navne(u"C:\\M"_qs).contains(u"e.txt"_qs));
+        QCOMPARE(filnavn, u"C:\\M\\e.txt"_qs);  // a full path, not a bare name
+        // Taken by a file, by a folder of the other kind, by a case variant; its
+        // own name without the extension changes nothing; a folder onto a
+        // sibling gets two blanks before the number; a case-only rename goes through.
+        const QString trin[][3] = {{u"e.txt"_qs, u"b"_qs, u"b (1).txt"_qs},
+                                   {u"b (1).txt"_qs, u"d"_qs, u"d (1).txt"_qs},
+                                   {u"d (1).txt"_qs, u"c"_qs, u"c (1).txt"_qs},
+                                   {u"c (1).txt"_qs, u"c (1)"_qs, u"c (1).txt"_qs},
+                                   {u"Album"_qs, u"Foto"_qs, u"Foto  (1)"_qs},
+                                   {u"Foto"_qs, u"FOTO"_qs, u"FOTO"_qs}};
+        for (const auto& [fra, nyt, bliver] : trin) {
+            omdoebIStruktur2(fra, nyt);
+            QVERIFY2(navne(u"C:\\M"_qs).contains(bliver), qPrintable(bliver));
+        }
+        QVERIFY(!navne(u"C:\\M"_qs).contains(u"Foto"_qs));
+        QCOMPARE(navne(u"C:\\M"_qs).size(), 6);
+
+        // Undo gives the last rename back.
+        QVERIFY(udfoer("Fortryd"));
+        QVERIFY(navne(u"C:\\M"_qs).contains(u"Foto"_qs));
+        QVERIFY(status().contains(u"fortrudt"_qs));
+        QVERIFY(!udfoer("Fortryd"));
+    }
+
+    void typedNamesThatLeaveTheFolderMoveNothing()
+    {
+        kvtest::DialogSvarer svar;
+        const QStringList foer = navne(u"C:\\M"_qs);
+        for (const QString& navn : {u"..\\Arkiv"_qs, u"x\\y"_qs, u"x/y"_qs, u".."_qs, u"   "_qs, QString(128, u'æ')}) {
+            QVERIFY(f->funk->omdoeb(u"C:\\M\\Foto"_qs, navn, true).isEmpty());
+            QVERIFY(f->funk->omdoeb(u"C:\\M\\a.txt"_qs, navn, false).isEmpty());
+        }
+        QCOMPARE(svar.tekster.size(), 12);
+        QCOMPARE(navne(u"C:\\M"_qs), foer);
+        // The data folder and its parents keep their names.
+        QVERIFY(f->funk->omdoeb(f->hovedmappe, u"Andet"_qs, true).isEmpty());
+        QVERIFY(folderExists(f->hovedmappe));
+    }
+
+    void extensionRenameCountsAndNeverRepeatsItself()
+    {
+        tp->makeFile(u"C:\\T\\x.htm"_qs);
+        tp->makeFile(u"C:\\T\\Sub\\y.htm"_qs);
+        tp->makeFile(u"C:\\T\\Sub\\y.html"_qs, "findes");
+        tp->makeFile(u"C:\\T\\.skjult\\z.htm"_qs);
+        tp->makeFile(u"C:\\T\\uden"_qs);
+        QVERIFY(QFile::link(tp->host(u"C:\\T\\x.htm"_qs), tp->host(u"C:\\T\\link.htm"_qs)));
+        qsizetype spurgt = -1;
+        ExtResultat r = f->funk->RenameFilExt(u"C:\\T"_qs, u".HTM"_qs, u".html"_qs, [&](qsizetype n) {
+            spurgt = n;
+            return false;
+        });
+        QCOMPARE(spurgt, 2);
+        QCOMPARE(r.omdoebt + r.forbigaaet, 0);
+        QVERIFY(navne(u"C:\\T"_qs).contains(u"x.htm"_qs));
+
+        r = f->funk->RenameFilExt(u"C:\\T"_qs, u".htm"_qs, u".html"_qs, [](qsizetype) { return true; });
+        QCOMPARE(r.omdoebt, 1);
+        QCOMPARE(r.forbigaaet, 1);
+        QCOMPARE(r.fejlet, 0);
+        QCOMPARE(navne(u"C:\\T"_qs), (QStringList{u".skjult"_qs, u"Sub"_qs, u"link.htm"_qs, u"uden"_qs, u"x.html"_qs}));
+        QCOMPARE(navne(u"C:\\T\\.skjult"_qs), QStringList{u"z.htm"_qs});
+        QCOMPARE(indhold(u"C:\\T\\Sub\\y.html"_qs), QByteArray("findes"));
+
+        // Renamed once each, whatever the new extension holds.
+        r = f->funk->RenameFilExt(u"C:\\T"_qs, u".html"_qs, u".htm.html"_qs, [](qsizetype) { return true; });
+        QCOMPARE(r.omdoebt, 2);
+        QCOMPARE(navne(u"C:\\T\\Sub"_qs), (QStringList{u"y.htm"_qs, u"y.htm.html"_qs}));
+        // No old extension: only the files without one.
+        r = f->funk->RenameFilExt(u"C:\\T"_qs, QString(), u".txt"_qs, [](qsizetype) { return true; });
+        QCOMPARE(r.omdoebt, 1);
+        QVERIFY(navne(u"C:\\T"_qs).contains(u"uden.txt"_qs));
+        QVERIFY(navne(u"C:\\T"_qs).contains(u"x.htm.html"_qs));
+    }
+
+    void newFoldersTakeFreeNamesAndOpenForRenaming()
+    {
+        tp->makeFolder(u"C:\\M\\Foto Kopi 2"_qs);
+        vis(u"C:\\M\\Foto Kopi 2"_qs);
+        QCOMPARE(f->funk->NyMappe(QString()), u"C:\\M\\Foto Kopi 2\\Ny mappe"_qs);
+        QCOMPARE(f->funk->NyMappe(QString()), u"C:\\M\\Foto Kopi 2\\Ny mappe Kopi (1)"_qs);
+        tp->makeFile(u"C:\\M\\Foto Kopi 2\\ny mappe kopi (2)"_qs);
+        QCOMPARE(f->funk->NyMappe(QString()), u"C:\\M\\Foto Kopi 2\\Ny mappe Kopi (3)"_qs);
+
+        // Deep in Struktur 1, the new folder's own node is the one edited.
+        tp->makeFolder(u"C:\\M\\Foto\\Dybt\\Nede"_qs);
+        f->funk->setAktiveStruktur(1);
+        QVERIFY(f->funk->udfoldStruktur1(u"C:\\M\\Foto\\Dybt\\Nede"_qs));
+        f->DirectoryChange(true);
+        QVERIFY(udfoer("NyMappe"));
+        QVERIFY(folderExists(u"C:\\M\\Foto\\Dybt\\Nede\\Ny mappe"_qs));
+        const StrukturRec* rec = recAf(f->MappeStruktur->currentItem());
+        QVERIFY(rec);
+        QCOMPARE(rec->mappe, u"C:\\M\\Foto\\Dybt\\Nede\\Ny mappe"_qs);
+        auto* editor = f->MappeStruktur->findChild<QLineEdit*>();
+        QVERIFY(editor && editor->isVisible());
+        editor->setText(u"Navngivet"_qs);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(f->funkReady);
+        QCOMPARE(navne(u"C:\\M\\Foto\\Dybt\\Nede"_qs), QStringList{u"Navngivet"_qs});
+        // Undo twice: the rename, then nothing more (only the last one is kept).
+        QVERIFY(udfoer("Fortryd"));
+        QCOMPARE(navne(u"C:\\M\\Foto\\Dybt\\Nede"_qs), QStringList{u"Ny mappe"_qs});
+    }
+
+    void moveRenamesWithinOneFileSystem()
+    {
+        tp->makeFile(u"C:\\M\\Foto\\billede.jpg"_qs, "jpg");
+        tp->makeFile(u"C:\\N\\a.txt"_qs, "gammel");
+        struct stat foer;
+        QCOMPARE(::stat(tp->hostBytes(u"C:\\M\\Foto"_qs).constData(), &foer), 0);
+        politik(Overskriv);
+        f->papirkurvCheck->setChecked(true);
+        vis(u"C:\\M"_qs);
+        f->FilStruktur->clearSelection();
+        node(f->FilStruktur, u"a.txt"_qs)->setSelected(true);
+        node(f->FilStruktur, u"Foto"_qs)->setSelected(true);
+        QVERIFY(udfoer("Cut"));
+        vis(u"C:\\N"_qs);
+        f->FilStruktur->clearSelection();
+        QVERIFY(udfoer("Paste"));
+        // The folder was renamed (the same inode), the taken file went through the copy.
+        struct stat efter;
+        QCOMPARE(::stat(tp->hostBytes(u"C:\\N\\Foto"_qs).constData(), &efter), 0);
+        QCOMPARE(efter.st_ino, foer.st_ino);
+        QCOMPARE(indhold(u"C:\\N\\a.txt"_qs), QByteArray("a"));
+        QVERIFY(!findes(u"C:\\M\\a.txt"_qs) && !findes(u"C:\\M\\Foto"_qs));
+        QCOMPARE(papirkurv(), QStringList{u"a.txt"_qs});
+
+        // Undo puts the renamed folder back.
+        QVERIFY(udfoer("Fortryd"));
+        QCOMPARE(indhold(u"C:\\M\\Foto\\billede.jpg"_qs), QByteArray("jpg"));
+        QVERIFY(!findes(u"C:\\N\\Foto"_qs));
+    }
+
+    void dropsPasteExactlyWhatWasDragged()
+    {
+        kvtest::DialogSvarer svar;
+        // A row waiting in the file list with "Klip" must sit the drop out.
+        QVERIFY(f->funk->RegisterElements(u"C:\\M\\b.txt"_qs));
+        f->DelAfterPasteCheck->setChecked(true);
+        vis(u"C:\\M"_qs);
+        f->funk->makeStruktur3(u"C:\\N"_qs);
+        f->FilStruktur->clearSelection();
+        node(f->FilStruktur, u"a.txt"_qs)->setSelected(true);
+        node(f->FilStruktur, u"Foto"_qs)->setSelected(true);
+        std::unique_ptr<QMimeData> data(f->traekData(2));
+        QVERIFY(data);
+        // Starting a drag registers nothing, so a cancelled one leaves the lists as they were.
+        QCOMPARE(f->Mappeliste->topLevelItemCount() + f->Filliste->topLevelItemCount(), 1);
+        QCOMPARE(data->urls().size(), 2);
+        QCOMPARE(programPathOf(data->urls().last()), std::optional<QString>(u"C:\\M\\a.txt"_qs));
+
+        // Onto its own folder, onto a dragged folder: no drop.
+        bool taget = true;
+        slipPaa(f->FilStruktur->viewport(), QPoint(5, f->FilStruktur->viewport()->height() - 5), data.get(), &taget);
+        QVERIFY(!taget);
+        slipPaa(f->FilStruktur->viewport(), f->FilStruktur->visualItemRect(node(f->FilStruktur, u"Foto"_qs)).center(),
+                data.get(), &taget);
+        QVERIFY(!taget);
+        QCOMPARE(navne(u"C:\\N"_qs), QStringList{u"Under"_qs});
+
+        // Into Struktur 3 on the same drive: a move of the two, nothing else.
+        slipPaa(f->FilStruktur2->viewport(), QPoint(5, 5), data.get(), &taget);
+        QVERIFY2(svar.tekster.isEmpty(), qPrintable(svar.tekster.join(u'|')));
+        QVERIFY(taget);
+        QCOMPARE(navne(u"C:\\N"_qs), (QStringList{u"Foto"_qs, u"Under"_qs, u"a.txt"_qs}));
+        QVERIFY(!findes(u"C:\\M\\a.txt"_qs) && !findes(u"C:\\M\\Foto"_qs));
+        QVERIFY(findes(u"C:\\M\\b.txt"_qs));
+        QCOMPARE(f->Filliste->topLevelItemCount(), 1);
+        QCOMPARE(f->Filliste->topLevelItem(0)->checkState(0), Qt::Checked);
+        QVERIFY(f->DelAfterPasteCheck->isChecked());
+
+        // "Slet ikke": the same drive copies, onto a path tab too.
+        f->DragDropCheck->setChecked(true);
+        vis(u"C:\\N\\Under"_qs);
+        QCoreApplication::processEvents();  // the tabs of the old path go, the new ones are laid out
+        QToolButton* tab = nullptr;
+        for (QToolButton* b : f->stibox->findChildren<QToolButton*>())
+            if (b->text() == u"N"_qs && b->isVisible())
+                tab = b;
+        QVERIFY(tab);
+        QMimeData fraN;
+        fraN.setData(u"application/x-kvistlund-stier"_qs, QString(u"C:\\M\\C.txt"_qs).toUtf8());
+        slipPaa(f->stibox, tab->geometry().center(), &fraN, &taget);
+        QVERIFY2(svar.tekster.isEmpty(), qPrintable(svar.tekster.join(u'|')));
+        QVERIFY(taget);
+        QVERIFY(findes(u"C:\\N\\C.txt"_qs) && findes(u"C:\\M\\C.txt"_qs));
+
+        // From another program: a copy onto the node under the pointer.
+        tp->makeFile(u"D:\\Ude\\ekstern.txt"_qs, "e");
+        QMimeData ude;
+        ude.setUrls({QUrl::fromLocalFile(tp->host(u"D:\\Ude\\ekstern.txt"_qs))});
+        f->DragDropCheck->setChecked(false);
+        f->funk->setAktiveStruktur(1);
+        QVERIFY(f->funk->udfoldStruktur1(u"C:\\N\\Under"_qs));
+        QTreeWidgetItem* under = f->MappeStruktur->currentItem();
+        f->MappeStruktur->scrollToItem(under);
+        slipPaa(f->MappeStruktur->viewport(), f->MappeStruktur->visualItemRect(under).center(), &ude, &taget);
+        QVERIFY2(svar.tekster.isEmpty(), qPrintable(svar.tekster.join(u'|')));
+        QVERIFY(taget);
+        QCOMPARE(indhold(u"C:\\N\\Under\\ekstern.txt"_qs), QByteArray("e"));
+        QVERIFY(findes(u"D:\\Ude\\ekstern.txt"_qs));
+        QCOMPARE(f->Mappeliste->topLevelItemCount() + f->Filliste->topLevelItemCount(), 1);
+
+        // Onto the window itself: a copy into the current folder of exactly what was dropped.
+        vis(u"D:\\Ude"_qs);
+        ude.setUrls({QUrl::fromLocalFile(tp->host(u"C:\\N\\a.txt"_qs))});
+        slipPaa(f.get(), QPoint(5, 5), &ude);
+        QCOMPARE(navne(u"D:\\Ude"_qs), (QStringList{u"a.txt"_qs, u"ekstern.txt"_qs}));
+        QVERIFY(findes(u"C:\\N\\a.txt"_qs));
+        QCOMPARE(f->Filliste->topLevelItemCount(), 1);
+    }
+
+    void aDropWhileAPasteRunsIsRefused()
+    {
+        tp->makeFile(u"C:\\M\\Stor.bin"_qs, QByteArray(1 << 20, 'x'));
+        f->funk->makeStruktur3(u"C:\\N"_qs);
+        QMimeData data;
+        data.setData(u"application/x-kvistlund-stier"_qs, QByteArray("C:\\M\\a.txt"));
+        bool taget = true, foerste = true;
+        saetFejlKrog([&](FejlPunkt p, const QByteArray& sti, qint64) {
+            if (p == FejlPunkt::Skriv && sti.contains("Stor.bin") && std::exchange(foerste, false))
+                slipPaa(f->FilStruktur2->viewport(), QPoint(5, 5), &data, &taget);
+            return 0;
+        });
+        saetInd({u"C:\\M\\Stor.bin"_qs}, u"D:"_qs);
+        QVERIFY(!foerste);
+        QVERIFY(!taget);
+        QVERIFY(findes(u"C:\\M\\a.txt"_qs) && !findes(u"C:\\N\\a.txt"_qs));
+        QVERIFY(findes(u"D:\\Stor.bin"_qs));
+    }
+};
+
+KV_TEST_MAIN(TstOmdoebning)
+#include "tst_omdoebning.moc"
