@@ -9,7 +9,7 @@ KV_PACKAGES=(
   qt6-base-dev qt6-translations-l10n
   libjpeg62-turbo-dev libasound2-dev
   fonts-dejavu-core xvfb xauth
-  tree
+  tree rename
 )
 
 kv_install_packages() {

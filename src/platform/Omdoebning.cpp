@@ -18,8 +18,8 @@ QString checkTypedName(const QString& navn)
     if (navn == u"."_qs || navn == u".."_qs)
         return u"Navnet må ikke være \".\" eller \"..\"."_qs;
     for (const QChar c : navn)
-        if (c == u'\\' || c == u'/' || c == u'\0' || c == u'\r' || c == u'\n')
-            return u"Navnet må ikke indeholde \\, /, linjeskift eller nultegn."_qs;
+        if (c == u'\\' || c == u'/' || c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return u"Navnet må ikke indeholde \\, / eller styretegn som linjeskift og nultegn."_qs;
     if (encodeHostName(navn).size() > 255)
         return u"Navnet er for langt.\rEt navn må højst fylde 255 byte."_qs;
     return QString();

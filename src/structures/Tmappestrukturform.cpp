@@ -5,7 +5,7 @@
 #include "fileops/TspmForm.h"
 #include "lists/TFolderDialog.h"
 #include "platform/FileSystem.h"
-#include "platform/Navnetjek.h"
+#include "platform/Omdoebning.h"
 #include "platform/ProgramPath.h"
 #include "platform/TextFile.h"
 
@@ -336,8 +336,9 @@ void Tmappestrukturform::aGemExecute()
     const QString navn = strukturNavn(EditGem->text());
     const QString filnavn = navn + u".txt"_qs;
     // The name becomes a file of the structure folder and nothing else.
-    if (!erGyldigtNavn(navn) || !erGyldigtNavn(filnavn)) {
-        visInformation(u"Navnet kan ikke bruges til en struktur.\rDet må ikke være tomt, være . eller .. eller indeholde \\, / eller styretegn."_qs);
+    const QString forkert = checkTypedName(navn).isEmpty() ? checkTypedName(filnavn) : checkTypedName(navn);
+    if (!forkert.isEmpty()) {
+        visInformation(u"Navnet kan ikke bruges til en struktur.\r"_qs + forkert);
         return;
     }
     const QString fil = hoved->mappestrukturDir + filnavn;

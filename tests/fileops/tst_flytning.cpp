@@ -181,9 +181,11 @@ private slots:
             vindue->PasteExecute();
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(tp->host(u"C:\\Kilde\\Album"_qs))});
+            QDragEnterEvent ind(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(vindue, &ind);
             QDropEvent slip(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(vindue, &slip);
-            slipTaget = slip.isAccepted();
+            slipTaget = ind.isAccepted() || slip.isAccepted();
             lukket = vindue->close();  // asks, and "Nej" lets the paste go on
             return 0;
         });
