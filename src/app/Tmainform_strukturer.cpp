@@ -258,8 +258,9 @@ void Tmainform::redigeringSlutter(bool fortrudt)
     if (funkReady || !node)
         return;
     node->setFlags(node->flags() & ~Qt::ItemIsEditable);
-    const QString nytNavn = node->text(0);
     const StrukturRec* rec = recAf(node);
+    const QString nytNavn = rec ? fraVisning(node->text(0), nameOf(rec->filnavn.isEmpty() ? rec->mappe : rec->filnavn))
+                                : node->text(0);
     if (fortrudt || nytNavn == OldNodeTekst || !rec) {
         node->setText(0, OldNodeTekst);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

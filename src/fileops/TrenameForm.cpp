@@ -1,4 +1,5 @@
 #include "fileops/TrenameForm.h"
+#include "platform/ProgramPath.h"
 #include "fileops/Vinduer.h"
 
 #include <QFormLayout>
@@ -66,8 +67,8 @@ TrenameForm::TrenameForm(QWidget* parent, const QString& titel, const QString& t
 
 bool TrenameForm::vis(const QString& mappe, const QString& gammel)
 {
-    mappeEdit->setText(mappe);
-    oldEdit->setText(gammel);
+    mappeEdit->setText(visningsnavn(mappe));
+    oldEdit->setText(visningsnavn(gammel));
     newEdit->clear();
     newEdit->setFocus();
     return exec() == QDialog::Accepted;

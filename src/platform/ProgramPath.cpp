@@ -80,4 +80,25 @@ QString visningsnavn(const QString& name)
     return shown;
 }
 
+QString fraVisning(const QString& vist, const QString& navn)
+{
+    QString skjulte;
+    for (const QChar c : navn)
+        if (isEscapedByte(c.unicode()))
+            skjulte += c;
+    const auto maerke = [](QChar c) { return c == QChar(QChar::ReplacementCharacter) || c == u'\\'; };
+    if (skjulte.isEmpty() || std::count_if(vist.begin(), vist.end(), maerke) != skjulte.size())
+        return vist;
+    QString navnet = vist;
+    qsizetype i = 0;
+    for (QChar& c : navnet) {
+        if (!maerke(c))
+            continue;
+        if (visningsnavn(skjulte.at(i)).at(0) != c)
+            return vist;  // the marks no longer stand where the name had its bytes
+        c = skjulte.at(i++);
+    }
+    return navnet;
+}
+
 } // namespace kv

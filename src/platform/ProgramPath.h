@@ -22,5 +22,9 @@ bool isProgramPath(const QString& path);
 // A name as it is shown: each host byte that is no text of its own (U+F000 + the
 // byte) as the replacement mark, a backslash as itself.
 QString visningsnavn(const QString& name);
+// A name typed over the shown one (visningsnavn(navn)): the marks that stand for
+// navn's host bytes get those bytes back, in order, so an edit of the rest of
+// the name keeps them. Anything else is the typed text as it is.
+QString fraVisning(const QString& vist, const QString& navn);
 
 } // namespace kv

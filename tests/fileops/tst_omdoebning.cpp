@@ -2,6 +2,9 @@
 // and drag and drop, through the real main window on temporary drives.
 #include "DialogSvarer.h"
 #include "KopieringsTest.h"
+#include "platform/ProgramPath.h"
+#include <unistd.h>
+#include <fcntl.h>
 #include "TestMain.h"
 #include "TestPlatform.h"
 #include "app/THandlingsliste.h"
@@ -113,6 +116,18 @@ private slots:
         QVERIFY(navne(u"C:\\M"_qs).contains(u"Foto"_qs));
         QVERIFY(status().contains(u"fortrudt"_qs));
         QVERIFY(!udfoer("Fortryd"));
+    }
+
+    void inPlaceRenameKeepsBytesThatAreNoText()
+    {
+        // "s\xf8ren.txt" is shown as "s\uFFFDren.txt"; changing the rest keeps the byte.
+        const int fd = ::open((tp->hostBytes(u"C:\\M"_qs) + "/s\xf8ren.txt").constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        QVERIFY(fd >= 0);
+        ::close(fd);
+        omdoebIStruktur2(u"s\uFFFDren.txt"_qs, u"S\uFFFDren.txt"_qs);
+        QCOMPARE(::access((tp->hostBytes(u"C:\\M"_qs) + "/S\xf8ren.txt").constData(), F_OK), 0);
+        QCOMPARE(fraVisning(u"ny"_qs, u"s\uF0F8"_qs), u"ny"_qs);
+        QCOMPARE(fraVisning(u"a\\b\uFFFD"_qs, u"x\uF05Cy\uF0F8"_qs), u"a\uF05Cb\uF0F8"_qs);
     }
 
     void typedNamesThatLeaveTheFolderMoveNothing()
