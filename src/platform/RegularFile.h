@@ -1,0 +1,15 @@
+#pragma once
+// Reading a file that may be anything: a picture named "a.jpg" can be a FIFO,
+// a device or a folder, and must never make the reader wait.
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace kv {
+
+// The whole content of a regular file (a link to one counts) of at most
+// maxBytes. Special files are refused before they are opened, and the open
+// itself never waits; nothing, with a reason, when it cannot be read.
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, QString* error = nullptr);
+
+} // namespace kv
