@@ -1,8 +1,12 @@
 #include "TBibPan.h"
+#include "fileops/TKopierPaste.h"
 #include "platform/FileSystem.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <cmath>
 
 namespace kv {
@@ -24,13 +28,21 @@ bool TBibPan::erBilledNavn(const QString& navn, TFilType type)
         || (type == ftBegge && (slut(".png") || slut(".gif")));
 }
 
+QRect TBibPan::billedrum(const TFeltRec& f) const
+{
+    QRect r = f.IR.adjusted(IndreMargen, IndreMargen, -IndreMargen, -IndreMargen);
+    if (TekstFelt)
+        r.setBottom(r.bottom() - QFontMetrics(TekstFelt->Font).height());
+    return r;
+}
+
 QSize TBibPan::miniatureplads() const
 {
     if (F.empty())
         return {};
-    const QSize ir = F.front().IR.size() - QSize(2 * IndreMargen, 2 * IndreMargen);
+    const QSize rum = billedrum(F.front()).size();
     const qreal dpr = devicePixelRatioF();
-    return QSize(std::max(1, int(ir.width() * dpr)), std::max(1, int(ir.height() * dpr)));
+    return QSize(std::max(1, int(rum.width() * dpr)), std::max(1, int(rum.height() * dpr)));
 }
 
 void TBibPan::LoadListe()
@@ -38,21 +50,25 @@ void TBibPan::LoadListe()
     glemAktuelt();
     Bil.clear();
     m_stier.clear();
-    m_progress = -1;
-    m_prioriteretFra = -1;
     if (!m_bibliotek.isEmpty()) {
         // One order for every kind: the listing's, as a person reads names.
         for (const DirEntry& e : listFolder(m_bibliotek).value_or(std::vector<DirEntry>{}))
             if (!e.isDir && erBilledNavn(e.name, FilType)) {
-                Bil.push_back({e.name, 0, 0});
+                Bil.push_back({e.name, 0, 0, e.size, e.modifiedMs});
                 m_stier.append(m_bibliotek + u'\\' + e.name);
             }
     }
-    m_plads = miniatureplads();
-    m_pulje.nyGeneration(m_stier, m_plads);
     setAntalIalt(int(Bil.size()));
     m_startNr = 0;
     emit OnAntalIalt(AntalIalt());
+    nyeMiniaturer();
+}
+
+void TBibPan::nyeMiniaturer()
+{
+    m_progress = -1;
+    m_plads = miniatureplads();
+    m_pulje.nyGeneration(m_stier, m_plads);
     emit OnProgress(Bil.empty() ? 100 : 0);
     m_pulje.prioriter(StartNr(), Antal());
     m_prioriteretFra = StartNr();
@@ -110,7 +126,31 @@ void TBibPan::resizeEvent(QResizeEvent* e)
     TKnapPan::resizeEvent(e);
     // Thumbnails are made for one field size; another size makes them anew.
     if (!Bil.empty() && miniatureplads() != m_plads)
-        LoadListe();
+        nyeMiniaturer();
+}
+
+bool TBibPan::event(QEvent* e)
+{
+    if (e->type() != QEvent::ToolTip)
+        return TKnapPan::event(e);
+    const auto* hjaelp = static_cast<QHelpEvent*>(e);
+    const int felt = feltVed(hjaelp->pos());
+    const int nr = StartNr() + felt;
+    if (felt < 0 || nr >= int(Bil.size())) {
+        QToolTip::hideText();
+        e->ignore();
+        return true;
+    }
+    const TBilRec& b = Bil[size_t(nr)];
+    QStringList linjer{b.Filnavn};
+    if (b.Bredde > 0)
+        linjer << u"%1 × %2 pixels"_qs.arg(b.Bredde).arg(b.Hojde);
+    else if (m_pulje.ulaeselig(nr))
+        linjer << u"Billedet kan ikke læses."_qs;
+    linjer << TKopierPaste::sizeText(b.Storrelse)
+           << QDateTime::fromMSecsSinceEpoch(b.AendretMs).toString(u"dd-MM-yyyy hh:mm"_qs);
+    QToolTip::showText(hjaelp->globalPos(), linjer.join(u'\n'), this, F[size_t(felt)].IR);
+    return true;
 }
 
 void TBibPan::modtag(int nr)
@@ -145,7 +185,10 @@ void TBibPan::tegnFelter(QPainter& p)
 void TBibPan::tegnIndhold(QPainter& p, const TFeltRec& f, int nr)
 {
     p.fillRect(f.IR, m_feltFarve);
-    const QRect rum = f.IR.adjusted(IndreMargen, IndreMargen, -IndreMargen, -IndreMargen);
+    const QRect rum = billedrum(f);
+    if (TekstFelt && nr < int(Bil.size()))
+        TekstFelt->SkrivTekst(p, QRect(rum.left(), rum.bottom() + 1, rum.width(), f.IR.bottom() - rum.bottom()),
+                              Bil[size_t(nr)].Filnavn, f.Sit);
     if (const QImage* b = m_pulje.billede(nr)) {
         const QSize s = (QSizeF(b->size()) / devicePixelRatioF()).toSize();
         const QPoint ind = Centrer ? QPoint((rum.width() - s.width()) / 2, (rum.height() - s.height()) / 2) : QPoint();

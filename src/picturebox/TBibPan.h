@@ -4,6 +4,7 @@
 // picture arrives. A picture that cannot be read shows a placeholder.
 #include "TBilledPulje.h"
 #include "TKnapPan.h"
+#include "TTekstX.h"
 
 namespace kv {
 
@@ -13,6 +14,8 @@ struct TBilRec {
     QString Filnavn;
     int Bredde = 0;  // as loaded; 0 until then
     int Hojde = 0;
+    qint64 Storrelse = 0;  // as listed, for the tooltip
+    qint64 AendretMs = 0;
 };
 
 class TBibPan : public TKnapPan {
@@ -23,6 +26,8 @@ public:
     TFilType FilType = ftBegge;
     bool Centrer = true;
     int IndreMargen = 0;
+    // When set, each field shows the file name below its picture.
+    std::unique_ptr<TTekstX> TekstFelt;
     std::vector<TBilRec> Bil;
 
     QString Bibliotek() const { return m_bibliotek; }
@@ -53,9 +58,14 @@ protected:
     void tegnFelter(QPainter& p) override;
     void tegnIndhold(QPainter& p, const TFeltRec& f, int nr) override;
     void resizeEvent(QResizeEvent* e) override;
+    bool event(QEvent* e) override;
 
 private:
+    // The part of a field's picture area the picture takes, and its size in device pixels.
+    QRect billedrum(const TFeltRec& f) const;
     QSize miniatureplads() const;
+    // Thumbnails for the fields as they are now; the listing stays.
+    void nyeMiniaturer();
     void modtag(int nr);
 
     QString m_bibliotek;

@@ -1,5 +1,4 @@
 #include "TBilledPulje.h"
-#include "platform/RegularFile.h"
 
 #include <QMetaObject>
 
@@ -27,11 +26,16 @@ TBilledPulje::~TBilledPulje()
 
 void TBilledPulje::nyGeneration(const QStringList& stier, QSize plads)
 {
+    // Host names are fixed here, where the drive table lives; workers only read.
+    std::vector<LocatedFile> filer;
+    filer.reserve(size_t(stier.size()));
+    for (const QString& sti : stier)
+        filer.push_back(locateFile(sti));
     {
         std::lock_guard lock(m_laas);
         ++m_generation;
         m_koe.clear();
-        m_stier = stier;
+        m_filer = std::move(filer);
         m_plads = plads;
     }
     m_poster.assign(size_t(stier.size()), Post{});
@@ -99,7 +103,7 @@ void TBilledPulje::arbejd()
 {
     for (;;) {
         int nr, generation;
-        QString sti;
+        LocatedFile fil;
         QSize plads;
         {
             std::unique_lock lock(m_laas);
@@ -109,11 +113,11 @@ void TBilledPulje::arbejd()
             nr = m_koe.front();
             m_koe.pop_front();
             generation = m_generation;
-            sti = m_stier.value(nr);
+            fil = m_filer[size_t(nr)];
             plads = m_plads;
         }
         Miniature m;
-        if (const auto data = readRegularFile(sti, maxBilledfil))
+        if (const auto data = readRegularFile(fil, maxBilledfil))
             m = dekodMiniature(*data, plads);
         QMetaObject::invokeMethod(this, [this, generation, nr, m] { lever(generation, nr, m); }, Qt::QueuedConnection);
     }

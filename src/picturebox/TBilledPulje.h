@@ -3,6 +3,7 @@
 // bounded size. The GUI thread asks, in order of need; results come back to
 // it as signals. Each load is a generation: work of an older one is dropped.
 #include "Billeddekoder.h"
+#include "platform/RegularFile.h"
 
 #include <QObject>
 #include <QStringList>
@@ -67,7 +68,7 @@ private:
     std::mutex m_laas;
     std::condition_variable m_vent;
     std::deque<int> m_koe;
-    QStringList m_stier;
+    std::vector<LocatedFile> m_filer;
     QSize m_plads;
     int m_generation = 0;
     bool m_slut = false;

@@ -41,9 +41,10 @@ protected:
     bool event(QEvent* e) override;
     // The current field is forgotten (a new folder or new counts).
     void glemAktuelt();
+    // The shown field whose picture area holds the point; -1 for none.
+    int feltVed(QPoint p) const;
 
 private:
-    int feltVed(QPoint p) const;
     void fjernMark(int felt);
     void saetMark(int felt, quint8 sit);
     void rammerEfterHaandtering();

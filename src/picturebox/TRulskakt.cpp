@@ -236,6 +236,7 @@ void TRulskakt::paintEvent(QPaintEvent*)
     const int y = RammeYdre.Bredde;
     RammeIndre.MakeRamme(p, rect().adjusted(y, y, -y, -y), aktiv, grund);
     const Geometri g = geometri();
+    p.fillRect(g.spor, palette().color(QPalette::Midlight));
     auto situation = [&](TOverRul del) {
         return !isEnabled() ? 0 : m_nede == del ? 2 : (m_nede == orOut && m_over == del) ? 3 : 1;
     };

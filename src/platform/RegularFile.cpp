@@ -7,13 +7,28 @@
 
 namespace kv {
 
+LocatedFile locateFile(const QString& path)
+{
+    LocatedFile f;
+    f.path = path;
+    f.m_host = hostName(path, &f.m_error).value_or(QByteArray());
+    return f;
+}
+
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, QString* error)
 {
-    const auto host = hostName(path, error);
-    if (!host)
+    return readRegularFile(locateFile(path), maxBytes, error);
+}
+
+std::optional<QByteArray> readRegularFile(const LocatedFile& file, qint64 maxBytes, QString* error)
+{
+    const QByteArray* host = &file.m_host;
+    if (host->isEmpty()) {
+        if (error) *error = file.m_error;
         return std::nullopt;
+    }
     auto fejl = [&](int err) {
-        if (error) *error = failure(path, err);
+        if (error) *error = failure(file.path, err);
         return std::nullopt;
     };
     struct stat st;

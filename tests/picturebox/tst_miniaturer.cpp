@@ -7,9 +7,12 @@
 #include "TestPlatform.h"
 #include "picturebox/Billeddekoder.h"
 #include "picturebox/TBibPan.h"
+#include "picturebox/TProgressCompo.h"
+#include "picturebox/TRulskakt.h"
 #include "platform/RegularFile.h"
 
 #include <QBuffer>
+#include <QGridLayout>
 #include <QtEndian>
 #include <QImageWriter>
 #include <QPainter>
@@ -353,25 +356,59 @@ void TstMiniaturer::skaermbillede()
         skriv(tp, u"C:\\Vis\\foto_%1.jpg"_qs.arg(i + 1), kvtest::lavJpeg(b));
     }
     skriv(tp, u"C:\\Vis\\._foto_1.jpg"_qs, "ikke et billede");
-    TBibPan pan;
-    pan.RammeFelt = std::make_unique<TRammeFeltX>();
-    pan.RammeFelt->AfstandLodret = pan.RammeFelt->AfstandVandret = 2;
-    pan.RammeFelt->Margen = 2;
-    pan.RammeFelt->MedFeltFarve = false;
-    pan.RammeFelt->FarveRamme = pan.palette().color(QPalette::Button);
-    pan.RammeFelt->FarveAktiv = pan.RammeFelt->FarveOver = Qt::blue;
-    pan.RammeFelt->Art = pan.RammeFelt->ReaktionNede = pan.RammeFelt->ReaktionOver = rtIngen;
-    pan.IndreMargen = 2;
-    pan.setFeltFarve(QColor(166, 202, 240));
-    pan.resize(520, 420);
-    pan.setAntalVL(4, 3);
-    pan.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&pan));
-    pan.NytBibliotek(u"C:\\Vis"_qs);
-    QTRY_VERIFY(pan.faerdig());
-    pan.tastNed(Qt::Key_Right);
-    const QString sti = u"/tmp/kv-billedboks-panel.png"_qs;
-    QVERIFY(pan.grab().save(sti));
+
+    // The panel with its shaft and progress bar, bound as a window binds them.
+    QWidget vindue;
+    auto* pan = new TBibPan;
+    pan->RammeFelt = std::make_unique<TRammeFeltX>();
+    pan->RammeFelt->AfstandLodret = pan->RammeFelt->AfstandVandret = 2;
+    pan->RammeFelt->Margen = 2;
+    pan->RammeFelt->MedFeltFarve = false;
+    pan->RammeFelt->FarveRamme = pan->palette().color(QPalette::Button);
+    pan->RammeFelt->FarveAktiv = pan->RammeFelt->FarveOver = Qt::blue;
+    pan->RammeFelt->Art = pan->RammeFelt->ReaktionNede = pan->RammeFelt->ReaktionOver = rtIngen;
+    pan->IndreMargen = 2;
+    pan->TekstFelt = std::make_unique<TTekstX>();
+    pan->setFeltFarve(QColor(166, 202, 240));
+    pan->RulRundt = false;
+    auto* rul = new TRulskakt;
+    rul->setFixedWidth(18);
+    rul->MedMark = true;
+    rul->Component = pan;
+    rul->CompoFunktion = true;
+    auto* bar = new TProgressCompo;
+    bar->Trin = 1;
+    bar->ColorStep = QColor(166, 202, 240);
+    bar->setFixedHeight(14);
+    auto* lag = new QGridLayout(&vindue);
+    lag->addWidget(pan, 0, 0);
+    lag->addWidget(rul, 0, 1);
+    lag->addWidget(bar, 1, 0, 1, 2);
+    QObject::connect(pan, &TFCompo::OnAntalIalt, rul, [&](int ialt) { rul->NyePos(pan->Antal(), ialt - pan->Antal(), 0); });
+    QObject::connect(pan, &TKnapPan::OnStartNr, rul, &TRulskakt::NyPosition);
+    QObject::connect(pan, &TBibPan::OnProgress, bar, &TProgressCompo::SetPosition);
+    vindue.resize(560, 460);
+    pan->setAntalVL(4, 3);
+    vindue.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&vindue));
+    pan->NytBibliotek(u"C:\\Vis"_qs);
+    QCOMPARE(rul->PosMax(), 3);
+    QTRY_VERIFY(pan->faerdig());
+    QCOMPARE(bar->Position(), 100);
+    pan->tastNed(Qt::Key_PageDown);
+    QCOMPARE(rul->Position(), 3);
+    QTest::mouseClick(rul, Qt::LeftButton, {}, rul->geometri().dec.center());
+    QCOMPARE(pan->StartNr(), 2);
+    pan->tastNed(Qt::Key_Right);
+    QVERIFY(vindue.grab().save(u"/tmp/kv-billedboks-panel.png"_qs));
+
+    // Fields of another size: the same listing, thumbnails made anew to fit.
+    vindue.resize(400, 330);
+    QTRY_VERIFY(pan->F[0].IR.width() < 100);
+    QTRY_VERIFY(pan->faerdig());
+    QCOMPARE(int(pan->Bil.size()), 15);
+    QTRY_VERIFY(pan->pulje().billede(pan->StartNr()));
+    QVERIFY(pan->pulje().billede(pan->StartNr())->width() <= pan->F[0].IR.width());
 }
 
 KV_TEST_MAIN(TstMiniaturer)
