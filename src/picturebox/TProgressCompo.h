@@ -18,7 +18,6 @@ public:
     int Trin = 5;
     QColor ColorStep = Qt::blue;
     TCompoOrientering Orientering = coVandret;
-    bool Opfrisk = false;
     QString Tekst;  // kept; drawn by no text style here
     TRammeGrundX Ramme;
 

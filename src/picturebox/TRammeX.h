@@ -34,7 +34,6 @@ public:
     bool MedOmrids = false;
     QColor FarveOmrids = Qt::black;
     bool FocusRamme = false;
-    bool TilpasAlign = false;
 
     TRammeX();
     void MakeRamme(QPainter& p, const QRect& r, bool aktiv, int situation);
@@ -56,8 +55,6 @@ private:
 class TRammeGrundX : public TRammeX {
 public:
     int AfstandV = 0, AfstandO = 0, AfstandH = 0, AfstandN = 0;
-    bool NytClientRect = false;
-    int ClientLodret = 0, ClientVandret = 0;
 };
 
 // An inner frame; for a field frame the gaps between columns and rows.

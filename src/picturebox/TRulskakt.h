@@ -36,7 +36,6 @@ public:
     TKnapPan* Component = nullptr;
     bool CompoFunktion = false;
     bool FocusOver = true;
-    bool FocusInOut = true;
     bool NoOverFocus = false;
 
     int PosMax() const { return m_posMax; }

@@ -218,7 +218,10 @@ void TstMiniaturer::mappeIndlaeses()
     skriv(tp, u"C:\\Fotos\\IMG_2.JPG"_qs, kvtest::lavJpeg(tofarvet(100, 200)));
     skriv(tp, u"C:\\Fotos\\._IMG_0001.JPG"_qs, QByteArray("\0\x05\x16\x07\0\x02\0\0Mac OS X        ", 24));
     skriv(tp, u"C:\\Fotos\\Æble.bmp"_qs, kodet(tofarvet(60, 40), "bmp"));
-    skriv(tp, u"C:\\Fotos\\zebra.ico"_qs, flereIkoner({QImage(32, 32, QImage::Format_ARGB32)}));
+    QImage ikon(32, 32, QImage::Format_ARGB32);
+    ikon.fill(Qt::transparent);
+    QPainter(&ikon).fillRect(0, 0, 8, 8, Qt::red);
+    skriv(tp, u"C:\\Fotos\\zebra.ico"_qs, flereIkoner({ikon}));
     skriv(tp, u"C:\\Fotos\\noter.txt"_qs, "ikke et billede");
     tp.makeFolder(u"C:\\Fotos\\mappe.jpg"_qs);
     const QByteArray mappe = tp.hostBytes(u"C:\\Fotos"_qs);
