@@ -121,7 +121,11 @@ void TKnapPan::tastNed(int key)
     const int antal = Antal();
     if (antal == 0 || !FocusOver)
         return;
-    const int V = AntalVandret(), N = AntalVandret() * AntalLodret();
+    // Numbered column by column, the keys along and across the numbering swap.
+    const int V = NumLodret ? AntalLodret() : AntalVandret(), N = AntalVandret() * AntalLodret();
+    if (NumLodret)
+        key = key == Qt::Key_Down ? Qt::Key_Right : key == Qt::Key_Up ? Qt::Key_Left
+            : key == Qt::Key_Right ? Qt::Key_Down : key == Qt::Key_Left ? Qt::Key_Up : key;
     // No current field acts as field 0; one past the last picture as the last.
     int A = std::clamp(m_aktuel, 0, antal - 1);
     int t = 0;

@@ -274,6 +274,15 @@ void TstTegnekomponenter::feltTaster()
     QCOMPARE(pan.aktueltFelt(), 9);
     QCOMPARE(ud.last()[0].toInt(), 2);
     QCOMPARE(over.last()[0].toInt(), 9);
+    // Numbered down the columns: Right goes a column (three fields) on, Down one field.
+    pan.NumLodret = true;
+    pan.setAntalVL(4, 3);
+    pan.tastNed(Qt::Key_Home);
+    pan.tastNed(Qt::Key_Right);
+    QCOMPARE(pan.aktueltFelt(), 3);
+    pan.tastNed(Qt::Key_Down);
+    QCOMPARE(pan.aktueltFelt(), 4);
+    pan.NumLodret = false;
 
     // Seven pictures, 4 x 1, no wrap: Page Down keeps the page inside the list.
     pan.setAntalVL(4, 1);
