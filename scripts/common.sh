@@ -7,7 +7,7 @@ KV_BUILD=${KV_BUILD:-$KV_ROOT/build}
 KV_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-translations-l10n
-  libjpeg62-turbo-dev libasound2-dev
+  libjpeg62-turbo-dev libjpeg-turbo-progs libasound2-dev
   fonts-dejavu-core xvfb xauth
   tree rename
 )

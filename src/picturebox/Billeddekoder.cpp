@@ -1,0 +1,94 @@
+#include "Billeddekoder.h"
+#include "ExifOrientering.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <cmath>
+
+namespace kv {
+
+Billedtype billedtype(const QByteArray& d)
+{
+    if (d.startsWith("\xFF\xD8\xFF"))
+        return Billedtype::Jpeg;
+    if (d.startsWith("\x89PNG\r\n\x1a\n"))
+        return Billedtype::Png;
+    if (d.startsWith("GIF87a") || d.startsWith("GIF89a"))
+        return Billedtype::Gif;
+    if (d.startsWith("BM") && d.size() >= 26)
+        return Billedtype::Bmp;
+    if (d.size() >= 6 && d.startsWith(QByteArray("\0\0\1\0", 4)) && (d[4] || d[5]))
+        return Billedtype::Ico;
+    return Billedtype::Ukendt;
+}
+
+QSize tilpasset(QSize b, QSize plads)
+{
+    if (b.isEmpty())
+        return {};
+    auto faktor = [](int p, int s) { return s > p ? double(p) / s : 1.0; };
+    const double f = std::min(faktor(plads.width(), b.width()), faktor(plads.height(), b.height()));
+    // Halves to even, as the default rounding mode does.
+    return QSize(std::max(1, int(std::nearbyint(b.width() * f))), std::max(1, int(std::nearbyint(b.height() * f))));
+}
+
+namespace {
+
+// The image of a reader that fits room best: the largest not bigger than it,
+// else the smallest (an icon file holds several sizes).
+QImage bedsteBillede(QImageReader& r, QSize plads, Billedtype type)
+{
+    r.setAllocationLimit(int(maxBilledPixels * 4 / (1 << 20)));
+    if (type != Billedtype::Ico) {
+        const QSize s = r.size();
+        if (s.isValid() && qint64(s.width()) * s.height() > maxBilledPixels)
+            return {};
+        return r.read();
+    }
+    QImage bedst;
+    for (int i = 0; i < std::min(r.imageCount(), 64); ++i) {
+        if (!r.jumpToImage(i))
+            break;
+        QImage b = r.read();
+        if (b.isNull())
+            continue;
+        const bool passer = b.width() <= plads.width() && b.height() <= plads.height();
+        const bool bedstPasser = !bedst.isNull() && bedst.width() <= plads.width() && bedst.height() <= plads.height();
+        const qint64 a = qint64(b.width()) * b.height(), ab = qint64(bedst.width()) * bedst.height();
+        if (bedst.isNull() || (passer && (!bedstPasser || a > ab)) || (!passer && !bedstPasser && a < ab))
+            bedst = std::move(b);
+    }
+    return bedst;
+}
+
+} // namespace
+
+Miniature dekodMiniature(const QByteArray& data, QSize plads)
+{
+    Miniature m;
+    const Billedtype type = billedtype(data);
+    QImage b;
+    if (type == Billedtype::Jpeg) {
+        QSize fuld;
+        b = dekodJpeg(data, plads, &fuld);
+        const int o = exifOrientering(data);
+        b = anvendOrientering(b, o);
+        m.original = o >= 5 ? fuld.transposed() : fuld;
+    } else if (type != Billedtype::Ukendt) {
+        QByteArray kopi = data;  // QBuffer wants a QByteArray it may point into
+        QBuffer buf(&kopi);
+        buf.open(QIODevice::ReadOnly);
+        QImageReader r(&buf, type == Billedtype::Ico ? "ico" : type == Billedtype::Png ? "png"
+                             : type == Billedtype::Gif ? "gif" : "bmp");
+        b = bedsteBillede(r, plads, type);
+        m.original = b.size();
+    }
+    if (b.isNull())
+        return m;
+    const QSize s = tilpasset(b.size(), plads);
+    m.billede = s == b.size() ? b : b.scaled(s, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m.ok = true;
+    return m;
+}
+
+} // namespace kv

@@ -1,0 +1,37 @@
+#pragma once
+// Turns the bytes of a picture file into a thumbnail. Safe to call from any
+// thread: it touches no widget and no file, only the bytes it is given.
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+
+namespace kv {
+
+enum class Billedtype { Ukendt, Jpeg, Png, Gif, Bmp, Ico };
+
+// The type by the content, whatever the name says.
+Billedtype billedtype(const QByteArray& data);
+
+// Bounds that keep one decode small whatever the file claims.
+inline constexpr qint64 maxBilledPixels = 120'000'000;   // header width x height
+inline constexpr long maxDekodHukommelse = 96L << 20;     // libjpeg's working memory
+inline constexpr qint64 maxBilledfil = 64LL << 20;        // bytes read of one file
+
+struct Miniature {
+    QImage billede;  // fitted into the room asked for, never enlarged; may hold alpha
+    QSize original;  // the picture's size as shown (after turning it upright)
+    bool ok = false;
+};
+
+// The size a picture takes in room, shrunk to fit and never enlarged, each
+// side rounded to the nearest pixel.
+QSize tilpasset(QSize billede, QSize plads);
+
+Miniature dekodMiniature(const QByteArray& data, QSize plads);
+
+// JPEG through libjpeg at the smallest DCT scale that still covers room;
+// the picture's full size is stored in fuld. A cut-off file gives what was
+// decoded before the cut.
+QImage dekodJpeg(const QByteArray& data, QSize plads, QSize* fuld);
+
+} // namespace kv

@@ -1,0 +1,208 @@
+#include "TBibPan.h"
+#include "fileops/TKopierPaste.h"
+#include "platform/FileSystem.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QHelpEvent>
+#include <QPainter>
+#include <QToolTip>
+#include <cmath>
+
+namespace kv {
+
+TBibPan::TBibPan(QWidget* parent, qint64 budget) : TKnapPan(parent), m_pulje(budget)
+{
+    m_feltFarve = palette().color(QPalette::Button);
+    connect(&m_pulje, &TBilledPulje::klar, this, &TBibPan::modtag);
+    setAntalIalt(0);
+}
+
+bool TBibPan::erBilledNavn(const QString& navn, TFilType type)
+{
+    const bool bmp = type == ftBmp || type == ftBegge;
+    const bool jpg = type == ftJpg || type == ftBegge;
+    const bool ico = type == ftIco || type == ftBegge;
+    auto slut = [&](const char* ext) { return navn.endsWith(QLatin1String(ext), Qt::CaseInsensitive); };
+    return (bmp && slut(".bmp")) || (jpg && (slut(".jpg") || slut(".jpeg"))) || (ico && slut(".ico"))
+        || (type == ftBegge && (slut(".png") || slut(".gif")));
+}
+
+QRect TBibPan::billedrum(const TFeltRec& f) const
+{
+    QRect r = f.IR.adjusted(IndreMargen, IndreMargen, -IndreMargen, -IndreMargen);
+    if (TekstFelt)
+        r.setBottom(r.bottom() - QFontMetrics(TekstFelt->Font).height());
+    return r;
+}
+
+QSize TBibPan::miniatureplads() const
+{
+    if (F.empty())
+        return {};
+    const QSize rum = billedrum(F.front()).size();
+    const qreal dpr = devicePixelRatioF();
+    return QSize(std::max(1, int(rum.width() * dpr)), std::max(1, int(rum.height() * dpr)));
+}
+
+void TBibPan::LoadListe()
+{
+    glemAktuelt();
+    Bil.clear();
+    m_stier.clear();
+    if (!m_bibliotek.isEmpty()) {
+        // One order for every kind: the listing's, as a person reads names.
+        for (const DirEntry& e : listFolder(m_bibliotek).value_or(std::vector<DirEntry>{}))
+            if (!e.isDir && erBilledNavn(e.name, FilType)) {
+                Bil.push_back({e.name, 0, 0, e.size, e.modifiedMs});
+                m_stier.append(m_bibliotek + u'\\' + e.name);
+            }
+    }
+    setAntalIalt(int(Bil.size()));
+    m_startNr = 0;
+    emit OnAntalIalt(AntalIalt());
+    nyeMiniaturer();
+}
+
+void TBibPan::nyeMiniaturer()
+{
+    m_progress = -1;
+    m_plads = miniatureplads();
+    m_pulje.nyGeneration(m_stier, m_plads);
+    emit OnProgress(Bil.empty() ? 100 : 0);
+    m_pulje.prioriter(StartNr(), Antal());
+    m_prioriteretFra = StartNr();
+    update();
+}
+
+void TBibPan::NyeFelterVL(int vandret, int lodret)
+{
+    NytAntalVL(vandret, lodret);
+    LoadListe();
+}
+
+void TBibPan::NytBibliotek(const QString& bnavn)
+{
+    m_bibliotek = bnavn;
+    LoadListe();
+}
+
+void TBibPan::NewDirectory(int antV, int antL, const QString& dir)
+{
+    m_bibliotek = dir;
+    NyeFelterVL(antV, antL);
+}
+
+QString TBibPan::GetFilnavn(int nr, bool medSti) const
+{
+    if (nr < 0 || nr >= int(Bil.size()))
+        return {};
+    return medSti ? m_stier[nr] : Bil[size_t(nr)].Filnavn;
+}
+
+int TBibPan::GetBredde(int nr) const
+{
+    return nr >= 0 && nr < int(Bil.size()) ? Bil[size_t(nr)].Bredde : 0;
+}
+
+int TBibPan::GetHojde(int nr) const
+{
+    return nr >= 0 && nr < int(Bil.size()) ? Bil[size_t(nr)].Hojde : 0;
+}
+
+bool TBibPan::faerdig() const
+{
+    return m_pulje.antalForsogt() >= std::min<int>(int(Bil.size()), m_pulje.kapacitet());
+}
+
+void TBibPan::setFeltFarve(const QColor& farve)
+{
+    m_feltFarve = farve;
+    update();
+}
+
+void TBibPan::resizeEvent(QResizeEvent* e)
+{
+    TKnapPan::resizeEvent(e);
+    // Thumbnails are made for one field size; another size makes them anew.
+    if (!Bil.empty() && miniatureplads() != m_plads)
+        nyeMiniaturer();
+}
+
+bool TBibPan::event(QEvent* e)
+{
+    if (e->type() != QEvent::ToolTip)
+        return TKnapPan::event(e);
+    const auto* hjaelp = static_cast<QHelpEvent*>(e);
+    const int felt = feltVed(hjaelp->pos());
+    const int nr = StartNr() + felt;
+    if (felt < 0 || nr >= int(Bil.size())) {
+        QToolTip::hideText();
+        e->ignore();
+        return true;
+    }
+    const TBilRec& b = Bil[size_t(nr)];
+    QStringList linjer{b.Filnavn};
+    if (b.Bredde > 0)
+        linjer << u"%1 × %2 pixels"_qs.arg(b.Bredde).arg(b.Hojde);
+    else if (m_pulje.ulaeselig(nr))
+        linjer << u"Billedet kan ikke læses."_qs;
+    linjer << TKopierPaste::sizeText(b.Storrelse)
+           << QDateTime::fromMSecsSinceEpoch(b.AendretMs).toString(u"dd-MM-yyyy hh:mm"_qs);
+    QToolTip::showText(hjaelp->globalPos(), linjer.join(u'\n'), this, F[size_t(felt)].IR);
+    return true;
+}
+
+void TBibPan::modtag(int nr)
+{
+    if (nr < int(Bil.size())) {
+        const QSize o = m_pulje.original(nr);
+        Bil[size_t(nr)].Bredde = o.width();
+        Bil[size_t(nr)].Hojde = o.height();
+    }
+    const int i = nr - StartNr();
+    if (i >= 0 && i < Antal())
+        update(F[size_t(i)].YR);
+    const int maal = std::max(1, std::min<int>(int(Bil.size()), m_pulje.kapacitet()));
+    const int procent = int(std::lround(100.0 * std::min(m_pulje.antalForsogt(), maal) / maal));
+    if (procent != m_progress) {
+        m_progress = procent;
+        emit OnProgress(procent);
+    }
+    if (m_pulje.ulaeselig(nr))
+        emit OnUlaeselige(m_pulje.antalUlaeselige());
+}
+
+void TBibPan::tegnFelter(QPainter& p)
+{
+    if (m_prioriteretFra != StartNr() && !Bil.empty()) {
+        m_prioriteretFra = StartNr();
+        m_pulje.prioriter(StartNr(), Antal());
+    }
+    TKnapPan::tegnFelter(p);
+}
+
+void TBibPan::tegnIndhold(QPainter& p, const TFeltRec& f, int nr)
+{
+    p.fillRect(f.IR, m_feltFarve);
+    const QRect rum = billedrum(f);
+    if (TekstFelt && nr < int(Bil.size()))
+        TekstFelt->SkrivTekst(p, QRect(rum.left(), rum.bottom() + 1, rum.width(), f.IR.bottom() - rum.bottom()),
+                              Bil[size_t(nr)].Filnavn, f.Sit);
+    if (const QImage* b = m_pulje.billede(nr)) {
+        const QSize s = (QSizeF(b->size()) / devicePixelRatioF()).toSize();
+        const QPoint ind = Centrer ? QPoint((rum.width() - s.width()) / 2, (rum.height() - s.height()) / 2) : QPoint();
+        p.drawImage(QRect(rum.topLeft() + ind, s), *b);
+    } else if (m_pulje.ulaeselig(nr)) {
+        // In place of a picture that cannot be read: a struck-out frame and its name.
+        p.setPen(QPen(palette().color(QPalette::Dark), 1, Qt::DashLine));
+        const QRect r = rum.adjusted(2, 2, -3, -3);
+        p.drawRect(r);
+        p.drawLine(r.topLeft(), r.bottomRight());
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(r, Qt::AlignCenter | Qt::TextWrapAnywhere,
+                   fontMetrics().elidedText(Bil[size_t(nr)].Filnavn, Qt::ElideMiddle, r.width() * 2));
+    }
+}
+
+} // namespace kv

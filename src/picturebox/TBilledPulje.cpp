@@ -1,0 +1,195 @@
+#include "TBilledPulje.h"
+
+#include <QMetaObject>
+
+namespace kv {
+
+TBilledPulje::TBilledPulje(qint64 budget, int traade, QObject* parent) : QObject(parent), m_budget(budget)
+{
+    const int kerner = int(std::max(1u, std::thread::hardware_concurrency()));
+    const int n = traade > 0 ? traade : std::min(kerner, 4);
+    for (int i = 0; i < n; ++i)
+        m_traade.emplace_back([this] { arbejd(); });
+}
+
+TBilledPulje::~TBilledPulje()
+{
+    {
+        std::lock_guard lock(m_laas);
+        m_slut = true;
+        m_koe.clear();
+    }
+    m_vent.notify_all();
+    for (auto& t : m_traade)
+        t.join();
+}
+
+void TBilledPulje::nyGeneration(const QStringList& stier, QSize plads)
+{
+    // Host names are fixed here, where the drive table lives; workers only read.
+    std::vector<LocatedFile> filer;
+    filer.reserve(size_t(stier.size()));
+    for (const QString& sti : stier)
+        filer.push_back(locateFile(sti));
+    {
+        std::lock_guard lock(m_laas);
+        ++m_generation;
+        m_koe.clear();
+        m_filer = std::move(filer);
+        m_plads = plads;
+    }
+    m_poster.assign(size_t(stier.size()), Post{});
+    m_lru.clear();
+    m_brugt = 0;
+    m_forsogt = m_ulaeselige = 0;
+    m_synligStart = m_synligAntal = 0;
+}
+
+void TBilledPulje::stop()
+{
+    nyGeneration({}, {});
+}
+
+int TBilledPulje::kapacitet() const
+{
+    const qint64 stk = std::max<qint64>(1, qint64(m_plads.width()) * m_plads.height() * 4);
+    return int(std::clamp<qint64>(m_budget / stk, 1, 1 << 30));
+}
+
+void TBilledPulje::prioriter(int start, int antal)
+{
+    const int n = int(m_poster.size());
+    m_synligStart = start;
+    m_synligAntal = antal;
+    {
+        // What waits in the queue is asked for anew below, in the new order.
+        std::lock_guard lock(m_laas);
+        for (int i : m_koe)
+            m_poster[size_t(i)].iGang = false;
+        m_koe.clear();
+    }
+    std::vector<int> orden;
+    auto tilfoej = [&](int fra, int til) {
+        for (int i = std::max(0, fra); i < std::min(n, til); ++i)
+            orden.push_back(i);
+    };
+    tilfoej(start, start + antal);
+    const int side = std::max(1, antal);
+    const int graense = std::min(n, kapacitet());
+    for (int k = 1; int(orden.size()) < graense && (start + k * side < n || start - (k - 1) * side > 0); ++k) {
+        tilfoej(start + k * side, start + (k + 1) * side);
+        tilfoej(start - k * side, start - (k - 1) * side);
+    }
+    if (int(orden.size()) > std::max(graense, antal))
+        orden.resize(size_t(std::max(graense, antal)));
+    std::deque<int> koe;
+    for (int i : orden) {
+        Post& p = m_poster[size_t(i)];
+        if (p.iLager)
+            m_lru.splice(m_lru.begin(), m_lru, p.lru);  // wanted again: kept longer
+        else if (!p.iGang && !(p.forsogt && !p.ok)) {
+            p.iGang = true;
+            koe.push_back(i);
+        }
+    }
+    {
+        std::lock_guard lock(m_laas);
+        m_koe = std::move(koe);
+    }
+    m_vent.notify_all();
+}
+
+void TBilledPulje::arbejd()
+{
+    for (;;) {
+        int nr, generation;
+        LocatedFile fil;
+        QSize plads;
+        {
+            std::unique_lock lock(m_laas);
+            m_vent.wait(lock, [this] { return m_slut || !m_koe.empty(); });
+            if (m_slut)
+                return;
+            nr = m_koe.front();
+            m_koe.pop_front();
+            generation = m_generation;
+            fil = m_filer[size_t(nr)];
+            plads = m_plads;
+        }
+        Miniature m;
+        if (const auto data = readRegularFile(fil, maxBilledfil))
+            m = dekodMiniature(*data, plads);
+        QMetaObject::invokeMethod(this, [this, generation, nr, m] { lever(generation, nr, m); }, Qt::QueuedConnection);
+    }
+}
+
+void TBilledPulje::lever(int generation, int nr, const Miniature& m)
+{
+    {
+        std::lock_guard lock(m_laas);
+        if (generation != m_generation)
+            return;  // of a folder or grid that is gone
+    }
+    Post& p = m_poster[size_t(nr)];
+    p.iGang = false;
+    if (!p.forsogt) {
+        p.forsogt = true;
+        ++m_forsogt;
+        if (!m.ok)
+            ++m_ulaeselige;
+    }
+    p.ok = m.ok;
+    p.original = m.original;
+    if (m.ok) {
+        p.billede = m.billede;
+        p.iLager = true;
+        m_lru.push_front(nr);
+        p.lru = m_lru.begin();
+        m_brugt += p.billede.sizeInBytes();
+        // Over budget: the least recently used go, never one on the page in sight.
+        for (auto it = m_lru.end(); m_brugt > m_budget && it != m_lru.begin();) {
+            --it;
+            const int gammel = *it;
+            if (gammel >= m_synligStart && gammel < m_synligStart + m_synligAntal)
+                continue;
+            it = std::next(it);
+            glem(gammel);
+        }
+    }
+    emit klar(nr);
+}
+
+void TBilledPulje::glem(int nr)
+{
+    Post& p = m_poster[size_t(nr)];
+    m_brugt -= p.billede.sizeInBytes();
+    m_lru.erase(p.lru);
+    p.billede = QImage();
+    p.iLager = false;
+}
+
+const QImage* TBilledPulje::billede(int nr)
+{
+    if (nr < 0 || nr >= int(m_poster.size()) || !m_poster[size_t(nr)].iLager)
+        return nullptr;
+    Post& p = m_poster[size_t(nr)];
+    m_lru.splice(m_lru.begin(), m_lru, p.lru);
+    return &p.billede;
+}
+
+bool TBilledPulje::forsogt(int nr) const
+{
+    return nr >= 0 && nr < int(m_poster.size()) && m_poster[size_t(nr)].forsogt;
+}
+
+bool TBilledPulje::ulaeselig(int nr) const
+{
+    return forsogt(nr) && !m_poster[size_t(nr)].ok;
+}
+
+QSize TBilledPulje::original(int nr) const
+{
+    return nr >= 0 && nr < int(m_poster.size()) ? m_poster[size_t(nr)].original : QSize();
+}
+
+} // namespace kv
