@@ -47,16 +47,22 @@ bool anvendDesign(const QString& navn)
 {
     // The look the platform gave the program before any style of ours.
     static const QString platformens = QApplication::style()->name();
+    // A style in use is not set again: that would polish every widget anew.
+    static QString iBrug;
+    if (navn == iBrug)
+        return true;
     if (navn == u"Windows") {
         QStyle* stil = QStyleFactory::create(platformens);
         QApplication::setStyle(stil ? stil : QStyleFactory::create(u"Fusion"_qs));
         QApplication::setPalette(QApplication::style()->standardPalette());
+        iBrug = navn;
         return true;
     }
     for (const Farver& f : designs) {
         if (navn == QStringView(f.navn)) {
             QApplication::setStyle(QStyleFactory::create(u"Fusion"_qs));
             QApplication::setPalette(palet(f));
+            iBrug = navn;
             return true;
         }
     }
