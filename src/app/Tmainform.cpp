@@ -315,6 +315,8 @@ void Tmainform::bindHandlinger()
     bindKopiering();
     bindStrukturfiler();
     bindOmdoebning();
+    bindKoersel();
+    bindFavoritter();
     bindTraek();
 }
 

@@ -1,4 +1,5 @@
 #include "TestPlatform.h"
+#include "FakeSkal.h"
 #include "platform/FileSystem.h"
 
 #include <QDir>
@@ -22,6 +23,8 @@ TestPlatform& TestPlatform::install(const QString& login)
     auto p = std::make_unique<TestPlatform>(login);
     TestPlatform& ref = *p;
     kv::Platform::install(std::move(p));
+    // No test starts a real program.
+    FakeSkal::install();
     return ref;
 }
 
