@@ -22,6 +22,7 @@ class QLineEdit;
 class QMimeData;
 class QListWidget;
 class QMenu;
+class QPushButton;
 class QRadioButton;
 class QTabBar;
 class QTabWidget;
@@ -228,6 +229,12 @@ public:
     static QString filCaption(const QString& sti);
     void aabnIStruktur2(const QString& mappe, bool historik);
     void aInsertFavoritmappeExecute();
+    // Find by name (Tmainform_soegning.cpp).
+    QLineEdit* findTekstEdit = nullptr;
+    QPushButton* findStopKnap = nullptr;
+    QLabel* mapperOverskrift = nullptr;
+    QLabel* filerOverskrift = nullptr;
+    void findTekstKnapClick();
     // True while a paste, a delete or the emptying of a bin runs.
     bool optaget() const { return m_optaget; }
 
@@ -272,6 +279,7 @@ private:
     void bindOmdoebning();
     void bindKoersel();
     void bindFavoritter();
+    QWidget* byggSoegeside();
     // Moves the selected row one up or down; gem writes the list at once.
     void flytIListe(TReopenFilerX* liste, bool op, bool gem);
     void bindListeHandlinger(TReopenFilerX* liste, const char* op, const char* ned, const char* slet,

@@ -62,8 +62,7 @@ private slots:
             tp->makeFolder(QString::fromUtf16(p));
         for (const char16_t* p : {u"C:\\Data\\a.txt", u"C:\\Data\\b:c.jpg"})
             tp->makeFile(QString::fromUtf16(p));
-        tp->installProgramFiles({u"Egenskaber\\webliste Videnskab.txt"_qs, u"Egenskaber\\webliste Underholdning.txt"_qs,
-                                 u"Egenskaber\\webgruppe.txt"_qs});
+        tp->installStartFiles();
         skal = static_cast<FakeSkal*>(&Skal::instance());
         f = std::make_unique<Tmainform>();
         f->show();

@@ -114,3 +114,13 @@ void TestPlatform::installProgramFiles(const QStringList& relativePaths) const
 }
 
 } // namespace kvtest
+
+namespace kvtest {
+
+void TestPlatform::installStartFiles() const
+{
+    installProgramFiles({u"Egenskaber\\webliste Videnskab.txt"_qs, u"Egenskaber\\webliste Underholdning.txt"_qs,
+                         u"Egenskaber\\webgruppe.txt"_qs});
+}
+
+} // namespace kvtest
