@@ -9,6 +9,7 @@
 //   kv_bench filtype <root> <mappe>       renaming every .htm of C:\mappe to .html (once)
 //   kv_bench flyt <root> <kilde> <maal> [<root2>]  moving C:\kilde into C:\maal, or into
 //                                         D:\maal when a second root is given as D: (once)
+//   kv_bench find <root> <tekst> <max>    find by name in C:\trae, at most max hits of a kind
 // The folder given becomes drive C: of a test drive table.
 #include "DialogSvarer.h"
 #include "TestPlatform.h"
@@ -16,6 +17,7 @@
 #include "platform/Platform.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
+#include "lists/TReopenFilerX.h"
 #include "structures/TFunktioner.h"
 
 #include <QApplication>
@@ -24,6 +26,7 @@
 #include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QListWidget>
 #include <QTreeWidget>
 #include <cstdio>
 #include <functional>
@@ -145,6 +148,29 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "handlingen mislykkedes\n");
             return 1;
         }
+    } else if (mode == u"find" && argc == 5) {
+        kv::THandlinger h(nullptr);
+        h.FStruktur1 = &s1;
+        h.FStruktur2 = &s2;
+        h.FStruktur3 = &s3;
+        QListWidget mappeBoks, filBoks;
+        kv::TReopenFilerX mapper(nullptr), filer(nullptr);
+        mapper.setItemfile(u"C:\\findmapper.txt"_qs);
+        mapper.setListeBoks(&mappeBoks);
+        filer.setItemfile(u"C:\\findfiler.txt"_qs);
+        filer.setListeBoks(&filBoks);
+        h.FFindDir = &mapper;
+        h.FFindFiler = &filer;
+        h.FMaxElementer = QByteArray(argv[4]).toInt();
+        h.setAktiveStruktur(2);
+        h.makeStruktur2(u"C:"_qs, false);
+        const auto trae = s2.findItems(u"trae"_qs, Qt::MatchExactly);
+        if (trae.isEmpty())
+            return 2;
+        s2.setCurrentItem(trae.first());
+        int fund = 0;
+        tid = bedsteTid(5, [&] { fund = h.findElement(QString::fromLocal8Bit(argv[3]))->filerFundet; });
+        std::fprintf(stderr, "%d filer fundet\n", fund);
     } else if (mode == u"filtype" && argc == 4) {
         kv::THandlinger h(nullptr);
         h.FStruktur1 = &s1;

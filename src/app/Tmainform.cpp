@@ -71,6 +71,8 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
     opretListe(findFiler, u"findfiler.txt"_qs, filBoxen, itFil);
     opretListe(historieDir, u"historiemapper.txt"_qs, HistorieListe, itBibliotek);
     funk->FHistorieDir = historieDir;
+    funk->FFindDir = findDir;
+    funk->FFindFiler = findFiler;
 
     opstart = true;
 
@@ -315,6 +317,8 @@ void Tmainform::bindHandlinger()
     bindKopiering();
     bindStrukturfiler();
     bindOmdoebning();
+    bindKoersel();
+    bindFavoritter();
     bindTraek();
 }
 

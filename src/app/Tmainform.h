@@ -22,6 +22,7 @@ class QLineEdit;
 class QMimeData;
 class QListWidget;
 class QMenu;
+class QPushButton;
 class QRadioButton;
 class QTabBar;
 class QTabWidget;
@@ -215,6 +216,25 @@ public:
     QMimeData* traekData(int s);
     // Starts a drag from structure s, as a press that became a drag does.
     void startTraek(int s);
+    // Opening and running files (Tmainform_koersel.cpp): fileRunNumber 0 runs
+    // or opens, 1 edits; ErrorNumber is the shell's answer to the last run.
+    int fileRunNumber = 0;
+    int ErrorNumber = 0;
+    void runFilname(const QString& aFilename);
+    void OpenFilen(const QString& aFilnavn, bool forRedigering);
+    void ErrorInfo(int Nr);
+    static QString fejltekst(int Nr);
+    // The favourite, visited and found lists (Tmainform_favoritter.cpp).
+    // A file's caption: its name after the last backslash.
+    static QString filCaption(const QString& sti);
+    void aabnIStruktur2(const QString& mappe, bool historik);
+    void aInsertFavoritmappeExecute();
+    // Find by name (Tmainform_soegning.cpp).
+    QLineEdit* findTekstEdit = nullptr;
+    QPushButton* findStopKnap = nullptr;
+    QLabel* mapperOverskrift = nullptr;
+    QLabel* filerOverskrift = nullptr;
+    void findTekstKnapClick();
     // True while a paste, a delete or the emptying of a bin runs.
     bool optaget() const { return m_optaget; }
 
@@ -257,6 +277,16 @@ private:
     // has the size the tabs gave it.
     void givStoerrelseTilbage();
     void bindOmdoebning();
+    void bindKoersel();
+    void bindFavoritter();
+    QWidget* byggSoegeside();
+    // Moves the selected row one up or down; gem writes the list at once.
+    void flytIListe(TReopenFilerX* liste, bool op, bool gem);
+    void bindListeHandlinger(TReopenFilerX* liste, const char* op, const char* ned, const char* slet,
+                             const char* sletAlle, bool gemFlytning);
+    // Struktur 1 from the list's existing folders, as a point or a level structure.
+    void strukturFraListe(const TReopenFilerX* liste, bool punkt);
+    void koerFil(int nummer, const QString& fil);
     void bindTraek();
     // A drag entering, moving over or dropped on a structure (1 to 3) or the path tabs (4).
     bool traekHaendelse(int maal, QEvent* event);

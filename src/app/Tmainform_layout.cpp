@@ -234,7 +234,7 @@ void Tmainform::byggVindue()
                         "strukGem3", "strukHent3", "-", "aExtType1", "aExtType2"}),
           MappeEdit3, FilStruktur2},
          u"Struktur 3"_qs);
-    side({new QLabel(u"Mapper"_qs), mappeBoxen, new QLabel(u"Filer"_qs), filBoxen}, u"Søg"_qs);
+    side({byggSoegeside()}, u"Søg"_qs);
     side({new QWidget}, u"Datoer"_qs);
     side({handlingsbar(this, u"notatBar"_qs, {"aHentNotat", "aGemNotat"}), new QWidget}, u"Noter"_qs);
     bogTekstLabel = navngiv(new QLabel(u"Besøgte mapper"_qs), u"bogTekstLabel"_qs);

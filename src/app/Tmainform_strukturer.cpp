@@ -60,7 +60,8 @@ void Tmainform::struktur2DobbeltKlik()
     funk->setAktiveStruktur(2);
     if (funk->udfoldFilDirectory())
         DirectoryChange(true);
-    // Opening a file from here arrives with running files.
+    else if (!funk->FFilnavn.isEmpty())
+        koerFil(0, funk->FFilnavn);
 }
 
 void Tmainform::struktur3Klik()
@@ -77,6 +78,8 @@ void Tmainform::struktur3DobbeltKlik()
         funk->setAktiveStruktur(2);
         funk->makeStruktur2(funk->FMappeValgt3, true);
         DirectoryChange(true);
+    } else if (!funk->FFilnavn.isEmpty()) {
+        koerFil(0, funk->FFilnavn);
     }
 }
 
@@ -220,6 +223,8 @@ bool Tmainform::eventFilter(QObject* obj, QEvent* event)
             struktur2DobbeltKlik();
         } else {
             struktur3Klik();
+            if (funkNo == 1)
+                koerFil(0, funk->FFilnavn);
         }
         return true;
     }

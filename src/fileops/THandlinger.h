@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -16,6 +17,8 @@ class QTreeWidgetItem;
 namespace kv {
 
 class Tkopieringsform;
+class TReopenFilerX;
+struct Soegning;
 
 // The conflict policy of "Kopiering".
 enum Kopiering { OverskrivIkke = 0, Overskriv = 1, OpretKopi = 2 };
@@ -58,6 +61,14 @@ struct Flytning {
     QStringList saerfiler;          // FIFOs and devices made anew, which stay
 };
 
+// What a search by name found and examined.
+struct FindResultat {
+    int mapperUndersoegt = 0, filerUndersoegt = 0, mapperFundet = 0, filerFundet = 0;
+    int ulaeselige = 0;  // folders that could not be listed
+    QString foersteUlaeselige;
+    bool stoppet = false;
+};
+
 class THandlinger : public TKopierPaste {
     Q_OBJECT
 public:
@@ -94,6 +105,18 @@ public:
     static QString elementTekst(qsizetype antal);
     int EmptyRecycleBin(bool Confirm, const QString& aDrive);
 
+    // ---- Find by name (THandlinger_soegning.cpp) ----
+    TReopenFilerX* FFindDir = nullptr;
+    TReopenFilerX* FFindFiler = nullptr;
+    int FMaxElementer = 120;
+    // Set to end a running search; the hits so far stay.
+    bool FStopFind = false;
+    // How often, in ms, a search lets events run and shows its new hits.
+    int FFindInterval = 50;
+    // Searches the selected folder of Struktur 1 or 2 for names holding the
+    // text; nothing with Struktur 3 active or no folder (after a message).
+    std::optional<FindResultat> findElement(const QString& elementS);
+
     // ---- Rename and new folders (THandlinger_omdoebning.cpp) ----
     // The data folder: neither it nor a folder that holds it is ever renamed.
     QString FHovedmappe;
@@ -125,6 +148,7 @@ public:
     int copyProgress(qint64 size);
 
 private:
+    void soegMappe(const QString& mappe, FindResultat& r, Soegning& s);
     int kopiering() const;
     // A move within one drive: every row whose target name is free is
     // renamed into D and leaves the work lists; false when nothing is left to copy.

@@ -80,6 +80,16 @@ void TReopenFilerX::InsertItem(const QString& FNavn, const QString& MenuCaption)
     MakeListeMenu();
 }
 
+void TReopenFilerX::InsertItems(const TReopen& nye)
+{
+    if (nye.isEmpty())
+        return;
+    TReopen ny(nye.crbegin(), nye.crend());
+    ny += Ropen;
+    Ropen = std::move(ny);
+    MakeListeMenu();
+}
+
 void TReopenFilerX::fjern(int index, bool Opdater)
 {
     if (index >= 0 && index < Ropen.size())

@@ -46,6 +46,9 @@ public:
     void HentReopenFiler();
     void GemReopenFiler();
     void InsertItem(const QString& FNavn, const QString& MenuCaption);
+    // Puts new entries at the top, each above the one before, with one refresh
+    // of the list box; for paths not in the list yet (the hits of a search).
+    void InsertItems(const TReopen& nye);
     void DeleteItem(const QString& FNavn, bool Opdater = true);
     void DeleteItemCaption(const QString& CapNavn);
     void DeleteItem(int Index);

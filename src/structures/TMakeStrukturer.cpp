@@ -267,14 +267,17 @@ void TMakeStrukturer::makeStruktur2(QString mappe, bool insert)
         return;
     }
     if (insert && FHistorieDir) {
-        QString caption = nameOf(FFilMappe);
-        if (caption.size() >= 2 && caption[1] == u':')
-            caption = u"Drev "_qs + caption;
-        FHistorieDir->InsertItem(FFilMappe, caption);
+        FHistorieDir->InsertItem(FFilMappe, mappeCaption(FFilMappe));
         if (FHistorieDir->ListeBoks())
             FHistorieDir->ListeBoks()->setCurrentRow(0);
     }
     fillListe(FStruktur2, FFilMappe);
+}
+
+QString TMakeStrukturer::mappeCaption(const QString& mappe)
+{
+    const QString caption = nameOf(mappe);
+    return caption.size() >= 2 && caption[1] == u':' ? u"Drev "_qs + caption : caption;
 }
 
 bool TMakeStrukturer::makeStruktur3(QString mappe)

@@ -82,6 +82,8 @@ public:
     // The node a structure shows as selected, or none.
     static QTreeWidgetItem* valgtNode(QTreeWidget* trae);
     // Caption and picture of a drive root; empty caption for drives not shown.
+    // A folder's caption in the lists: its last component, "Drev C:" for a drive.
+    static QString mappeCaption(const QString& mappe);
     static QString drevCaption(QChar bogstav, int type);
     static Billede drevBillede(QChar bogstav, int type);
     // Expands every node that has children, without listing anything new.

@@ -1,4 +1,5 @@
 #include "TestPlatform.h"
+#include "FakeSkal.h"
 #include "platform/FileSystem.h"
 
 #include <QDir>
@@ -22,6 +23,8 @@ TestPlatform& TestPlatform::install(const QString& login)
     auto p = std::make_unique<TestPlatform>(login);
     TestPlatform& ref = *p;
     kv::Platform::install(std::move(p));
+    // No test starts a real program.
+    FakeSkal::install();
     return ref;
 }
 
@@ -108,6 +111,16 @@ void TestPlatform::installProgramFiles(const QStringList& relativePaths) const
         QDir().mkpath(QFileInfo(target).path());
         QFile::copy(QStringLiteral(KV_SOURCE_DIR) + u"/program/"_qs + QString(rel).replace(u'\\', u'/'), target);
     }
+}
+
+} // namespace kvtest
+
+namespace kvtest {
+
+void TestPlatform::installStartFiles() const
+{
+    installProgramFiles({u"Egenskaber\\webliste Videnskab.txt"_qs, u"Egenskaber\\webliste Underholdning.txt"_qs,
+                         u"Egenskaber\\webgruppe.txt"_qs});
 }
 
 } // namespace kvtest

@@ -39,6 +39,8 @@ public:
     // Copies installed files of the repository's program folder ("Egenskaber\webgruppe.txt", …)
     // into C:\Kvistlund\Program.
     void installProgramFiles(const QStringList& relativePaths) const;
+    // The sample web groups the main window copies for a new user.
+    void installStartFiles() const;
 
 private:
     QTemporaryDir m_dir;

@@ -1,0 +1,87 @@
+// The page "Søg efter": find by name under the selected folder, with Stop.
+#include "app/Beskeder.h"
+#include "app/Handlingsbilleder.h"
+#include "app/Tmainform.h"
+#include "fileops/THandlinger.h"
+#include "fileops/TspmForm.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QToolButton>
+
+namespace kv {
+
+QWidget* Tmainform::byggSoegeside()
+{
+    auto* side = new QWidget;
+    side->setToolTip(u"Søg efter mappe eller fil i valgte drev eller mappe"_qs);
+    findTekstEdit = new QLineEdit;
+    findTekstEdit->setObjectName(u"findTekstEdit"_qs);
+    auto* start = billedknap(u"findTekstKnap"_qs, Handlingsbillede::Soeg, u"Start søgning"_qs);
+    findStopKnap = new QPushButton(u"Stop"_qs);
+    findStopKnap->setObjectName(u"findStopKnap"_qs);
+    findStopKnap->setToolTip(u"Stop søgningen: Esc"_qs);
+    findStopKnap->setEnabled(false);
+    mapperOverskrift = new QLabel(u"Mapper"_qs);
+    mapperOverskrift->setObjectName(u"mapperOverskrift"_qs);
+    filerOverskrift = new QLabel(u"Filer"_qs);
+    filerOverskrift->setObjectName(u"filerOverskrift"_qs);
+
+    auto* g = new QGridLayout(side);
+    g->setContentsMargins(2, 2, 2, 2);
+    g->setSpacing(2);
+    g->addWidget(new QLabel(u"Søg efter"_qs), 0, 0, 1, 3);
+    g->addWidget(findTekstEdit, 1, 0);
+    g->addWidget(start, 1, 1);
+    g->addWidget(findStopKnap, 1, 2);
+    g->addWidget(mapperOverskrift, 2, 0, 1, 3);
+    g->addWidget(mappeBoxen, 3, 0, 1, 3);
+    g->addWidget(filerOverskrift, 4, 0, 1, 3);
+    g->addWidget(filBoxen, 5, 0, 1, 3);
+
+    connect(start, &QToolButton::clicked, this, &Tmainform::findTekstKnapClick);
+    connect(findTekstEdit, &QLineEdit::returnPressed, this, &Tmainform::findTekstKnapClick);
+    connect(findStopKnap, &QPushButton::clicked, this, [this] { funk->FStopFind = true; });
+    auto* esc = new QShortcut(Qt::Key_Escape, this);
+    connect(esc, &QShortcut::activated, this, [this] {
+        if (findStopKnap->isEnabled())
+            funk->FStopFind = true;
+    });
+    return side;
+}
+
+void Tmainform::findTekstKnapClick()
+{
+    const QString tekst = findTekstEdit->text();
+    if (tekst.isEmpty()) {
+        visInformation(u"Der mangler en tekst,\rder skal søges efter."_qs);
+        return;
+    }
+    if (tekst.size() < 5
+        && !spmForm().spoerg({QString(), u"Der kan potentielt være i tusindevist af fund med så kort en søgetekst!"_qs,
+                              u"Det er afhængig af mappen, der søges i."_qs,
+                              u"Vil du starte søgningen alligevel?"_qs, QString()}))
+        return;
+    underHandling([this, tekst] {
+        mapperOverskrift->setText(u"Mapper"_qs);
+        filerOverskrift->setText(u"Filer"_qs);
+        funk->FMaxElementer = maxElementer;
+        findStopKnap->setEnabled(true);
+        const auto r = funk->findElement(tekst);
+        findStopKnap->setEnabled(false);
+        if (!r)
+            return;
+        if (r->mapperUndersoegt > 0)
+            mapperOverskrift->setText(u"Der er undersøgt %1:%2 mappenavne"_qs.arg(r->mapperUndersoegt).arg(r->mapperFundet));
+        if (r->filerUndersoegt > 0)
+            filerOverskrift->setText(u"Der er undersøgt %1:%2 filnavne"_qs.arg(r->filerUndersoegt).arg(r->filerFundet));
+        if (r->stoppet)
+            UdskrivInfo(u"Søgningen blev stoppet"_qs);
+    });
+}
+
+} // namespace kv

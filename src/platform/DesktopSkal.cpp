@@ -1,0 +1,135 @@
+#include "DesktopSkal.h"
+#include "Vaert.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace kv {
+
+static std::unique_ptr<Skal>& nuvaerende()
+{
+    static std::unique_ptr<Skal> s;
+    return s;
+}
+
+Skal& Skal::instance()
+{
+    if (!nuvaerende())
+        nuvaerende() = std::make_unique<DesktopSkal>();
+    return *nuvaerende();
+}
+
+void Skal::install(std::unique_ptr<Skal> skal)
+{
+    nuvaerende() = std::move(skal);
+}
+
+DesktopSkal::DesktopSkal(Programopslag opslag, Starter starter)
+    : m_opslag(std::move(opslag)), m_starter(std::move(starter))
+{
+    if (!m_starter)
+        m_starter = [](const QString& p, const QStringList& a, const QString& m) {
+            return QProcess::startDetached(p, a, m);
+        };
+}
+
+int DesktopSkal::start(QStringList kommando, const QString& mappe)
+{
+    if (kommando.isEmpty())
+        return 27;
+    QString program = kommando.takeFirst();
+    if (!program.startsWith(u'/'))
+        program = QStandardPaths::findExecutable(program);
+    if (program.isEmpty())
+        return 27;
+    return m_starter(program, kommando, mappe) ? skalUdfoert : 11;
+}
+
+int DesktopSkal::medProgram(const QString& type, const QString& vaert, const QString& mappe)
+{
+    const auto program = m_opslag.program(type);
+    if (!program)
+        return 31;
+    return start(program->kommando({vaert}), mappe);
+}
+
+// The error code of a host error while looking at the file.
+static int kodeFor(int fejl, const QByteArray& vaert)
+{
+    switch (fejl) {
+    case ENOENT: {
+        struct stat st;
+        const QByteArray mappe = vaert.left(vaert.lastIndexOf('/') + 1);
+        return ::stat(mappe.constData(), &st) == 0 ? 2 : 3;
+    }
+    case ENOTDIR: return 3;
+    case EACCES:
+    case EPERM: return 5;
+    case ETXTBSY:
+    case EBUSY: return 26;
+    default: return 0;
+    }
+}
+
+int DesktopSkal::aabn(const QString& fil, bool redigering)
+{
+    const auto bytes = hostName(fil);
+    if (!bytes)
+        return 3;
+    struct stat st;
+    if (::stat(bytes->constData(), &st) != 0)
+        return kodeFor(errno, *bytes);
+    if (S_ISDIR(st.st_mode))
+        return aabnMappe(fil);
+    const QString vaert = QFile::decodeName(*bytes);
+    const QString mappe = QFileInfo(vaert).absolutePath();
+    if (redigering) {
+        // Only text can be edited: the program of plain text edits it.
+        const QString type = m_opslag.filtype(vaert);
+        return m_opslag.arver(type, u"text/plain"_qs) ? medProgram(u"text/plain"_qs, vaert, mappe) : 31;
+    }
+    const QString endelse = QFileInfo(vaert).suffix().toLower();
+    if (endelse == u"sh")  // in a terminal that stays open, as a console does
+        return start({u"x-terminal-emulator"_qs, u"-e"_qs, u"sh"_qs, u"-c"_qs,
+                      u"sh \"$1\"; exec \"${SHELL:-sh}\""_qs, u"sh"_qs, vaert},
+                     mappe);
+    if (endelse == u"vbs" || endelse == u"wsf")  // the installed scripts are sh scripts
+        return start({u"/bin/sh"_qs, vaert}, mappe);
+    if (S_ISREG(st.st_mode) && (st.st_mode & S_IXUSR)) {
+        const int fd = ::open(bytes->constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            return kodeFor(errno, *bytes);
+        Fd luk(fd);
+        char start4[4] = {};
+        const auto n = ::read(fd, start4, 4);
+        const bool elf = n == 4 && QByteArrayView(start4, 4) == "\x7f" "ELF";
+        const bool skript = n >= 2 && start4[0] == '#' && start4[1] == '!';
+        if (!elf && !skript)
+            return 11;
+        return start({vaert}, mappe);
+    }
+    return medProgram(m_opslag.filtype(vaert), vaert, mappe);
+}
+
+int DesktopSkal::aabnMappe(const QString& mappe)
+{
+    const auto bytes = hostName(mappe);
+    if (!bytes)
+        return 3;
+    struct stat st;
+    if (::stat(bytes->constData(), &st) != 0)
+        return kodeFor(errno, *bytes) == 2 ? 3 : kodeFor(errno, *bytes);
+    if (!S_ISDIR(st.st_mode))
+        return 3;
+    const QString vaert = QFile::decodeName(*bytes);
+    const int svar = medProgram(u"inode/directory"_qs, vaert, vaert);
+    // The desktop's own opener is the last resort.
+    return svar == 31 ? start({u"xdg-open"_qs, vaert}, vaert) : svar;
+}
+
+} // namespace kv

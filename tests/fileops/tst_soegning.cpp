@@ -1,0 +1,160 @@
+// Find by name on the page "Søg efter": case rules, hidden entries, the
+// limit, links that loop or lead to "/", unreadable folders reported once,
+// kernel file systems left alone, odd names, and Stop keeping the hits.
+#include "DialogSvarer.h"
+#include "TestMain.h"
+#include "TestPlatform.h"
+#include "app/Tmainform.h"
+#include "fileops/THandlinger.h"
+#include "lists/TReopenFilerX.h"
+#include "platform/LinuxPlatform.h"
+#include "platform/Mappestempel.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace kv;
+using kvtest::TestPlatform;
+
+class TstSoegning : public QObject {
+    Q_OBJECT
+    TestPlatform* tp = nullptr;
+    std::unique_ptr<Tmainform> f;
+
+    // Selects a folder of C: in Struktur 2 and searches it for the text.
+    void soeg(const QString& mappe, const QString& tekst)
+    {
+        f->aabnIStruktur2(u"C:"_qs, false);
+        const auto items = f->FilStruktur->findItems(mappe.mid(3), Qt::MatchExactly);
+        QVERIFY(!items.isEmpty());
+        f->FilStruktur->setCurrentItem(items.first());
+        f->funk->getDirectory();
+        f->findTekstEdit->setText(tekst);
+        kvtest::DialogSvarer svar;
+        f->findTekstKnapClick();
+        beskeder = svar.tekster;
+    }
+    QStringList captions(const TReopenFilerX* l) const
+    {
+        QStringList r;
+        for (const TReopenRec& e : l->entries())
+            r << e.Caption;
+        return r;
+    }
+    QStringList beskeder;
+
+private slots:
+    void init()
+    {
+        tp = &TestPlatform::install(u"Anna"_qs);
+        tp->installStartFiles();
+        f = std::make_unique<Tmainform>();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+    }
+    void cleanup() { f.reset(); }
+
+    void namesMatchAsTheRulesSay()
+    {
+        tp->makeFolder(u"C:\\S\\Ferie foto 2020"_qs);
+        tp->makeFile(u"C:\\S\\Ferie foto 2020\\fotoalbum.jpg"_qs);
+        tp->makeFile(u"C:\\S\\æble.txt"_qs);
+        tp->makeFile(u"C:\\S\\.Foto\\foto.jpg"_qs);
+        tp->makeFile(u"C:\\S\\noter.txt.bak"_qs);
+        QFile::link(tp->host(u"C:\\S"_qs), tp->host(u"C:\\S\\Ferie foto 2020\\rundt"_qs));
+        QFile::link(u"/"_qs, tp->host(u"C:\\S\\rod"_qs));
+        ::mkfifo(tp->hostBytes(u"C:\\S\\fotofifo"_qs).constData(), 0600);
+        const QByteArray ulige = tp->hostBytes(u"C:\\S"_qs) + "/foto\xff.txt";
+        QVERIFY(::close(::open(ulige.constData(), O_CREAT | O_WRONLY, 0600)) == 0);
+
+        soeg(u"C:\\S"_qs, u"FOTO"_qs);
+        // Four letters ask first.
+        QCOMPARE(beskeder.size(), 1);
+        QVERIFY(beskeder[0].contains(u"tusindevist"_qs));
+        // The hidden folder is not listed, a file in it is; the last hit first.
+        QCOMPARE(captions(f->findDir), QStringList{u"Ferie foto 2020"_qs});
+        QStringList filer = captions(f->findFiler);
+        filer.sort();
+        QCOMPARE(filer.size(), 4);
+        QCOMPARE(filer.mid(0, 3), (QStringList{u"foto.jpg"_qs, u"fotoalbum.jpg"_qs, u"fotofifo"_qs}));
+        QVERIFY(filer[3].startsWith(u"foto"_qs));  // the name that is not UTF-8
+        QVERIFY(std::any_of(f->findFiler->entries().cbegin(), f->findFiler->entries().cend(),
+                            [](const TReopenRec& e) { return e.Filnavn == u"C:\\S\\.Foto\\foto.jpg"; }));
+        // Links are names, never entered: the loop and "/" add nothing.
+        QCOMPARE(f->mapperOverskrift->text(), u"Der er undersøgt 2:1 mappenavne"_qs);
+        QVERIFY(f->filerOverskrift->text().startsWith(u"Der er undersøgt 8:4"_qs));
+
+        soeg(u"C:\\S"_qs, u"Æble1"_qs);
+        QVERIFY(f->findFiler->entries().isEmpty());
+        soeg(u"C:\\S"_qs, u".txt.b"_qs);
+        QCOMPARE(captions(f->findFiler), QStringList{u"noter.txt.bak"_qs});
+        // A double click on a found file opens its folder and records it.
+        f->filBoxen->setCurrentRow(0);
+        emit f->filBoxen->itemDoubleClicked(f->filBoxen->item(0));
+        QCOMPARE(f->funk->FFilMappe, u"C:\\S"_qs);
+        QCOMPARE(f->historieDir->GetFilnavn(0), u"C:\\S"_qs);
+    }
+
+    void limitAndOneReportForUnreadableFolders()
+    {
+        for (int i = 0; i < 50; ++i)
+            tp->makeFile(u"C:\\T\\foto%1.jpg"_qs.arg(i));
+        f->maxElementer = 10;
+        soeg(u"C:\\T"_qs, u"foto"_qs);
+        QCOMPARE(f->findFiler->Antal(), 10);
+        QCOMPARE(f->filerOverskrift->text(), u"Der er undersøgt 10:10 filnavne"_qs);
+
+        if (::geteuid() == 0)
+            QSKIP("root reads every folder");
+        for (int i = 0; i < 500; ++i)
+            ::chmod(tp->hostBytes(tp->makeFolder(u"C:\\U\\m%1"_qs.arg(i))).constData(), 0);
+        soeg(u"C:\\U"_qs, u"fotos"_qs);
+        for (int i = 0; i < 500; ++i)
+            ::chmod(tp->hostBytes(u"C:\\U\\m%1"_qs.arg(i)).constData(), 0700);
+        QCOMPARE(beskeder.size(), 1);
+        QVERIFY(beskeder[0].contains(u"500 mapper kunne ikke læses"_qs));
+    }
+
+    void stopKeepsTheHits()
+    {
+        for (int i = 0; i < 300; ++i)
+            tp->makeFile(u"C:\\V\\fotos%1"_qs.arg(i));
+        // Events at every entry, and Stop once hits are on screen.
+        f->funk->FFindInterval = 0;
+        QTimer stop;
+        connect(&stop, &QTimer::timeout, this, [this] {
+            if (f->findStopKnap->isEnabled() && f->filBoxen->count() >= 100)
+                f->findStopKnap->click();
+        });
+        stop.start(0);
+        soeg(u"C:\\V"_qs, u"fotos"_qs);
+        QVERIFY(f->findFiler->Antal() >= 100);
+        QVERIFY(f->findFiler->Antal() < 300);
+        QCOMPARE(f->filBoxen->count(), f->findFiler->Antal());
+        QVERIFY(!f->findStopKnap->isEnabled());
+    }
+
+    void kernelFileSystemsAreLeftAlone()
+    {
+        // Only looks at the real "/": the window goes first, so nothing of it writes there.
+        f.reset();
+        Platform::install(std::make_unique<LinuxPlatform>());
+        const auto proc = mappestempel(u"D:\\proc"_qs);
+        QVERIFY(proc && proc->pseudo);
+        const auto sys = mappestempel(u"D:\\sys"_qs);
+        QVERIFY(!sys || sys->pseudo);
+        const auto usr = mappestempel(u"D:\\usr"_qs);
+        QVERIFY(usr && !usr->pseudo);
+        TestPlatform::install(u"Anna"_qs);
+    }
+};
+
+KV_TEST_MAIN(TstSoegning)
+#include "tst_soegning.moc"
