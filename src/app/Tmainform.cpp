@@ -316,6 +316,7 @@ void Tmainform::bindHandlinger()
     bindStrukturfiler();
     bindOmdoebning();
     bindTraek();
+    bindKalender();
 }
 
 bool Tmainform::event(QEvent* event)
@@ -343,6 +344,7 @@ void Tmainform::showEvent(QShowEvent* event)
         visFejl(f.tekst());
     }
     loadMappeStruktur(false);
+    hentAlarmer();
     if (MappeStruktur->isVisible())
         setFocus();
 }
