@@ -9,7 +9,7 @@
 
 #include <QCalendarWidget>
 #include <QCloseEvent>
-#include <QGridLayout>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -98,18 +98,21 @@ Tkalenderform::~Tkalenderform() = default;
 QWidget* Tkalenderform::byggKalenderside()
 {
     auto* side = new QWidget;
-    auto* g = new QGridLayout(side);
+    auto* l = new QVBoxLayout(side);
+    const auto raekke = [l](std::initializer_list<QWidget*> felter, bool strak = true) {
+        auto* h = new QHBoxLayout;
+        for (QWidget* w : felter)
+            w ? h->addWidget(w) : h->addStretch();
+        if (strak)
+            h->addStretch();
+        l->addLayout(h);
+    };
     mappeEdit = new QLineEdit(hoved->brugerKalenderMappe);
     mappeEdit->setObjectName(u"mappeEdit"_qs);
     mappeEdit->setReadOnly(true);
     InsertMappeButton = knap(u"InsertMappeButton"_qs, u"Indsæt aktuelle"_qs, u"Vælg aktuelle mappe som kalendermappe"_qs);
     visDatomappe = knap(u"visDatomappe"_qs, u"Vis"_qs, u"Vis kalendermappe"_qs);
-    auto* mapperad = new QHBoxLayout;
-    mapperad->addWidget(new QLabel(u"Kalendermappe "_qs));
-    mapperad->addWidget(mappeEdit, 1);
-    mapperad->addWidget(InsertMappeButton);
-    mapperad->addWidget(visDatomappe);
-    g->addLayout(mapperad, 0, 0, 1, 2);
+    raekke({new QLabel(u"Kalendermappe "_qs), mappeEdit, InsertMappeButton, visDatomappe}, false);
 
     dayEdit = talfelt(u"dayEdit"_qs, 2, u"Dag"_qs);
     monthEdit = talfelt(u"monthEdit"_qs, 2, u"Måned"_qs);
@@ -119,48 +122,32 @@ QWidget* Tkalenderform::byggKalenderside()
     mNext = knap(u"mNext"_qs, u">"_qs, u"Næste måned"_qs);
     yPrev = knap(u"yPrev"_qs, u"<"_qs, u"Foregående år"_qs);
     yNext = knap(u"yNext"_qs, u">"_qs, u"Næste år"_qs);
-    datoLabel = knap(u"datoLabel"_qs, u"I dag: "_qs, u"Gå til i dag"_qs);
-    auto* datorad = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{dayEdit, monthEdit, yearEdit, opdaterKnap})
-        datorad->addWidget(w);
-    datorad->addStretch();
-    datorad->addWidget(new QLabel(u"Måned"_qs));
-    datorad->addWidget(mPrev), datorad->addWidget(mNext);
-    datorad->addWidget(new QLabel(u"År"_qs));
-    datorad->addWidget(yPrev), datorad->addWidget(yNext);
     for (QPushButton* k : {mPrev, mNext, yPrev, yNext})
         k->setFixedWidth(28);
-    g->addLayout(datorad, 1, 0, 1, 2);
+    raekke({dayEdit, monthEdit, yearEdit, opdaterKnap, nullptr, new QLabel(u"Måned"_qs), mPrev, mNext,
+            new QLabel(u"År"_qs), yPrev, yNext}, false);
 
     kalender = new QCalendarWidget;
     kalender->setObjectName(u"kalender"_qs);
     kalender->setFirstDayOfWeek(Qt::Monday);
     kalender->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
+    kalender->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     kalender->setGridVisible(true);
-    g->addWidget(kalender, 2, 0);
+    kalender->setMinimumHeight(200);
+    l->addWidget(kalender, 3);
+    datoLabel = knap(u"datoLabel"_qs, u"I dag: "_qs, u"Gå til i dag"_qs);
     ButtonOpretMappe = knap(u"ButtonOpretMappe"_qs, u"Opret mappe"_qs,
-                                    u"Opret mappe til datorelaterede filer for valgte dato"_qs);
-    auto* under = new QHBoxLayout;
-    under->addWidget(datoLabel);
-    under->addStretch();
-    under->addWidget(ButtonOpretMappe);
-    g->addLayout(under, 3, 0);
+                            u"Opret mappe til datorelaterede filer for valgte dato"_qs);
+    raekke({datoLabel, nullptr, ButtonOpretMappe}, false);
 
-    auto* notater = new QVBoxLayout;
-    notater->addWidget(new QLabel(u"Dagens notater"_qs));
+    l->addWidget(new QLabel(u"Dagens notater"_qs));
     notatMemo = new QPlainTextEdit;
     notatMemo->setObjectName(u"notatMemo"_qs);
-    notater->addWidget(notatMemo, 1);
+    l->addWidget(notatMemo, 2);
     gemNotatKnap = knap(u"gemNotatKnap"_qs, u"Gem"_qs, u"Gem dagens notater"_qs);
     sletNotatKnap = knap(u"sletNotatKnap"_qs, u"Slet"_qs, u"Slet dagens notater"_qs);
     visNotatmappe = knap(u"visNotatmappe"_qs, u"Notatmappe"_qs, u"Åben notatmappen"_qs);
-    auto* notatknapper = new QHBoxLayout;
-    notatknapper->addWidget(gemNotatKnap), notatknapper->addWidget(sletNotatKnap);
-    notatknapper->addStretch();
-    notatknapper->addWidget(visNotatmappe);
-    notater->addLayout(notatknapper);
-    g->addLayout(notater, 2, 1, 2, 1);
-    g->setColumnStretch(1, 1);
+    raekke({gemNotatKnap, sletNotatKnap, nullptr, visNotatmappe}, false);
 
     connect(kalender, &QCalendarWidget::selectionChanged, this, &Tkalenderform::kalenderChange);
     connect(kalender, &QCalendarWidget::currentPageChanged, this, &Tkalenderform::visNotatdage);

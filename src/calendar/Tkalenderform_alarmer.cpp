@@ -129,14 +129,15 @@ QWidget* Tkalenderform::byggNyAlarmside()
     g->addWidget(EditOverskrift, 5, 1);
     alarmMemo = new QPlainTextEdit;
     alarmMemo->setObjectName(u"alarmMemo"_qs);
-    g->addWidget(alarmMemo, 6, 0, 1, 2);
+    g->addWidget(new QLabel(u"Tekst"_qs), 6, 0);
+    g->addWidget(alarmMemo, 7, 0, 1, 2);
     sbGemAlarm = knap(u"sbGemAlarm"_qs, u"Gem"_qs, u"Gem alarmen"_qs);
     sbNyAlarm = knap(u"sbNyAlarm"_qs, u"Ny"_qs, u"Ny alarm"_qs);
     auto* knapper = new QHBoxLayout;
     knapper->addWidget(sbGemAlarm), knapper->addWidget(sbNyAlarm);
     knapper->addStretch();
-    g->addLayout(knapper, 7, 0, 1, 2);
-    g->setRowStretch(6, 1);
+    g->addLayout(knapper, 8, 0, 1, 2);
+    g->setRowStretch(7, 1);
     cbLydfiler->setCurrentIndex(alarmLydIndex);
 
     connect(alarmtypeValg, &QButtonGroup::idClicked, this, &Tkalenderform::alarmtypeValgClick);
