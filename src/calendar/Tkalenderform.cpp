@@ -88,6 +88,7 @@ Tkalenderform::Tkalenderform(Tmainform* hoved) : TFunktionsform(hoved, 2, QStrin
     datoLabel->setText(u"I dag: "_qs + nu().date().toString(memoFormat));
     gaaTil(nu().date());
     kalenderChange();
+    visNotatdage();
     sbNyAlarmClick();
     EditYear->setText(u"0000"_qs), EditMonth->setText(u"00"_qs), EditDay->setText(u"00"_qs);
     sbUdskrivAktiveClick();
@@ -213,9 +214,14 @@ void Tkalenderform::visNotatdage()
     QTextCharFormat fed;
     fed.setFontWeight(QFont::Bold);
     const auto indhold = listFolder(hoved->brugerNotatMappe);
+    // "dd-MM-yyyy.txt" of the month shown.
+    const QString maaned = u'-' + tocifre(kalender->monthShown()) + u'-' + QString::number(kalender->yearShown())
+                           + u".txt"_qs;
     for (const DirEntry& e : indhold ? *indhold : std::vector<DirEntry>{}) {
-        const QDate d = QDate::fromString(e.name.chopped(qMin<qsizetype>(4, e.name.size())), memoFormat);
-        if (d.isValid() && d.month() == kalender->monthShown() && d.year() == kalender->yearShown())
+        if (e.name.size() != maaned.size() + 2 || !e.name.endsWith(maaned))
+            continue;
+        const QDate d(kalender->yearShown(), kalender->monthShown(), e.name.left(2).toInt());
+        if (d.isValid())
             kalender->setDateTextFormat(d, fed);
     }
 }
@@ -234,7 +240,9 @@ void Tkalenderform::kalenderChange()
             break;
         mappe += u'\\' + del;
     }
-    visMappe(mappe);
+    // Stepping through days mostly lands on the folder already shown.
+    if (!hoved->funk || hoved->funk->FFilMappe != mappe)
+        visMappe(mappe);
     const auto linjer = readTextLines(memoFil(dato));
     notatMemo->setPlainText(linjer ? linjer->join(u'\n') : QString());
     memoFilename = linjer ? memoFil(dato) : QString();
@@ -244,7 +252,6 @@ void Tkalenderform::kalenderChange()
     dayEdit->setText(QString::number(dato.day()));
     monthEdit->setText(QString::number(dato.month()));
     yearEdit->setText(QString::number(dato.year()));
-    visNotatdage();
 }
 
 void Tkalenderform::gemAendretNotat()
