@@ -19,6 +19,7 @@ void Tmainform::hentAlarmer()
         alarmform = new Talarmform(lydfilDir, this);
         connect(alarmplan, &TAlarmplan::ring, alarmform, &Talarmform::playAlarm);
         connect(alarmform, &Talarmform::besked, this, &Tmainform::UdskrivInfo);
+        connect(alarmform, &Talarmform::udsaet, alarmplan, &TAlarmplan::udsaet);
     }
     alarmplan->hentAlarmer();
 }

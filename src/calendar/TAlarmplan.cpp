@@ -10,7 +10,26 @@ namespace kv {
 namespace {
 QString noegle(const QDate& dato, const TAlarmRecord& a) { return dato.toString(Qt::ISODate) + a.navn(); }
 QTime klokken(const TAlarmRecord& a) { return QTime(a.time, a.minut); }
+bool sammeAlarm(const TAlarmRecord& x, const TAlarmRecord& y) { return x.navn() == y.navn() && klokken(x) == klokken(y); }
 } // namespace
+
+void TAlarmplan::sorter()
+{
+    std::stable_sort(alarm.begin(), alarm.end(),
+                     [](const TAlarmRecord& x, const TAlarmRecord& y) { return klokken(x) < klokken(y); });
+}
+
+void TAlarmplan::udsaet(const TAlarmRecord& a)
+{
+    const QDateTime n = nu();
+    const QDateTime senere = n.addSecs(5 * 60);
+    const QTime t = senere.date() == n.date() ? senere.time() : QTime(23, 59);
+    TAlarmRecord igen = a;
+    igen.time = quint16(t.hour()), igen.minut = quint16(t.minute());
+    m_udsat.push_back(igen);
+    alarm.push_back(igen);
+    sorter();
+}
 
 TAlarmplan::TAlarmplan(const QString& alarmDir, const QString& alarmTekster, QObject* parent)
     : QObject(parent), alarmTimer(new QTimer(this)), m_alarmDir(alarmDir), m_alarmTekster(alarmTekster)
@@ -47,8 +66,8 @@ void TAlarmplan::hent(QDateTime fra)
         if (!m_ringet.contains(noegle(idag, *a)))
             alarm.push_back(*a);
     }
-    std::stable_sort(alarm.begin(), alarm.end(),
-                     [](const TAlarmRecord& x, const TAlarmRecord& y) { return klokken(x) < klokken(y); });
+    alarm.insert(alarm.end(), m_udsat.begin(), m_udsat.end());
+    sorter();
     // Runs also while nothing is pending, to collect the next day's alarms.
     alarmTimer->start();
 }
@@ -58,6 +77,8 @@ void TAlarmplan::alarmTimerTimer()
     const QDateTime n = nu();
     // A new day, or a clock that jumped: collect again from where we were.
     const qint64 skridt = m_sidst.isValid() ? m_sidst.secsTo(n) : 0;
+    if (m_sidst.isValid() && n.date() != m_sidst.date())
+        m_udsat.clear();
     if (m_sidst.isValid() && (n.date() != m_sidst.date() || skridt < 0 || skridt > 90))
         hent(std::min(m_sidst, n));
     m_sidst = n;
@@ -68,6 +89,7 @@ void TAlarmplan::alarmTimerTimer()
     const TAlarmRecord a = alarm.front();
     alarm.erase(alarm.begin());
     m_ringet.insert(noegle(n.date(), a));
+    std::erase_if(m_udsat, [&](const TAlarmRecord& u) { return sammeAlarm(u, a); });
     const bool forsinket = n.time() >= klokken(a).addSecs(60);
     emit ring(a, forsinket);
 }

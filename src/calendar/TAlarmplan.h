@@ -25,17 +25,21 @@ public:
     // Collects today's alarms from the current minute on.
     void hentAlarmer();
     void alarmTimerTimer();
+    // Rings the alarm again in five minutes (at the latest at 23:59).
+    void udsaet(const kv::TAlarmRecord& alarm);
 
 signals:
     // The alarm has left the list; late when its minute had passed.
     void ring(const kv::TAlarmRecord& alarm, bool forsinket);
 
 private:
-    void hent(QDateTime fra);  // a copy: it may be m_sidst
+    void hent(QDateTime fra);
+    void sorter();  // a copy: it may be m_sidst
 
     QString m_alarmDir, m_alarmTekster;
     QSet<QString> m_ringet;  // date and name of what rang in this run
     QDateTime m_sidst;       // the time of the last look at the clock
+    std::vector<TAlarmRecord> m_udsat;  // snoozed, kept when the list is collected again
 };
 
 } // namespace kv

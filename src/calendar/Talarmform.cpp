@@ -6,12 +6,13 @@
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QBoxLayout>
 
 namespace kv {
 
 Talarmform::Talarmform(const QString& lydfilDir, QWidget* parent)
-    : QDialog(parent), alarmMemo(new QPlainTextEdit), ButtonLuk(new QPushButton(u"&Luk"_qs)), m_lydfilDir(lydfilDir)
+    : QDialog(parent), alarmMemo(new QPlainTextEdit), ButtonLuk(new QPushButton(u"&Luk"_qs)),
+      ButtonUdsaet(new QPushButton(u"&Udsæt 5 min"_qs)), m_lydfilDir(lydfilDir)
 {
     setObjectName(u"alarmform"_qs);
     setWindowTitle(u"Alarm"_qs);
@@ -22,15 +23,29 @@ Talarmform::Talarmform(const QString& lydfilDir, QWidget* parent)
     ButtonLuk->setObjectName(u"ButtonLuk"_qs);
     auto* l = new QVBoxLayout(this);
     l->addWidget(alarmMemo);
-    l->addWidget(ButtonLuk, 0, Qt::AlignRight);
+    ButtonUdsaet->setObjectName(u"ButtonUdsaet"_qs);
+    ButtonUdsaet->setToolTip(u"Lad alarmen lyde igen om 5 minutter"_qs);
+    auto* knapper = new QHBoxLayout;
+    knapper->addStretch();
+    knapper->addWidget(ButtonUdsaet);
+    knapper->addWidget(ButtonLuk);
+    l->addLayout(knapper);
     resize(380, 240);
     connect(ButtonLuk, &QPushButton::clicked, this, &Talarmform::ButtonLukClick);
+    connect(ButtonUdsaet, &QPushButton::clicked, this, [this] {
+        if (m_alarm) {
+            m_tekster.insert(m_alarm->navn(), alarmMemo->toPlainText());
+            emit udsaet(*m_alarm);
+        }
+        close();
+    });
 }
 
 bool Talarmform::showAlarm(const QString& caption, const QString& filnavn)
 {
     const auto tekst = readTextLines(filnavn);
-    alarmMemo->setPlainText(tekst ? tekst->join(u'\n') : u"Alarmens tekst blev ikke fundet."_qs);
+    const QString gemt = m_tekster.value(filnavn.section(u'\\', -1));
+    alarmMemo->setPlainText(tekst ? tekst->join(u'\n') : !gemt.isEmpty() ? gemt : u"Alarmens tekst blev ikke fundet."_qs);
     setWindowTitle(caption);
     if (parentWidget())
         move(parentWidget()->geometry().center() - rect().center());
@@ -43,7 +58,7 @@ bool Talarmform::showAlarm(const QString& caption, const QString& filnavn)
 
 void Talarmform::playAlarm(const TAlarmRecord& alarm, bool forsinket)
 {
-    // Taken out of the list before it shows, so events meanwhile cannot ring it again.
+    m_alarm = std::make_unique<TAlarmRecord>(alarm);
     showAlarm(alarm.overskrift, alarm.tekstfilnavn);
     if (forsinket)
         alarmMemo->appendPlainText(u"\n(Forsinket: alarmen skulle have lydt kl. "_qs + alarm.timeS + u":"_qs

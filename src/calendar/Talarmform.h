@@ -3,6 +3,8 @@
 // played "Gentagelse" times; "&Luk" stops the sound and closes it. Made once
 // and used for every alarm; a second alarm replaces the first.
 #include <QDialog>
+#include <QHash>
+#include <memory>
 
 class QPlainTextEdit;
 class QPushButton;
@@ -19,6 +21,7 @@ public:
 
     QPlainTextEdit* alarmMemo;
     QPushButton* ButtonLuk;
+    QPushButton* ButtonUdsaet;
 
     // Shows the alarm, plays its sound and removes a one-time alarm's files.
     void playAlarm(const TAlarmRecord& alarm, bool forsinket);
@@ -30,12 +33,16 @@ public:
 signals:
     // A short message for the status line.
     void besked(const QString& tekst);
+    // "Udsæt 5 min": the alarm shown is to ring again.
+    void udsaet(const kv::TAlarmRecord& alarm);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QString m_lydfilDir;
+    std::unique_ptr<TAlarmRecord> m_alarm;  // the alarm shown
+    QHash<QString, QString> m_tekster;      // texts of snoozed alarms, whose files may be gone
 };
 
 } // namespace kv

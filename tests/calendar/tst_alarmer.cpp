@@ -324,6 +324,29 @@ private slots:
         w.close();
     }
 
+    // "Udsæt 5 min" rings the alarm again five minutes on, with its text, though a one-time alarm's files are gone.
+    void udsaet()
+    {
+        tid = kl(2025, 6, 10, 8, 0);
+        gem(1, u"2025"_qs, 6, 10, 9, 0, u"Møde"_qs);
+        TAlarmplan plan(dir, tekster);
+        Talarmform w(u"C:\\Lyde\\"_qs);
+        connect(&plan, &TAlarmplan::ring, &w, &Talarmform::playAlarm);
+        connect(&w, &Talarmform::udsaet, &plan, &TAlarmplan::udsaet);
+        plan.hentAlarmer();
+        QCOMPARE(ring(plan, {kl(2025, 6, 10, 9, 0, 1)}), QStringList{u"Møde"_qs});
+        QVERIFY(!fileExists(dir + u"2025-06-10-09-00.txt"_qs));
+        tid = kl(2025, 6, 10, 9, 0, 20);
+        w.ButtonUdsaet->click();
+        QVERIFY(!w.isVisible());
+        QCOMPARE(ring(plan, {kl(2025, 6, 10, 9, 4, 59)}), QStringList());
+        plan.hentAlarmer();  // a save meanwhile keeps the snooze
+        QCOMPARE(ring(plan, {kl(2025, 6, 10, 9, 5, 0), kl(2025, 6, 10, 9, 5, 1)}), QStringList{u"Møde"_qs});
+        QCOMPARE(w.alarmMemo->toPlainText(), u"Møde tekst"_qs);
+        QVERIFY(plan.alarm.empty());
+        w.close();
+    }
+
     void wavOgAfspilning()
     {
         const QString lydDir = QStringLiteral(KV_LYD_DIR);
