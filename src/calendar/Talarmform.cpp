@@ -1,6 +1,7 @@
 #include "calendar/Talarmform.h"
 #include "calendar/TAlarmRecord.h"
 #include "platform/Lyd.h"
+#include "platform/Skrivebordsbesked.h"
 #include "platform/TextFile.h"
 
 #include <QCloseEvent>
@@ -60,6 +61,7 @@ void Talarmform::playAlarm(const TAlarmRecord& alarm, bool forsinket)
 {
     m_alarm = std::make_unique<TAlarmRecord>(alarm);
     showAlarm(alarm.overskrift, alarm.tekstfilnavn);
+    visSkrivebordsbesked(alarm.overskrift, alarmMemo->toPlainText());
     if (forsinket)
         alarmMemo->appendPlainText(u"\n(Forsinket: alarmen skulle have lydt kl. "_qs + alarm.timeS + u":"_qs
                                    + alarm.minutS + u".)"_qs);
