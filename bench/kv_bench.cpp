@@ -7,6 +7,8 @@
 //   kv_bench slet <root> <mappe>          deleting C:\mappe permanently (once)
 //   kv_bench papirkurv <root> <mappe>     deleting C:\mappe to the recycle bin (once)
 //   kv_bench filtype <root> <mappe>       renaming every .htm of C:\mappe to .html (once)
+//   kv_bench alarmer <root>              collecting today's alarms from C:\Alarmer
+//   kv_bench notater <root>              stepping the calendar through 2025, memos in C:\Notater
 //   kv_bench flyt <root> <kilde> <maal> [<root2>]  moving C:\kilde into C:\maal, or into
 //                                         D:\maal when a second root is given as D: (once)
 //   kv_bench find <root> <tekst> <max>    find by name in C:\trae, at most max hits of a kind
@@ -16,12 +18,16 @@
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
 #include "app/Tmainform.h"
+#include "calendar/TAlarmplan.h"
+#include "calendar/Tkalenderform.h"
 #include "fileops/THandlinger.h"
 #include "lists/TReopenFilerX.h"
 #include "structures/TFunktioner.h"
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCalendarWidget>
+#include <QPlainTextEdit>
 #include <QCheckBox>
 #include <QAbstractButton>
 #include <QElapsedTimer>
@@ -182,6 +188,23 @@ int main(int argc, char** argv)
                                                  [](qsizetype) { return true; });
         tid = t.nsecsElapsed() / 1e9;
         std::fprintf(stderr, "%d omdøbt, %d sprunget over, %d fejlet\n", r.omdoebt, r.forbigaaet, r.fejlet);
+    } else if (mode == u"alarmer") {
+        kv::TAlarmplan plan(u"C:\\Alarmer\\"_qs, u"C:\\Alarmtekster\\"_qs);
+        tid = bedsteTid(5, [&] { plan.hentAlarmer(); });
+        std::fprintf(stderr, "%d alarmer i dag\n", int(plan.alarm.size()));
+    } else if (mode == u"notater") {
+        kv::createFolder(u"C:\\Kvistlund\\Anna\\Egenskaber"_qs);
+        kv::Tmainform f;
+        f.brugerNotatMappe = u"C:\\Notater"_qs;
+        kv::Tkalenderform k(&f);
+        qsizetype tegn = 0;
+        tid = bedsteTid(3, [&] {
+            for (QDate d(2025, 1, 1); d.year() == 2025; d = d.addDays(1)) {
+                k.kalender->setSelectedDate(d);
+                tegn += k.notatMemo->document()->characterCount();
+            }
+        });
+        std::fprintf(stderr, "%lld tegn\n", qlonglong(tegn));
     } else {
         return 2;
     }

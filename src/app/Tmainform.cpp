@@ -320,6 +320,7 @@ void Tmainform::bindHandlinger()
     bindKoersel();
     bindFavoritter();
     bindTraek();
+    bindKalender();
 }
 
 bool Tmainform::event(QEvent* event)
@@ -347,6 +348,7 @@ void Tmainform::showEvent(QShowEvent* event)
         visFejl(f.tekst());
     }
     loadMappeStruktur(false);
+    hentAlarmer();
     if (MappeStruktur->isVisible())
         setFocus();
 }

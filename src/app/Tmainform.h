@@ -45,6 +45,9 @@ class Tmappestrukturform;
 class TFunktionsform;
 class TrenameForm;
 class TextForm;
+class TAlarmplan;
+class Talarmform;
+class Tkalenderform;
 
 class Tmainform : public QMainWindow {
     Q_OBJECT
@@ -209,6 +212,12 @@ public:
     void RenameExecute();
     void RenameExtExecute();
     void NyMappeExecute();
+    // Alarms and the calendar (Tmainform_kalender.cpp).
+    TAlarmplan* alarmplan = nullptr;
+    Talarmform* alarmform = nullptr;
+    QPointer<Tkalenderform> kalenderform;
+    void hentAlarmer();
+    void aabnKalenderform();
     // Drag and drop (Tmainform_traek.cpp): the roots of the source and target of the current drop.
     QString DrevSource, DrevDest;
     // What a drag from structure s carries: the selected elements as program
@@ -288,6 +297,7 @@ private:
     void strukturFraListe(const TReopenFilerX* liste, bool punkt);
     void koerFil(int nummer, const QString& fil);
     void bindTraek();
+    void bindKalender();
     // A drag entering, moving over or dropped on a structure (1 to 3) or the path tabs (4).
     bool traekHaendelse(int maal, QEvent* event);
     // The folder a drop at the point would go into, or empty.

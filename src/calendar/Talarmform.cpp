@@ -1,0 +1,87 @@
+#include "calendar/Talarmform.h"
+#include "calendar/TAlarmRecord.h"
+#include "platform/Lyd.h"
+#include "platform/Skrivebordsbesked.h"
+#include "platform/TextFile.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QBoxLayout>
+
+namespace kv {
+
+Talarmform::Talarmform(const QString& lydfilDir, QWidget* parent)
+    : QDialog(parent), alarmMemo(new QPlainTextEdit), ButtonLuk(new QPushButton(u"&Luk"_qs)),
+      ButtonUdsaet(new QPushButton(u"&Udsæt 5 min"_qs)), m_lydfilDir(lydfilDir)
+{
+    setObjectName(u"alarmform"_qs);
+    setWindowTitle(u"Alarm"_qs);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setModal(false);
+    alarmMemo->setObjectName(u"alarmMemo"_qs);
+    alarmMemo->setReadOnly(true);
+    ButtonLuk->setObjectName(u"ButtonLuk"_qs);
+    auto* l = new QVBoxLayout(this);
+    l->addWidget(alarmMemo);
+    ButtonUdsaet->setObjectName(u"ButtonUdsaet"_qs);
+    ButtonUdsaet->setToolTip(u"Lad alarmen lyde igen om 5 minutter"_qs);
+    auto* knapper = new QHBoxLayout;
+    knapper->addStretch();
+    knapper->addWidget(ButtonUdsaet);
+    knapper->addWidget(ButtonLuk);
+    l->addLayout(knapper);
+    resize(380, 240);
+    connect(ButtonLuk, &QPushButton::clicked, this, &Talarmform::ButtonLukClick);
+    connect(ButtonUdsaet, &QPushButton::clicked, this, [this] {
+        if (m_alarm) {
+            m_tekster.insert(m_alarm->navn(), alarmMemo->toPlainText());
+            emit udsaet(*m_alarm);
+        }
+        close();
+    });
+}
+
+bool Talarmform::showAlarm(const QString& caption, const QString& filnavn)
+{
+    const auto tekst = readTextLines(filnavn);
+    const QString gemt = m_tekster.value(filnavn.section(u'\\', -1));
+    alarmMemo->setPlainText(tekst ? tekst->join(u'\n') : !gemt.isEmpty() ? gemt : u"Alarmens tekst blev ikke fundet."_qs);
+    setWindowTitle(caption);
+    if (parentWidget())
+        move(parentWidget()->geometry().center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+    ButtonLuk->setFocus();
+    return tekst.has_value();
+}
+
+void Talarmform::playAlarm(const TAlarmRecord& alarm, bool forsinket)
+{
+    m_alarm = std::make_unique<TAlarmRecord>(alarm);
+    showAlarm(alarm.overskrift, alarm.tekstfilnavn);
+    visSkrivebordsbesked(alarm.overskrift, alarmMemo->toPlainText());
+    if (forsinket)
+        alarmMemo->appendPlainText(u"\n(Forsinket: alarmen skulle have lydt kl. "_qs + alarm.timeS + u":"_qs
+                                   + alarm.minutS + u".)"_qs);
+    if (!Lyd::instance().spil(alarmLydfil(m_lydfilDir, alarm.alarmfil), qMax(1, int(alarm.gentagelse))))
+        emit besked(u"Ingen lydenhed"_qs);
+    if (alarm.alarmtype == 1)
+        sletAlarmfiler(alarm);
+}
+
+void Talarmform::ButtonLukClick()
+{
+    close();
+}
+
+void Talarmform::closeEvent(QCloseEvent* event)
+{
+    Lyd::instance().stop();
+    setWindowTitle(u"Alarm"_qs);
+    alarmMemo->clear();
+    QDialog::closeEvent(event);
+}
+
+} // namespace kv

@@ -1,0 +1,337 @@
+#include "calendar/Tkalenderform.h"
+#include "app/Beskeder.h"
+#include "app/Tmainform.h"
+#include "fileops/THandlinger.h"
+#include "fileops/TspmForm.h"
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+#include "platform/Ur.h"
+
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTabWidget>
+#include <QTextCharFormat>
+
+namespace kv {
+
+namespace {
+
+const char16_t* const maaneder[] = {u" Januar", u" Februar", u" Marts",  u" April",   u" Maj",      u" Juni",
+                                    u" Juli",   u" August",  u" September", u" Oktober", u" November", u" December"};
+const char16_t* const ugedage[] = {u" Mandag", u" Tirsdag", u" Onsdag", u" Torsdag", u" Fredag", u" Lørdag", u" Søndag"};
+const QString memoFormat = u"dd-MM-yyyy"_qs;
+
+QString tocifre(int n) { return QString::number(n).rightJustified(2, u'0'); }
+
+// "7a" gives 7, "-3" gives -3, no digit at all gives 0.
+int renset(QLineEdit* felt)
+{
+    const QString t = felt->text().trimmed();
+    QString cifre;
+    for (QChar c : t)
+        if (c >= u'0' && c <= u'9')
+            cifre += c;
+    const int n = (t.startsWith(u'-') ? -1 : 1) * cifre.left(9).toInt();
+    felt->setText(QString::number(n));
+    return n;
+}
+
+} // namespace
+
+QPushButton* Tkalenderform::knap(const QString& navn, const QString& tekst, const QString& hint)
+{
+    auto* k = new QPushButton(tekst);
+    k->setObjectName(navn);
+    k->setToolTip(hint);
+    return k;
+}
+
+QLineEdit* Tkalenderform::talfelt(const QString& navn, int cifre, const QString& hint)
+{
+    auto* e = new QLineEdit;
+    e->setObjectName(navn);
+    e->setToolTip(hint);
+    e->setMaxLength(cifre);
+    e->setValidator(new QRegularExpressionValidator(QRegularExpression(u"[0-9]*"_qs), e));
+    e->setFixedWidth(cifre * 12 + 14);
+    return e;
+}
+
+Tkalenderform::Tkalenderform(Tmainform* hoved) : TFunktionsform(hoved, 2, QString::fromUtf16(funktion(2).navn))
+{
+    setObjectName(u"kalenderform"_qs);
+    optFilnavnKalender = hoved->OptMappe + u"\\kalender.txt"_qs;
+    // A damaged file gives the first sound.
+    if (const auto l = readTextLines(optFilnavnKalender); l && !l->isEmpty()) {
+        bool ok = false;
+        const int i = l->front().trimmed().toInt(&ok);
+        alarmLydIndex = ok && i >= 0 && i < 13 ? i : 0;
+    }
+    bog = new QTabWidget;
+    bog->setObjectName(u"bog"_qs);
+    bog->addTab(byggKalenderside(), u"Kalender"_qs);
+    bog->addTab(byggAlarmside(), u"Alarmer"_qs);
+    bog->addTab(byggNyAlarmside(), u"Ny alarm"_qs);
+    ButtonLuk = knap(u"ButtonLuk"_qs, u"&Luk"_qs, u"Luk kalender"_qs);
+    connect(ButtonLuk, &QPushButton::clicked, this, &QWidget::close);
+    auto* l = new QVBoxLayout(this);
+    l->addWidget(bog);
+    l->addWidget(ButtonLuk, 0, Qt::AlignRight);
+
+    // As on first show: today, the remembered sound, the pending alarms.
+    datoLabel->setText(u"I dag: "_qs + nu().date().toString(memoFormat));
+    gaaTil(nu().date());
+    kalenderChange();
+    visNotatdage();
+    sbNyAlarmClick();
+    EditYear->setText(u"0000"_qs), EditMonth->setText(u"00"_qs), EditDay->setText(u"00"_qs);
+    sbUdskrivAktiveClick();
+}
+
+Tkalenderform::~Tkalenderform() = default;
+
+QWidget* Tkalenderform::byggKalenderside()
+{
+    auto* side = new QWidget;
+    auto* l = new QVBoxLayout(side);
+    const auto raekke = [l](std::initializer_list<QWidget*> felter, bool strak = true) {
+        auto* h = new QHBoxLayout;
+        for (QWidget* w : felter)
+            w ? h->addWidget(w) : h->addStretch();
+        if (strak)
+            h->addStretch();
+        l->addLayout(h);
+    };
+    mappeEdit = new QLineEdit(hoved->brugerKalenderMappe);
+    mappeEdit->setObjectName(u"mappeEdit"_qs);
+    mappeEdit->setReadOnly(true);
+    InsertMappeButton = knap(u"InsertMappeButton"_qs, u"Indsæt aktuelle"_qs, u"Vælg aktuelle mappe som kalendermappe"_qs);
+    visDatomappe = knap(u"visDatomappe"_qs, u"Vis"_qs, u"Vis kalendermappe"_qs);
+    raekke({new QLabel(u"Kalendermappe "_qs), mappeEdit, InsertMappeButton, visDatomappe}, false);
+
+    dayEdit = talfelt(u"dayEdit"_qs, 2, u"Dag"_qs);
+    monthEdit = talfelt(u"monthEdit"_qs, 2, u"Måned"_qs);
+    yearEdit = talfelt(u"yearEdit"_qs, 4, u"År"_qs);
+    opdaterKnap = knap(u"opdaterKnap"_qs, u"Opdater"_qs, u"Opdater kalenderen til indførte dato"_qs);
+    mPrev = knap(u"mPrev"_qs, u"<"_qs, u"Foregående måned"_qs);
+    mNext = knap(u"mNext"_qs, u">"_qs, u"Næste måned"_qs);
+    yPrev = knap(u"yPrev"_qs, u"<"_qs, u"Foregående år"_qs);
+    yNext = knap(u"yNext"_qs, u">"_qs, u"Næste år"_qs);
+    for (QPushButton* k : {mPrev, mNext, yPrev, yNext})
+        k->setFixedWidth(28);
+    raekke({dayEdit, monthEdit, yearEdit, opdaterKnap, nullptr, new QLabel(u"Måned"_qs), mPrev, mNext,
+            new QLabel(u"År"_qs), yPrev, yNext}, false);
+
+    kalender = new QCalendarWidget;
+    kalender->setObjectName(u"kalender"_qs);
+    kalender->setFirstDayOfWeek(Qt::Monday);
+    kalender->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
+    kalender->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    kalender->setGridVisible(true);
+    kalender->setMinimumHeight(200);
+    l->addWidget(kalender, 3);
+    datoLabel = knap(u"datoLabel"_qs, u"I dag: "_qs, u"Gå til i dag"_qs);
+    ButtonOpretMappe = knap(u"ButtonOpretMappe"_qs, u"Opret mappe"_qs,
+                            u"Opret mappe til datorelaterede filer for valgte dato"_qs);
+    raekke({datoLabel, nullptr, ButtonOpretMappe}, false);
+
+    l->addWidget(new QLabel(u"Dagens notater"_qs));
+    notatMemo = new QPlainTextEdit;
+    notatMemo->setObjectName(u"notatMemo"_qs);
+    l->addWidget(notatMemo, 2);
+    gemNotatKnap = knap(u"gemNotatKnap"_qs, u"Gem"_qs, u"Gem dagens notater"_qs);
+    sletNotatKnap = knap(u"sletNotatKnap"_qs, u"Slet"_qs, u"Slet dagens notater"_qs);
+    visNotatmappe = knap(u"visNotatmappe"_qs, u"Notatmappe"_qs, u"Åben notatmappen"_qs);
+    raekke({gemNotatKnap, sletNotatKnap, nullptr, visNotatmappe}, false);
+
+    connect(kalender, &QCalendarWidget::selectionChanged, this, &Tkalenderform::kalenderChange);
+    connect(kalender, &QCalendarWidget::currentPageChanged, this, &Tkalenderform::visNotatdage);
+    connect(opdaterKnap, &QPushButton::clicked, this, &Tkalenderform::opdaterKnapClick);
+    connect(mPrev, &QPushButton::clicked, this, [this] { gaaTil(kalender->selectedDate().addMonths(-1)); });
+    connect(mNext, &QPushButton::clicked, this, [this] { gaaTil(kalender->selectedDate().addMonths(1)); });
+    connect(yPrev, &QPushButton::clicked, this, [this] { gaaTil(kalender->selectedDate().addYears(-1)); });
+    connect(yNext, &QPushButton::clicked, this, [this] { gaaTil(kalender->selectedDate().addYears(1)); });
+    connect(datoLabel, &QPushButton::clicked, this, [this] { gaaTil(nu().date()); });
+    connect(ButtonOpretMappe, &QPushButton::clicked, this, &Tkalenderform::opretMappe);
+    connect(gemNotatKnap, &QPushButton::clicked, this, &Tkalenderform::aMemoGem);
+    connect(sletNotatKnap, &QPushButton::clicked, this, &Tkalenderform::aMemoSlet);
+    connect(notatMemo, &QPlainTextEdit::modificationChanged, gemNotatKnap, &QWidget::setEnabled);
+    connect(InsertMappeButton, &QPushButton::clicked, this, [this] {
+        const QString sti = this->hoved->EditSti->text();
+        if (sti.isEmpty())
+            return visInformation(u"Der skal være valgt en mappe."_qs);
+        mappeEdit->setText(sti);
+        this->hoved->brugerKalenderMappe = sti;
+    });
+    connect(visDatomappe, &QPushButton::clicked, this, [this] { visMappe(this->hoved->brugerKalenderMappe); });
+    connect(visNotatmappe, &QPushButton::clicked, this, [this] {
+        if (!createFolder(this->hoved->brugerNotatMappe))
+            return visInformation(u"Der opstod en fejl.\rVigtige mapper er muligvist blevet slettet."_qs);
+        visMappe(this->hoved->brugerNotatMappe);
+    });
+    return side;
+}
+
+QString Tkalenderform::memoFil(const QDate& dato) const
+{
+    return hoved->brugerNotatMappe + u'\\' + dato.toString(memoFormat) + u".txt"_qs;
+}
+
+QString Tkalenderform::maanedsmappe(const QDate& dato)
+{
+    return tocifre(dato.month()) + QString::fromUtf16(maaneder[dato.month() - 1]);
+}
+
+QString Tkalenderform::dagsmappe(const QDate& dato)
+{
+    return tocifre(dato.day()) + QString::fromUtf16(ugedage[dato.dayOfWeek() - 1]);
+}
+
+void Tkalenderform::visMappe(const QString& mappe)
+{
+    if (!hoved->funk)
+        return;
+    hoved->funk->makeStruktur2(mappe, true);
+    hoved->DirectoryChange(true);
+}
+
+void Tkalenderform::gaaTil(const QDate& dato)
+{
+    kalender->setSelectedDate(dato);
+    kalender->setCurrentPage(dato.year(), dato.month());
+}
+
+void Tkalenderform::visNotatdage()
+{
+    // Days with a memo are bold: one listing of the memo folder per month shown.
+    kalender->setDateTextFormat(QDate(), QTextCharFormat());
+    QTextCharFormat fed;
+    fed.setFontWeight(QFont::Bold);
+    const auto indhold = listFolder(hoved->brugerNotatMappe);
+    // "dd-MM-yyyy.txt" of the month shown.
+    const QString maaned = u'-' + tocifre(kalender->monthShown()) + u'-' + QString::number(kalender->yearShown())
+                           + u".txt"_qs;
+    for (const DirEntry& e : indhold ? *indhold : std::vector<DirEntry>{}) {
+        if (e.name.size() != maaned.size() + 2 || !e.name.endsWith(maaned))
+            continue;
+        const QDate d(kalender->yearShown(), kalender->monthShown(), e.name.left(2).toInt());
+        if (d.isValid())
+            kalender->setDateTextFormat(d, fed);
+    }
+}
+
+void Tkalenderform::kalenderChange()
+{
+    const QDate dato = kalender->selectedDate();
+    if (dato == m_dato)
+        return;
+    gemAendretNotat();
+    m_dato = dato;
+    // The deepest date folder that exists, or the calendar folder itself.
+    QString mappe = hoved->brugerKalenderMappe;
+    for (const QString& del : {QString::number(dato.year()), maanedsmappe(dato), dagsmappe(dato)}) {
+        if (!folderExists(mappe + u'\\' + del))
+            break;
+        mappe += u'\\' + del;
+    }
+    // Stepping through days mostly lands on the folder already shown.
+    if (!hoved->funk || hoved->funk->FFilMappe != mappe)
+        visMappe(mappe);
+    const auto linjer = readTextLines(memoFil(dato));
+    notatMemo->setPlainText(linjer ? linjer->join(u'\n') : QString());
+    memoFilename = linjer ? memoFil(dato) : QString();
+    notatMemo->document()->setModified(false);
+    gemNotatKnap->setEnabled(false);
+    sletNotatKnap->setEnabled(!memoFilename.isEmpty());
+    dayEdit->setText(QString::number(dato.day()));
+    monthEdit->setText(QString::number(dato.month()));
+    yearEdit->setText(QString::number(dato.year()));
+}
+
+void Tkalenderform::gemAendretNotat()
+{
+    if (!notatMemo->document()->isModified() || !m_dato.isValid()
+        || !spmForm().spoerg({u"Notatet for "_qs + m_dato.toString(memoFormat) + u" er ændret."_qs,
+                              u"Skal ændringerne gemmes?"_qs}))
+        return;
+    skrivNotat(m_dato);
+}
+
+void Tkalenderform::opdaterKnapClick()
+{
+    const int d = renset(dayEdit), m = renset(monthEdit), y = renset(yearEdit);
+    // The whole date or nothing.
+    const QDate dato(y, m, d);
+    if (y < 1 || !dato.isValid())
+        return visInformation(u"Datoen findes ikke.\rSkriv dag, måned og år for en rigtig dato."_qs);
+    gaaTil(dato);
+}
+
+void Tkalenderform::opretMappe()
+{
+    const QDate dato = kalender->selectedDate();
+    const QString rod = hoved->brugerKalenderMappe;
+    const QString aar = rod + u'\\' + QString::number(dato.year());
+    const QString maaned = aar + u'\\' + maanedsmappe(dato);
+    const QString dag = maaned + u'\\' + dagsmappe(dato);
+    QString fejl;
+    if (!createFolder(dag, &fejl))
+        return visFejl(fejl);
+    QStringList liste{rod.left(2), rod, aar, maaned, dag};
+    if (!hoved->funk)
+        return;
+    hoved->funk->makeHistoryStruktur(liste);
+    hoved->funk->setAktiveStruktur(2);
+    visMappe(dag);
+}
+
+bool Tkalenderform::skrivNotat(const QDate& dato)
+{
+    QString fejl;
+    createFolder(hoved->brugerNotatMappe);
+    if (writeTextLines(memoFil(dato), notatMemo->toPlainText().split(u'\n'), &fejl))
+        return true;
+    visFejl(fejl);
+    return false;
+}
+
+void Tkalenderform::aMemoGem()
+{
+    const QString fil = memoFil(kalender->selectedDate());
+    if (!skrivNotat(kalender->selectedDate()))
+        return;
+    notatMemo->document()->setModified(false);
+    memoFilename = fil;
+    sletNotatKnap->setEnabled(true);
+    visNotatdage();
+}
+
+void Tkalenderform::aMemoSlet()
+{
+    if (!spmForm().spoerg({u"Skal dagens notater"_qs, kalender->selectedDate().toString(memoFormat), u"slettes?"_qs}))
+        return;
+    QString fejl;
+    const QString fil = memoFil(kalender->selectedDate());
+    if (fileExists(fil) && !removeFile(fil, &fejl))
+        return visFejl(fejl);
+    notatMemo->clear();
+    notatMemo->document()->setModified(false);
+    memoFilename.clear();
+    sletNotatKnap->setEnabled(false);
+    visNotatdage();
+}
+
+void Tkalenderform::closeEvent(QCloseEvent* event)
+{
+    gemAendretNotat();
+    writeTextLines(optFilnavnKalender, {QString::number(alarmLydIndex)});
+    TFunktionsform::closeEvent(event);
+}
+
+} // namespace kv
