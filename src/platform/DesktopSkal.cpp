@@ -1,6 +1,8 @@
 #include "DesktopSkal.h"
 #include "Vaert.h"
 
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -8,8 +10,37 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace kv {
+
+namespace {
+
+// A program is handed a path as text, which cannot carry a host name that is
+// not UTF-8. Such a path is handed over as a link with a name that is, in a
+// folder of the user's own, pointing at exactly the file; other paths as they are.
+QString somTekst(const QByteArray& vaert)
+{
+    const QString tekst = QFile::decodeName(vaert);
+    if (QFile::encodeName(tekst) == vaert)
+        return tekst;
+    QString rod = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (rod.isEmpty())
+        rod = QDir::tempPath();
+    const QByteArray mappe = QFile::encodeName(rod) + "/kvistlund-" + QByteArray::number(::getuid()) + "-navne";
+    ::mkdir(mappe.constData(), 0700);
+    struct stat st;
+    // Only a folder that is ours and nobody else's, never one made by another user meanwhile.
+    if (::lstat(mappe.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() || (st.st_mode & 077))
+        return tekst;
+    const QByteArray navn = QCryptographicHash::hash(vaert, QCryptographicHash::Sha1).toHex().left(12) + '-'
+                          + QFile::encodeName(tekst.section(u'/', -1));
+    const QByteArray link = mappe + '/' + navn;
+    ::unlink(link.constData());
+    return ::symlink(vaert.constData(), link.constData()) == 0 ? QFile::decodeName(link) : tekst;
+}
+
+} // namespace
 
 static std::unique_ptr<Skal>& nuvaerende()
 {
@@ -86,7 +117,7 @@ int DesktopSkal::aabn(const QString& fil, bool redigering)
         return kodeFor(errno, *bytes);
     if (S_ISDIR(st.st_mode))
         return aabnMappe(fil);
-    const QString vaert = QFile::decodeName(*bytes);
+    const QString vaert = somTekst(*bytes);
     const QString mappe = QFileInfo(vaert).absolutePath();
     if (redigering) {
         // Only text can be edited: the program of plain text edits it.
@@ -126,7 +157,7 @@ int DesktopSkal::aabnMappe(const QString& mappe)
         return kodeFor(errno, *bytes) == 2 ? 3 : kodeFor(errno, *bytes);
     if (!S_ISDIR(st.st_mode))
         return 3;
-    const QString vaert = QFile::decodeName(*bytes);
+    const QString vaert = somTekst(*bytes);
     const int svar = medProgram(u"inode/directory"_qs, vaert, vaert);
     // The desktop's own opener is the last resort.
     return svar == 31 ? start({u"xdg-open"_qs, vaert}, vaert) : svar;

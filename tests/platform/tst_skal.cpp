@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <unistd.h>
+#include <fcntl.h>
 
 using namespace kv;
 using kvtest::TestPlatform;
@@ -140,6 +142,17 @@ private slots:
         QCOMPARE(s.aabnMappe(u"C:\\Data"_qs), skalUdfoert);
         QCOMPARE(starter.size(), foer + 1);
         QCOMPARE(s.aabnMappe(u"C:\\Ingen"_qs), 3);
+
+        // A name that is not UTF-8 reaches the program as a path that leads to exactly that file.
+        const QByteArray latin1 = tp.hostBytes(u"C:\\Data"_qs) + "/s\xf8ren.txt";
+        const int fd = ::open(latin1.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+        QVERIFY(fd >= 0 && ::write(fd, "tekst\n", 6) == 6);
+        ::close(fd);
+        QCOMPARE(s.aabn(u"C:\\Data\\s\uF0F8ren.txt"_qs, false), skalUdfoert);
+        char* fundet = ::realpath(QFile::encodeName(starter.last().argumenter.value(0)).constData(), nullptr);
+        QCOMPARE(QByteArray(fundet ? fundet : ""), latin1);
+        ::free(fundet);
+        ::unlink(latin1.constData());
     }
 
     void scriptsRunInATerminalThatStays()
