@@ -9,7 +9,7 @@ KV_PACKAGES=(
   qt6-base-dev qt6-translations-l10n
   libjpeg62-turbo-dev libjpeg-turbo-progs libasound2-dev
   fonts-dejavu-core xvfb xauth
-  tree rename
+  tree rename xdg-utils
 )
 
 kv_install_packages() {
