@@ -26,7 +26,7 @@ struct DesktopEntry {
     QStringList kommando(const QStringList& filer) const;
 };
 
-// Splits an Exec value into arguments by the entry specification's quoting rules.
+// Splits an Exec value into arguments by the desktop-entry quoting rules.
 std::optional<QStringList> splitExec(const QString& exec);
 
 } // namespace kv

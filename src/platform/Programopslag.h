@@ -15,7 +15,7 @@ public:
     // configMapper: XDG_CONFIG_HOME then XDG_CONFIG_DIRS; dataMapper:
     // XDG_DATA_HOME then XDG_DATA_DIRS (host folders, most important first).
     Programopslag(QStringList configMapper, QStringList dataMapper);
-    // The folders of the environment, with the specification's defaults.
+    // The folders of the environment, with the XDG base-directory defaults.
     static Programopslag fraMiljoe();
 
     // The type of a host file, by name and content.
