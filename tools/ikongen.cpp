@@ -1,6 +1,6 @@
 // Writes the icons of the program folder: one per file type with an icon of
 // its own, and the four group icons, each at 16, 32 and 48 pixels.
-#include "app/Programfiler.h"
+#include "ui/Programfiler.h"
 #include "structures/Billeder.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // Makes the thirteen alarm sounds of the program folder: short synthesised
 // tunes, one WAV file each (mono, 16 bit, 22050 Hz).
-#include "app/Programfiler.h"
+#include "ui/Programfiler.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "app/THandlingsliste.h"
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "app/Handlingskatalog.h"
 #include "platform/Fejl.h"
 

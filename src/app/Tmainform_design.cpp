@@ -1,7 +1,7 @@
 // The "Design" page: the visual style, where the right-hand panel's tabs and
 // the panel itself sit, the view of the program list, the find-list maximum
 // and whether the right-hand panel stays visible beside function windows.
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "app/Design.h"
 #include "app/Handlingsbilleder.h"
 #include "app/Tmainform.h"

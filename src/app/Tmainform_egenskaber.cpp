@@ -1,8 +1,8 @@
 // The main settings applied to the window at creation and collected from it
 // at close. The file itself is TEgenskaber's.
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "app/Design.h"
-#include "app/Programfiler.h"
+#include "ui/Programfiler.h"
 #include "app/TFunktionsform.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"

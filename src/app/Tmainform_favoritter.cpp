@@ -1,6 +1,6 @@
 // Favourite folders and files, visited folders and the found lists: clicks,
 // keys and the actions of their pages.
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "app/THandlingsliste.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"

@@ -1,6 +1,6 @@
 // The copy lists and what works on them: copy, cut, paste (copy or move),
 // delete to the recycle bin or permanently, emptying the bin, and dropped files.
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "app/THandlingsliste.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"

@@ -1,6 +1,6 @@
 // The special folders of the "Mapper" page: their actions, the two bars of
 // the Folders toolbar, and where a special folder opens.
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "app/Handlingsbilleder.h"
 #include "app/THandlingsliste.h"
 #include "app/Tmainform.h"

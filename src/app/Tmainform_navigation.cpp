@@ -1,5 +1,5 @@
 // The path tabs, the path field and stepping through the visited folders.
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "app/THandlingsliste.h"
 #include "app/TStiTabs.h"
 #include "app/Tmainform.h"

@@ -1,6 +1,6 @@
 // Renaming in place (F2) and in the "Omdøb" window (Ctrl+O), the extension
 // rename (Ctrl+U), new folders (Ctrl+M) and the undo of the last of them (Ctrl+Z).
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "app/THandlingsliste.h"
 #include "app/Tmainform.h"
 #include "fileops/TextForm.h"

@@ -1,5 +1,5 @@
 // The page "Søg efter": find by name under the selected folder, with Stop.
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "app/Handlingsbilleder.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"

@@ -1,7 +1,7 @@
 // The structure files: their menu under Struktur 1, building Struktur 1 from
 // a list of folders, the structures of the special folders, the structure
 // editor, and the last structure restored at start.
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "app/THandlingsliste.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"

@@ -1,5 +1,5 @@
 #include "calendar/TAlarmRecord.h"
-#include "app/Programfiler.h"
+#include "ui/Programfiler.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 

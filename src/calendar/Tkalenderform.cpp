@@ -1,5 +1,5 @@
 #include "calendar/Tkalenderform.h"
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
 #include "fileops/TspmForm.h"

@@ -1,6 +1,6 @@
 // The pages "Alarmer" and "Ny alarm" of the calendar window.
-#include "app/Beskeder.h"
-#include "app/Programfiler.h"
+#include "ui/Beskeder.h"
+#include "ui/Programfiler.h"
 #include "app/Tmainform.h"
 #include "calendar/TAlarmplan.h"
 #include "calendar/Tkalenderform.h"

@@ -1,5 +1,5 @@
 #include "fileops/THandlinger.h"
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "fileops/Tdeleteform.h"
 #include "fileops/Tkopieringsform.h"
 #include "fileops/Tprogressform.h"

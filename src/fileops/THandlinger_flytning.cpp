@@ -1,7 +1,7 @@
 // The delete of a move: exactly the files and links the paste copied, each
 // only while it is unchanged since, then the folders that are then empty.
 // What anyone added or changed meanwhile stays where it is.
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "fileops/THandlinger.h"
 #include "fileops/Tdeleteform.h"
 #include "fileops/Tkopieringsform.h"

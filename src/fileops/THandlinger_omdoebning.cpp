@@ -1,6 +1,6 @@
 // Rename in place and by window, the extension rename, new folders, and the
 // undo of the last of them.
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "fileops/THandlinger.h"
 #include "platform/FileSystem.h"
 #include "platform/Omdoebning.h"

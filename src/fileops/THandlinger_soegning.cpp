@@ -2,7 +2,7 @@
 // selected folder. Links are never followed into folders, a folder is
 // entered once however it is reached, and the kernel's file systems are
 // passed over. Events run every 50 ms, so the hits show and Stop answers.
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "fileops/THandlinger.h"
 #include "lists/TReopenFilerX.h"
 #include "platform/Mappestempel.h"

@@ -1,5 +1,5 @@
 #include "fileops/TKopierPaste.h"
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "fileops/Tdeleteform.h"
 #include "fileops/Tprogressform.h"
 #include "platform/FileSystem.h"

@@ -1,5 +1,5 @@
 #include "lists/TReopenFilerX.h"
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "fileops/TspmForm.h"
 #include "platform/Fejl.h"
 #include "platform/FileSystem.h"

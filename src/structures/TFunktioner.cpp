@@ -1,5 +1,5 @@
 #include "structures/TFunktioner.h"
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramPath.h"
 

@@ -1,5 +1,5 @@
 #include "structures/TMakeStrukturer.h"
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 #include "lists/TReopenFilerX.h"
 #include "platform/Fejl.h"
 #include "platform/FileSystem.h"

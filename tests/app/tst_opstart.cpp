@@ -3,7 +3,7 @@
 #include "DialogSvarer.h"
 #include "TestMain.h"
 #include "TestPlatform.h"
-#include "app/Programfiler.h"
+#include "ui/Programfiler.h"
 #include "app/Tmainform.h"
 #include "lists/TReopenFilerX.h"
 #include "platform/Fejl.h"

@@ -4,7 +4,7 @@
 #include "DialogSvarer.h"
 #include "TestMain.h"
 #include "TestPlatform.h"
-#include "app/Programfiler.h"
+#include "ui/Programfiler.h"
 #include "app/Tmainform.h"
 #include "calendar/TAlarmplan.h"
 #include "calendar/TAlarmRecord.h"

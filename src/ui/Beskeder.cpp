@@ -1,4 +1,4 @@
-#include "app/Beskeder.h"
+#include "ui/Beskeder.h"
 
 #include <QApplication>
 #include <QMessageBox>
