@@ -1,7 +1,7 @@
 // Writes the icons of the program folder: one per file type with an icon of
 // its own, and the four group icons, each at 16, 32 and 48 pixels.
 #include "ui/Programfiler.h"
-#include "structures/Billeder.h"
+#include "ui/Billeder.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #pragma once
 // Every action of the main window: name, caption, hint, shortcuts and picture.
 // The main window creates one QAction per entry and binds the handlers by name.
-#include "app/Handlingsbilleder.h"
+#include "ui/Handlingsbilleder.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "app/Tmainform.h"
 #include "ui/Beskeder.h"
-#include "app/Handlingsbilleder.h"
+#include "ui/Handlingsbilleder.h"
 #include "ui/Programfiler.h"
 #include "app/TFunktionsform.h"
 #include "app/THandlingsliste.h"

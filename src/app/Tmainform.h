@@ -165,6 +165,8 @@ public:
 
     QAction* handling(const char* navn) const;
     void UdskrivInfo(const QString& tekst);
+    // Opens the help page S (a file name in the information folder) titled Inf.
+    void InfoHelp(const QString& S, const QString& Inf);
     QString getSpMappe(int nummer) const;
     void visSpecielMappe(const QString& sti);
     void DirectoryChange(bool makeSti);

@@ -3,7 +3,7 @@
 // and whether the right-hand panel stays visible beside function windows.
 #include "ui/Beskeder.h"
 #include "app/Design.h"
-#include "app/Handlingsbilleder.h"
+#include "ui/Handlingsbilleder.h"
 #include "app/Tmainform.h"
 
 #include <QButtonGroup>

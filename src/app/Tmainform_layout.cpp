@@ -1,5 +1,5 @@
 // The controls of the main window and where they sit.
-#include "app/Handlingsbilleder.h"
+#include "ui/Handlingsbilleder.h"
 #include "app/TFunktionsform.h"
 #include "app/THandlingsliste.h"
 #include "app/TStiTabs.h"

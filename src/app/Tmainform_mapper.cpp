@@ -1,7 +1,7 @@
 // The special folders of the "Mapper" page: their actions, the two bars of
 // the Folders toolbar, and where a special folder opens.
 #include "ui/Beskeder.h"
-#include "app/Handlingsbilleder.h"
+#include "ui/Handlingsbilleder.h"
 #include "app/THandlingsliste.h"
 #include "app/Tmainform.h"
 #include "platform/FileSystem.h"

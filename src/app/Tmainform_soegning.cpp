@@ -1,6 +1,6 @@
 // The page "Søg efter": find by name under the selected folder, with Stop.
 #include "ui/Beskeder.h"
-#include "app/Handlingsbilleder.h"
+#include "ui/Handlingsbilleder.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
 #include "fileops/TspmForm.h"

@@ -1,6 +1,6 @@
 // The column layout page: widths and visibility of the three columns, the
 // heights of the copy-list panels, and the interval the buttons step by.
-#include "app/Handlingsbilleder.h"
+#include "ui/Handlingsbilleder.h"
 #include "app/Tmainform.h"
 
 #include <QButtonGroup>

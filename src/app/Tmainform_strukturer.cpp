@@ -1,6 +1,6 @@
 // How the main window reacts to the three structures: clicks, double clicks,
 // keys, right clicks, in-place editing, and the actions of their toolbars.
-#include "app/Handlingsbilleder.h"
+#include "ui/Handlingsbilleder.h"
 #include "app/THandlingsliste.h"
 #include "app/TStiTabs.h"
 #include "app/Tmainform.h"

@@ -1,5 +1,5 @@
 #include "fileops/Tkopieringsform.h"
-#include "app/Handlingsbilleder.h"
+#include "ui/Handlingsbilleder.h"
 #include "fileops/Vinduer.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The record every node of the three structures carries, and the node itself.
-#include "structures/Billeder.h"
+#include "ui/Billeder.h"
 
 #include <QString>
 #include <QTreeWidgetItem>

@@ -4,7 +4,7 @@
 #include "DialogSvarer.h"
 #include "TestMain.h"
 #include "TestPlatform.h"
-#include "app/Handlingsbilleder.h"
+#include "ui/Handlingsbilleder.h"
 #include "app/THandlingsliste.h"
 #include "app/TStiTabs.h"
 #include "app/Tmainform.h"

@@ -2,7 +2,7 @@
 #include "TestMain.h"
 #include "TestPlatform.h"
 #include "platform/Fejl.h"
-#include "structures/Billeder.h"
+#include "ui/Billeder.h"
 #include "structures/TMapper.h"
 
 using namespace kv;

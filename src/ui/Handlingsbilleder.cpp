@@ -1,6 +1,6 @@
-#include "app/Handlingsbilleder.h"
-#include "structures/Billeder.h"
-#include "structures/TegnetIkon.h"
+#include "ui/Handlingsbilleder.h"
+#include "ui/Billeder.h"
+#include "ui/TegnetIkon.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "structures/TegnetIkon.h"
+#include "ui/TegnetIkon.h"
 
 #include <QHash>
 #include <QIconEngine>

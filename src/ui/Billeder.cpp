@@ -1,6 +1,6 @@
-#include "structures/Billeder.h"
+#include "ui/Billeder.h"
 #include "structures/TMapper.h"
-#include "structures/TegnetIkon.h"
+#include "ui/TegnetIkon.h"
 #include "platform/ProgramPath.h"
 
 #include <QPainter>
