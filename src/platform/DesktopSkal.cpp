@@ -60,6 +60,12 @@ void Skal::install(std::unique_ptr<Skal> skal)
     nuvaerende() = std::move(skal);
 }
 
+QString Skal::argument(const QString& sti)
+{
+    const auto bytes = hostName(sti);
+    return bytes ? somTekst(*bytes) : QString();
+}
+
 DesktopSkal::DesktopSkal(Programopslag opslag, Starter starter)
     : m_opslag(std::move(opslag)), m_starter(std::move(starter))
 {
@@ -69,7 +75,7 @@ DesktopSkal::DesktopSkal(Programopslag opslag, Starter starter)
         };
 }
 
-int DesktopSkal::start(QStringList kommando, const QString& mappe)
+int DesktopSkal::startProgram(QStringList kommando, const QString& mappe)
 {
     if (kommando.isEmpty())
         return 27;
@@ -86,7 +92,7 @@ int DesktopSkal::medProgram(const QString& type, const QString& vaert, const QSt
     const auto program = m_opslag.program(type);
     if (!program)
         return 31;
-    return start(program->kommando({vaert}), mappe);
+    return startProgram(program->kommando({vaert}), mappe);
 }
 
 // The error code of a host error while looking at the file.
@@ -126,11 +132,11 @@ int DesktopSkal::aabn(const QString& fil, bool redigering)
     }
     const QString endelse = QFileInfo(vaert).suffix().toLower();
     if (endelse == u"sh")  // in a terminal that stays open, as a console does
-        return start({u"x-terminal-emulator"_qs, u"-e"_qs, u"sh"_qs, u"-c"_qs,
+        return startProgram({u"x-terminal-emulator"_qs, u"-e"_qs, u"sh"_qs, u"-c"_qs,
                       u"sh \"$1\"; exec \"${SHELL:-sh}\""_qs, u"sh"_qs, vaert},
                      mappe);
     if (endelse == u"vbs" || endelse == u"wsf")  // the installed scripts are sh scripts
-        return start({u"/bin/sh"_qs, vaert}, mappe);
+        return startProgram({u"/bin/sh"_qs, vaert}, mappe);
     if (S_ISREG(st.st_mode) && (st.st_mode & S_IXUSR)) {
         const int fd = ::open(bytes->constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0)
@@ -142,7 +148,7 @@ int DesktopSkal::aabn(const QString& fil, bool redigering)
         const bool skript = n >= 2 && start4[0] == '#' && start4[1] == '!';
         if (!elf && !skript)
             return 11;
-        return start({vaert}, mappe);
+        return startProgram({vaert}, mappe);
     }
     return medProgram(m_opslag.filtype(vaert), vaert, mappe);
 }
@@ -160,7 +166,7 @@ int DesktopSkal::aabnMappe(const QString& mappe)
     const QString vaert = somTekst(*bytes);
     const int svar = medProgram(u"inode/directory"_qs, vaert, vaert);
     // The desktop's own opener is the last resort.
-    return svar == 31 ? start({u"xdg-open"_qs, vaert}, vaert) : svar;
+    return svar == 31 ? startProgram({u"xdg-open"_qs, vaert}, vaert) : svar;
 }
 
 } // namespace kv

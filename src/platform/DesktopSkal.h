@@ -18,9 +18,9 @@ public:
 
     int aabn(const QString& fil, bool redigering) override;
     int aabnMappe(const QString& mappe) override;
+    int startProgram(QStringList kommando, const QString& mappe) override;
 
 private:
-    int start(QStringList kommando, const QString& mappe);
     int medProgram(const QString& type, const QString& vaert, const QString& mappe);
 
     Programopslag m_opslag;

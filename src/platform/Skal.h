@@ -5,6 +5,7 @@
 // (2 no file, 3 no folder, 5 no access, 11 not a program, 26 busy,
 // 27 a broken association, 31 no program associated).
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace kv {
@@ -22,6 +23,16 @@ public:
     virtual int aabn(const QString& fil, bool redigering) = 0;
     // Opens a folder in the desktop's file manager.
     virtual int aabnMappe(const QString& mappe) = 0;
+    // Starts a program detached with an argument list, never through a shell:
+    // the first entry is the program (a host path, or a name looked up on PATH),
+    // then its arguments; mappe is the child's working folder (a host path, empty
+    // to keep ours).
+    virtual int startProgram(QStringList kommando, const QString& mappe) = 0;
+
+    // The text that hands a program path to another program as an argument:
+    // its host path, or a private link to it when the host name is not UTF-8.
+    // Empty when the path has no host form.
+    static QString argument(const QString& sti);
 };
 
 } // namespace kv

@@ -188,6 +188,23 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromUtf8(f.readAll()), tp.host(farlig) + u'\n');
     }
+
+    // A started program gets exactly its arguments; a name that is not UTF-8
+    // reaches it as a link to the very file.
+    void startingWithAnArgumentList()
+    {
+        TestPlatform& tp = TestPlatform::install();
+        DesktopSkal s = skal();
+        const QString fil = tp.makeFile(u"C:\\Data\\x"_qs + QChar(0xF0E6) + u".txt"_qs, "tekst\n");
+        const QString arg = Skal::argument(fil);
+        QCOMPARE(QFileInfo(arg).canonicalFilePath(), QFileInfo(tp.host(u"C:\\Data"_qs)).canonicalFilePath()
+                     + QString::fromUtf8(QByteArray("/x\xe6.txt")));
+        QCOMPARE(s.startProgram({u"/bin/true"_qs, u"-a \"b\""_qs, arg}, u"/"_qs), skalUdfoert);
+        QCOMPARE(starter.last().argumenter, QStringList({u"-a \"b\""_qs, arg}));
+        QCOMPARE(starter.last().mappe, u"/"_qs);
+        QCOMPARE(s.startProgram({u"findes-ikke-kvistlund"_qs}, {}), 27);
+        QVERIFY(Skal::argument(u"Q:\\x"_qs).isEmpty());
+    }
 };
 
 KV_TEST_MAIN(TstSkal)

@@ -22,7 +22,20 @@ public:
         return svar;
     }
 
+    // Recorded as "start <program>"; the whole command and folder in startet.
+    int startProgram(QStringList kommando, const QString& mappe) override
+    {
+        kald << u"start "_qs + kommando.value(0);
+        startet.append({kommando, mappe});
+        return svar;
+    }
+
+    struct Start {
+        QStringList kommando;
+        QString mappe;
+    };
     QStringList kald;
+    QList<Start> startet;
     int svar = kv::skalUdfoert;
 };
 
