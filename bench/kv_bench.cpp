@@ -13,6 +13,7 @@
 //   kv_bench flyt <root> <kilde> <maal> [<root2>]  moving C:\kilde into C:\maal, or into
 //                                         D:\maal when a second root is given as D: (once)
 //   kv_bench find <root> <tekst> <max>    find by name in C:\trae, at most max hits of a kind
+//   kv_bench websort <root>              loading and sorting the address pairs of C:\webliste.txt
 // The folder given becomes drive C: of a test drive table.
 #include "DialogSvarer.h"
 #include "TestPlatform.h"
@@ -24,6 +25,7 @@
 #include "calendar/Tkalenderform.h"
 #include "fileops/THandlinger.h"
 #include "lists/TReopenFilerX.h"
+#include "lists/TWebGrupper.h"
 #include "structures/TFunktioner.h"
 
 #include <QApplication>
@@ -188,6 +190,14 @@ int main(int argc, char** argv)
         int fund = 0;
         tid = bedsteTid(5, [&] { fund = h.findElement(QString::fromLocal8Bit(argv[3]))->filerFundet; });
         std::fprintf(stderr, "%d filer fundet\n", fund);
+    } else if (mode == u"websort") {
+        // Loading C:\webliste.txt and sorting its pairs by short name.
+        kv::TWebGrupper web(u"C:"_qs);
+        tid = bedsteTid(5, [&] {
+            web.loadGruppefil();
+            web.sorter();
+        });
+        std::fprintf(stderr, "%d adresser\n", web.antal());
     } else if (mode == u"filtype" && argc == 4) {
         kv::THandlinger h(nullptr);
         h.FStruktur1 = &s1;

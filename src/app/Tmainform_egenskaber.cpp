@@ -5,6 +5,7 @@
 #include "ui/Programfiler.h"
 #include "app/TFunktionsform.h"
 #include "app/Tmainform.h"
+#include "lists/TInternetside.h"
 #include "fileops/THandlinger.h"
 #include "platform/FileSystem.h"
 
@@ -105,6 +106,7 @@ void Tmainform::anvendEgenskaber(const TEgenskaber& e)
     DragDropCheck->setChecked(e.dragDrop);
     kopiCheck->setChecked(e.kopiLister);
     opdaterCheck->setChecked(e.opdater);
+    internetside->start(OptMappe, e.gruppenavn, e.findTekst);
 }
 
 void Tmainform::holdPaaSkaermen()
@@ -166,6 +168,8 @@ void Tmainform::gemEgenskaber()
     e.dragDrop = DragDropCheck->isChecked();
     e.kopiLister = kopiCheck->isChecked();
     e.opdater = opdaterCheck->isChecked();
+    e.gruppenavn = internetside->web.gruppenavn;
+    e.findTekst = internetside->findEdit->text();
     QString fejl;
     if (!e.gem(optFilnavn, &fejl))
         visFejl(fejl);

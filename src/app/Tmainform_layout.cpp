@@ -4,6 +4,7 @@
 #include "app/THandlingsliste.h"
 #include "app/TStiTabs.h"
 #include "app/Tmainform.h"
+#include "lists/TInternetside.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -459,8 +460,8 @@ QWidget* Tmainform::byggTopBog()
         static_cast<QHBoxLayout*>(w->layout())->addStretch();
         return w;
     };
-    topBog->addTab(bareHandlinger(u"internetBar"_qs, {"webUrl", "webInsertInList", "googleUrl", "youtubeUrl", "webGrupper2"}),
-                   u"Internet"_qs);
+    internetside = new TInternetside(this);
+    topBog->addTab(internetside, u"Internet"_qs);
     topBog->addTab(bareHandlinger(u"wmiBar"_qs, {"AloadListe", "Awmi", "AmakeFile", "AmakeFileHTML"}), u"WMI"_qs);
     topBog->addTab(byggDesignside(), u"Design"_qs);
     topBog->addTab(byggSpalteside(), u"Spalteregulering"_qs);

@@ -1,0 +1,316 @@
+#include "lists/TWebGrupper.h"
+#include "platform/FileSystem.h"
+#include "platform/NameOrder.h"
+#include "platform/Omdoebning.h"
+#include "platform/ProgramPath.h"
+#include "platform/TextFile.h"
+
+#include <QRegularExpression>
+#include <QUrl>
+#include <algorithm>
+#include <numeric>
+
+namespace kv {
+
+namespace {
+
+bool findesUdenSkelAfStore(const QStringList& liste, const QString& navn, const QString& undtagen = {})
+{
+    return std::any_of(liste.begin(), liste.end(), [&](const QString& s) {
+        return s.compare(navn, Qt::CaseInsensitive) == 0 && s.compare(undtagen, Qt::CaseInsensitive) != 0;
+    });
+}
+
+QString skriv(const QString& fil, const QStringList& linjer)
+{
+    QString fejl;
+    return writeTextLines(fil, linjer, &fejl) ? QString() : fejl;
+}
+
+// Sorts the strings by the keys, keeping equal keys in their order.
+std::vector<int> ordenEfterNavn(const QStringList& navne)
+{
+    std::vector<QByteArray> noegler(navne.size());
+    for (qsizetype i = 0; i < navne.size(); ++i)
+        appendSortKey(noegler[i], navne[i]);
+    std::vector<int> orden(navne.size());
+    std::iota(orden.begin(), orden.end(), 0);
+    std::stable_sort(orden.begin(), orden.end(), [&](int a, int b) { return noegler[a] < noegler[b]; });
+    return orden;
+}
+
+} // namespace
+
+QString TWebGrupper::gruppefil(const QString& gruppe) const
+{
+    // A name that could leave the folder (from a settings file edited by
+    // hand) counts as no group.
+    if (gruppe.isEmpty() || !checkTypedName(u"webliste "_qs + gruppe + u".txt"_qs).isEmpty())
+        return OptMappe + u"\\webliste.txt"_qs;
+    return OptMappe + u"\\webliste "_qs + gruppe + u".txt"_qs;
+}
+
+QStringList TWebGrupper::laesPar(const QString& fil, QString* besked)
+{
+    if (!fileExists(fil))
+        return {};
+    QString fejl;
+    auto linjer = readTextLines(fil, &fejl);
+    if (!linjer) {
+        *besked = u"Filen \"%1\" kunne ikke læses:\r%2"_qs.arg(fil, fejl);
+        return {};
+    }
+    if (linjer->size() % 2 == 1) {
+        // A lone last address keeps its place, named by itself; a blank line is only dropped.
+        const QString sidste = linjer->constLast().trimmed();
+        if (sidste.isEmpty()) {
+            linjer->removeLast();
+        } else {
+            linjer->append(sidste);
+            *besked = u"Filen \"%1\" endte med en adresse uden kort navn.\rAdressen er også brugt som kort navn."_qs.arg(fil);
+        }
+    }
+    return *linjer;
+}
+
+QString TWebGrupper::hentGrupper()
+{
+    QString besked;
+    for (auto [fil, liste] : {std::pair{webGruppefil(), &gruppeliste}, {webLagerfil(), &lagerliste}}) {
+        liste->clear();
+        if (!fileExists(fil))
+            continue;
+        QString fejl;
+        if (const auto linjer = readTextLines(fil, &fejl)) {
+            for (const QString& navn : *linjer) {
+                if (!navn.trimmed().isEmpty())
+                    liste->append(navn);
+            }
+        } else {
+            besked += u"Filen \"%1\" kunne ikke læses:\r%2\r"_qs.arg(fil, fejl);
+        }
+    }
+    return besked.trimmed();
+}
+
+QString TWebGrupper::loadGruppefil()
+{
+    if (webFilename() == gruppefil({}))
+        gruppenavn.clear();
+    QString besked;
+    webSL = laesPar(webFilename(), &besked);
+    m_ulaeseligt = webSL.isEmpty() && !besked.isEmpty();
+    return besked;
+}
+
+QString TWebGrupper::saveWebSL()
+{
+    if (m_ulaeseligt)
+        return u"Filen \"%1\" kunne ikke læses, så den bliver ikke overskrevet."_qs.arg(webFilename());
+    return skriv(webFilename(), webSL);
+}
+
+QString TWebGrupper::gemGrupper() const
+{
+    return skriv(webGruppefil(), gruppeliste);
+}
+
+QString TWebGrupper::gemLager() const
+{
+    return skriv(webLagerfil(), lagerliste);
+}
+
+QStringList TWebGrupper::kortNavne() const
+{
+    QStringList navne;
+    navne.reserve(antal());
+    for (int i = 0; i < antal(); ++i)
+        navne << kortNavn(i);
+    return navne;
+}
+
+void TWebGrupper::tilfoej(const QString& url, const QString& navn)
+{
+    webSL << url << navn;
+}
+
+void TWebGrupper::ret(int i, const QString& url, const QString& navn)
+{
+    if (i < 0 || i >= antal())
+        return;
+    webSL[2 * i] = url;
+    webSL[2 * i + 1] = navn;
+}
+
+void TWebGrupper::fjern(QList<int> indekser)
+{
+    // From the last, so the indices before stay valid.
+    std::sort(indekser.begin(), indekser.end(), std::greater<>());
+    indekser.erase(std::unique(indekser.begin(), indekser.end()), indekser.end());
+    for (int i : indekser) {
+        if (i >= 0 && i < antal())
+            webSL.remove(2 * i, 2);
+    }
+}
+
+void TWebGrupper::byt(int i, int j)
+{
+    if (i < 0 || j < 0 || i >= antal() || j >= antal())
+        return;
+    webSL.swapItemsAt(2 * i, 2 * j);
+    webSL.swapItemsAt(2 * i + 1, 2 * j + 1);
+}
+
+void TWebGrupper::sorter()
+{
+    QStringList ny;
+    ny.reserve(webSL.size());
+    for (int i : ordenEfterNavn(kortNavne()))
+        ny << adresse(i) << kortNavn(i);
+    webSL = std::move(ny);
+}
+
+QString TWebGrupper::afvisGruppenavn(const QString& navn, const QString& gammel) const
+{
+    if (navn.trimmed().isEmpty())
+        return u"Der mangler et gruppenavn!"_qs;
+    // The name becomes part of a file name: the whole file name passes the check.
+    if (QString fejl = checkTypedName(navn); !fejl.isEmpty())
+        return fejl;
+    if (QString fejl = checkTypedName(u"webliste "_qs + navn + u".txt"_qs); !fejl.isEmpty())
+        return fejl;
+    if (findesUdenSkelAfStore(gruppeliste, navn, gammel) || findesUdenSkelAfStore(lagerliste, navn, gammel))
+        return u"Gruppen \"%1\" findes allerede."_qs.arg(navn);
+    return {};
+}
+
+QString TWebGrupper::nyGruppe(const QString& navn)
+{
+    if (QString fejl = afvisGruppenavn(navn); !fejl.isEmpty())
+        return fejl;
+    gruppeliste << navn;
+    return gemGrupper();
+}
+
+QString TWebGrupper::omdoebGruppe(const QString& gammel, const QString& ny)
+{
+    QStringList* liste = gruppeliste.contains(gammel) ? &gruppeliste : lagerliste.contains(gammel) ? &lagerliste : nullptr;
+    if (!liste)
+        return u"Gruppen \"%1\" findes ikke."_qs.arg(gammel);
+    if (QString fejl = afvisGruppenavn(ny, gammel); !fejl.isEmpty())
+        return fejl;
+    // The addresses go with the name; a file already named so is never taken over.
+    const QString fra = gruppefil(gammel), til = gruppefil(ny);
+    if (fileExists(fra)) {
+        QString fejl;
+        switch (renameNoReplace(fra, til, &fejl)) {
+        case RenameStatus::Omdoebt:
+            break;
+        case RenameStatus::Optaget:
+            return u"Der findes allerede en fil med navnet \"%1\".\rGruppen er ikke omdøbt."_qs.arg(nameOf(til));
+        case RenameStatus::Fejl:
+            return fejl;
+        }
+    } else if (fileExists(til)) {
+        return u"Der findes allerede en fil med navnet \"%1\".\rGruppen er ikke omdøbt."_qs.arg(nameOf(til));
+    }
+    (*liste)[liste->indexOf(gammel)] = ny;
+    if (gruppenavn == gammel)
+        gruppenavn = ny;
+    return liste == &gruppeliste ? gemGrupper() : gemLager();
+}
+
+bool TWebGrupper::sletGruppe(QString* fejl)
+{
+    if (!gruppenavn.isEmpty() && gruppeliste.removeAll(gruppenavn) > 0)
+        *fejl = gemGrupper();
+    const QString fil = webFilename();
+    const bool fandtes = fileExists(fil);
+    if (fandtes && fejl->isEmpty())
+        removeFile(fil, fejl);
+    gruppenavn.clear();
+    loadGruppefil();
+    return fandtes;
+}
+
+void TWebGrupper::sorterGrupper()
+{
+    QStringList ny;
+    for (int i : ordenEfterNavn(gruppeliste))
+        ny << gruppeliste[i];
+    gruppeliste = std::move(ny);
+}
+
+QList<Webgruppe> TWebGrupper::alleGrupper() const
+{
+    QList<Webgruppe> grupper;
+    QString besked;
+    for (const QString& navn : QStringList{QString()} + gruppeliste + lagerliste)
+        grupper.append({navn, navn == gruppenavn ? webSL : laesPar(gruppefil(navn), &besked)});
+    return grupper;
+}
+
+QString TWebGrupper::importer(const QList<Webgruppe>& grupper, int* antal)
+{
+    *antal = 0;
+    QString beskeder;
+    for (const Webgruppe& g : grupper) {
+        // A folder name that cannot be a group name is mended, never dropped.
+        QString navn = g.navn;
+        navn.replace(u'\\', u'-').replace(u'/', u'-').remove(QRegularExpression(u"[\\x00-\\x1f]"_qs));
+        navn = navn.trimmed().left(100);
+        if (!navn.isEmpty() && !checkTypedName(navn).isEmpty())
+            navn = u"Bogmærker"_qs;
+        for (const QStringList* liste : {&gruppeliste, &lagerliste}) {
+            for (const QString& s : *liste) {
+                if (s.compare(navn, Qt::CaseInsensitive) == 0)
+                    navn = s;
+            }
+        }
+        const QString fil = gruppefil(navn);
+        QString besked;
+        QStringList par = navn == gruppenavn ? webSL : laesPar(fil, &besked);
+        if (par.isEmpty() && !besked.isEmpty()) {
+            beskeder += besked + u'\r';
+            continue;
+        }
+        int nye = 0;
+        for (qsizetype i = 0; i + 1 < g.par.size(); i += 2) {
+            bool findes = false;
+            for (qsizetype j = 0; j < par.size() && !findes; j += 2)
+                findes = par[j] == g.par[i];
+            if (erWebadresse(g.par[i]) && !findes) {
+                par << g.par[i] << g.par[i + 1];
+                ++nye;
+            }
+        }
+        if (nye == 0)
+            continue;
+        if (QString fejl = skriv(fil, par); !fejl.isEmpty()) {
+            beskeder += fejl + u'\r';
+            continue;
+        }
+        *antal += nye;
+        if (navn == gruppenavn)
+            webSL = par;
+        if (!navn.isEmpty() && !gruppeliste.contains(navn) && !lagerliste.contains(navn)) {
+            gruppeliste << navn;
+            beskeder += gemGrupper();
+        }
+    }
+    return beskeder.trimmed();
+}
+
+bool TWebGrupper::erWebadresse(const QString& tekst)
+{
+    const QUrl url(tekst.trimmed(), QUrl::StrictMode);
+    const QString skema = url.scheme().toLower();
+    return url.isValid() && (skema == u"http" || skema == u"https" || skema == u"ftp") && !url.host().isEmpty();
+}
+
+QString TWebGrupper::soegeUrl(const QString& base, const QString& tekst)
+{
+    return base + QString::fromLatin1(QUrl::toPercentEncoding(tekst));
+}
+
+} // namespace kv
