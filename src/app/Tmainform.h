@@ -48,6 +48,8 @@ class TextForm;
 class TAlarmplan;
 class Talarmform;
 class Tkalenderform;
+class TDatopanel;
+class TNotatpanel;
 
 class Tmainform : public QMainWindow {
     Q_OBJECT
@@ -220,6 +222,9 @@ public:
     QPointer<Tkalenderform> kalenderform;
     void hentAlarmer();
     void aabnKalenderform();
+    // The pages "Datoer" and "Noter" of Bog.
+    TDatopanel* datopanel = nullptr;
+    TNotatpanel* notatpanel = nullptr;
     // Drag and drop (Tmainform_traek.cpp): the roots of the source and target of the current drop.
     QString DrevSource, DrevDest;
     // What a drag from structure s carries: the selected elements as program
