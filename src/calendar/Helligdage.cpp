@@ -1,26 +1,49 @@
 #include "calendar/Helligdage.h"
 
+#include <algorithm>
+
 namespace kv {
 
 namespace {
 
-const char16_t* const maaneder[] = {u" Januar", u" Februar", u" Marts",  u" April",   u" Maj",      u" Juni",
+constexpr QStringView maaneder[] = {u" Januar", u" Februar", u" Marts",     u" April",   u" Maj",      u" Juni",
                                     u" Juli",   u" August",  u" September", u" Oktober", u" November", u" December"};
-const char16_t* const ugedage[] = {u"Mandag ", u"Tirsdag ", u"Onsdag ", u"Torsdag ", u"Fredag ", u"Lørdag ", u"Søndag "};
+constexpr QStringView ugedage[] = {u"Mandag ", u"Tirsdag ", u"Onsdag ", u"Torsdag ", u"Fredag ", u"Lørdag ", u"Søndag "};
+// The days of the month in plain digits, 1 to 31, one after the other.
+constexpr char16_t dagcifre[] = u"12345678910111213141516171819202122232425262728293031";
 
 // Days after Easter Sunday of Skærtorsdag … Anden pinsedag.
 constexpr int flytbare[] = {-3, -2, 0, 1, 26, 39, 49, 50};
+
+QStringView dagtal(int dag)
+{
+    return dag < 10 ? QStringView(dagcifre + dag - 1, 1) : QStringView(dagcifre + 9 + 2 * (dag - 10), 2);
+}
+
+// One row from its pieces: a single allocation, as the rows of thousands of
+// years are built at a time.
+QString raekke(std::initializer_list<QStringView> dele)
+{
+    qsizetype n = 0;
+    for (QStringView d : dele)
+        n += d.size();
+    QString t(n, Qt::Uninitialized);
+    QChar* ud = t.data();
+    for (QStringView d : dele)
+        ud = std::copy(d.begin(), d.end(), ud);
+    return t;
+}
 
 } // namespace
 
 QString maanedstekst(int maaned)
 {
-    return QString::fromUtf16(maaneder[maaned - 1]);
+    return maaneder[maaned - 1].toString();
 }
 
 QString ugedagstekst(int ugedag)
 {
-    return QString::fromUtf16(ugedage[ugedag - 1]);
+    return ugedage[ugedag - 1].toString();
 }
 
 QString datolinje(const QDate& dato)
@@ -45,20 +68,27 @@ QDate paaskedag(int aar)
 std::array<QString, 12> helligdage(int aar)
 {
     std::array<QString, 12> r;
-    const auto fast = [aar](int dag) {
-        return QString::number(dag) + u". December - "_qs + ugedagstekst(QDate(aar, 12, dag).dayOfWeek());
-    };
-    r[0] = u"01. Januar - "_qs + ugedagstekst(QDate(aar, 1, 1).dayOfWeek());
+    const int nytaar = QDate(aar, 1, 1).dayOfWeek();
+    r[0] = raekke({u"01. Januar - ", ugedage[nytaar - 1]});
+    // The movable days, counted from 1 March; Easter is a Sunday, so each keeps its weekday.
     const QDate paaske = paaskedag(aar);
+    const int fraMarts = (paaske.month() == 3 ? 0 : 31) + paaske.day() - 1;
+    constexpr int maanedslaengde[] = {31, 30, 31, 30};
     for (int i = 0; i < 8; ++i) {
-        const QDate d = paaske.addDays(flytbare[i]);
+        int dag = fraMarts + flytbare[i], maaned = 3;
+        for (; dag >= maanedslaengde[maaned - 3]; ++maaned)
+            dag -= maanedslaengde[maaned - 3];
+        const QStringView ugedag = ugedage[(flytbare[i] % 7 + 13) % 7];
         // The two days before Easter have one space after the dot, the rest two.
-        const QString maaned = i < 2 ? (d.month() == 3 ? u". Marts - "_qs : u". April - "_qs)
-                                     : u". "_qs + maanedstekst(d.month()) + u" - "_qs;
-        r[i + 1] = QString::number(d.day()) + maaned + ugedagstekst(d.dayOfWeek());
+        if (i < 2)
+            r[i + 1] = raekke({dagtal(dag + 1), maaned == 3 ? u". Marts - " : u". April - ", ugedag});
+        else
+            r[i + 1] = raekke({dagtal(dag + 1), u". ", maaneder[maaned - 1], u" - ", ugedag});
     }
+    // 24 December is 357 days after 1 January, one more in a leap year.
+    const int juleaften = nytaar - 1 + 357 + (QDate::isLeapYear(aar) ? 1 : 0);
     for (int i = 0; i < 3; ++i)
-        r[9 + i] = fast(24 + i);
+        r[9 + i] = raekke({dagtal(24 + i), u". December - ", ugedage[(juleaften + i) % 7]});
     return r;
 }
 
