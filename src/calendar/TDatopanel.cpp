@@ -5,6 +5,7 @@
 #include "ui/Handlingsbilleder.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -30,6 +31,7 @@ QToolButton* tekstknap(const QString& navn, const QString& tekst, const QString&
     k->setText(tekst);
     k->setToolTip(hint);
     k->setStatusTip(hint);
+    k->setAutoRaise(true);
     return k;
 }
 
@@ -64,9 +66,15 @@ TDatopanel::TDatopanel(Tmainform* hoved) : hoved(hoved)
     auto* bar = new QToolBar;
     bar->setObjectName(u"urBar"_qs);
     bar->setIconSize(QSize(18, 18));
-    for (QWidget* w : std::initializer_list<QWidget*>{infoUr, hdButton, yearTilbageButton10, yearTilbageButton, yearEdit,
-                                                      yearFremButton, yearFremButton10, yearNuButton})
-        bar->addWidget(w);
+    bar->addWidget(infoUr);
+    bar->addWidget(hdButton);
+    auto* aarRaekke = new QHBoxLayout;
+    aarRaekke->setSpacing(2);
+    aarRaekke->addStretch();
+    for (QWidget* w : std::initializer_list<QWidget*>{yearTilbageButton10, yearTilbageButton, yearEdit, yearFremButton,
+                                                      yearFremButton10, yearNuButton})
+        aarRaekke->addWidget(w);
+    aarRaekke->addStretch();
 
     klokkenLabel = etiket(u"klokkenLabel"_qs, u"00:00:00"_qs);
     QFont stor = klokkenLabel->font();
@@ -79,11 +87,16 @@ TDatopanel::TDatopanel(Tmainform* hoved) : hoved(hoved)
     datoLabel->setFont(fed);
 
     auto* tabel = new QGridLayout;
-    tabel->setHorizontalSpacing(10);
+    tabel->setHorizontalSpacing(6);
+    // The rows must fit the narrow right-hand column.
+    QFont raekkeFont = font();
+    raekkeFont.setPointSizeF(raekkeFont.pointSizeF() * 0.9);
     const QString foer[] = {u"01. Januar"_qs, u"24. December"_qs, u"25. December"_qs, u"26. December"_qs};
     for (int i = 0; i < 12; ++i) {
         hdNavne[i] = etiket(u"hdNavn%1"_qs.arg(i), QString::fromUtf16(navne[i]));
         hdLabel[i] = etiket(u"hdLabel%1"_qs.arg(i), i == 0 ? foer[0] : i < 9 ? u"?"_qs : foer[i - 8]);
+        hdNavne[i]->setFont(raekkeFont);
+        hdLabel[i]->setFont(raekkeFont);
         tabel->addWidget(hdNavne[i], i, 0);
         tabel->addWidget(hdLabel[i], i, 1);
     }
@@ -92,6 +105,7 @@ TDatopanel::TDatopanel(Tmainform* hoved) : hoved(hoved)
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(4, 2, 4, 4);
     l->addWidget(bar);
+    l->addLayout(aarRaekke);
     l->addSpacing(8);
     l->addWidget(klokkenLabel, 0, Qt::AlignHCenter);
     l->addWidget(datoLabel, 0, Qt::AlignHCenter);

@@ -10,6 +10,7 @@
 #include "ui/Handlingsbilleder.h"
 
 #include <QAction>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,9 +38,13 @@ TNotatpanel::TNotatpanel(Tmainform* hoved) : hoved(hoved)
     bar->addAction(hoved->handling("aHentNotat"));
     bar->addAction(hoved->handling("aGemNotat"));
     bar->addWidget(notatNytKnap);
-    bar->addSeparator();
-    for (QToolButton* k : {noteOpdaterKnap, notatMappeVisKnap, infoNotatKnap})
-        bar->addWidget(k);
+    bar->addWidget(infoNotatKnap);
+    // The list's own buttons sit beside its label.
+    auto* listeRaekke = new QHBoxLayout;
+    listeRaekke->addWidget(new QLabel(u"Eksisterende notater"_qs));
+    listeRaekke->addStretch();
+    listeRaekke->addWidget(noteOpdaterKnap);
+    listeRaekke->addWidget(notatMappeVisKnap);
 
     notatEdit = new QLineEdit;
     notatEdit->setObjectName(u"notatEdit"_qs);
@@ -58,7 +63,7 @@ TNotatpanel::TNotatpanel(Tmainform* hoved) : hoved(hoved)
     l->addWidget(notatEdit);
     l->addWidget(new QLabel(u"Notat"_qs));
     l->addWidget(notatMemo, 3);
-    l->addWidget(new QLabel(u"Eksisterende notater"_qs));
+    l->addLayout(listeRaekke);
     l->addWidget(notatBox, 2);
 
     // Enter in the heading goes on to the text.

@@ -49,12 +49,10 @@ QWidget* Tkalenderform::byggDatovaelger(int n, QCalendarWidget*& k, QLineEdit*& 
     auto* side = new QWidget;
     auto* l = new QVBoxLayout(side);
     l->setContentsMargins(0, 0, 0, 0);
-    auto* felter = new QHBoxLayout;
-    for (QWidget* w : std::initializer_list<QWidget*>{d, m, y, opdater})
-        felter->addWidget(w);
-    felter->addStretch();
-    l->addLayout(felter);
     auto* trin = new QHBoxLayout;
+    for (QWidget* w : std::initializer_list<QWidget*>{d, m, y, opdater})
+        trin->addWidget(w);
+    trin->addStretch();
     const auto skridt = [&, k](const QString& navn, const QString& tekst, const QString& hint, auto flyt) {
         auto* b = knap(navn + nr, tekst, hint);
         b->setFixedWidth(28);
@@ -70,7 +68,7 @@ QWidget* Tkalenderform::byggDatovaelger(int n, QCalendarWidget*& k, QLineEdit*& 
     skridt(u"yNext"_qs, u">"_qs, u"Næste år"_qs, [](QDate x) { return x.addYears(1); });
     trin->addStretch();
     l->addLayout(trin);
-    l->addWidget(k);
+    l->addWidget(k, 1);
     l->addWidget(idag, 0, Qt::AlignLeft);
 
     connect(k, &QCalendarWidget::selectionChanged, this, [k, d, m, y] {
@@ -90,11 +88,10 @@ QWidget* Tkalenderform::byggDatoforskelside()
 {
     auto* side = new QWidget;
     auto* l = new QVBoxLayout(side);
-    auto* kalendere = new QHBoxLayout;
-    kalendere->addWidget(byggDatovaelger(1, kalender1, day1Edit, month1Edit, year1Edit, dato1Label, opdater1Knap));
-    kalendere->addSpacing(12);
-    kalendere->addWidget(byggDatovaelger(2, kalender2, day2Edit, month2Edit, year2Edit, dato2Label, opdater2Knap));
-    l->addLayout(kalendere);
+    // One calendar above the other: the window is narrow.
+    l->addWidget(byggDatovaelger(1, kalender1, day1Edit, month1Edit, year1Edit, dato1Label, opdater1Knap), 1);
+    l->addSpacing(6);
+    l->addWidget(byggDatovaelger(2, kalender2, day2Edit, month2Edit, year2Edit, dato2Label, opdater2Knap), 1);
 
     beregnKnap = knap(u"beregnKnap"_qs, u"Beregn"_qs, u"Beregn forskellen mellem de to datoer"_qs);
     Edit1 = new QLineEdit;
@@ -107,11 +104,12 @@ QWidget* Tkalenderform::byggDatoforskelside()
     resultat->addWidget(Edit1, 0, 2);
     resultat->addWidget(new QLabel(u"Forskel (dage ialt)"_qs), 1, 1);
     resultat->addWidget(Edit2, 1, 2);
-    for (QLineEdit* e : {Edit1, Edit2})
+    for (QLineEdit* e : {Edit1, Edit2}) {
         e->setReadOnly(true);
+        e->setMinimumWidth(220);
+    }
     l->addSpacing(8);
     l->addLayout(resultat);
-    l->addStretch();
 
     scriptTimer = new QTimer(this);
     scriptTimer->setObjectName(u"scriptTimer"_qs);
