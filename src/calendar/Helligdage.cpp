@@ -20,8 +20,7 @@ QStringView dagtal(int dag)
     return dag < 10 ? QStringView(dagcifre + dag - 1, 1) : QStringView(dagcifre + 9 + 2 * (dag - 10), 2);
 }
 
-// One row from its pieces: a single allocation, as the rows of thousands of
-// years are built at a time.
+// A text from its pieces in a single allocation.
 QString raekke(std::initializer_list<QStringView> dele)
 {
     qsizetype n = 0;
@@ -67,9 +66,21 @@ QDate paaskedag(int aar)
 
 std::array<QString, 12> helligdage(int aar)
 {
+    // What follows the day of the month, by month and weekday: the rows of
+    // thousands of years are then a number and one ready text each.
+    using Haler = std::array<std::array<QString, 7>, 12>;
+    static const auto haler = [](QStringView foer, bool enMellemrum) {
+        Haler h;
+        for (int m = 0; m < 12; ++m)
+            for (int u = 0; u < 7; ++u)
+                h[m][u] = raekke({foer, enMellemrum ? maaneder[m].mid(1) : maaneder[m], u" - ", ugedage[u]});
+        return h;
+    };
+    // The two days before Easter have one space after the dot, the rest two.
+    static const Haler foerPaaske = haler(u". ", true), efterPaaske = haler(u". ", false);
     std::array<QString, 12> r;
     const int nytaar = QDate(aar, 1, 1).dayOfWeek();
-    r[0] = raekke({u"01. Januar - ", ugedage[nytaar - 1]});
+    r[0] = raekke({u"01", foerPaaske[0][nytaar - 1]});
     // The movable days, counted from 1 March; Easter is a Sunday, so each keeps its weekday.
     const QDate paaske = paaskedag(aar);
     const int fraMarts = (paaske.month() == 3 ? 0 : 31) + paaske.day() - 1;
@@ -78,17 +89,13 @@ std::array<QString, 12> helligdage(int aar)
         int dag = fraMarts + flytbare[i], maaned = 3;
         for (; dag >= maanedslaengde[maaned - 3]; ++maaned)
             dag -= maanedslaengde[maaned - 3];
-        const QStringView ugedag = ugedage[(flytbare[i] % 7 + 13) % 7];
-        // The two days before Easter have one space after the dot, the rest two.
-        if (i < 2)
-            r[i + 1] = raekke({dagtal(dag + 1), maaned == 3 ? u". Marts - " : u". April - ", ugedag});
-        else
-            r[i + 1] = raekke({dagtal(dag + 1), u". ", maaneder[maaned - 1], u" - ", ugedag});
+        const int ugedag = (flytbare[i] % 7 + 13) % 7;
+        r[i + 1] = raekke({dagtal(dag + 1), (i < 2 ? foerPaaske : efterPaaske)[maaned - 1][ugedag]});
     }
     // 24 December is 357 days after 1 January, one more in a leap year.
     const int juleaften = nytaar - 1 + 357 + (QDate::isLeapYear(aar) ? 1 : 0);
     for (int i = 0; i < 3; ++i)
-        r[9 + i] = raekke({dagtal(24 + i), u". December - ", ugedage[(juleaften + i) % 7]});
+        r[9 + i] = raekke({dagtal(24 + i), foerPaaske[11][(juleaften + i) % 7]});
     return r;
 }
 
