@@ -14,6 +14,8 @@
 //                                         D:\maal when a second root is given as D: (once)
 //   kv_bench find <root> <tekst> <max>    find by name in C:\trae, at most max hits of a kind
 //   kv_bench websort <root>              loading and sorting the address pairs of C:\webliste.txt
+//   kv_bench helligdage <root>           the holiday rows of every year 1583-9999
+//   kv_bench noter <root>                refreshing the note list of C:\Noter
 // The folder given becomes drive C: of a test drive table.
 #include "DialogSvarer.h"
 #include "TestPlatform.h"
@@ -21,7 +23,10 @@
 #include "platform/Platform.h"
 #include "platform/Skal.h"
 #include "app/Tmainform.h"
+#include "calendar/Helligdage.h"
 #include "calendar/TAlarmplan.h"
+#include "calendar/TDatopanel.h"
+#include "calendar/TNotatpanel.h"
 #include "calendar/Tkalenderform.h"
 #include "fileops/THandlinger.h"
 #include "lists/TReopenFilerX.h"
@@ -226,6 +231,20 @@ int main(int argc, char** argv)
             }
         });
         std::fprintf(stderr, "%lld tegn\n", qlonglong(tegn));
+    } else if (mode == u"helligdage") {
+        qsizetype tegn = 0;
+        tid = bedsteTid(5, [&] {
+            for (int aar = kv::TDatopanel::foersteAar; aar <= kv::TDatopanel::sidsteAar; ++aar)
+                for (const QString& r : kv::helligdage(aar))
+                    tegn += r.size();
+        });
+        std::fprintf(stderr, "%lld tegn\n", qlonglong(tegn));
+    } else if (mode == u"noter") {
+        kv::createFolder(u"C:\\Kvistlund\\Anna\\Egenskaber"_qs);
+        kv::Tmainform f;
+        f.NotatMappe = u"C:\\Noter\\"_qs;
+        tid = bedsteTid(5, [&] { f.notatpanel->opdaterListe(); });
+        std::fprintf(stderr, "%d noter\n", f.notatpanel->notatBox->count());
     } else {
         return 2;
     }

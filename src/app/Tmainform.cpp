@@ -1,4 +1,6 @@
 #include "app/Tmainform.h"
+#include "calendar/TDatopanel.h"
+#include "calendar/TNotatpanel.h"
 #include "ui/Beskeder.h"
 #include "ui/Handlingsbilleder.h"
 #include "ui/Programfiler.h"
@@ -308,7 +310,11 @@ void Tmainform::bindHandlinger()
                                                  u"Struktur 3: Mapper og filer", u"Søg i mappe og filnavne", u"Datoer",
                                                  u"Noter"};
         if (side >= 0 && side < 8)
-            bogTekstLabel->setText(QString::fromUtf16(titler[side]));
+            bogTekstLabel->setText(side == 6 ? datopanel->DatoerCaption : QString::fromUtf16(titler[side]));
+        // The clock runs only while its page is shown.
+        datopanel->vist(side == 6);
+        if (side == 7)
+            notatpanel->opdaterListe();
     });
 
     bindStrukturHandlinger();

@@ -50,6 +50,8 @@ class Talarmform;
 class Tkalenderform;
 class TInternetside;
 class Tboksform;
+class TDatopanel;
+class TNotatpanel;
 
 class Tmainform : public QMainWindow {
     Q_OBJECT
@@ -226,6 +228,9 @@ public:
     TInternetside* internetside = nullptr;
     QPointer<Tboksform> boksform;
     void aabnBoksform();
+    // The pages "Datoer" and "Noter" of Bog.
+    TDatopanel* datopanel = nullptr;
+    TNotatpanel* notatpanel = nullptr;
     // Drag and drop (Tmainform_traek.cpp): the roots of the source and target of the current drop.
     QString DrevSource, DrevDest;
     // What a drag from structure s carries: the selected elements as program

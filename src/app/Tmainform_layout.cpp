@@ -5,6 +5,8 @@
 #include "app/TStiTabs.h"
 #include "app/Tmainform.h"
 #include "lists/TInternetside.h"
+#include "calendar/TDatopanel.h"
+#include "calendar/TNotatpanel.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -236,8 +238,10 @@ void Tmainform::byggVindue()
           MappeEdit3, FilStruktur2},
          u"Struktur 3"_qs);
     side({byggSoegeside()}, u"Søg"_qs);
-    side({new QWidget}, u"Datoer"_qs);
-    side({handlingsbar(this, u"notatBar"_qs, {"aHentNotat", "aGemNotat"}), new QWidget}, u"Noter"_qs);
+    datopanel = new TDatopanel(this);
+    side({datopanel}, u"Datoer"_qs);
+    notatpanel = new TNotatpanel(this);
+    side({notatpanel}, u"Noter"_qs);
     bogTekstLabel = navngiv(new QLabel(u"Besøgte mapper"_qs), u"bogTekstLabel"_qs);
     QFont titel = bogTekstLabel->font();
     titel.setBold(true);

@@ -1,4 +1,5 @@
 #include "calendar/Tkalenderform.h"
+#include "calendar/Helligdage.h"
 #include "ui/Beskeder.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
@@ -22,15 +23,12 @@ namespace kv {
 
 namespace {
 
-const char16_t* const maaneder[] = {u" Januar", u" Februar", u" Marts",  u" April",   u" Maj",      u" Juni",
-                                    u" Juli",   u" August",  u" September", u" Oktober", u" November", u" December"};
-const char16_t* const ugedage[] = {u" Mandag", u" Tirsdag", u" Onsdag", u" Torsdag", u" Fredag", u" Lørdag", u" Søndag"};
 const QString memoFormat = u"dd-MM-yyyy"_qs;
 
 QString tocifre(int n) { return QString::number(n).rightJustified(2, u'0'); }
 
 // "7a" gives 7, "-3" gives -3, no digit at all gives 0.
-int renset(QLineEdit* felt)
+void renset(QLineEdit* felt)
 {
     const QString t = felt->text().trimmed();
     QString cifre;
@@ -39,7 +37,6 @@ int renset(QLineEdit* felt)
             cifre += c;
     const int n = (t.startsWith(u'-') ? -1 : 1) * cifre.left(9).toInt();
     felt->setText(QString::number(n));
-    return n;
 }
 
 } // namespace
@@ -78,6 +75,7 @@ Tkalenderform::Tkalenderform(Tmainform* hoved) : TFunktionsform(hoved, 2, QStrin
     bog->addTab(byggKalenderside(), u"Kalender"_qs);
     bog->addTab(byggAlarmside(), u"Alarmer"_qs);
     bog->addTab(byggNyAlarmside(), u"Ny alarm"_qs);
+    bog->addTab(byggDatoforskelside(), u"Datoforskelle"_qs);
     ButtonLuk = knap(u"ButtonLuk"_qs, u"&Luk"_qs, u"Luk kalender"_qs);
     connect(ButtonLuk, &QPushButton::clicked, this, &QWidget::close);
     auto* l = new QVBoxLayout(this);
@@ -86,6 +84,8 @@ Tkalenderform::Tkalenderform(Tmainform* hoved) : TFunktionsform(hoved, 2, QStrin
 
     // As on first show: today, the remembered sound, the pending alarms.
     datoLabel->setText(u"I dag: "_qs + nu().date().toString(memoFormat));
+    for (QPushButton* k : {dato1Label, dato2Label})
+        k->setText(datoLabel->text());
     gaaTil(nu().date());
     kalenderChange();
     visNotatdage();
@@ -185,12 +185,12 @@ QString Tkalenderform::memoFil(const QDate& dato) const
 
 QString Tkalenderform::maanedsmappe(const QDate& dato)
 {
-    return tocifre(dato.month()) + QString::fromUtf16(maaneder[dato.month() - 1]);
+    return tocifre(dato.month()) + maanedstekst(dato.month());
 }
 
 QString Tkalenderform::dagsmappe(const QDate& dato)
 {
-    return tocifre(dato.day()) + QString::fromUtf16(ugedage[dato.dayOfWeek() - 1]);
+    return tocifre(dato.day()) + u' ' + ugedagstekst(dato.dayOfWeek()).chopped(1);
 }
 
 void Tkalenderform::visMappe(const QString& mappe)
@@ -203,8 +203,13 @@ void Tkalenderform::visMappe(const QString& mappe)
 
 void Tkalenderform::gaaTil(const QDate& dato)
 {
-    kalender->setSelectedDate(dato);
-    kalender->setCurrentPage(dato.year(), dato.month());
+    gaaTil(kalender, dato);
+}
+
+void Tkalenderform::gaaTil(QCalendarWidget* k, const QDate& dato)
+{
+    k->setSelectedDate(dato);
+    k->setCurrentPage(dato.year(), dato.month());
 }
 
 void Tkalenderform::visNotatdage()
@@ -265,12 +270,26 @@ void Tkalenderform::gemAendretNotat()
 
 void Tkalenderform::opdaterKnapClick()
 {
-    const int d = renset(dayEdit), m = renset(monthEdit), y = renset(yearEdit);
+    opdater(dayEdit, monthEdit, yearEdit, kalender);
+}
+
+QDate Tkalenderform::skrevetDato(QLineEdit* d, QLineEdit* m, QLineEdit* y)
+{
+    const int aar = y->text().toInt();
+    const QDate dato(aar, m->text().toInt(), d->text().toInt());
+    if (aar >= 1 && dato.isValid())
+        return dato;
+    visInformation(u"Datoen findes ikke.\rSkriv dag, måned og år for en rigtig dato."_qs);
+    return {};
+}
+
+void Tkalenderform::opdater(QLineEdit* d, QLineEdit* m, QLineEdit* y, QCalendarWidget* k)
+{
+    for (QLineEdit* felt : {d, m, y})
+        renset(felt);
     // The whole date or nothing.
-    const QDate dato(y, m, d);
-    if (y < 1 || !dato.isValid())
-        return visInformation(u"Datoen findes ikke.\rSkriv dag, måned og år for en rigtig dato."_qs);
-    gaaTil(dato);
+    if (const QDate dato = skrevetDato(d, m, y); dato.isValid())
+        gaaTil(k, dato);
 }
 
 void Tkalenderform::opretMappe()

@@ -1,6 +1,7 @@
 #pragma once
 // The function window "Kalender": a month calendar with a memo per day and
-// folders per date, and the pages "Alarmer" and "Ny alarm".
+// folders per date, the pages "Alarmer" and "Ny alarm", and the difference
+// between two dates on "Datoforskelle".
 #include "app/TFunktionsform.h"
 #include "calendar/TAlarmRecord.h"
 
@@ -15,6 +16,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class QTimer;
 class QTreeWidget;
 
 namespace kv {
@@ -57,6 +59,13 @@ public:
     QPushButton* sbSide4Play;
     QPlainTextEdit* alarmMemo;
     QPushButton *sbGemAlarm, *sbNyAlarm;
+    // Page "Datoforskelle".
+    QCalendarWidget *kalender1, *kalender2;
+    QLineEdit *day1Edit, *month1Edit, *year1Edit, *day2Edit, *month2Edit, *year2Edit;
+    QPushButton *dato1Label, *dato2Label, *opdater1Knap, *opdater2Knap;
+    QPushButton* beregnKnap;
+    QLineEdit *Edit1, *Edit2;
+    QTimer* scriptTimer;
 
     // The memo file of a date: the name never depends on the desktop's date format.
     QString memoFil(const QDate& dato) const;
@@ -78,6 +87,10 @@ public:
     void sbUdskrivAlleClick();
     void sbRedigerValgteClick();
     void sbSletValgteClick();
+    // The date difference: the script is started, its result read by the timer.
+    void beregnKnapClick();
+    void scriptTimerTimer();
+    QString datediffFil() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,9 +99,18 @@ private:
     QWidget* byggKalenderside();
     QWidget* byggAlarmside();
     QWidget* byggNyAlarmside();
+    QWidget* byggDatoforskelside();
+    // One calendar of "Datoforskelle" with its edits and buttons (n is 1 or 2).
+    QWidget* byggDatovaelger(int n, QCalendarWidget*& k, QLineEdit*& d, QLineEdit*& m, QLineEdit*& y,
+                             QPushButton*& idag, QPushButton*& opdater);
     void visAlarmliste(const std::vector<TAlarmRecord>& liste);
     void visMappe(const QString& mappe);
     void gaaTil(const QDate& dato);
+    static void gaaTil(QCalendarWidget* k, const QDate& dato);
+    // The date three edits give; a message and an invalid date when they give none.
+    static QDate skrevetDato(QLineEdit* d, QLineEdit* m, QLineEdit* y);
+    // "Opdater": the edits cleaned to whole numbers, the calendar moved to their date.
+    static void opdater(QLineEdit* d, QLineEdit* m, QLineEdit* y, QCalendarWidget* k);
     void visNotatdage();
     bool skrivNotat(const QDate& dato);
     void alarmAendret();
@@ -99,6 +121,7 @@ private:
 
     QDate m_dato;  // the day the memo belongs to
     std::optional<TAlarmRecord> m_redigeret;  // the alarm "Rediger" loaded
+    int m_tik = 0;  // ticks of scriptTimer since the script was started
 };
 
 } // namespace kv

@@ -417,7 +417,8 @@ bool writeWholeFile(const QString& path, const QByteArray& data, QString* error)
     if (!host)
         return false;
     QByteArray temp;
-    Fd out(openTemporaryBeside(*host, temp));
+    const bool injiceretFejl = injiceret(FejlPunkt::AabnSkrivning, *host);
+    Fd out(injiceretFejl ? -1 : openTemporaryBeside(*host, temp));
     const auto fail = [&](int err) {
         if (error) *error = failure(path, err);
         if (!temp.isEmpty()) ::unlink(temp.constData());
