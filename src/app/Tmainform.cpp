@@ -321,6 +321,8 @@ void Tmainform::bindHandlinger()
     bindFavoritter();
     bindTraek();
     bindKalender();
+    bindFilinfo();
+    bindSkabeloner();
 }
 
 bool Tmainform::event(QEvent* event)
