@@ -13,6 +13,8 @@
 //   kv_bench flyt <root> <kilde> <maal> [<root2>]  moving C:\kilde into C:\maal, or into
 //                                         D:\maal when a second root is given as D: (once)
 //   kv_bench find <root> <tekst> <max>    find by name in C:\trae, at most max hits of a kind
+//   kv_bench taelling <root>             the information window's count of C:\trae
+//   kv_bench spilleliste <root>          a film list of every file of C:\liste (once)
 // The folder given becomes drive C: of a test drive table.
 #include "DialogSvarer.h"
 #include "TestPlatform.h"
@@ -23,6 +25,7 @@
 #include "calendar/TAlarmplan.h"
 #include "calendar/Tkalenderform.h"
 #include "fileops/THandlinger.h"
+#include "fileops/Tfilinfoform.h"
 #include "lists/TReopenFilerX.h"
 #include "structures/TFunktioner.h"
 
@@ -34,6 +37,7 @@
 #include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QTreeWidget>
 #include <cstdio>
@@ -188,6 +192,26 @@ int main(int argc, char** argv)
         int fund = 0;
         tid = bedsteTid(5, [&] { fund = h.findElement(QString::fromLocal8Bit(argv[3]))->filerFundet; });
         std::fprintf(stderr, "%d filer fundet\n", fund);
+    } else if (mode == u"taelling") {
+        kv::Tfilinfoform form(nullptr);
+        tid = bedsteTid(3, [&] { form.countMappeInfo(u"C:\\trae"_qs); });
+        std::fprintf(stderr, "%s, %s\n", qPrintable(form.LabelMappeIndhold->text()),
+                     qPrintable(form.LabelMappeSize->text()));
+    } else if (mode == u"spilleliste") {
+        kv::THandlinger h(nullptr);
+        h.FStruktur1 = &s1;
+        h.FStruktur2 = &s2;
+        h.FStruktur3 = &s3;
+        h.setAktiveStruktur(2);
+        h.makeStruktur2(u"C:\\liste"_qs, false);
+        s2.selectAll();
+        QElapsedTimer t;
+        t.start();
+        const bool ok = h.SkrivTekstfil(u"Film_afspilningsliste.html"_qs, 1);
+        tid = t.nsecsElapsed() / 1e9;
+        if (!ok)
+            return 1;
+        std::fprintf(stderr, "%d elementer\n", s2.topLevelItemCount());
     } else if (mode == u"filtype" && argc == 4) {
         kv::THandlinger h(nullptr);
         h.FStruktur1 = &s1;
