@@ -204,6 +204,7 @@ int main(int argc, char** argv)
         h.FStruktur3 = &s3;
         h.setAktiveStruktur(2);
         h.makeStruktur2(u"C:\\liste"_qs, false);
+        s2.setSelectionMode(QAbstractItemView::ExtendedSelection);
         s2.selectAll();
         QElapsedTimer t;
         t.start();
