@@ -16,6 +16,8 @@
 //   kv_bench websort <root>              loading and sorting the address pairs of C:\webliste.txt
 //   kv_bench helligdage <root>           the holiday rows of every year 1583-9999
 //   kv_bench noter <root>                refreshing the note list of C:\Noter
+//   kv_bench taelling <root>             the information window's count of C:\trae
+//   kv_bench spilleliste <root>          a film list of every file of C:\liste (once)
 // The folder given becomes drive C: of a test drive table.
 #include "DialogSvarer.h"
 #include "TestPlatform.h"
@@ -29,6 +31,7 @@
 #include "calendar/TNotatpanel.h"
 #include "calendar/Tkalenderform.h"
 #include "fileops/THandlinger.h"
+#include "fileops/Tfilinfoform.h"
 #include "lists/TReopenFilerX.h"
 #include "lists/TWebGrupper.h"
 #include "structures/TFunktioner.h"
@@ -41,6 +44,7 @@
 #include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QTreeWidget>
 #include <cstdio>
@@ -203,6 +207,27 @@ int main(int argc, char** argv)
             web.sorter();
         });
         std::fprintf(stderr, "%d adresser\n", web.antal());
+    } else if (mode == u"taelling") {
+        kv::Tfilinfoform form(nullptr);
+        tid = bedsteTid(3, [&] { form.countMappeInfo(u"C:\\trae"_qs); });
+        std::fprintf(stderr, "%s, %s\n", qPrintable(form.LabelMappeIndhold->text()),
+                     qPrintable(form.LabelMappeSize->text()));
+    } else if (mode == u"spilleliste") {
+        kv::THandlinger h(nullptr);
+        h.FStruktur1 = &s1;
+        h.FStruktur2 = &s2;
+        h.FStruktur3 = &s3;
+        h.setAktiveStruktur(2);
+        h.makeStruktur2(u"C:\\liste"_qs, false);
+        s2.setSelectionMode(QAbstractItemView::ExtendedSelection);
+        s2.selectAll();
+        QElapsedTimer t;
+        t.start();
+        const bool ok = h.SkrivTekstfil(u"Film_afspilningsliste.html"_qs, 1);
+        tid = t.nsecsElapsed() / 1e9;
+        if (!ok)
+            return 1;
+        std::fprintf(stderr, "%d elementer\n", s2.topLevelItemCount());
     } else if (mode == u"filtype" && argc == 4) {
         kv::THandlinger h(nullptr);
         h.FStruktur1 = &s1;

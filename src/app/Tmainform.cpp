@@ -328,6 +328,8 @@ void Tmainform::bindHandlinger()
     bindTraek();
     bindKalender();
     bindWeb();
+    bindFilinfo();
+    bindSkabeloner();
 }
 
 bool Tmainform::event(QEvent* event)

@@ -257,6 +257,13 @@ public:
     QLabel* mapperOverskrift = nullptr;
     QLabel* filerOverskrift = nullptr;
     void findTekstKnapClick();
+    // Information, the extension views of Struktur 3 and the path buttons (Tmainform_filinfo.cpp).
+    QLineEdit* extEdit = nullptr;
+    QLineEdit* antalExtEdit = nullptr;
+    void InfoExecute();
+    // New files from templates and play lists (Tmainform_skabeloner.cpp).
+    void skabelonTrin(const QString& navn);
+    void spillelisteTrin(const QString& navn, int art);
     // True while a paste, a delete or the emptying of a bin runs.
     bool optaget() const { return m_optaget; }
 
@@ -312,6 +319,8 @@ private:
     void bindTraek();
     void bindKalender();
     void bindWeb();
+    void bindFilinfo();
+    void bindSkabeloner();
     // A drag entering, moving over or dropped on a structure (1 to 3) or the path tabs (4).
     bool traekHaendelse(int maal, QEvent* event);
     // The folder a drop at the point would go into, or empty.

@@ -231,11 +231,17 @@ void Tmainform::byggVindue()
           favfilerListe},
          u"Favoritfiler"_qs);
     programBox = navngiv(new QListWidget, u"programBox"_qs);
+    extEdit = navngiv(new QLineEdit, u"extEdit"_qs);
+    extEdit->setToolTip(u"Filefternavn med eller uden punktum"_qs);
+    antalExtEdit = visningsfelt(u"antalExtEdit"_qs);
+    antalExtEdit->setToolTip(u"Antal filer fundne med indførte efternavn"_qs);
+    antalExtEdit->setText(u"0"_qs);
+    antalExtEdit->setMaximumWidth(60);
     side({handlingsbar(this, u"programBar"_qs, {"progOpen2", "progInsert"}), programBox}, u"Programmer"_qs);
     side({handlingsbar(this, u"struktur3Bar"_qs,
                        {"Fokus3", "aMappeRegu2", "LoadStruktur3", "aMappeRegu3", "LoadStruktur32", "opdater3", "-",
                         "strukGem3", "strukHent3", "-", "aExtType1", "aExtType2"}),
-          MappeEdit3, FilStruktur2},
+          MappeEdit3, FilStruktur2, vandret({new QLabel(u"Efternavn"_qs), extEdit, antalExtEdit})},
          u"Struktur 3"_qs);
     side({byggSoegeside()}, u"Søg"_qs);
     datopanel = new TDatopanel(this);
@@ -292,7 +298,12 @@ void Tmainform::byggVindue()
 
     // Path field row.
     EditSti = navngiv(new QLineEdit, u"EditSti"_qs);
-    auto* PanelSti = navngiv(vandret({new QLabel(u"Aktuelle sti"_qs), EditSti, knap("aInsertFavoritmappe", u"sbFavorit"_qs),
+    auto* PanelSti = navngiv(vandret({new QLabel(u"Aktuelle sti"_qs), EditSti,
+                                      billedknap(u"klipbordStiKnap"_qs, Handlingsbillede::Kopier,
+                                                 u"Kopier aktuelle sti til klipbordet"_qs),
+                                      billedknap(u"klipbordStiFilKnap"_qs, Handlingsbillede::Kopier,
+                                                 u"Kopier aktuelle sti med filnavn til klipbordet"_qs),
+                                      knap("aInsertFavoritmappe", u"sbFavorit"_qs),
                                       knap("SitInfo", u"sbInfoPanel"_qs)}),
                              u"PanelSti"_qs);
 

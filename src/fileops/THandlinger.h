@@ -141,6 +141,13 @@ public:
     // Undoes sidsteHandling; the status text, or empty when nothing was undone.
     QString fortryd();
 
+    // ---- New files from templates and play lists (THandlinger_skabeloner.cpp) ----
+    // Writes a document of kind aFiltype (0 by the name's extension, 1 film,
+    // 2 music, 3 picture list) under the first free variant of the name into
+    // Struktur 2's folder, then selects it there; false, with nothing written
+    // and FFilnavn as it was, when it cannot.
+    bool SkrivTekstfil(const QString& aFilename, int aFiltype);
+
     static QString getNewDirectoryName(QString aDirectory, const QString& subTekst);
     static QString getNewCopyFilename(const QString& target, const QString& subTekst);
     bool visProgress(qint64 size) const;
@@ -148,6 +155,8 @@ public:
     int copyProgress(qint64 size);
 
 private:
+    // The names of the selected entries of Struktur 2 that have an extension, in tree order.
+    QStringList spillelisteNavne() const;
     void soegMappe(const QString& mappe, FindResultat& r, Soegning& s);
     int kopiering() const;
     // A move within one drive: every row whose target name is free is

@@ -103,4 +103,31 @@ NyMappeStatus createFolderOnce(const QString& sti, QString* error)
     return NyMappeStatus::Fejl;
 }
 
+NyMappeStatus createFileOnce(const QString& sti, const QByteArray& data, QString* error)
+{
+    const auto host = hostName(sti, error);
+    if (!host)
+        return NyMappeStatus::Fejl;
+    QByteArray temp;
+    int fd = injiceret(FejlPunkt::AabnSkrivning, *host) ? -1 : openTemporaryBeside(*host, temp);
+    int fejl = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        if (!writeAll(fd, data.constData(), data.size()) || ::fsync(fd) != 0)
+            fejl = errno;
+        if (::close(fd) != 0 && !fejl)
+            fejl = errno;
+        if (!fejl)
+            fejl = renameHost(temp, *host);
+        if (fejl)
+            ::unlink(temp.constData());
+    }
+    if (!fejl)
+        return NyMappeStatus::Oprettet;
+    if (fejl == EEXIST)
+        return NyMappeStatus::Findes;
+    if (error)
+        *error = failure(sti, fejl);
+    return NyMappeStatus::Fejl;
+}
+
 } // namespace kv

@@ -26,4 +26,9 @@ enum class NyMappeStatus { Oprettet, Findes, Fejl };
 // without a gap between its test and the creation.
 NyMappeStatus createFolderOnce(const QString& sti, QString* error = nullptr);
 
+// Writes a new file whole under a temporary name beside it, then moves it to
+// its name only while no entry has that name (Findes otherwise, with nothing
+// left behind), so neither a half-written file nor a replaced one is ever seen.
+NyMappeStatus createFileOnce(const QString& sti, const QByteArray& data, QString* error = nullptr);
+
 } // namespace kv
