@@ -321,6 +321,7 @@ void Tmainform::bindHandlinger()
     bindFavoritter();
     bindTraek();
     bindKalender();
+    bindInfo();
 }
 
 bool Tmainform::event(QEvent* event)
