@@ -330,6 +330,7 @@ void Tmainform::bindHandlinger()
     bindWeb();
     bindFilinfo();
     bindSkabeloner();
+    bindInfo();
 }
 
 bool Tmainform::event(QEvent* event)

@@ -52,6 +52,7 @@ class TInternetside;
 class Tboksform;
 class TDatopanel;
 class TNotatpanel;
+class Tinfoform;
 
 class Tmainform : public QMainWindow {
     Q_OBJECT
@@ -171,6 +172,9 @@ public:
     void UdskrivInfo(const QString& tekst);
     // Opens the help page S (a file name in the information folder) titled Inf.
     void InfoHelp(const QString& S, const QString& Inf);
+    // The page the help window shows, empty while it is closed.
+    QString webSide;
+    QPointer<Tinfoform> infoform;
     QString getSpMappe(int nummer) const;
     void visSpecielMappe(const QString& sti);
     void DirectoryChange(bool makeSti);
@@ -321,6 +325,8 @@ private:
     void bindWeb();
     void bindFilinfo();
     void bindSkabeloner();
+    // F1 and the help buttons (Tmainform_info.cpp).
+    void bindInfo();
     // A drag entering, moving over or dropped on a structure (1 to 3) or the path tabs (4).
     bool traekHaendelse(int maal, QEvent* event);
     // The folder a drop at the point would go into, or empty.

@@ -18,6 +18,7 @@
 #include <QRegularExpressionValidator>
 #include <QTabWidget>
 #include <QTextCharFormat>
+#include <tuple>
 
 namespace kv {
 
@@ -78,9 +79,21 @@ Tkalenderform::Tkalenderform(Tmainform* hoved) : TFunktionsform(hoved, 2, QStrin
     bog->addTab(byggDatoforskelside(), u"Datoforskelle"_qs);
     ButtonLuk = knap(u"ButtonLuk"_qs, u"&Luk"_qs, u"Luk kalender"_qs);
     connect(ButtonLuk, &QPushButton::clicked, this, &QWidget::close);
+    auto* fod = new QHBoxLayout;
+    for (auto [navn, tekst, side] : {std::tuple{u"ButtonInfo", u"&Information", u"Kalender.html"},
+                                     std::tuple{u"infButtonKal", u"Kalender", u"Kalender.html"},
+                                     std::tuple{u"infButtonAla", u"Alarmer", u"Alarmer.html"}}) {
+        auto* k = knap(QString::fromUtf16(navn), QString::fromUtf16(tekst), QString());
+        const QString fil = QString::fromUtf16(side);
+        connect(k, &QPushButton::clicked, this,
+                [this, fil] { this->hoved->InfoHelp(fil, fil.chopped(5)); });
+        fod->addWidget(k);
+    }
+    fod->addStretch();
+    fod->addWidget(ButtonLuk);
     auto* l = new QVBoxLayout(this);
     l->addWidget(bog);
-    l->addWidget(ButtonLuk, 0, Qt::AlignRight);
+    l->addLayout(fod);
 
     // As on first show: today, the remembered sound, the pending alarms.
     datoLabel->setText(u"I dag: "_qs + nu().date().toString(memoFormat));

@@ -127,9 +127,10 @@ Tmappestrukturform::Tmappestrukturform(Tmainform* hoved)
     f.setPointSizeF(f.pointSizeF() * 1.3);
     overskrift->setFont(f);
     auto* lukKnap = nyKnap(u"lukKnap"_qs, u"&Luk"_qs, QString());
-    auto* infoKnap = nyKnap(u"infoKnap"_qs, u"&Information"_qs, QString());
-    infoKnap->setEnabled(false);  // opens "Mappestrukturer.html" once the help window exists
+    auto* infoKnap = nyKnap(u"ButtonInfo"_qs, u"&Information"_qs, QString());
     connect(lukKnap, &QPushButton::clicked, this, &QWidget::close);
+    connect(infoKnap, &QPushButton::clicked, this,
+            [this] { this->hoved->InfoHelp(u"Mappestrukturer.html"_qs, u"Mappestrukturer"_qs); });
 
     sider = new QTabWidget;
     sider->setObjectName(u"sider"_qs);
