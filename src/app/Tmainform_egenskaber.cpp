@@ -6,6 +6,7 @@
 #include "app/TFunktionsform.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
+#include "picturebox/TGalForm.h"
 #include "platform/FileSystem.h"
 
 #include <QButtonGroup>
@@ -122,6 +123,8 @@ void Tmainform::holdPaaSkaermen()
 void Tmainform::gemEgenskaber()
 {
     TEgenskaber e = egenskaber;
+    if (galform)
+        galform->gemIndstillinger(e);
     e.designName = designName;
     const QRect g = isMaximized() || isFullScreen() ? normalGeometry() : QRect(pos(), size());
     e.vinduesVenstre = g.left();
