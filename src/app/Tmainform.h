@@ -226,6 +226,8 @@ public:
     void aabnGalform();
     // Struktur 2 shows the file's folder with the file selected.
     void selectFromGal(const QString& fil);
+    // A file deleted elsewhere leaves Struktur 2, the rest of it as it was.
+    void fjernFraStruktur2(const QString& fil);
     // Drag and drop (Tmainform_traek.cpp): the roots of the source and target of the current drop.
     QString DrevSource, DrevDest;
     // What a drag from structure s carries: the selected elements as program

@@ -282,6 +282,7 @@ void TGalForm::ADeleteExecute()
         visInformation(u"Filen kunne ikke slettes til papirkurv:\r"_qs + fejl);
         return;
     }
+    m_hoved->fjernFraStruktur2(fil);
     m_hoved->UdskrivInfo(u"Der blev slettet til papirkurv"_qs);
     // The list again without it, on the page it was on.
     const int start = BibPan->StartNr();

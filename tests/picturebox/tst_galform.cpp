@@ -126,6 +126,8 @@ private slots:
         QCOMPARE(afkrydsning(f->Filliste), filRaekker);
         QCOMPARE(afkrydsning(f->Mappeliste), mappeRaekker);
         QCOMPARE(f->funk->AktiveStruktur(), 1);
+        QVERIFY(f->FilStruktur->findItems(u"b.jpg"_qs, Qt::MatchExactly).isEmpty());
+        QCOMPARE(f->FilStruktur->findItems(u"B.JPG"_qs, Qt::MatchExactly).size(), 1);
         // The choice went with the picture; the rest is listed again.
         QVERIFY(g->picFilnavn.isEmpty());
         QVERIFY(!g->ADelete->isEnabled());
