@@ -331,6 +331,7 @@ void Tmainform::bindHandlinger()
     bindFilinfo();
     bindSkabeloner();
     bindInfo();
+    bindGalleri();
 }
 
 bool Tmainform::event(QEvent* event)

@@ -53,6 +53,7 @@ class Tboksform;
 class TDatopanel;
 class TNotatpanel;
 class Tinfoform;
+class TGalForm;
 
 class Tmainform : public QMainWindow {
     Q_OBJECT
@@ -235,6 +236,13 @@ public:
     // The pages "Datoer" and "Noter" of Bog.
     TDatopanel* datopanel = nullptr;
     TNotatpanel* notatpanel = nullptr;
+    // The picture box (Tmainform_galleri.cpp), made the first time it is opened.
+    QPointer<TGalForm> galform;
+    void aabnGalform();
+    // Struktur 2 shows the file's folder with the file selected.
+    void selectFromGal(const QString& fil);
+    // A file deleted elsewhere leaves Struktur 2, the rest of it as it was.
+    void fjernFraStruktur2(const QString& fil);
     // Drag and drop (Tmainform_traek.cpp): the roots of the source and target of the current drop.
     QString DrevSource, DrevDest;
     // What a drag from structure s carries: the selected elements as program
@@ -327,6 +335,7 @@ private:
     void bindSkabeloner();
     // F1 and the help buttons (Tmainform_info.cpp).
     void bindInfo();
+    void bindGalleri();
     // A drag entering, moving over or dropped on a structure (1 to 3) or the path tabs (4).
     bool traekHaendelse(int maal, QEvent* event);
     // The folder a drop at the point would go into, or empty.

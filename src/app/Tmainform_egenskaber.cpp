@@ -7,6 +7,7 @@
 #include "app/Tmainform.h"
 #include "lists/TInternetside.h"
 #include "fileops/THandlinger.h"
+#include "picturebox/TGalForm.h"
 #include "platform/FileSystem.h"
 
 #include <QButtonGroup>
@@ -124,6 +125,8 @@ void Tmainform::holdPaaSkaermen()
 void Tmainform::gemEgenskaber()
 {
     TEgenskaber e = egenskaber;
+    if (galform)
+        galform->gemIndstillinger(e);
     e.designName = designName;
     const QRect g = isMaximized() || isFullScreen() ? normalGeometry() : QRect(pos(), size());
     e.vinduesVenstre = g.left();

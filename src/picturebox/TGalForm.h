@@ -1,0 +1,92 @@
+#pragma once
+// The picture box: the pictures of Struktur 2's folder as thumbnails, a page
+// at a time, and the few things a user does with the one picture chosen.
+// Made once and hidden when closed; it stays in front of the other windows.
+#include <QWidget>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QToolButton;
+
+namespace kv {
+
+class TBibPan;
+class TProgressCompo;
+class TRulskakt;
+class Tmainform;
+struct TEgenskaber;
+
+class TGalForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TGalForm(Tmainform* hoved);
+
+    QString picFilnavn;  // full path of the chosen picture; empty when none is chosen
+    int AntalV = 4, AntalL = 1;
+    bool tilladResize = false;
+    int colIndex = 4;
+
+    QToolButton* BibKnap;
+    TProgressCompo* StepPan;
+    QLineEdit* antalEdit;
+    QToolButton *BVknapPlus, *BVknapMinus, *BLknapPlus, *BLknapMinus;
+    QLineEdit *BVedit, *BLedit;
+    TBibPan* BibPan;
+    TRulskakt* BibRul;
+    QLineEdit *Breddefelt, *Hojdefelt, *Navnfelt, *mappeFelt;
+    QLabel* positionLabel;
+    QLabel* ulaeseligLabel;
+    QToolButton* infoKnap;
+    QToolButton* colButton;
+    QMenu* ddFarver;
+    QAction *Amappe, *Avis, *AOpenPic, *AKopier, *AkopierMappe, *AopenSF, *ADelete;
+
+    // The enabling rules of the window's actions, run again now.
+    void opdaterHandlinger();
+    // The counts, size and position as the settings file keeps them.
+    void gemIndstillinger(TEgenskaber& e) const;
+
+    void AmappeExecute();
+    void ADeleteExecute();
+    void saetFarve(int index);
+    void saetAntal(int vandret, int lodret);
+    void formatKlik(int vandret, int lodret);
+    // The picture with this number becomes the chosen one.
+    void vaelgBillede(int nr);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
+    bool eventFilter(QObject* obj, QEvent* e) override;
+
+private:
+    void byggVindue();
+    QWidget* byggTaellere();
+    QWidget* byggFilfelter();
+    QWidget* byggVaerktoejslinje();
+    void bindHandlinger();
+    void bindPanel();
+    QAction* handling(const QString& navn, const QString& caption, const QString& hint, const char* genvej,
+                      void (TGalForm::*udfoer)());
+    void AvisExecute();
+    void AOpenPicExecute();
+    void AKopierExecute();
+    void AkopierMappeExecute();
+    void AopenSFExecute();
+    void glemValg();
+    void nulstilSkakt();
+    void visPosition();
+    void laasStoerrelse();
+    // The file actions are refused while the main window runs a file operation.
+    bool filhandlingTilladt() const;
+
+    Tmainform* m_hoved;
+    QRect m_startGeometri;  // from the settings as read at program start
+    bool m_vist = false;
+    int m_valgtNr = -1;
+    qint64 m_valgtStoerrelse = 0, m_valgtAendret = 0;  // as listed
+};
+
+} // namespace kv

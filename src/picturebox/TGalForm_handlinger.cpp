@@ -1,0 +1,330 @@
+// What the picture box does: loading, paging, the grid, and the actions on
+// the chosen picture.
+#include "picturebox/TGalForm.h"
+#include "app/THandlingsliste.h"
+#include "app/Tmainform.h"
+#include "fileops/THandlinger.h"
+#include "fileops/TspmForm.h"
+#include "picturebox/Billedboksvalg.h"
+#include "picturebox/TBibPan.h"
+#include "picturebox/TProgressCompo.h"
+#include "picturebox/TRulskakt.h"
+#include "platform/FileSystem.h"
+#include "platform/Papirkurv.h"
+#include "platform/Skal.h"
+#include "ui/Beskeder.h"
+#include "ui/Handlingsbilleder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+#include <QToolButton>
+#include <QWheelEvent>
+
+namespace kv {
+
+QAction* TGalForm::handling(const QString& navn, const QString& caption, const QString& hint, const char* genvej,
+                            void (TGalForm::*udfoer)())
+{
+    auto* a = new QAction(caption, this);
+    a->setObjectName(navn);
+    a->setToolTip(hint);
+    a->setShortcut(QKeySequence(QString::fromLatin1(genvej)));
+    a->setShortcutContext(Qt::WindowShortcut);
+    addAction(a);
+    // A rule may have changed since it last ran; a disabled action does nothing.
+    connect(a, &QAction::triggered, this, [this, a, udfoer] {
+        opdaterHandlinger();
+        if (a->isEnabled())
+            (this->*udfoer)();
+        opdaterHandlinger();
+    });
+    return a;
+}
+
+void TGalForm::bindHandlinger()
+{
+    Amappe = handling(u"Amappe"_qs, u"Indlæs"_qs, u"Indlæs billeder fra filmappen: Ctrl +I"_qs, "Ctrl+I",
+                      &TGalForm::AmappeExecute);
+    Avis = handling(u"Avis"_qs, u"Vis i filstrukturen"_qs, u"Vis i struktur 2: Ctrl+V eller højreklik"_qs, "Ctrl+V",
+                    &TGalForm::AvisExecute);
+    AOpenPic = handling(u"AOpenPic"_qs, u"Åben"_qs, u"Åben valgte: Ctrl+K"_qs, "Ctrl+K", &TGalForm::AOpenPicExecute);
+    AKopier = handling(u"AKopier"_qs, u"Kopier"_qs, u"Kopier valgte billede: Ctrl+C"_qs, "Ctrl+C",
+                       &TGalForm::AKopierExecute);
+    AkopierMappe = handling(u"AkopierMappe"_qs, u"Kopier mappe"_qs, u"Kopier aktuelle mappe: Ctrl+M"_qs, "Ctrl+M",
+                            &TGalForm::AkopierMappeExecute);
+    AopenSF = handling(u"AopenSF"_qs, u"Åben i Stifinder"_qs, u"Åben aktuelle mappe i Stifinder: Ctrl+F"_qs, "Ctrl+F",
+                       &TGalForm::AopenSFExecute);
+    ADelete = handling(u"ADelete"_qs, u"Slet fil..."_qs, u"Slet valgte: Ctrl+D"_qs, "Ctrl+D", &TGalForm::ADeleteExecute);
+    Amappe->setIcon(handlingsIkon(Handlingsbillede::Opdater));
+    Avis->setIcon(handlingsIkon(Handlingsbillede::VisIStruktur2));
+    AOpenPic->setIcon(handlingsIkon(Handlingsbillede::Koer));
+    AKopier->setIcon(handlingsIkon(Handlingsbillede::Kopier));
+    AkopierMappe->setIcon(handlingsIkon(Handlingsbillede::Kopier));
+    AopenSF->setIcon(handlingsIkon(Handlingsbillede::Stifinder));
+    ADelete->setIcon(handlingsIkon(Handlingsbillede::SletPapirkurv));
+
+    BibKnap->setDefaultAction(Amappe);
+    auto* menu = new QMenu(BibKnap);
+    menu->addAction(AopenSF);
+    menu->addAction(AkopierMappe);
+    BibKnap->setMenu(menu);
+    for (auto [knap, a] : {std::pair{u"AvisKnap", Avis}, {u"AOpenPicKnap", AOpenPic}, {u"AKopierKnap", AKopier},
+                           {u"ADeleteKnap", ADelete}})
+        findChild<QToolButton*>(QString::fromUtf16(knap))->setDefaultAction(a);
+
+    connect(BVknapPlus, &QToolButton::clicked, this, [this] { saetAntal(AntalV + 1, AntalL); });
+    connect(BVknapMinus, &QToolButton::clicked, this, [this] { saetAntal(AntalV - 1, AntalL); });
+    connect(BLknapPlus, &QToolButton::clicked, this, [this] { saetAntal(AntalV, AntalL + 1); });
+    connect(BLknapMinus, &QToolButton::clicked, this, [this] { saetAntal(AntalV, AntalL - 1); });
+}
+
+void TGalForm::bindPanel()
+{
+    connect(BibPan, &TFCompo::OnAntalIalt, this, [this](int antal) {
+        antalEdit->setText(QString::number(antal));
+        nulstilSkakt();
+    });
+    connect(BibPan, &TBibPan::OnProgress, StepPan, &TProgressCompo::SetPosition);
+    connect(StepPan, &TProgressCompo::OnProgress, this,
+            [this](int procent) { StepPan->Tekst = QString::number(procent) + u'%'; });
+    connect(BibPan, &TBibPan::OnUlaeselige, this, [this](int antal) {
+        ulaeseligLabel->setText(antal == 1 ? u"1 billede kunne ikke læses."_qs
+                                           : u"%1 billeder kunne ikke læses."_qs.arg(antal));
+    });
+    connect(BibPan, &TKnapPan::OnStartNr, this, [this](int nr) {
+        BibRul->setPosition(nr);
+        visPosition();
+    });
+    connect(BibRul, &TRulskakt::OnPosition, this, [this](int pos) {
+        BibPan->NytStartNr(pos, false);
+        visPosition();
+    });
+    connect(BibPan, &TKnapPan::OnMus, this, [this](Qt::MouseButton knap, int nr) {
+        vaelgBillede(nr);
+        if (knap == Qt::RightButton && Avis->isEnabled())
+            AvisExecute();
+    });
+    connect(BibPan, &TKnapPan::OnMusOut, this, &TGalForm::vaelgBillede);
+    connect(BibPan, &TKnapPan::OnKey, this, [this](int key, int nr) {
+        vaelgBillede(nr);
+        opdaterHandlinger();
+        if (key == 13 && Avis->isEnabled())
+            AvisExecute();
+        else if (key == Qt::Key_Delete && ADelete->isEnabled())
+            ADeleteExecute();
+    });
+    // The chosen picture's size is known once it is decoded.
+    connect(&BibPan->pulje(), &TBilledPulje::klar, this, [this](int nr) {
+        if (nr == m_valgtNr) {
+            Breddefelt->setText(QString::number(BibPan->GetBredde(nr)));
+            Hojdefelt->setText(QString::number(BibPan->GetHojde(nr)));
+        }
+    });
+}
+
+bool TGalForm::filhandlingTilladt() const
+{
+    return !m_hoved->optaget() && m_hoved->funk;
+}
+
+void TGalForm::opdaterHandlinger()
+{
+    const bool valgt = !picFilnavn.isEmpty() && filhandlingTilladt();
+    const bool mappe = !BibPan->Bibliotek().isEmpty() && filhandlingTilladt();
+    for (QAction* a : {Avis, AOpenPic, AKopier, ADelete})
+        a->setEnabled(valgt);
+    AkopierMappe->setEnabled(mappe);
+    AopenSF->setEnabled(mappe);
+}
+
+void TGalForm::vaelgBillede(int nr)
+{
+    if (nr < 0 || nr >= int(BibPan->Bil.size()))
+        return;
+    const TBilRec& b = BibPan->Bil[size_t(nr)];
+    m_valgtNr = nr;
+    m_valgtStoerrelse = b.Storrelse;
+    m_valgtAendret = b.AendretMs;
+    picFilnavn = BibPan->GetFilnavn(nr, true);
+    Navnfelt->setText(b.Filnavn);
+    Breddefelt->setText(QString::number(b.Bredde));
+    Hojdefelt->setText(QString::number(b.Hojde));
+    visPosition();
+    opdaterHandlinger();
+}
+
+void TGalForm::glemValg()
+{
+    m_valgtNr = -1;
+    picFilnavn.clear();
+    for (QLineEdit* f : {Navnfelt, Breddefelt, Hojdefelt})
+        f->clear();
+    opdaterHandlinger();
+}
+
+void TGalForm::nulstilSkakt()
+{
+    BibRul->NyePos(BibPan->Antal(), std::max(0, BibPan->AntalIalt() - BibPan->Antal()), BibPan->StartNr());
+    visPosition();
+}
+
+void TGalForm::visPosition()
+{
+    const int ialt = BibPan->AntalIalt();
+    const int nr = m_valgtNr >= 0 ? m_valgtNr : BibPan->StartNr();
+    positionLabel->setText(ialt > 0 ? u"%1 / %2"_qs.arg(nr + 1).arg(ialt) : QString());
+}
+
+void TGalForm::AmappeExecute()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    glemValg();
+    ulaeseligLabel->clear();
+    const QString mappe = m_hoved->funk ? m_hoved->funk->FFilMappe : QString();
+    BibPan->NytBibliotek(mappe);
+    mappeFelt->setText(mappe);
+    nulstilSkakt();
+    m_hoved->UdskrivInfo(u"Antal billeder: "_qs + QString::number(BibPan->AntalIalt()));
+    laasStoerrelse();
+    opdaterHandlinger();
+    QApplication::restoreOverrideCursor();
+}
+
+void TGalForm::saetAntal(int vandret, int lodret)
+{
+    if (vandret < 1 || lodret < 1)
+        m_hoved->UdskrivInfo(u"Et felt er mindste feltantal"_qs);
+    else if (vandret > maxFeltAntal || lodret > maxFeltAntal)
+        m_hoved->UdskrivInfo(u"Der er ikke plads til flere felter"_qs);
+    AntalV = std::clamp(vandret, 1, maxFeltAntal);
+    AntalL = std::clamp(lodret, 1, maxFeltAntal);
+    BVedit->setText(QString::number(AntalV));
+    BLedit->setText(QString::number(AntalL));
+    m_hoved->egenskaber.GBoxV = AntalV;
+    m_hoved->egenskaber.GBoxL = AntalL;
+    // The box stays empty until it is loaded again at the new counts.
+    glemValg();
+    ulaeseligLabel->clear();
+    BibPan->NewDirectory(AntalV, AntalL, QString());
+    mappeFelt->clear();
+    nulstilSkakt();
+    StepPan->SetPosition(0);
+    laasStoerrelse();
+}
+
+void TGalForm::formatKlik(int vandret, int lodret)
+{
+    BibPan->NytBibliotek(QString());
+    tilladResize = true;
+    laasStoerrelse();
+    resize(549, 753);
+    QCoreApplication::processEvents();
+    tilladResize = false;
+    saetAntal(vandret, lodret);
+    QCoreApplication::processEvents();
+    AmappeExecute();
+}
+
+void TGalForm::AvisExecute()
+{
+    m_hoved->selectFromGal(picFilnavn);
+}
+
+void TGalForm::AOpenPicExecute()
+{
+    m_hoved->fileRunNumber = 0;
+    m_hoved->runFilname(picFilnavn);
+}
+
+void TGalForm::AKopierExecute()
+{
+    m_hoved->funk->RegisterElements(picFilnavn);
+    m_hoved->handlinger->planlaegOpdatering();
+}
+
+void TGalForm::AkopierMappeExecute()
+{
+    m_hoved->funk->RegisterElements(BibPan->Bibliotek());
+    m_hoved->handlinger->planlaegOpdatering();
+}
+
+void TGalForm::AopenSFExecute()
+{
+    const int svar = Skal::instance().aabnMappe(BibPan->Bibliotek());
+    if (svar <= 32)
+        m_hoved->ErrorInfo(svar);
+}
+
+void TGalForm::ADeleteExecute()
+{
+    const QString fil = picFilnavn;
+    const int skel = fil.lastIndexOf(u'\\');
+    TspmForm spm(this);
+    if (!spm.spoerg({u"Skal filen: "_qs + fil.mid(skel + 1), u"i mappen: "_qs + fil.left(skel),
+                     u"slettes til papirkurv?"_qs, QString()}))
+        return;
+    // An operation may have begun, or the choice changed, while the question was open.
+    if (!filhandlingTilladt() || fil != picFilnavn)
+        return;
+    // Exactly the picture that was listed: not one changed or put in its place since.
+    const std::optional<DirEntry> nu = entryInfo(fil);
+    if (!nu || nu->isDir || nu->size != m_valgtStoerrelse || nu->modifiedMs != m_valgtAendret) {
+        visInformation(u"Filen er ændret eller findes ikke længere, siden billederne blev indlæst.\r"
+                       "Den er ikke slettet."_qs);
+        return;
+    }
+    QString fejl;
+    if (!moveToTrash(fil, &fejl)) {
+        visInformation(u"Filen kunne ikke slettes til papirkurv:\r"_qs + fejl);
+        return;
+    }
+    m_hoved->fjernFraStruktur2(fil);
+    m_hoved->UdskrivInfo(u"Der blev slettet til papirkurv"_qs);
+    // The list again without it, on the page it was on.
+    const int start = BibPan->StartNr();
+    glemValg();
+    BibPan->LoadListe();
+    BibPan->NytStartNr(std::min(start, std::max(0, BibPan->AntalIalt() - BibPan->Antal())), true);
+    nulstilSkakt();
+    laasStoerrelse();
+}
+
+bool TGalForm::eventFilter(QObject* obj, QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::Enter:
+    case QEvent::Leave:
+        // The count buttons tell what they do on the main window's status bar.
+        if (const QVariant t = obj->property("statustekst"); t.isValid())
+            m_hoved->UdskrivInfo(e->type() == QEvent::Enter ? t.toString() : QString());
+        break;
+    case QEvent::Wheel:
+        if (obj == BibPan && BibPan->Antal() > 0) {
+            const int trin = static_cast<QWheelEvent*>(e)->angleDelta().y() > 0 ? -1 : 1;
+            const int ny = BibPan->StartNr() + trin * BibPan->AntalVandret();
+            BibPan->NytStartNr(std::clamp(ny, 0, std::max(0, BibPan->AntalIalt() - BibPan->Antal())), true);
+            return true;
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (obj == BibPan && AOpenPic->isEnabled())
+            AOpenPicExecute();
+        break;
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::WindowActivate:
+        // Whether a file operation of the main window runs can change with any input.
+        if (isVisible())
+            QTimer::singleShot(0, this, &TGalForm::opdaterHandlinger);
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(obj, e);
+}
+
+} // namespace kv
