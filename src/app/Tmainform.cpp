@@ -321,6 +321,7 @@ void Tmainform::bindHandlinger()
     bindFavoritter();
     bindTraek();
     bindKalender();
+    bindLaunchere();
 }
 
 bool Tmainform::event(QEvent* event)

@@ -48,6 +48,7 @@ class TextForm;
 class TAlarmplan;
 class Talarmform;
 class Tkalenderform;
+class TwmiSide;
 
 class Tmainform : public QMainWindow {
     Q_OBJECT
@@ -220,6 +221,8 @@ public:
     QPointer<Tkalenderform> kalenderform;
     void hentAlarmer();
     void aabnKalenderform();
+    // Applets, shortcuts, consoles and the WMI page (Tmainform_launchere.cpp).
+    TwmiSide* wmiSide = nullptr;
     // Drag and drop (Tmainform_traek.cpp): the roots of the source and target of the current drop.
     QString DrevSource, DrevDest;
     // What a drag from structure s carries: the selected elements as program
@@ -300,6 +303,7 @@ private:
     void koerFil(int nummer, const QString& fil);
     void bindTraek();
     void bindKalender();
+    void bindLaunchere();
     // A drag entering, moving over or dropped on a structure (1 to 3) or the path tabs (4).
     bool traekHaendelse(int maal, QEvent* event);
     // The folder a drop at the point would go into, or empty.

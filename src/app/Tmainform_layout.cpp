@@ -4,6 +4,7 @@
 #include "app/THandlingsliste.h"
 #include "app/TStiTabs.h"
 #include "app/Tmainform.h"
+#include "lists/TwmiSide.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -446,10 +447,14 @@ QWidget* Tmainform::byggTopBog()
         eksterneLayout->addWidget(valg(QString::fromUtf16(f.boks), QString::fromUtf16(f.boksTekst), hint, false),
                                   (n - 1) / 4, (n - 1) % 4);
     }
+    auto* konsolMenu = new QMenu(this);
+    konsolMenu->addAction(handling("mDos"));
+    konsolMenu->addAction(handling("mPowerShell"));
     auto* andre = vandret({handlingsbar(this, u"ToolbarFunktioner"_qs,
                                         {"progInformation", "opretGenveje", "OpretSmappe", "winApp", "visKalender",
                                          "progInsert", "webGrupper", "findTekst"},
                                         Qt::ToolButtonTextUnderIcon),
+                           menuknap(u"InfoKnapFunktioner"_qs, u"Info"_qs, QString(), konsolMenu, Handlingsbillede::Info),
                            eksterne});
     static_cast<QHBoxLayout*>(andre->layout())->addStretch();
     topBog->addTab(andre, u"Andre funktioner"_qs);
@@ -461,7 +466,9 @@ QWidget* Tmainform::byggTopBog()
     };
     topBog->addTab(bareHandlinger(u"internetBar"_qs, {"webUrl", "webInsertInList", "googleUrl", "youtubeUrl", "webGrupper2"}),
                    u"Internet"_qs);
-    topBog->addTab(bareHandlinger(u"wmiBar"_qs, {"AloadListe", "Awmi", "AmakeFile", "AmakeFileHTML"}), u"WMI"_qs);
+    wmiSide = new TwmiSide(this, handlingsbar(this, u"wmiBar"_qs, {"AloadListe", "Awmi", "AmakeFile", "AmakeFileHTML"},
+                                              Qt::ToolButtonTextUnderIcon));
+    topBog->addTab(wmiSide, u"WMI"_qs);
     topBog->addTab(byggDesignside(), u"Design"_qs);
     topBog->addTab(byggSpalteside(), u"Spalteregulering"_qs);
     topBog->addTab(bareHandlinger(u"informationBar"_qs, {"tavlonUrlen", "kritikUrl", "TornhavenUrl"}), u"Information"_qs);
