@@ -47,6 +47,8 @@ const std::vector<Handlingsdef>& handlingskatalog()
         {"progInsert", u"Indfør", u"Indfør, rediger eller fjern program: Ctrl+5", "Ctrl+5", B::Indfoer},
         {"webGrupper", u"Webadresser", u"Administrer webgrupper og adresser: Ctrl+6", "Ctrl+6", B::Web},
         {"findTekst", u"Søg", u"Søg i tekstdokumenter i mapper: Ctrl+7", "Ctrl+7", B::Soeg},
+        {"mDos", u"Dos konsollen...", u"Åben en dos-konsol", "", B::Ingen},
+        {"mPowerShell", u"PowerShell...", u"Åbner en PowerShell-konsol", "", B::Ingen},
 
         // Mapper-værktøjslinjen: de kendte og de specielle mapper, og skiftet mellem de to linjer
         {"Adesktopdir", u"Skrivebord", u"Åben skrivebordsmappen", "", B::Skrivebord},

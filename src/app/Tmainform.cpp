@@ -332,6 +332,7 @@ void Tmainform::bindHandlinger()
     bindSkabeloner();
     bindInfo();
     bindGalleri();
+    bindLaunchere();
 }
 
 bool Tmainform::event(QEvent* event)

@@ -54,6 +54,7 @@ class TDatopanel;
 class TNotatpanel;
 class Tinfoform;
 class TGalForm;
+class TwmiSide;
 
 class Tmainform : public QMainWindow {
     Q_OBJECT
@@ -243,6 +244,8 @@ public:
     void selectFromGal(const QString& fil);
     // A file deleted elsewhere leaves Struktur 2, the rest of it as it was.
     void fjernFraStruktur2(const QString& fil);
+    // Applets, shortcuts, consoles and the WMI page (Tmainform_launchere.cpp).
+    TwmiSide* wmiSide = nullptr;
     // Drag and drop (Tmainform_traek.cpp): the roots of the source and target of the current drop.
     QString DrevSource, DrevDest;
     // What a drag from structure s carries: the selected elements as program
@@ -336,6 +339,7 @@ private:
     // F1 and the help buttons (Tmainform_info.cpp).
     void bindInfo();
     void bindGalleri();
+    void bindLaunchere();
     // A drag entering, moving over or dropped on a structure (1 to 3) or the path tabs (4).
     bool traekHaendelse(int maal, QEvent* event);
     // The folder a drop at the point would go into, or empty.

@@ -45,7 +45,6 @@ const Infoknap infoknapper[] = {
     {u"InfoSide2", u"", u"nformation: Angående mapper", u"Mapper.html", u"Mapper", Sted::TopBog, u"Mapper"},
     {u"InfoSide3", u"", u"nformation: Angående Andre funktioner", u"AndreFunktioner.html", u"Andre funktioner",
      Sted::TopBog, u"Andre funktioner"},
-    {u"InfoSide4", u"", u"Information: Internet", u"Internet.html", u"Internet", Sted::TopBog, u"Internet"},
     {u"InfoSide5", u"", u"Information: WMI", u"WMI.html", u"WMI", Sted::TopBog, u"WMI"},
     {u"InfoSide6", u"", u"Information: Design", u"Design.html", u"Design", Sted::TopBog, u"Design"},
     {u"InfoSide7", u"", u"Information: Spalteregulering", u"Spalteregulering.html", u"Spalteregulering",

@@ -7,6 +7,7 @@
 #include "lists/TInternetside.h"
 #include "calendar/TDatopanel.h"
 #include "calendar/TNotatpanel.h"
+#include "lists/TwmiSide.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -462,10 +463,14 @@ QWidget* Tmainform::byggTopBog()
         eksterneLayout->addWidget(valg(QString::fromUtf16(f.boks), QString::fromUtf16(f.boksTekst), hint, false),
                                   (n - 1) / 4, (n - 1) % 4);
     }
+    auto* konsolMenu = new QMenu(this);
+    konsolMenu->addAction(handling("mDos"));
+    konsolMenu->addAction(handling("mPowerShell"));
     auto* andre = vandret({handlingsbar(this, u"ToolbarFunktioner"_qs,
                                         {"progInformation", "opretGenveje", "OpretSmappe", "winApp", "visKalender",
                                          "progInsert", "webGrupper", "findTekst"},
                                         Qt::ToolButtonTextUnderIcon),
+                           menuknap(u"InfoKnapFunktioner"_qs, u"Info"_qs, QString(), konsolMenu, Handlingsbillede::Info),
                            eksterne});
     static_cast<QHBoxLayout*>(andre->layout())->addStretch();
     topBog->addTab(andre, u"Andre funktioner"_qs);
@@ -477,7 +482,9 @@ QWidget* Tmainform::byggTopBog()
     };
     internetside = new TInternetside(this);
     topBog->addTab(internetside, u"Internet"_qs);
-    topBog->addTab(bareHandlinger(u"wmiBar"_qs, {"AloadListe", "Awmi", "AmakeFile", "AmakeFileHTML"}), u"WMI"_qs);
+    wmiSide = new TwmiSide(this, handlingsbar(this, u"wmiBar"_qs, {"AloadListe", "Awmi", "AmakeFile", "AmakeFileHTML"},
+                                              Qt::ToolButtonTextUnderIcon));
+    topBog->addTab(wmiSide, u"WMI"_qs);
     topBog->addTab(byggDesignside(), u"Design"_qs);
     topBog->addTab(byggSpalteside(), u"Spalteregulering"_qs);
     topBog->addTab(bareHandlinger(u"informationBar"_qs, {"tavlonUrlen", "kritikUrl", "TornhavenUrl"}), u"Information"_qs);

@@ -1,0 +1,10 @@
+#!/bin/sh
+# Dato og klokken: the desktop's own settings tool for this job.
+# shellcheck source=applet.sh
+. "${0%/*}/applet.sh"
+applet "$@" <<'EOF'
+GNOME org.gnome.Settings.desktop gnome-control-center system datetime
+KDE kcm_clock.desktop systemsettings kcm_clock
+X-Cinnamon cinnamon-settings-calendar.desktop cinnamon-settings calendar
+* time.desktop time-admin
+EOF

@@ -1,0 +1,11 @@
+#!/bin/sh
+# Egenskaber for system: the desktop's own settings tool for this job.
+# shellcheck source=applet.sh
+. "${0%/*}/applet.sh"
+applet "$@" <<'EOF'
+GNOME org.gnome.Settings.desktop gnome-control-center system
+KDE org.kde.kinfocenter.desktop kinfocenter
+XFCE xfce4-about.desktop xfce4-about
+MATE mate-about.desktop mate-about
+* hardinfo.desktop hardinfo
+EOF

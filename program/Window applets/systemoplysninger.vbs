@@ -1,0 +1,11 @@
+#!/bin/sh
+# System oplysninger: the desktop's own settings tool for this job.
+# shellcheck source=applet.sh
+. "${0%/*}/applet.sh"
+applet "$@" <<'EOF'
+GNOME org.gnome.Settings.desktop gnome-control-center system about
+KDE org.kde.kinfocenter.desktop kinfocenter
+XFCE xfce4-about.desktop xfce4-about
+X-Cinnamon cinnamon-settings-info.desktop cinnamon-settings info
+* hardinfo.desktop hardinfo
+EOF

@@ -1,0 +1,157 @@
+#include "lists/TwmiSide.h"
+#include "app/THandlingsliste.h"
+#include "app/Tmainform.h"
+#include "fileops/TspmForm.h"
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+#include "ui/Beskeder.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace kv {
+
+static const QString vaelgKlasse = u"Vælg en wmi class"_qs;
+
+TwmiSide::TwmiSide(Tmainform* hoved, QWidget* bar) : hoved(hoved)
+{
+    setObjectName(u"wmiSide"_qs);
+    wmiBox = new QComboBox;
+    wmiBox->setObjectName(u"wmiBox"_qs);
+    wmiBox->setMinimumWidth(260);
+    auto* trin = new QLabel(u"1. Indlæs WMI klasser\n2. Vælg klasse\n3. Skriv scriptet\n4. Se output\n"
+                            u"5. Kør vbs-filen og opdater mappen"_qs);
+    auto* klasse = new QVBoxLayout;
+    klasse->addWidget(new QLabel(u"root\\cimv2"_qs));
+    klasse->addWidget(wmiBox);
+    klasse->addStretch();
+    auto* l = new QHBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(bar);
+    l->addLayout(klasse);
+    l->addWidget(trin);
+    l->addStretch();
+    wmiTimer = new QTimer(this);
+    wmiTimer->setInterval(100);
+    connect(wmiTimer, &QTimer::timeout, this, &TwmiSide::wmiTimerTimer);
+}
+
+void TwmiSide::bind()
+{
+    THandlingsliste* h = hoved->handlinger;
+    h->bind("AloadListe", [this] { AloadListeExecute(); }, [this] { return !namespaceDone; });
+    h->bind("Awmi", [this] { AwmiExecute(); },
+            [this] { return !wmiDone && !m_hent.koerer() && fileExists(hoved->classFile); });
+    h->bind("AmakeFile", [this] { AmakeFileExecute(false); },
+            [this] { return wmiBox->currentIndex() > 0 && !m_generator.koerer() && fileExists(hoved->udskrivFile); });
+    h->bind("AmakeFileHTML", [this] { AmakeFileExecute(true); },
+            [this] { return wmiBox->currentIndex() > 0 && !m_generator.koerer() && fileExists(hoved->udskrivFileHTML); });
+}
+
+void TwmiSide::AloadListeExecute()
+{
+    if (!fileExists(hoved->wmiFile))
+        return;
+    wmiBox->clear();
+    // The script writes the list whole under another name and renames it; an
+    // old list goes first, so loading waits for the new one.
+    if (fileExists(hoved->classFile))
+        removeFile(hoved->classFile);
+    if (!m_hent.start(hoved->wmiFile, {}, {}, hoved->wmidir)) {
+        visInformation(u"Der opstod en ukendt fejl."_qs);
+        return;
+    }
+    m_hentFrist = QDeadlineTimer(hentGraense);
+    wmiDone = false;
+    namespaceDone = true;
+    wmiTimer->start();
+    hoved->UdskrivInfo(u"Henter classes..."_qs);
+}
+
+void TwmiSide::AwmiExecute()
+{
+    const auto linjer = readTextLines(hoved->classFile);
+    if (!linjer) {
+        visInformation(u"Der opstod en ukendt fejl."_qs);
+        return;
+    }
+    // Only plain class names: a name becomes part of a file path.
+    static const QRegularExpression klassenavn(u"^[A-Za-z0-9_]+$"_qs);
+    QStringList klasser;
+    for (const QString& l : *linjer)
+        if (klassenavn.match(l).hasMatch())
+            klasser << l;
+    if (klasser.isEmpty()) {
+        visInformation(u"Listen over classes er tom.\rHent classes igen."_qs);
+        return;
+    }
+    wmiBox->clear();
+    wmiBox->addItem(vaelgKlasse);
+    wmiBox->addItems(klasser);
+    wmiBox->setCurrentIndex(0);
+    wmiDone = true;
+}
+
+void TwmiSide::AmakeFileExecute(bool html)
+{
+    if (!folderExists(hoved->wmiMappe)) {
+        visInformation(u"WMI mappen findes ikke:\r%1"_qs.arg(hoved->wmiMappe));
+        return;
+    }
+    const QString klasse = wmiBox->currentText();
+    vbsFile = hoved->wmiMappe + u'\\' + klasse + (html ? u"_Html.vbs"_qs : u".vbs"_qs);
+    // The user may have changed the old script; the new one replaces it whole.
+    if (entryInfo(vbsFile)
+        && !spmForm().spoerg({u"Scriptet \"%1\" findes allerede."_qs.arg(Tmainform::filCaption(vbsFile)),
+                              u"Skal det erstattes?"_qs}))
+        return;
+    if (!m_generator.start(html ? hoved->udskrivFileHTML : hoved->udskrivFile, {klasse}, {}, hoved->wmiMappe)) {
+        visInformation(u"Der opstod en ukendt fejl."_qs);
+        return;
+    }
+    m_generatorFrist = QDeadlineTimer(generatorGraense);
+    wmiTimer->start();
+}
+
+void TwmiSide::wmiTimerTimer()
+{
+    const auto tidenGik = [](Underproces& p, const QDeadlineTimer& frist) {
+        if (!p.koerer() || !frist.hasExpired())
+            return false;
+        p.stop();
+        return true;
+    };
+    if (tidenGik(m_hent, m_hentFrist))
+        visInformation(u"Hentningen af classes tog for lang tid og blev stoppet."_qs);
+    if (tidenGik(m_generator, m_generatorFrist))
+        visInformation(u"Skrivningen af scriptet tog for lang tid og blev stoppet."_qs);
+    if (m_hentFrist.isForever() && m_generatorFrist.isForever())
+        return;
+    if (!m_hentFrist.isForever() && !m_hent.koerer()) {
+        m_hentFrist = QDeadlineTimer(QDeadlineTimer::Forever);
+        if (m_hent.udfald() == 0 && fileExists(hoved->classFile))
+            hoved->UdskrivInfo(u"Classes er hentet og kan indlæses"_qs);
+        else if (m_hent.udfald())
+            visInformation(u"Listen over classes kunne ikke hentes.\rFejlkode: %1"_qs.arg(*m_hent.udfald()));
+    }
+    if (!m_generatorFrist.isForever() && !m_generator.koerer()) {
+        m_generatorFrist = QDeadlineTimer(QDeadlineTimer::Forever);
+        if (m_generator.udfald() == 0 && fileExists(vbsFile)) {
+            // A paste or delete running has the structures.
+            if (!hoved->optaget())
+                hoved->aabnIStruktur2(hoved->wmiMappe, false);
+            hoved->UdskrivInfo(u"Scriptet er skrevet: "_qs + Tmainform::filCaption(vbsFile));
+        } else if (m_generator.udfald()) {
+            visInformation(u"Scriptet til \"%1\" kunne ikke skrives.\rFejlkode: %2"_qs.arg(
+                wmiBox->currentText(), QString::number(*m_generator.udfald())));
+        }
+    }
+    if (m_hentFrist.isForever() && m_generatorFrist.isForever())
+        wmiTimer->stop();
+}
+
+} // namespace kv
