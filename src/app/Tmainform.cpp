@@ -73,6 +73,7 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
     funk->FHistorieDir = historieDir;
     funk->FFindDir = findDir;
     funk->FFindFiler = findFiler;
+    hentProgrammer();
 
     opstart = true;
 
@@ -321,6 +322,7 @@ void Tmainform::bindHandlinger()
     bindFavoritter();
     bindTraek();
     bindKalender();
+    bindProgrammer();
 }
 
 bool Tmainform::event(QEvent* event)
@@ -349,6 +351,7 @@ void Tmainform::showEvent(QShowEvent* event)
     }
     loadMappeStruktur(false);
     hentAlarmer();
+    visAktiveProgram();
     if (MappeStruktur->isVisible())
         setFocus();
 }
