@@ -6,6 +6,7 @@
 #include "platform/Programfil.h"
 #include "platform/Programkatalog.h"
 #include "ui/Beskeder.h"
+#include "ui/Handlingsbilleder.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -23,15 +24,6 @@
 namespace kv {
 
 namespace {
-
-QToolButton* knapFor(QAction* a)
-{
-    auto* k = new QToolButton;
-    k->setDefaultAction(a);
-    k->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    k->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    return k;
-}
 
 QPushButton* nyKnap(const QString& navn, const QString& tekst, const QString& hint = {})
 {
@@ -129,11 +121,11 @@ QWidget* TProgform::byggNySide()
     auto* g = new QGridLayout(side);
     g->addWidget(new QLabel(u"Filnavn"_qs), 0, 0);
     g->addWidget(FilEdit, 0, 1);
-    g->addWidget(knapFor(aExeFile), 0, 2);
+    g->addWidget(tekstknap(aExeFile), 0, 2);
     g->addWidget(new QLabel(u"Menu tekst"_qs), 1, 0);
     g->addWidget(CapEdit, 1, 1);
     g->addWidget(maxTekstCheck, 2, 1);
-    g->addWidget(knapFor(aInsertProgram), 3, 1);
+    g->addWidget(tekstknap(aInsertProgram), 3, 1);
     g->addWidget(new QLabel(u"Indført program"_qs), 4, 0);
     g->addWidget(addText, 4, 1);
     g->setRowStretch(5, 1);
@@ -193,10 +185,10 @@ QWidget* TProgform::byggRedigerSide()
     auto* side = new QWidget;
     auto* g = new QGridLayout(side);
     g->addWidget(programListe, 0, 0, 5, 1);
-    g->addWidget(knapFor(AFlytOp), 0, 1);
-    g->addWidget(knapFor(AFlytNed), 1, 1);
-    g->addWidget(knapFor(AGem), 2, 1);
-    g->addWidget(knapFor(ADelprog), 3, 1);
+    g->addWidget(tekstknap(AFlytOp), 0, 1);
+    g->addWidget(tekstknap(AFlytNed), 1, 1);
+    g->addWidget(tekstknap(AGem), 2, 1);
+    g->addWidget(tekstknap(ADelprog), 3, 1);
     g->addWidget(fileText, 5, 0, 1, 2);
     g->addWidget(new QLabel(u"Placering"_qs), 6, 0);
     g->addWidget(placeringEdit, 7, 0, 1, 2);
