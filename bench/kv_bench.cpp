@@ -32,6 +32,7 @@
 #include "calendar/Tkalenderform.h"
 #include "fileops/THandlinger.h"
 #include "fileops/Tfilinfoform.h"
+#include "lists/TMenuExeFiler.h"
 #include "lists/TReopenFilerX.h"
 #include "lists/TWebGrupper.h"
 #include "structures/TFunktioner.h"
@@ -239,6 +240,17 @@ int main(int argc, char** argv)
                                                  [](qsizetype) { return true; });
         tid = t.nsecsElapsed() / 1e9;
         std::fprintf(stderr, "%d omdøbt, %d sprunget over, %d fejlet\n", r.omdoebt, r.forbigaaet, r.fejlet);
+    } else if (mode == u"programliste") {
+        // Loading the list with every picture drawn, as the program box shows them.
+        int billeder = 0;
+        tid = bedsteTid(5, [&] {
+            kv::TMenuExeFiler liste(nullptr);
+            liste.setItemfile(u"C:\\ProgItem.txt"_qs);
+            liste.HentProgrammer();
+            for (int i = 0; i < liste.Filantal(); ++i)
+                billeder += !liste.ikon(i).pixmap(32).isNull();
+        });
+        std::fprintf(stderr, "%d billeder\n", billeder);
     } else if (mode == u"alarmer") {
         kv::TAlarmplan plan(u"C:\\Alarmer\\"_qs, u"C:\\Alarmtekster\\"_qs);
         tid = bedsteTid(5, [&] { plan.hentAlarmer(); });

@@ -75,6 +75,7 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
     funk->FHistorieDir = historieDir;
     funk->FFindDir = findDir;
     funk->FFindFiler = findFiler;
+    hentProgrammer();
 
     opstart = true;
 
@@ -333,6 +334,7 @@ void Tmainform::bindHandlinger()
     bindInfo();
     bindGalleri();
     bindLaunchere();
+    bindProgrammer();
 }
 
 bool Tmainform::event(QEvent* event)
@@ -361,6 +363,7 @@ void Tmainform::showEvent(QShowEvent* event)
     }
     loadMappeStruktur(false);
     hentAlarmer();
+    visAktiveProgram();
     if (MappeStruktur->isVisible())
         setFocus();
 }

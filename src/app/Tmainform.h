@@ -55,6 +55,8 @@ class TNotatpanel;
 class Tinfoform;
 class TGalForm;
 class TwmiSide;
+class TMenuExeFiler;
+class TProgform;
 
 class Tmainform : public QMainWindow {
     Q_OBJECT
@@ -279,6 +281,19 @@ public:
     // New files from templates and play lists (Tmainform_skabeloner.cpp).
     void skabelonTrin(const QString& navn);
     void spillelisteTrin(const QString& navn, int art);
+    // The program list (Tmainform_programmer.cpp).
+    TMenuExeFiler* MenuExe = nullptr;
+    QLabel* programLabel = nullptr;
+    QPointer<TProgform> progform;
+    void loadProgramBox();
+    // Program i becomes the active program, shown in the status bar and on its page.
+    void vaelgProgram(int i);
+    // Starts the active program with these files; a refusal is explained.
+    void startAktiveProgram(const QStringList& filer);
+    // Appends a program, saves the list and shows it in the box.
+    void tilfoejProgram(const QString& sti, const QString& caption, int showType);
+    // "Check for programmer": shows the suggestions found; their number.
+    int checkForProgrammer();
     // True while a paste, a delete or the emptying of a bin runs.
     bool optaget() const { return m_optaget; }
 
@@ -340,6 +355,10 @@ private:
     void bindInfo();
     void bindGalleri();
     void bindLaunchere();
+    void bindProgrammer();
+    void hentProgrammer();
+    void visAktiveProgram();
+    QWidget* byggProgramforslag();
     // A drag entering, moving over or dropped on a structure (1 to 3) or the path tabs (4).
     bool traekHaendelse(int maal, QEvent* event);
     // The folder a drop at the point would go into, or empty.

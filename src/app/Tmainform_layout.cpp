@@ -238,7 +238,13 @@ void Tmainform::byggVindue()
     antalExtEdit->setToolTip(u"Antal filer fundne med indførte efternavn"_qs);
     antalExtEdit->setText(u"0"_qs);
     antalExtEdit->setMaximumWidth(60);
-    side({handlingsbar(this, u"programBar"_qs, {"progOpen2", "progInsert"}), programBox}, u"Programmer"_qs);
+    programLabel = navngiv(new QLabel(u"Valgte program"_qs), u"programLabel"_qs);
+    programLabel->setToolTip(u"Aktive program"_qs);
+    auto* programBar = handlingsbar(this, u"programBar"_qs, {"progOpen2", "progInsert"});
+    auto* programInfoKnap = billedknap(u"programInfoKnap"_qs, Handlingsbillede::Info, u"Information"_qs);
+    connect(programInfoKnap, &QToolButton::clicked, this, [this] { InfoHelp(u"Programlisten.html"_qs, u"Programmer"_qs); });
+    programBar->addWidget(programInfoKnap);
+    side({programBar, programLabel, programBox}, u"Programmer"_qs);
     side({handlingsbar(this, u"struktur3Bar"_qs,
                        {"Fokus3", "aMappeRegu2", "LoadStruktur3", "aMappeRegu3", "LoadStruktur32", "opdater3", "-",
                         "strukGem3", "strukHent3", "-", "aExtType1", "aExtType2"}),
@@ -488,7 +494,7 @@ QWidget* Tmainform::byggTopBog()
     topBog->addTab(byggDesignside(), u"Design"_qs);
     topBog->addTab(byggSpalteside(), u"Spalteregulering"_qs);
     topBog->addTab(bareHandlinger(u"informationBar"_qs, {"tavlonUrlen", "kritikUrl", "TornhavenUrl"}), u"Information"_qs);
-    topBog->addTab(new QWidget, u"Programmer"_qs);
+    topBog->addTab(byggProgramforslag(), u"Programmer"_qs);
     topBog->setFixedHeight(topBog->sizeHint().height());
     return topBog;
 }

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QUrl>
+#include <algorithm>
 
 namespace kv {
 
@@ -52,10 +54,12 @@ std::optional<DesktopEntry> DesktopEntry::parse(const QByteArray& tekst, const Q
         if (noegle == u"Exec") e.exec = v;
         else if (noegle == u"TryExec") e.tryExec = v;
         else if (noegle == u"Name") e.navn = v;
+        else if (noegle == u"Name[da]" || (noegle == u"Name[da_DK]" && e.danskNavn.isEmpty())) e.danskNavn = v;
         else if (noegle == u"Icon") e.ikon = v;
         else if (noegle == u"Type") e.type = v;
         else if (noegle == u"Terminal") e.terminal = v == u"true";
         else if (noegle == u"Hidden") e.skjult = v == u"true";
+        else if (noegle == u"NoDisplay") e.ikkeVist = v == u"true";
     }
     if (!fundet)
         return std::nullopt;
@@ -166,6 +170,24 @@ QStringList DesktopEntry::kommando(const QStringList& filer) const
         ud << filer;
     if (terminal)
         ud = QStringList{u"x-terminal-emulator"_qs, u"-e"_qs} + ud;
+    return ud;
+}
+
+QList<QStringList> DesktopEntry::kommandoer(const QStringList& filer) const
+{
+    const QStringList dele = splitExec(exec).value_or(QStringList());
+    const auto har = [&dele](QStringView kode) {
+        return std::any_of(dele.cbegin(), dele.cend(), [kode](const QString& d) { return d.contains(kode); });
+    };
+    QStringList givne = filer;
+    if (har(u"%u") || har(u"%U"))
+        for (QString& f : givne)
+            f = QString::fromUtf8(QUrl::fromLocalFile(f).toEncoded());
+    if (givne.size() < 2 || !(har(u"%f") || har(u"%u")))
+        return {kommando(givne)};
+    QList<QStringList> ud;
+    for (const QString& f : std::as_const(givne))
+        ud << kommando({f});
     return ud;
 }
 

@@ -11,7 +11,9 @@ namespace kv {
 struct DesktopEntry {
     QString fil;  // host path of the entry, for %k
     QString navn, ikon, exec, tryExec, type;
+    QString danskNavn;  // Name[da], or Name[da_DK] when there is no Name[da]
     bool terminal = false;
+    bool ikkeVist = false;  // NoDisplay=true: startable, but not offered in menus
     bool skjult = false;  // Hidden=true or NoDisplay is not enough: Hidden means deleted
 
     // Nothing when the text has no [Desktop Entry] group.
@@ -24,6 +26,11 @@ struct DesktopEntry {
     // expanded; each path is one argument. Empty when Exec cannot be split.
     // With Terminal=true the desktop's terminal runs it.
     QStringList kommando(const QStringList& filer) const;
+    // The launches that open these host paths: one a file for %f or %u, one
+    // for them all otherwise; %u and %U get the files as file URLs.
+    QList<QStringList> kommandoer(const QStringList& filer) const;
+    // The name to show: the Danish one when the entry has it.
+    QString visningsnavn() const { return danskNavn.isEmpty() ? navn : danskNavn; }
 };
 
 // Splits an Exec value into arguments by the desktop-entry quoting rules.

@@ -17,6 +17,7 @@ public:
     Programopslag(QStringList configMapper, QStringList dataMapper);
     // The folders of the environment, with the XDG base-directory defaults.
     static Programopslag fraMiljoe();
+    const QStringList& dataMapper() const { return m_data; }
 
     // The type of a host file, by name and content.
     QString filtype(const QString& vaertsti) const;

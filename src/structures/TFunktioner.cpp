@@ -324,10 +324,10 @@ int TFunktioner::makeStrukturFil(QString ext)
     return int(noder.size());
 }
 
-QString TFunktioner::makeParamString()
+QStringList TFunktioner::valgteFiler()
 {
     if (AktiveStruktur() != 2 && AktiveStruktur() != 3)
-        return QString();
+        return {};
     const QString& basis = AktiveStruktur() == 2 ? FFilMappe : FMappe3;
     QStringList stier;
     for (QTreeWidgetItemIterator it(aktivTrae()); *it; ++it) {
@@ -336,8 +336,16 @@ QString TFunktioner::makeParamString()
             continue;
         const QString sti = joinPath(basis, nameOf(rec->filnavn));
         if (fileExists(sti))
-            stier << u'"' + sti + u'"';
+            stier << sti;
     }
+    return stier;
+}
+
+QString TFunktioner::makeParamString()
+{
+    QStringList stier = valgteFiler();
+    for (QString& s : stier)
+        s = u'"' + s + u'"';
     return stier.join(u' ');
 }
 

@@ -33,6 +33,9 @@ public:
     int fremvisFiltype(QString ext);
     int makeStrukturFil(QString ext);
     QString makeParamString();
+    // The existing files among the selected nodes of Struktur 2 or 3, in tree
+    // order; none while Struktur 1 is active.
+    QStringList valgteFiler();
     bool udfoldNode(QTreeWidgetItem* node);
     QTreeWidgetItem* findDrevNode(int forsteRod, const QString& drev);
 };

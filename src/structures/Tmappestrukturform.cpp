@@ -1,5 +1,6 @@
 #include "structures/Tmappestrukturform.h"
 #include "ui/Beskeder.h"
+#include "ui/Handlingsbilleder.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
 #include "fileops/TspmForm.h"
@@ -74,15 +75,6 @@ QPushButton* nyKnap(const QString& navn, const QString& tekst, const QString& hi
     auto* k = new QPushButton(tekst);
     k->setObjectName(navn);
     k->setToolTip(hint);
-    return k;
-}
-
-QToolButton* knapFor(QAction* a)
-{
-    auto* k = new QToolButton;
-    k->setDefaultAction(a);
-    k->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    k->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     return k;
 }
 
@@ -179,15 +171,15 @@ QWidget* Tmappestrukturform::byggRedigerSide()
     auto* g = new QGridLayout(side);
     g->addWidget(new QLabel(u"Mapper"_qs), 0, 0);
     g->addWidget(strukturListeMapper, 1, 0, 6, 1);
-    g->addWidget(knapFor(aDoBefore), 1, 1);
+    g->addWidget(tekstknap(aDoBefore), 1, 1);
     g->addWidget(insertMappeKnap, 2, 1);
-    g->addWidget(knapFor(aSlet), 3, 1);
-    g->addWidget(knapFor(aOp), 4, 1);
-    g->addWidget(knapFor(aNed), 5, 1);
+    g->addWidget(tekstknap(aSlet), 3, 1);
+    g->addWidget(tekstknap(aOp), 4, 1);
+    g->addWidget(tekstknap(aNed), 5, 1);
     g->setRowStretch(6, 1);
     g->addWidget(new QLabel(u"Strukturnavn"_qs), 7, 0);
     g->addWidget(EditGem, 8, 0);
-    g->addWidget(knapFor(aGem), 8, 1);
+    g->addWidget(tekstknap(aGem), 8, 1);
     g->setColumnStretch(0, 1);
     return side;
 }
@@ -209,8 +201,8 @@ QWidget* Tmappestrukturform::byggStrukturSide()
     g->addWidget(new QLabel(u"Strukturer"_qs), 0, 0);
     g->addWidget(strukturListe, 1, 0, 7, 1);
     int r = 1;
-    for (QWidget* k : std::initializer_list<QWidget*>{knapFor(aStrukturmappe), knapFor(aRedigerMappestruktur),
-                                                       knapFor(aStrukturmappe1), opdaterKnap, knapFor(aDelete),
+    for (QWidget* k : std::initializer_list<QWidget*>{tekstknap(aStrukturmappe), tekstknap(aRedigerMappestruktur),
+                                                       tekstknap(aStrukturmappe1), opdaterKnap, tekstknap(aDelete),
                                                        visMappeKnap})
         g->addWidget(k, r++, 1);
     g->setRowStretch(r, 1);

@@ -770,4 +770,13 @@ QToolButton* billedknap(const QString& navn, Handlingsbillede b, const QString& 
     return k;
 }
 
+QToolButton* tekstknap(QAction* a)
+{
+    auto* k = new QToolButton;
+    k->setDefaultAction(a);
+    k->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    k->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return k;
+}
+
 } // namespace kv

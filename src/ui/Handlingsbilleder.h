@@ -2,6 +2,7 @@
 // The pictures of the main window's actions and buttons.
 #include <QIcon>
 
+class QAction;
 class QToolButton;
 
 namespace kv {
@@ -37,5 +38,7 @@ const QIcon& handlingsIkon(Handlingsbillede b);
 
 // A flat button with a picture and a hint, for buttons that are no actions.
 QToolButton* billedknap(const QString& navn, Handlingsbillede b, const QString& hint);
+// A text button for an action in a window's column of buttons, as wide as the column.
+QToolButton* tekstknap(QAction* a);
 
 } // namespace kv
