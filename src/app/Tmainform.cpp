@@ -1,4 +1,5 @@
 #include "app/Tmainform.h"
+#include "lists/Tfindform.h"
 #include "ui/Beskeder.h"
 #include "ui/Handlingsbilleder.h"
 #include "ui/Programfiler.h"
@@ -238,6 +239,8 @@ void Tmainform::DirectoryChange(bool makeSti)
     case 2:
         AktuelleMappe = funk->FFilMappe;
         AktiveStrukturEdit->setText(u"Struktur 2"_qs);
+        if (findform)
+            findform->saetMappe(funk->FFilMappe);
         break;
     case 3:
         AktiveStrukturEdit->setText(u"Struktur 3"_qs);
@@ -321,6 +324,7 @@ void Tmainform::bindHandlinger()
     bindFavoritter();
     bindTraek();
     bindKalender();
+    bindTekstsoegning();
 }
 
 bool Tmainform::event(QEvent* event)

@@ -48,6 +48,7 @@ class TextForm;
 class TAlarmplan;
 class Talarmform;
 class Tkalenderform;
+class Tfindform;
 
 class Tmainform : public QMainWindow {
     Q_OBJECT
@@ -220,6 +221,9 @@ public:
     QPointer<Tkalenderform> kalenderform;
     void hentAlarmer();
     void aabnKalenderform();
+    // Text search in documents (Tmainform_tekstsoegning.cpp).
+    QPointer<Tfindform> findform;
+    void aabnFindform();
     // Drag and drop (Tmainform_traek.cpp): the roots of the source and target of the current drop.
     QString DrevSource, DrevDest;
     // What a drag from structure s carries: the selected elements as program
@@ -300,6 +304,7 @@ private:
     void koerFil(int nummer, const QString& fil);
     void bindTraek();
     void bindKalender();
+    void bindTekstsoegning();
     // A drag entering, moving over or dropped on a structure (1 to 3) or the path tabs (4).
     bool traekHaendelse(int maal, QEvent* event);
     // The folder a drop at the point would go into, or empty.
