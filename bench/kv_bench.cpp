@@ -13,6 +13,7 @@
 //   kv_bench flyt <root> <kilde> <maal> [<root2>]  moving C:\kilde into C:\maal, or into
 //                                         D:\maal when a second root is given as D: (once)
 //   kv_bench find <root> <tekst> <max>    find by name in C:\trae, at most max hits of a kind
+//   kv_bench tekst <root> <tekst> <case>  the text in every document of C:\docs, case 1 or 0
 // The folder given becomes drive C: of a test drive table.
 #include "DialogSvarer.h"
 #include "TestPlatform.h"
@@ -24,6 +25,7 @@
 #include "calendar/Tkalenderform.h"
 #include "fileops/THandlinger.h"
 #include "lists/TReopenFilerX.h"
+#include "lists/Tekstsoeger.h"
 #include "structures/TFunktioner.h"
 
 #include <QApplication>
@@ -188,6 +190,16 @@ int main(int argc, char** argv)
         int fund = 0;
         tid = bedsteTid(5, [&] { fund = h.findElement(QString::fromLocal8Bit(argv[3]))->filerFundet; });
         std::fprintf(stderr, "%d filer fundet\n", fund);
+    } else if (mode == u"tekst" && argc == 5) {
+        const kv::Tekstsoeger soeger(QString::fromLocal8Bit(argv[3]), false, QByteArray(argv[4]) == "1");
+        qsizetype fund = 0;
+        tid = bedsteTid(5, [&] {
+            fund = 0;
+            std::vector<kv::Fund> f;
+            for (const QString& navn : kv::dokumenterI(u"C:\\docs"_qs, u"*.*"_qs))
+                fund += soeger.soeg(u"C:\\docs\\"_qs + navn, f) ? qsizetype(f.size()) : 0;
+        });
+        std::fprintf(stderr, "%lld fund\n", qlonglong(fund));
     } else if (mode == u"filtype" && argc == 4) {
         kv::THandlinger h(nullptr);
         h.FStruktur1 = &s1;

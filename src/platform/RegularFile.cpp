@@ -1,6 +1,7 @@
 #include "RegularFile.h"
 #include "Vaert.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -65,7 +66,9 @@ std::optional<QByteArray> RegularFileStream::read(qint64 maxBytes)
 {
     if (m_fd < 0)
         return std::nullopt;
-    QByteArray data(maxBytes, Qt::Uninitialized);
+    // No bigger buffer than the rest of the file needs, one byte more to see
+    // its end; a file grown past its size is read in whole pieces again.
+    QByteArray data(m_pos < m_size ? std::min(maxBytes, m_size - m_pos + 1) : maxBytes, Qt::Uninitialized);
     qint64 laest = 0;
     while (laest < data.size()) {
         const ssize_t n = ::read(m_fd, data.data() + laest, data.size() - laest);
@@ -80,11 +83,13 @@ std::optional<QByteArray> RegularFileStream::read(qint64 maxBytes)
         laest += n;
     }
     data.truncate(laest);
+    m_pos += laest;
     return data;
 }
 
 bool RegularFileStream::rewind()
 {
+    m_pos = 0;
     return m_fd >= 0 && (::lseek(m_fd, 0, SEEK_SET) == 0 || fail(errno));
 }
 

@@ -46,6 +46,7 @@ private:
     QString m_error;
     int m_fd = -1;
     qint64 m_size = 0;
+    qint64 m_pos = 0;
 };
 
 // The whole content of a regular file (a link to one counts) of at most
