@@ -2,6 +2,8 @@
 #include "app/Tmainform.h"
 #include "lists/Tfindform.h"
 
+#include <QComboBox>
+
 namespace kv {
 
 void Tmainform::bindTekstsoegning()
@@ -14,6 +16,7 @@ void Tmainform::aabnFindform()
     findform = new Tfindform(this);
     // The program list's active program goes here once the list has one.
     findform->show();
+    findform->EditFind->setFocus();
 }
 
 } // namespace kv
