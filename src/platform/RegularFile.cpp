@@ -67,8 +67,8 @@ std::optional<QByteArray> RegularFileStream::read(qint64 maxBytes)
     if (m_fd < 0)
         return std::nullopt;
     // No bigger buffer than the rest of the file needs, one byte more to see
-    // its end; a file grown past its size is read in whole pieces again.
-    QByteArray data(m_pos < m_size ? std::min(maxBytes, m_size - m_pos + 1) : maxBytes, Qt::Uninitialized);
+    // its end; past its size, a file that grew is read in smaller pieces.
+    QByteArray data(std::min(maxBytes, m_pos < m_size ? m_size - m_pos + 1 : qint64(64) << 10), Qt::Uninitialized);
     qint64 laest = 0;
     while (laest < data.size()) {
         const ssize_t n = ::read(m_fd, data.data() + laest, data.size() - laest);
