@@ -18,6 +18,7 @@
 //   kv_bench noter <root>                refreshing the note list of C:\Noter
 //   kv_bench taelling <root>             the information window's count of C:\trae
 //   kv_bench spilleliste <root>          a film list of every file of C:\liste (once)
+//   kv_bench tekst <root> <tekst> <case>  the text in every document of C:\docs, case 1 or 0
 // The folder given becomes drive C: of a test drive table.
 #include "DialogSvarer.h"
 #include "TestPlatform.h"
@@ -35,6 +36,7 @@
 #include "lists/TMenuExeFiler.h"
 #include "lists/TReopenFilerX.h"
 #include "lists/TWebGrupper.h"
+#include "lists/Tekstsoeger.h"
 #include "structures/TFunktioner.h"
 
 #include <QApplication>
@@ -229,6 +231,16 @@ int main(int argc, char** argv)
         if (!ok)
             return 1;
         std::fprintf(stderr, "%d elementer\n", s2.topLevelItemCount());
+    } else if (mode == u"tekst" && argc == 5) {
+        const kv::Tekstsoeger soeger(QString::fromLocal8Bit(argv[3]), false, QByteArray(argv[4]) == "1");
+        qsizetype fund = 0;
+        tid = bedsteTid(5, [&] {
+            fund = 0;
+            std::vector<kv::Fund> f;
+            for (const QString& navn : kv::dokumenterI(u"C:\\docs"_qs, u"*.*"_qs))
+                fund += soeger.soeg(u"C:\\docs\\"_qs + navn, f) ? qsizetype(f.size()) : 0;
+        });
+        std::fprintf(stderr, "%lld fund\n", qlonglong(fund));
     } else if (mode == u"filtype" && argc == 4) {
         kv::THandlinger h(nullptr);
         h.FStruktur1 = &s1;

@@ -1,6 +1,7 @@
 #include "app/Tmainform.h"
 #include "calendar/TDatopanel.h"
 #include "calendar/TNotatpanel.h"
+#include "lists/Tfindform.h"
 #include "ui/Beskeder.h"
 #include "ui/Handlingsbilleder.h"
 #include "ui/Programfiler.h"
@@ -241,6 +242,8 @@ void Tmainform::DirectoryChange(bool makeSti)
     case 2:
         AktuelleMappe = funk->FFilMappe;
         AktiveStrukturEdit->setText(u"Struktur 2"_qs);
+        if (findform)
+            findform->saetMappe(funk->FFilMappe);
         break;
     case 3:
         AktiveStrukturEdit->setText(u"Struktur 3"_qs);
@@ -335,6 +338,7 @@ void Tmainform::bindHandlinger()
     bindGalleri();
     bindLaunchere();
     bindProgrammer();
+    bindTekstsoegning();
 }
 
 bool Tmainform::event(QEvent* event)

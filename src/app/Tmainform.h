@@ -57,6 +57,7 @@ class TGalForm;
 class TwmiSide;
 class TMenuExeFiler;
 class TProgform;
+class Tfindform;
 
 class Tmainform : public QMainWindow {
     Q_OBJECT
@@ -248,6 +249,9 @@ public:
     void fjernFraStruktur2(const QString& fil);
     // Applets, shortcuts, consoles and the WMI page (Tmainform_launchere.cpp).
     TwmiSide* wmiSide = nullptr;
+    // Text search in documents (Tmainform_tekstsoegning.cpp).
+    QPointer<Tfindform> findform;
+    void aabnFindform();
     // Drag and drop (Tmainform_traek.cpp): the roots of the source and target of the current drop.
     QString DrevSource, DrevDest;
     // What a drag from structure s carries: the selected elements as program
@@ -359,6 +363,7 @@ private:
     void hentProgrammer();
     void visAktiveProgram();
     QWidget* byggProgramforslag();
+    void bindTekstsoegning();
     // A drag entering, moving over or dropped on a structure (1 to 3) or the path tabs (4).
     bool traekHaendelse(int maal, QEvent* event);
     // The folder a drop at the point would go into, or empty.

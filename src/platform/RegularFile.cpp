@@ -1,6 +1,7 @@
 #include "RegularFile.h"
 #include "Vaert.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,43 +21,88 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, 
     return readRegularFile(locateFile(path), maxBytes, error);
 }
 
-std::optional<QByteArray> readRegularFile(const LocatedFile& file, qint64 maxBytes, QString* error)
+RegularFileStream::RegularFileStream(const LocatedFile& file) : m_path(file.path)
 {
-    const QByteArray* host = &file.m_host;
-    if (host->isEmpty()) {
-        if (error) *error = file.m_error;
-        return std::nullopt;
+    const QByteArray& host = file.m_host;
+    if (host.isEmpty()) {
+        m_error = file.m_error;
+        return;
     }
-    auto fejl = [&](int err) {
-        if (error) *error = failure(file.path, err);
-        return std::nullopt;
-    };
     struct stat st;
-    if (::stat(host->constData(), &st) != 0)
-        return fejl(errno);
-    if (!S_ISREG(st.st_mode))
-        return fejl(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+    if (::stat(host.constData(), &st) != 0) {
+        fail(errno);
+        return;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        fail(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+        return;
+    }
     // Not waiting, should it have been swapped for a special file since.
-    Fd in(::open(host->constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    if (in.fd < 0 || ::fstat(in.fd, &st) != 0)
-        return fejl(errno);
-    if (!S_ISREG(st.st_mode))
-        return fejl(EINVAL);
-    if (st.st_size > maxBytes)
-        return fejl(EFBIG);
-    QByteArray data(st.st_size, Qt::Uninitialized);
+    m_fd = ::open(host.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
+        fail(errno);
+    else if (!S_ISREG(st.st_mode))
+        fail(EINVAL);
+    else
+        m_size = st.st_size;
+}
+
+RegularFileStream::~RegularFileStream()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool RegularFileStream::fail(int err)
+{
+    m_error = failure(m_path, err);
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    return false;
+}
+
+std::optional<QByteArray> RegularFileStream::read(qint64 maxBytes)
+{
+    if (m_fd < 0)
+        return std::nullopt;
+    // No bigger buffer than the rest of the file needs, one byte more to see
+    // its end; past its size, a file that grew is read in smaller pieces.
+    QByteArray data(std::min(maxBytes, m_pos < m_size ? m_size - m_pos + 1 : qint64(64) << 10), Qt::Uninitialized);
     qint64 laest = 0;
     while (laest < data.size()) {
-        const ssize_t n = ::read(in.fd, data.data() + laest, data.size() - laest);
+        const ssize_t n = ::read(m_fd, data.data() + laest, data.size() - laest);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0)
-            return fejl(errno);
+        if (n < 0) {
+            fail(errno);
+            return std::nullopt;
+        }
         if (n == 0)
-            break;  // shrank meanwhile: what is there
+            break;
         laest += n;
     }
     data.truncate(laest);
+    m_pos += laest;
+    return data;
+}
+
+bool RegularFileStream::rewind()
+{
+    m_pos = 0;
+    return m_fd >= 0 && (::lseek(m_fd, 0, SEEK_SET) == 0 || fail(errno));
+}
+
+std::optional<QByteArray> readRegularFile(const LocatedFile& file, qint64 maxBytes, QString* error)
+{
+    RegularFileStream in(file);
+    if (in.isOpen() && in.size() > maxBytes) {
+        if (error) *error = failure(file.path, EFBIG);
+        return std::nullopt;
+    }
+    auto data = in.read(in.size());  // a file that shrank meanwhile: what is there
+    if (!data && error)
+        *error = in.error();
     return data;
 }
 

@@ -17,10 +17,37 @@ private:
     QByteArray m_host;  // empty when no drive holds the path
     QString m_error;    // then why
     friend LocatedFile locateFile(const QString& path);
-    friend std::optional<QByteArray> readRegularFile(const LocatedFile& file, qint64 maxBytes, QString* error);
+    friend class RegularFileStream;
 };
 
 LocatedFile locateFile(const QString& path);
+
+// A regular file (a link to one counts) read piece by piece: special files
+// are refused before they are opened, and the open itself never waits.
+class RegularFileStream {
+public:
+    explicit RegularFileStream(const LocatedFile& file);
+    ~RegularFileStream();
+    RegularFileStream(const RegularFileStream&) = delete;
+    RegularFileStream& operator=(const RegularFileStream&) = delete;
+
+    // False, with the reason in error(), when the file could not be opened.
+    bool isOpen() const { return m_fd >= 0; }
+    qint64 size() const { return m_size; }
+    QString error() const { return m_error; }
+    // Up to maxBytes more; empty at the end, nothing (with error()) when reading fails.
+    std::optional<QByteArray> read(qint64 maxBytes);
+    // Back to the start.
+    bool rewind();
+
+private:
+    bool fail(int err);
+    QString m_path;
+    QString m_error;
+    int m_fd = -1;
+    qint64 m_size = 0;
+    qint64 m_pos = 0;
+};
 
 // The whole content of a regular file (a link to one counts) of at most
 // maxBytes. Special files are refused before they are opened, and the open

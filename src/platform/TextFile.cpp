@@ -17,17 +17,6 @@ constexpr std::array<char16_t, 32> cp1252High = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-QString fromCp1252(QByteArrayView bytes)
-{
-    QString s(bytes.size(), Qt::Uninitialized);
-    QChar* out = s.data();
-    for (const char ch : bytes) {
-        const auto b = uchar(ch);
-        *out++ = QChar(b >= 0x80 && b <= 0x9F ? cp1252High[b - 0x80] : char16_t(b));
-    }
-    return s;
-}
-
 std::optional<QByteArray> toCp1252(const QString& text)
 {
     QByteArray out(text.size(), Qt::Uninitialized);
@@ -82,6 +71,17 @@ void splitLines(View text, Add add)
 }
 
 } // namespace
+
+QString fromCp1252(QByteArrayView bytes)
+{
+    QString s(bytes.size(), Qt::Uninitialized);
+    QChar* out = s.data();
+    for (const char ch : bytes) {
+        const auto b = uchar(ch);
+        *out++ = QChar(b >= 0x80 && b <= 0x9F ? cp1252High[b - 0x80] : char16_t(b));
+    }
+    return s;
+}
 
 QStringList decodeTextLines(const QByteArray& data)
 {

@@ -17,4 +17,7 @@ bool writeTextLines(const QString& path, const QStringList& lines, QString* erro
 QStringList decodeTextLines(const QByteArray& data);
 QByteArray encodeTextLines(const QStringList& lines);
 
+// Windows-1252 bytes as text; every byte gives one character.
+QString fromCp1252(QByteArrayView bytes);
+
 } // namespace kv

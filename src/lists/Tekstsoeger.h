@@ -1,0 +1,45 @@
+#pragma once
+// Searching documents for a text. Each document is read by its kind, told by
+// its content: plain text (a byte-order mark honoured, else UTF-8 when valid,
+// else Windows-1252) in blocks, so that a file of any size takes bounded
+// memory; rich text, OpenDocument, Office Open XML and PDF by their text.
+// Positions count characters from the start of the text, a line break as one.
+#include <QString>
+#include <QStringList>
+#include <QStringMatcher>
+#include <functional>
+#include <vector>
+
+namespace kv {
+
+struct Fund {
+    qint64 position = 0;
+    QString linje;  // the line holding the start of the occurrence
+};
+
+class Tekstsoeger {
+public:
+    Tekstsoeger(const QString& tekst, bool heleOrd, bool forskelStoreSmaa);
+
+    // Asked between blocks of a document; returning false stops the search.
+    std::function<bool()> fortsaet;
+
+    // Every occurrence in the document, in order, not overlapping. False when
+    // it could not be read (or the search was stopped); fund then holds nothing.
+    bool soeg(const QString& dokument, std::vector<Fund>& fund) const;
+    // The same on a text already decoded.
+    std::vector<Fund> soegTekst(QStringView tekst) const;
+
+private:
+    // hel: start is the whole file.
+    bool soegBlokvis(class RegularFileStream& in, QByteArray start, std::vector<Fund>& fund, bool hel = false) const;
+    QString m_tekst;
+    QStringMatcher m_matcher;
+    bool m_heleOrd;
+};
+
+// The names of folder's files that match the mask, in name order; folders
+// are left out, and so is everything in sub-folders.
+QStringList dokumenterI(const QString& mappe, const QString& maske);
+
+} // namespace kv

@@ -1,0 +1,273 @@
+// Text search in documents: the matching rules, the encodings, rich text,
+// zip and PDF documents, big files read in blocks, masks, and the window.
+#include "DialogSvarer.h"
+#include "FakeSkal.h"
+#include "TestMain.h"
+#include "TestPlatform.h"
+#include "app/THandlingsliste.h"
+#include "app/Tmainform.h"
+#include "fileops/THandlinger.h"
+#include "lists/Filmaske.h"
+#include "lists/RtfTekst.h"
+#include "lists/Tekstsoeger.h"
+#include "lists/Tfindform.h"
+#include "platform/FileSystem.h"
+#include "platform/TextFile.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <zip.h>
+
+using namespace kv;
+using kvtest::TestPlatform;
+
+namespace {
+
+using Par = std::pair<qint64, QString>;
+
+// The occurrences of tekst in the document as (position, line).
+QList<Par> fundI(const QString& dokument, const QString& tekst, bool heleOrd = false, bool forskel = false)
+{
+    std::vector<Fund> fund;
+    if (!Tekstsoeger(tekst, heleOrd, forskel).soeg(dokument, fund))
+        return {{-1, u"ulæselig"_qs}};
+    QList<Par> ud;
+    for (const Fund& f : fund)
+        ud << Par{f.position, f.linje};
+    return ud;
+}
+
+void zipMed(const char* navn, const QByteArray& xml, const QString& sti)
+{
+    zip_t* z = zip_open(sti.toLocal8Bit().constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
+    zip_source_t* kilde = zip_source_buffer(z, xml.constData(), xml.size(), 0);
+    zip_file_add(z, navn, kilde, ZIP_FL_OVERWRITE);
+    zip_close(z);
+}
+
+// A one-page PDF of our own with the text on its page; the offsets are counted.
+QByteArray pdfMed(const QByteArray& tekst)
+{
+    const QByteArray strom = "BT /F1 12 Tf 10 50 Td (" + tekst + ") Tj ET";
+    const QList<QByteArray> objekter = {
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 100] /Contents 4 0 R /Resources << /Font << /F1 5 0 R >> >> >>",
+        "<< /Length " + QByteArray::number(strom.size()) + " >>\nstream\n" + strom + "\nendstream",
+        "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
+    };
+    QByteArray pdf = "%PDF-1.4\n";
+    QList<qsizetype> steder;
+    for (qsizetype i = 0; i < objekter.size(); ++i) {
+        steder << pdf.size();
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objekter[i] + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 6\n0000000000 65535 f \n";
+    for (qsizetype s : steder)
+        pdf += QByteArray::number(s).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size 6 /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
+}
+
+} // namespace
+
+class TstTekstsoegning : public QObject {
+    Q_OBJECT
+    TestPlatform* tp = nullptr;
+
+    QString fil(const QString& navn, const QByteArray& indhold) { return tp->makeFile(u"C:\\Docs\\"_qs + navn, indhold); }
+
+private slots:
+    void init() { tp = &TestPlatform::install(); }
+
+    void soegereglerne()
+    {
+        const QString d = fil(u"hus.txt"_qs, "et hus\r\nHUS og husene\r\n");
+        QCOMPARE(fundI(d, u"hus"_qs).size(), 3);
+        QCOMPARE(fundI(d, u"hus"_qs, true).size(), 2);
+        QCOMPARE(fundI(d, u"hus"_qs, true, true), (QList<Par>{{3, u"et hus"_qs}}));
+        // CR LF counts as one character; two in a line give two rows with the same line.
+        QCOMPARE(fundI(d, u"HUS"_qs, false, true), (QList<Par>{{7, u"HUS og husene"_qs}}));
+        QCOMPARE(fundI(fil(u"to.txt"_qs, "a\rb ab ab\n"), u"ab"_qs), (QList<Par>{{4, u"b ab ab"_qs}, {7, u"b ab ab"_qs}}));
+        // No overlaps: "aaaa" holds "aa" twice.
+        QCOMPARE(fundI(fil(u"a.txt"_qs, "aaaa"), u"aa"_qs).size(), 2);
+        QVERIFY(fundI(d, QString()).value(0).first == -1);
+    }
+
+    void blokkeOgStoreFiler()
+    {
+        // Occurrences across the reader's block edges, CR LF split by an edge,
+        // and a word test on the character after the edge.
+        const qint64 mib = 1 << 20;
+        QByteArray data(3 * mib, 'x');
+        data.replace(mib - 3, 5, " hus ");
+        data.replace(2 * mib - 1, 2, "\r\n");
+        data.replace(2 * mib + 1, 4, "hus ");
+        const QString d = fil(u"stor.txt"_qs, data);
+        const QList<Par> fund = fundI(d, u"hus"_qs, true);
+        QCOMPARE(fund.size(), 2);
+        QCOMPARE(fund[0].first, mib - 2);
+        QCOMPARE(fund[1].first, 2 * mib);  // the CR LF before it counted once
+        QVERIFY(fund[1].second.startsWith(u"hus"_qs) && fund[1].second.size() <= 303);
+
+        // One gibibyte, sparse, with one occurrence at the very end.
+        const QString kaempe = fil(u"kaempe.log"_qs, {});
+        const int fd = ::open(tp->hostBytes(kaempe).constData(), O_WRONLY);
+        QVERIFY(fd >= 0);
+        QVERIFY(::ftruncate(fd, qint64(1) << 30) == 0);
+        QVERIFY(::pwrite(fd, "\nhus", 4, qint64(1) << 30) == 4);
+        ::close(fd);
+        QCOMPARE(fundI(kaempe, u"hus"_qs), (QList<Par>{{(qint64(1) << 30) + 1, u"hus"_qs}}));
+    }
+
+    void kodninger()
+    {
+        QCOMPARE(fundI(fil(u"u8.txt"_qs, "\xEF\xBB\xBF" "blå æble"), u"ÆBLE"_qs), (QList<Par>{{4, u"blå æble"_qs}}));
+        QCOMPARE(fundI(fil(u"u8b.txt"_qs, "blå æble"), u"æble"_qs), (QList<Par>{{4, u"blå æble"_qs}}));
+        QCOMPARE(fundI(fil(u"w.txt"_qs, "bl\xE5 \xE6" "ble \x80"), u"æble"_qs), (QList<Par>{{4, u"blå æble €"_qs}}));
+        QByteArray u16("\xFF\xFE");
+        for (QChar c : u"ø hus"_qs)
+            u16 += char(c.unicode() & 0xFF), u16 += char(c.unicode() >> 8);
+        QCOMPARE(fundI(fil(u"u16.txt"_qs, u16), u"hus"_qs), (QList<Par>{{2, u"ø hus"_qs}}));
+        // Valid UTF-8 for two blocks, then a Windows-1252 byte: the whole file is Windows-1252.
+        QByteArray sen = "\xC3\xA6 hus " + QByteArray(2 << 20, 'x') + " \xE6";
+        QCOMPARE(fundI(fil(u"sen.txt"_qs, sen), u"hus"_qs).value(0).first, 3);
+    }
+
+    void dokumentformater()
+    {
+        const QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fswiss Arial hus;}}{\\colortbl;\\red0;}"
+                               "{\\*\\generator hus 1.0;}{\\info{\\title hus}}"
+                               "\\pard\\f0\\fs24 Et r\\'f8dt {\\b hus}\\par\n\\uc1\\u230?ble hus\\tab x\\par}";
+        QCOMPARE(rtfTekst(rtf), u"Et rødt hus\næble hus\tx\n"_qs);
+        QCOMPARE(fundI(fil(u"a.rtf"_qs, rtf), u"hus"_qs), (QList<Par>{{8, u"Et rødt hus"_qs}, {17, u"æble hus\tx"_qs}}));
+        QCOMPARE(rtfTekst("{\\rtf1 a\\{b\\}\\\\c\\~d{\\pict\\bin3 {}\\}e}"), u"a{b}\\c\u00A0de"_qs);
+
+        const QString odt = tp->host(u"C:\\Docs\\b.odt"_qs);
+        zipMed("content.xml",
+               "<office:document-content xmlns:office=\"o\" xmlns:text=\"t\"><office:body><office:text>"
+               "<text:h>Titel</text:h><text:p>Et<text:s text:c=\"2\"/>hus <text:span>i</text:span> byen</text:p>"
+               "</office:text></office:body></office:document-content>", odt);
+        QCOMPARE(fundI(u"C:\\Docs\\b.odt"_qs, u"hus"_qs), (QList<Par>{{10, u"Et  hus i byen"_qs}}));
+        zipMed("word/document.xml",
+               "<w:document xmlns:w=\"w\"><w:body><w:p><w:r><w:t>Første</w:t></w:r></w:p>"
+               "<w:p><w:r><w:t xml:space=\"preserve\">et </w:t><w:tab/><w:t>hus</w:t></w:r></w:p></w:body></w:document>",
+               tp->host(u"C:\\Docs\\c.docx"_qs));
+        QCOMPARE(fundI(u"C:\\Docs\\c.docx"_qs, u"hus"_qs), (QList<Par>{{11, u"et \thus"_qs}}));
+        // The kind is told by the content: a PDF named .txt is read as a PDF.
+        QCOMPARE(fundI(fil(u"d.txt"_qs, pdfMed("Et hus i PDF")), u"hus"_qs).value(0).first, 3);
+        QCOMPARE(fundI(fil(u"e.pdf"_qs, "%PDF-1.4 ødelagt"), u"hus"_qs).value(0).first, -1);
+    }
+
+    void masker()
+    {
+        QVERIFY(passerMaske(u"Rapport.TXT", u"*.txt"));
+        QVERIFY(passerMaske(u"README", u"*.*"));
+        QVERIFY(passerMaske(u"a.b.c", u"*.*"));
+        QVERIFY(passerMaske(u"ab1.txt", u"a?1.*"));
+        QVERIFY(!passerMaske(u"a.txt.bak", u"*.txt"));
+        QVERIFY(!passerMaske(u"a.htm", u"*.html"));
+        QVERIFY(passerMaske(u"Æble.TXT", u"æ*.txt"));
+        QCOMPARE(Tfindform::maskeFor(u".TXT"_qs), u"*.TXT"_qs);
+        QCOMPARE(Tfindform::maskeFor(u"a.txt"_qs), u"*.txt"_qs);
+        QCOMPARE(Tfindform::maskeFor(u"*.*"_qs), u"*.*"_qs);
+    }
+
+    void vindue()
+    {
+        auto& skal = kvtest::FakeSkal::install();
+        tp->installProgramFiles({u"Egenskaber\\webliste Videnskab.txt"_qs, u"Egenskaber\\webliste Underholdning.txt"_qs,
+                                 u"Egenskaber\\webgruppe.txt"_qs});
+        Tmainform f;
+        fil(u"b.txt"_qs, "intet her");
+        fil(u"a.TXT"_qs, "hus og hus\nhus");
+        fil(u"c.html"_qs, "hus");
+        tp->makeFile(u"C:\\Docs\\undermappe.txt\\d.txt"_qs, "hus");
+        QVERIFY(::mkfifo(tp->hostBytes(u"C:\\Docs\\fifo.txt"_qs).constData(), 0600) == 0);
+        QVERIFY(::symlink("/dev/zero", tp->hostBytes(u"C:\\Docs\\enhed.txt"_qs).constData()) == 0);
+        QVERIFY(::symlink("intet", tp->hostBytes(u"C:\\Docs\\brudt.txt"_qs).constData()) == 0);
+        f.funk->setAktiveStruktur(2);
+        f.funk->makeStruktur2(u"C:\\Docs"_qs, false);
+
+        f.handling("findTekst")->trigger();
+        QPointer<Tfindform> s = f.findform;
+        f.handlinger->opdaterAlle();
+        QVERIFY(s && !f.handling("findTekst")->isEnabled());
+        QCOMPARE(s->Mappe, u"C:\\Docs\\"_qs);
+        QCOMPARE(*readTextLines(s->typelistenavn), Tfindform::standardliste());
+        s->filterBoks->setCurrentIndex(s->filterBoks->findText(u"Tekstfil (*.txt)"_qs));
+        // A tick not saved does not change what the chosen entry searches.
+        s->typeliste->topLevelItem(11)->setCheckState(0, Qt::Unchecked);
+        s->EditFind->setEditText(u"hus"_qs);
+        s->AfindBibExecute();
+        QCOMPARE(s->findis->topLevelItemCount(), 3);
+        QCOMPARE(s->findis->topLevelItem(0)->text(0), u"C:\\Docs\\a.TXT"_qs);
+        QCOMPARE(s->findis->topLevelItem(2)->text(1), u"11"_qs);
+        QCOMPARE(s->countdis->text(), u"3"_qs);
+        QCOMPARE(s->ulaeselige(), 3);  // the FIFO, the device and the broken link
+        QVERIFY(s->ulaeseligeLabel->text().endsWith(u'3'));
+
+        // "Åben alle" opens each document once, and only with an active program.
+        QVERIFY(!s->AopenAll->isEnabled());
+        const QString program = tp->makeFile(u"C:\\Programmer\\redigering"_qs, "#!/bin/sh\n");
+        QFile::setPermissions(tp->host(program), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        s->aktivtProgram = [program] { return program; };
+        s->opdaterHandlinger();
+        QVERIFY(s->AopenAll->isEnabled());
+        {
+            kvtest::DialogSvarer svar(true);
+            s->AopenAllExecute();
+            QCOMPARE(svar.tekster.size(), 1);
+            QVERIFY(svar.tekster[0].contains(u"Der er 1 dokumenter i listen."_qs));
+        }
+        QCOMPARE(skal.startet.size(), 1);
+        QCOMPARE(skal.startet[0].kommando.size(), 2);
+        QCOMPARE(skal.startet[0].kommando[1], tp->host(u"C:\\Docs\\a.TXT"_qs));
+        s->findis->setCurrentItem(s->findis->topLevelItem(1));
+        s->AvisValgteExecute();
+        QCOMPARE(skal.kald.last(), u"rediger C:\\Docs\\a.TXT"_qs);
+
+        // A new type from ".TXT", saved; the filter box offers it.
+        s->tekstedit->setText(u"Stor"_qs);
+        s->typeedit->setText(u".TXT"_qs);
+        s->insertknapKlik();
+        QVERIFY(s->saveknap->isEnabled());
+        s->saveknapKlik();
+        QCOMPARE(readTextLines(s->typelistenavn)->mid(36), (QStringList{u"Stor"_qs, u"*.TXT"_qs, u"1"_qs}));
+        QCOMPARE(s->filterBoks->itemText(s->filterBoks->count() - 1), u"Stor (*.TXT)"_qs);
+
+        // Struktur 2 leads the folder.
+        f.funk->makeStruktur2(u"C:\\Docs\\undermappe.txt"_qs, false);
+        f.DirectoryChange(false);
+        QCOMPARE(s->dirEdit->text(), u"C:\\Docs\\undermappe.txt\\"_qs);
+
+        // Closing in the middle of a search stops it and then closes.
+        const QString stor = fil(u"undermappe.txt\\stor.txt"_qs, QByteArray(64 << 20, 'x'));
+        s->filterBoks->setCurrentIndex(s->filterBoks->count() - 1);
+        QTimer::singleShot(0, s, [s] { s->close(); });
+        s->AfindBibExecute();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!s);
+        QVERIFY(!f.findform);
+        QVERIFY(readTextLines(f.OptMappe + u"\\Findoptions.txt"_qs).has_value());
+
+        // Without its type file the window takes the standard list again.
+        QVERIFY(removeFile(f.OptMappe + u"\\Filtertyper.txt"_qs));
+        f.aabnFindform();
+        QCOMPARE(f.findform->typeliste->topLevelItem(9)->checkState(0), Qt::Unchecked);
+        QCOMPARE(f.findform->typeliste->topLevelItemCount(), 12);
+        f.findform->close();
+    }
+};
+
+KV_TEST_MAIN(TstTekstsoegning)
+#include "tst_tekstsoegning.moc"
