@@ -1,5 +1,6 @@
 #include "app/TEgenskaber.h"
 #include "app/Design.h"
+#include "picturebox/Billedboksvalg.h"
 #include "platform/TextFile.h"
 
 #include <algorithm>
@@ -83,13 +84,14 @@ const Linje& linjeNr(int n)
         linje(&S::kopiLister),
         tal(&S::maxElementer, 10, INT_MAX),
         stoerrelse(&S::notatHoejde, 50, 2000),
-        tal(&S::GBoxV, 1, 1000),
-        tal(&S::GBoxL, 1, 1000),
+        // The picture box's grid: never more fields than it can show.
+        stoerrelse(&S::GBoxV, 1, maxFeltAntal),
+        stoerrelse(&S::GBoxL, 1, maxFeltAntal),
         tal(&S::GBoxW, 1, stor),
         tal(&S::GBoxH, 1, stor),
         tal(&S::GBoxLeft, -stor, stor),
         tal(&S::GBoxTop, -stor, stor),
-        linje(&S::colIndex),
+        tal(&S::colIndex, 0, int(feltfarver().size()) - 1),
         linje(&S::opdater),
     };
     return linjer[n];

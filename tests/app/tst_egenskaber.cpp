@@ -133,6 +133,33 @@ private slots:
         QCOMPARE(kort.skriv().mid(4), s.skriv().mid(4));
     }
 
+    void aDamagedFileNeverBuildsAHugeGrid()
+    {
+        // Grid counts far beyond any screen or below one are brought within
+        // what the picture box shows; a colour beyond the list keeps the default.
+        QStringList linjer = andreVaerdier();
+        linjer[53] = u"100000"_qs;
+        linjer[54] = u"-7"_qs;
+        linjer[59] = u"20"_qs;
+        tp->makeFile(optFil, linjer.join(u"\r\n"_qs).toUtf8());
+        TEgenskaber e;
+        QVERIFY(e.hent(optFil));
+        QCOMPARE(e.GBoxV, 200);
+        QCOMPARE(e.GBoxL, 1);
+        QCOMPARE(e.colIndex, TEgenskaber().colIndex);
+        QCOMPARE(e.skriv().mid(53, 2), (QStringList{u"200"_qs, u"1"_qs}));
+
+        // The edges themselves are fine, and so is the last colour.
+        linjer[53] = u"200"_qs;
+        linjer[54] = u"1"_qs;
+        linjer[59] = u"19"_qs;
+        QCOMPARE(e.laes(linjer), QList<int>());
+        QCOMPARE(e.colIndex, 19);
+        linjer[59] = u"-1"_qs;
+        QCOMPARE(e.laes(linjer), QList<int>{59});
+        QCOMPARE(e.colIndex, 19);
+    }
+
     void missingEmptyAndBrokenTexts()
     {
         TEgenskaber e;
