@@ -5,6 +5,7 @@
 #include "picturebox/TBibPan.h"
 #include "picturebox/TProgressCompo.h"
 #include "picturebox/TRulskakt.h"
+#include "platform/Mappevagt.h"
 #include "ui/Handlingsbilleder.h"
 
 #include <QAction>
@@ -59,7 +60,8 @@ QIcon farveIkon(const QColor& farve)
 
 } // namespace
 
-TGalForm::TGalForm(Tmainform* hoved) : QWidget(hoved, Qt::Window | Qt::WindowStaysOnTopHint), m_hoved(hoved)
+TGalForm::TGalForm(Tmainform* hoved)
+    : QWidget(hoved, Qt::Window | Qt::WindowStaysOnTopHint), m_hoved(hoved), m_vagt(new Mappevagt(this))
 {
     setObjectName(u"GalForm"_qs);
     setWindowTitle(u"Billedboks"_qs);
@@ -281,6 +283,7 @@ void TGalForm::hideEvent(QHideEvent* e)
         // A closed box holds no pictures: the decoding stops and the store is freed.
         glemValg();
         BibPan->NytBibliotek(QString());
+        m_vagt->vogt(QString());
         mappeFelt->clear();
         nulstilSkakt();
         laasStoerrelse();

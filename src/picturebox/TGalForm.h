@@ -12,6 +12,7 @@ class QToolButton;
 
 namespace kv {
 
+class Mappevagt;
 class TBibPan;
 class TProgressCompo;
 class TRulskakt;
@@ -76,6 +77,10 @@ private:
     void AkopierMappeExecute();
     void AopenSFExecute();
     void glemValg();
+    // The folder listed again after a change on disk, on the same page, the
+    // choice kept while its file is still there unchanged.
+    void genindlaes();
+    void mappeAendret(const QString& mappe);
     void nulstilSkakt();
     void visPosition();
     void laasStoerrelse();
@@ -83,6 +88,7 @@ private:
     bool filhandlingTilladt() const;
 
     Tmainform* m_hoved;
+    Mappevagt* m_vagt;
     QRect m_startGeometri;  // from the settings as read at program start
     bool m_vist = false;
     int m_valgtNr = -1;

@@ -10,6 +10,7 @@
 #include "picturebox/TProgressCompo.h"
 #include "picturebox/TRulskakt.h"
 #include "platform/FileSystem.h"
+#include "platform/Mappevagt.h"
 #include "platform/Papirkurv.h"
 #include "platform/Skal.h"
 #include "ui/Beskeder.h"
@@ -23,6 +24,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace kv {
 
@@ -117,6 +119,7 @@ void TGalForm::bindPanel()
         else if (key == Qt::Key_Delete && ADelete->isEnabled())
             ADeleteExecute();
     });
+    connect(m_vagt, &Mappevagt::aendret, this, &TGalForm::mappeAendret);
     // The chosen picture's size is known once it is decoded.
     connect(&BibPan->pulje(), &TBilledPulje::klar, this, [this](int nr) {
         if (nr == m_valgtNr) {
@@ -186,6 +189,7 @@ void TGalForm::AmappeExecute()
     ulaeseligLabel->clear();
     const QString mappe = m_hoved->funk ? m_hoved->funk->FFilMappe : QString();
     BibPan->NytBibliotek(mappe);
+    m_vagt->vogt(mappe);
     mappeFelt->setText(mappe);
     nulstilSkakt();
     m_hoved->UdskrivInfo(u"Antal billeder: "_qs + QString::number(BibPan->AntalIalt()));
@@ -210,6 +214,7 @@ void TGalForm::saetAntal(int vandret, int lodret)
     glemValg();
     ulaeseligLabel->clear();
     BibPan->NewDirectory(AntalV, AntalL, QString());
+    m_vagt->vogt(QString());
     mappeFelt->clear();
     nulstilSkakt();
     StepPan->SetPosition(0);
@@ -284,13 +289,33 @@ void TGalForm::ADeleteExecute()
     }
     m_hoved->fjernFraStruktur2(fil);
     m_hoved->UdskrivInfo(u"Der blev slettet til papirkurv"_qs);
-    // The list again without it, on the page it was on.
-    const int start = BibPan->StartNr();
     glemValg();
+    genindlaes();
+}
+
+void TGalForm::genindlaes()
+{
+    const int start = BibPan->StartNr();
+    const QString valgt = m_valgtNr >= 0 ? BibPan->GetFilnavn(m_valgtNr, false) : QString();
+    ulaeseligLabel->clear();
     BibPan->LoadListe();
     BibPan->NytStartNr(std::min(start, std::max(0, BibPan->AntalIalt() - BibPan->Antal())), true);
     nulstilSkakt();
+    const auto nu = std::find_if(BibPan->Bil.begin(), BibPan->Bil.end(), [&](const TBilRec& b) {
+        return b.Filnavn == valgt && b.Storrelse == m_valgtStoerrelse && b.AendretMs == m_valgtAendret;
+    });
+    if (!valgt.isEmpty() && nu != BibPan->Bil.end())
+        vaelgBillede(int(nu - BibPan->Bil.begin()));
+    else
+        glemValg();
     laasStoerrelse();
+}
+
+void TGalForm::mappeAendret(const QString& mappe)
+{
+    // A notice about a folder no longer shown (another is loading) is old news.
+    if (isVisible() && mappe == BibPan->Bibliotek())
+        genindlaes();
 }
 
 bool TGalForm::eventFilter(QObject* obj, QEvent* e)

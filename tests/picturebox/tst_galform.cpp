@@ -1,6 +1,7 @@
 // The picture box window with the main window: deleting exactly the chosen
 // picture and nothing else, loads overtaken by another folder, another grid
-// or a close, the settings it keeps, and its actions while the main window
+// or a close, changes to the folder on disk while it is shown, the settings it
+// keeps, and its actions while the main window
 // runs a file operation. Pictures are made here.
 #include "DialogSvarer.h"
 #include "JpegSkriver.h"
@@ -14,6 +15,7 @@
 #include "platform/FileSystem.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -233,6 +235,58 @@ private slots:
         g->Amappe->trigger();
         QTRY_VERIFY(g->BibPan->faerdig());
         QCOMPARE(g->BibPan->GetBredde(0), 640);
+    }
+
+    void followsChangesOnDisk()
+    {
+        aabnOgIndlaes(u"C:\\A"_qs);
+        g->BibPan->NytStartNr(8, true);
+        vaelg(u"a20.jpg"_qs);
+        const int start = g->BibPan->StartNr();
+
+        // A picture added: listed with the rest, the page and the choice kept.
+        skriv(u"C:\\A\\a40.jpg"_qs, jpeg(640, 480));
+        QTRY_COMPARE(g->BibPan->AntalIalt(), 41);
+        QTRY_VERIFY(g->BibPan->faerdig());
+        QVERIFY(nummer(u"a40.jpg"_qs) >= 0);
+        QCOMPARE(g->BibPan->GetBredde(nummer(u"a40.jpg"_qs)), 640);
+        QCOMPARE(g->BibPan->StartNr(), start);
+        QCOMPARE(g->Navnfelt->text(), u"a20.jpg"_qs);
+        QCOMPARE(g->picFilnavn, u"C:\\A\\a20.jpg"_qs);
+        QCOMPARE(g->antalEdit->text(), u"41"_qs);
+
+        // Another picture renamed: the choice stays on its file.
+        QVERIFY(QFile::rename(tp->host(u"C:\\A\\a3.jpg"_qs), tp->host(u"C:\\A\\z3.jpg"_qs)));
+        QTRY_VERIFY(nummer(u"z3.jpg"_qs) >= 0);
+        QCOMPARE(nummer(u"a3.jpg"_qs), -1);
+        QCOMPARE(g->picFilnavn, u"C:\\A\\a20.jpg"_qs);
+        QCOMPARE(g->BibPan->GetFilnavn(nummer(u"a20.jpg"_qs), true), g->picFilnavn);
+
+        // The chosen picture renamed away: nothing stays chosen, so nothing
+        // can be deleted or copied by its old name.
+        QVERIFY(QFile::rename(tp->host(u"C:\\A\\a20.jpg"_qs), tp->host(u"C:\\A\\z20.jpg"_qs)));
+        QTRY_VERIFY(nummer(u"z20.jpg"_qs) >= 0);
+        QVERIFY(g->picFilnavn.isEmpty() && g->Navnfelt->text().isEmpty());
+        QVERIFY(!g->ADelete->isEnabled());
+
+        // Removed files: the page moves back only as far as it must.
+        g->BibPan->NytStartNr(g->BibPan->AntalIalt() - g->BibPan->Antal(), true);
+        for (int i = 30; i < 40; ++i)
+            QVERIFY(QFile::remove(tp->host(u"C:\\A\\a%1.jpg"_qs.arg(i))));
+        QTRY_COMPARE(g->BibPan->AntalIalt(), 31);
+        QCOMPARE(g->BibPan->StartNr(), 31 - g->BibPan->Antal());
+        QCOMPARE(g->BibRul->PosMax(), 31 - g->BibPan->Antal());
+
+        // Once another folder is loaded, the first one's changes are not shown.
+        vis(u"C:\\B"_qs);
+        g->Amappe->trigger();
+        skriv(u"C:\\A\\ny.jpg"_qs, jpeg(64, 48));
+        skriv(u"C:\\B\\ny.jpg"_qs, jpeg(64, 48));
+        QTRY_COMPARE(g->BibPan->AntalIalt(), 41);
+        QCOMPARE(g->mappeFelt->text(), u"C:\\B"_qs);
+        for (int i = 0; i < g->BibPan->AntalIalt(); ++i)
+            QVERIFY(g->BibPan->GetFilnavn(i, true).startsWith(u"C:\\B\\"_qs));
+
     }
 
     void settingsClampedAndKept()

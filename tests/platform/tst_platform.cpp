@@ -1,9 +1,10 @@
 // The platform layer on real temporary drives: drive table and path
-// translation, listings, text files and file copies.
+// translation, listings, text files, file copies and the folder watch.
 #include "TestMain.h"
 #include "TestPlatform.h"
 #include "platform/FileSystem.h"
 #include "platform/LinuxPlatform.h"
+#include "platform/Mappevagt.h"
 #include "platform/Papirkurv.h"
 #include "platform/TextFile.h"
 
@@ -281,6 +282,50 @@ private slots:
         QCOMPARE(p.trashDirsOfDrive(u'C').value(0), dataHome + u"/Trash"_qs);
         QCOMPARE(emptyTrash(u'C'), 1);
         QCOMPARE(emptyTrash(u'C'), -1);
+    }
+
+    void folderWatch()
+    {
+        tp->makeFolder(u"C:\\Fotos"_qs);
+        tp->makeFolder(u"C:\\Andet"_qs);
+        Mappevagt vagt(nullptr, 50);
+        QStringList besked;
+        connect(&vagt, &Mappevagt::aendret, this, [&](const QString& m) { besked << m; });
+        QVERIFY(!vagt.vogt(u"C:\\Findes ikke"_qs));
+        QVERIFY(vagt.mappe().isEmpty());
+
+        // A file that comes, one renamed, one that goes.
+        QVERIFY(vagt.vogt(u"C:\\Fotos"_qs));
+        tp->makeFile(u"C:\\Fotos\\a.jpg"_qs, "x");
+        QTRY_COMPARE(besked, QStringList{u"C:\\Fotos"_qs});
+        QVERIFY(QFile::rename(tp->host(u"C:\\Fotos\\a.jpg"_qs), tp->host(u"C:\\Fotos\\b.jpg"_qs)));
+        QTRY_COMPARE(besked.size(), 2);
+        QVERIFY(QFile::remove(tp->host(u"C:\\Fotos\\b.jpg"_qs)));
+        QTRY_COMPARE(besked.size(), 3);
+
+        // Another folder watched: the first one's changes, even those already queued, say nothing.
+        besked.clear();
+        tp->makeFile(u"C:\\Fotos\\c.jpg"_qs, "x");
+        QVERIFY(vagt.vogt(u"C:\\Andet"_qs));
+        tp->makeFile(u"C:\\Fotos\\d.jpg"_qs, "x");
+        QTest::qWait(200);
+        QVERIFY(besked.isEmpty());
+        tp->makeFile(u"C:\\Andet\\e.jpg"_qs, "x");
+        QTRY_COMPARE(besked, QStringList{u"C:\\Andet"_qs});
+
+        // The folder itself removed is a change; made again, it can be watched again.
+        besked.clear();
+        QVERIFY(QDir(tp->host(u"C:\\Andet"_qs)).removeRecursively());
+        QTRY_VERIFY(!besked.isEmpty());
+        tp->makeFolder(u"C:\\Andet"_qs);
+        QVERIFY(vagt.vogt(u"C:\\Andet"_qs));
+        besked.clear();
+        tp->makeFile(u"C:\\Andet\\f.jpg"_qs, "x");
+        QTRY_COMPARE(besked, QStringList{u"C:\\Andet"_qs});
+
+        // Stopped, nothing more is told.
+        QVERIFY(!vagt.vogt(QString()));
+        QVERIFY(vagt.mappe().isEmpty());
     }
 };
 
