@@ -1,7 +1,9 @@
 // Writes the icons of the program folder: one per file type with an icon of
-// its own, and the four group icons, each at 16, 32 and 48 pixels.
+// its own, and the four group icons; and the action pictures the help pages
+// show, at 16 pixels and at 32 for screens that scale by two.
 #include "ui/Programfiler.h"
 #include "ui/Billeder.h"
+#include "ui/Handlingsbilleder.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -9,6 +11,36 @@
 #include <cstdio>
 
 using kv::Billede;
+using kv::Handlingsbillede;
+
+// The help pages' pictures by the name the pages use.
+struct Hjaelpebillede {
+    const char* navn;
+    Handlingsbillede billede;
+};
+static const Hjaelpebillede hjaelpebilleder[] = {
+    {"kopier", Handlingsbillede::Kopier}, {"klip", Handlingsbillede::Klip},
+    {"saetind", Handlingsbillede::SaetInd}, {"slet", Handlingsbillede::SletPapirkurv},
+    {"sletpermanent", Handlingsbillede::SletPermanent}, {"toem", Handlingsbillede::ToemPapirkurv},
+    {"omdoeb", Handlingsbillede::Omdoeb}, {"omdoebfelt", Handlingsbillede::OmdoebFelt},
+    {"omdoebfiltype", Handlingsbillede::OmdoebExt}, {"nymappe", Handlingsbillede::NyMappe},
+    {"nyfil", Handlingsbillede::NyFil}, {"info", Handlingsbillede::Info},
+    {"hjaelp", Handlingsbillede::Hjaelp}, {"koer", Handlingsbillede::Koer},
+    {"rediger", Handlingsbillede::Rediger}, {"galleri", Handlingsbillede::Galleri},
+};
+
+static bool skrivHjaelpebilleder(const QString& mappe)
+{
+    QDir().mkpath(mappe);
+    for (const Hjaelpebillede& h : hjaelpebilleder) {
+        const QString navn = mappe + u'/' + QString::fromLatin1(h.navn);
+        const QIcon& ikon = kv::handlingsIkon(h.billede);
+        if (!ikon.pixmap(16, 16).save(navn + u".png"_qs, "png")
+            || !ikon.pixmap(32, 32).save(navn + u"@2x.png"_qs, "png"))
+            return false;
+    }
+    return true;
+}
 
 static Billede gruppeBillede(const QString& gruppe)
 {
@@ -28,8 +60,8 @@ static bool skrivIkon(const QString& sti, Billede b)
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "brug: ikongen <mappe>\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "brug: ikongen <ikonmappe> <hjaelpebilledmappe>\n");
         return 2;
     }
     const QString mappe = QString::fromLocal8Bit(argv[1]);
@@ -41,5 +73,5 @@ int main(int argc, char** argv)
     for (const QString& gruppe : pf::ikonGrupper)
         if (!skrivIkon(mappe + u'/' + pf::ikonFilnavn(gruppe), gruppeBillede(gruppe)))
             return 1;
-    return 0;
+    return skrivHjaelpebilleder(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }

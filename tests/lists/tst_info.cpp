@@ -1,6 +1,7 @@
 // The help window: its history, the link under the pointer, links that stay
 // inside and web links that go to the browser, a missing page, the outside
-// window's place, the help buttons, and every installed page with its links.
+// window's place, the help buttons, and every installed page with its links
+// and pictures.
 #include "FakeSkal.h"
 #include "Hjaelpesider.h"
 #include "TestMain.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QPushButton>
 #include <QSet>
 #include <QStatusBar>
@@ -300,6 +302,7 @@ private slots:
         for (const QString& s : alleSider)
             QVERIFY2(installeret.contains(s), qPrintable(s));
         QTextBrowser b;
+        int billeder = 0;
         for (const QString& s : installeret) {
             b.setSource(QUrl::fromLocalFile(mappe.filePath(s)));
             QVERIFY2(!b.toPlainText().trimmed().isEmpty(), qPrintable(s));
@@ -313,11 +316,22 @@ private slots:
                          qPrintable(s + u": "_qs + link));
                 maal << url.fileName();
             }
+            // Pictures come from the folder the build writes beside the pages, in both sizes.
+            for (const QString& kilde : kvtest::sideBilleder(*b.document())) {
+                const QUrl url = b.source().resolved(QUrl(kilde));
+                const QString del = mappe.relativeFilePath(url.toLocalFile());
+                QVERIFY2(url.isLocalFile() && !del.startsWith(u".."_qs), qPrintable(s + u": "_qs + kilde));
+                const QString fil = QStringLiteral(KV_HJAELP_UD) + u'/' + del;
+                QVERIFY2(!QImage(fil).isNull(), qPrintable(s + u": "_qs + kilde));
+                QVERIFY2(!QImage(fil.chopped(4) + u"@2x.png"_qs).isNull(), qPrintable(s + u": "_qs + kilde));
+                ++billeder;
+            }
             // The contents page leads to every page.
             if (s == u"information.html")
                 for (const QString& side : alleSider)
                     QVERIFY2(side == s || maal.contains(side), qPrintable(side));
         }
+        QVERIFY(billeder >= 12);
     }
 };
 

@@ -1,5 +1,5 @@
 #pragma once
-// The links of a help page as the help window's browser sees them.
+// The links and pictures of a help page as the help window's browser sees them.
 #include <QStringList>
 
 class QTextDocument;
@@ -8,5 +8,7 @@ namespace kvtest {
 
 // Every link address of the document, in order, once each.
 QStringList sideLinks(const QTextDocument& doc);
+// Every picture's source, in order, once each.
+QStringList sideBilleder(const QTextDocument& doc);
 
 } // namespace kvtest
