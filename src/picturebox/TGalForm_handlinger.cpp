@@ -272,12 +272,13 @@ void TGalForm::ADeleteExecute()
     if (!spm.spoerg({u"Skal filen: "_qs + fil.mid(skel + 1), u"i mappen: "_qs + fil.left(skel),
                      u"slettes til papirkurv?"_qs, QString()}))
         return;
-    // An operation may have begun, or the choice changed, while the question was open.
-    if (!filhandlingTilladt() || fil != picFilnavn)
+    // An operation may have begun while the question was open.
+    if (!filhandlingTilladt())
         return;
     // Exactly the picture that was listed: not one changed or put in its place since.
+    // A reload while the question was open has already let go of a changed file.
     const std::optional<DirEntry> nu = entryInfo(fil);
-    if (!nu || nu->isDir || nu->size != m_valgtStoerrelse || nu->modifiedMs != m_valgtAendret) {
+    if (fil != picFilnavn || !nu || nu->isDir || nu->size != m_valgtStoerrelse || nu->modifiedMs != m_valgtAendret) {
         visInformation(u"Filen er ændret eller findes ikke længere, siden billederne blev indlæst.\r"
                        "Den er ikke slettet."_qs);
         return;
