@@ -36,8 +36,9 @@ TFunktionsform::TFunktionsform(Tmainform* hoved, int nummer, const QString& capN
         return;
     }
     // Docked windows lie on top of each other, each filling the free area;
-    // the selected tab's window is in front.
+    // the selected tab's window is in front and hides those behind it.
     setParent(hoved->fritOmraade);
+    setAutoFillBackground(true);
     setGeometry(hoved->fritOmraade->rect());
     hoved->fritOmraade->installEventFilter(this);
     hoved->InsertTab(nummer);

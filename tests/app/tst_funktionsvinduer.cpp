@@ -156,6 +156,8 @@ private slots:
         QCOMPARE(f->tc->count(), 2);
         QCOMPARE(f->tc->currentIndex(), 1);
         QVERIFY(forrest(genveje));
+        // The one in front hides the one behind.
+        QVERIFY(genveje->autoFillBackground() && kalender->autoFillBackground());
         f->tc->setCurrentIndex(0);
         QVERIFY(forrest(kalender));
 
