@@ -70,8 +70,11 @@ void TFunktionsform::showEvent(QShowEvent* event)
     if (!opstart)
         return;
     opstart = false;
-    if (!showType)
+    if (!showType) {
+        // Whatever size the subclass gave, docked it fills the free area.
+        setGeometry(parentWidget()->rect());
         return;
+    }
     // The height the subclass gave, else what its content asks for.
     const QSize str(580, testAttribute(Qt::WA_Resized) ? height() : sizeHint().height());
     if (fastRamme)

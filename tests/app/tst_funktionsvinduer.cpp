@@ -151,7 +151,9 @@ private slots:
         auto* kalender = new TProeveform(f.get(), 2);
         kalender->show();
         auto* genveje = new TProeveform(f.get(), 5);
+        genveje->resize(580, 460);  // the size it has outside
         genveje->show();
+        QCOMPARE(genveje->geometry(), genveje->parentWidget()->rect());
         const QSize medTabs = f->size();
         QCOMPARE(f->tc->count(), 2);
         QCOMPARE(f->tc->currentIndex(), 1);
