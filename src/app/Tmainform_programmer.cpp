@@ -177,6 +177,9 @@ QWidget* Tmainform::byggProgramforslag()
             k->hide();
         });
     }
+    // The groups keep apart also while their buttons are hidden.
+    for (const int mellemrum : {4, 8})
+        g->setColumnMinimumWidth(mellemrum, 24);
     g->setColumnStretch(13, 1);
     return side;
 }
