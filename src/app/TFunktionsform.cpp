@@ -36,8 +36,9 @@ TFunktionsform::TFunktionsform(Tmainform* hoved, int nummer, const QString& capN
         return;
     }
     // Docked windows lie on top of each other, each filling the free area;
-    // the selected tab's window is in front.
+    // the selected tab's window is in front and hides those behind it.
     setParent(hoved->fritOmraade);
+    setAutoFillBackground(true);
     setGeometry(hoved->fritOmraade->rect());
     hoved->fritOmraade->installEventFilter(this);
     hoved->InsertTab(nummer);
@@ -69,8 +70,11 @@ void TFunktionsform::showEvent(QShowEvent* event)
     if (!opstart)
         return;
     opstart = false;
-    if (!showType)
+    if (!showType) {
+        // Whatever size the subclass gave, docked it fills the free area.
+        setGeometry(parentWidget()->rect());
         return;
+    }
     // The height the subclass gave, else what its content asks for.
     const QSize str(580, testAttribute(Qt::WA_Resized) ? height() : sizeHint().height());
     if (fastRamme)

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
+#include <algorithm>
 
 namespace kv {
 
@@ -176,6 +177,9 @@ QWidget* Tmainform::byggProgramforslag()
             k->hide();
         });
     }
+    // The groups keep apart also while their buttons are hidden.
+    for (const int mellemrum : {4, 8})
+        g->setColumnMinimumWidth(mellemrum, 24);
     g->setColumnStretch(13, 1);
     return side;
 }
@@ -185,19 +189,20 @@ int Tmainform::checkForProgrammer()
     const Programkatalog katalog = Programkatalog::fraMiljoe();
     int vist = 0;
     for (const Forslag& f : forslag) {
-        QString fundet;
+        // The first installed one, unless one of them is in the list already.
+        QStringList fundne;
         for (const char16_t* sti : f.stier)
-            if (const QString s = QString::fromUtf16(sti); fileExists(s) && MenuExe->findFilnavn(s) < 0) {
-                fundet = s;
-                break;
-            }
-        for (auto id = f.ids.begin(); fundet.isEmpty() && id != f.ids.end(); ++id)
-            if (const QString s = katalog.find(QString::fromUtf16(*id)); !s.isEmpty() && MenuExe->findFilnavn(s) < 0)
-                fundet = s;
-        if (fundet.isEmpty())
+            if (const QString s = QString::fromUtf16(sti); fileExists(s))
+                fundne << s;
+        for (const char16_t* id : f.ids)
+            if (const QString s = katalog.find(QString::fromUtf16(id)); !s.isEmpty())
+                fundne << s;
+        const bool indfoert = std::any_of(fundne.cbegin(), fundne.cend(),
+                                          [this](const QString& s) { return MenuExe->findFilnavn(s) >= 0; });
+        if (fundne.isEmpty() || indfoert)
             continue;
         auto* k = topBog->findChild<QPushButton*>(QString::fromUtf16(f.knap));
-        k->setProperty("sti", fundet);
+        k->setProperty("sti", fundne.first());
         k->show();
         ++vist;
     }

@@ -124,7 +124,8 @@ QWidget* TProgform::byggNySide()
     g->addWidget(tekstknap(aExeFile), 0, 2);
     g->addWidget(new QLabel(u"Menu tekst"_qs), 1, 0);
     g->addWidget(CapEdit, 1, 1);
-    g->addWidget(maxTekstCheck, 2, 1);
+    // Reaching under "Vælg program exefil" keeps the page narrow enough for a docked window.
+    g->addWidget(maxTekstCheck, 2, 1, 1, 2);
     g->addWidget(tekstknap(aInsertProgram), 3, 1);
     g->addWidget(new QLabel(u"Indført program"_qs), 4, 0);
     g->addWidget(addText, 4, 1);

@@ -46,7 +46,6 @@ Tgenvejform::Tgenvejform(Tmainform* hoved) : TFunktionsform(hoved, 5, QString::f
     destinationMappe = knap(u"destinationMappe"_qs, u"Indfør placering"_qs, u"Indfør hvor genvejen skal placeres"_qs);
     opretGenvej = knap(u"opretGenvej"_qs, u"Opret genvej"_qs, u"Opret genvejen"_qs);
 
-    setAutoFillBackground(true);
     auto* g = new QGridLayout(this);
     int r = 0;
     const auto tekst = [&](const QString& t) { g->addWidget(new QLabel(t), r++, 0, 1, 3); };

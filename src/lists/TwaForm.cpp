@@ -64,8 +64,6 @@ QString TwaForm::ingenVaerktoejHint(const QString& hint)
 
 TwaForm::TwaForm(Tmainform* hoved) : TFunktionsform(hoved, 4, QString::fromUtf16(funktion(4).navn))
 {
-    // Docked windows lie on top of each other: this one hides those behind it.
-    setAutoFillBackground(true);
     auto* gitter = new QGridLayout(this);
     auto* overskrift = new QLabel(u"Nemadgang til forskellige Windows elementer"_qs);
     QFont f = overskrift->font();

@@ -151,11 +151,15 @@ private slots:
         auto* kalender = new TProeveform(f.get(), 2);
         kalender->show();
         auto* genveje = new TProeveform(f.get(), 5);
+        genveje->resize(580, 460);  // the size it has outside
         genveje->show();
+        QCOMPARE(genveje->geometry(), genveje->parentWidget()->rect());
         const QSize medTabs = f->size();
         QCOMPARE(f->tc->count(), 2);
         QCOMPARE(f->tc->currentIndex(), 1);
         QVERIFY(forrest(genveje));
+        // The one in front hides the one behind.
+        QVERIFY(genveje->autoFillBackground() && kalender->autoFillBackground());
         f->tc->setCurrentIndex(0);
         QVERIFY(forrest(kalender));
 

@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QPainter>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -260,6 +261,54 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!f.progform);
         QCOMPARE(readTextLines(f.OptMappe + u"\\ProgItem.txt"_qs)->mid(0, 3), (QStringList{u"2"_qs, u"A.SH"_qs, a}));
+    }
+    void checkForProgrammesInTheApplicationFolders()
+    {
+        // The user's and the system's application folders on the test drive.
+        qputenv("XDG_DATA_HOME", tp->host(tp->makeFolder(u"C:\\hjem"_qs)).toUtf8());
+        qputenv("XDG_DATA_DIRS", tp->host(tp->makeFolder(u"C:\\system"_qs)).toUtf8());
+        // Not startable: the next id is tried.
+        skrivebordsfil(u"C:\\hjem\\applications\\firefox-esr.desktop"_qs, "Exec=ff\nTryExec=findes-ikke-kvtest\n");
+        const QString firefox = skrivebordsfil(u"C:\\system\\applications\\firefox.desktop"_qs, "Exec=ff %u\n");
+        // An earlier id wins over an earlier folder.
+        skrivebordsfil(u"C:\\hjem\\applications\\org.videolan.VLC.desktop"_qs, "Exec=vlc\n");
+        const QString vlc = skrivebordsfil(u"C:\\system\\applications\\vlc.desktop"_qs, "Exec=vlc %F\n");
+        const QString gedit = skrivebordsfil(u"C:\\system\\applications\\gedit.desktop"_qs, "Exec=gedit\n");
+        kvtest::DialogSvarer svar;
+        Tmainform f;
+        f.tilfoejProgram(gedit, u"Gedit"_qs, 1);  // already in the list: no suggestion
+        const auto knap = [&f](const QString& navn) { return f.topBog->findChild<QPushButton*>(navn); };
+        const QStringList knapper{u"ChromeButton"_qs, u"EdgeButton"_qs, u"FirefoxButton"_qs, u"VLCButton"_qs,
+                                  u"MediaPlayerButton"_qs, u"NotesblokButton"_qs, u"SkrivScriptButton"_qs};
+        const auto viste = [&] {
+            QStringList v;
+            for (const QString& n : knapper)
+                if (!knap(n)->isHidden())
+                    v << n;
+            return v;
+        };
+        QCOMPARE(viste(), QStringList{});
+        QCOMPARE(f.checkForProgrammer(), 2);
+        QCOMPARE(viste(), (QStringList{u"FirefoxButton"_qs, u"VLCButton"_qs}));
+        QCOMPARE(knap(u"FirefoxButton"_qs)->property("sti").toString(), firefox);
+        QCOMPARE(knap(u"VLCButton"_qs)->property("sti").toString(), vlc);
+
+        // A suggestion taken goes into the list under its caption and is not suggested again.
+        knap(u"VLCButton"_qs)->click();
+        QCOMPARE(f.programBox->count(), 2);
+        QCOMPARE(f.programBox->item(1)->text(), u"VLC"_qs);
+        QCOMPARE(f.MenuExe->findFilnavn(vlc), 1);
+        QCOMPARE(viste(), QStringList{u"FirefoxButton"_qs});
+        QCOMPARE(f.checkForProgrammer(), 1);
+        QCOMPARE(viste(), QStringList{u"FirefoxButton"_qs});
+
+        // Nothing left to suggest: the button says so.
+        knap(u"FirefoxButton"_qs)->click();
+        knap(u"checkButton"_qs)->click();
+        QCOMPARE(viste(), QStringList{});
+        QCOMPARE(svar.tekster, QStringList{u"Der blev ikke fundet forslag\ntil indføring af programmer."_qs});
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_DATA_DIRS");
     }
 };
 
