@@ -6,7 +6,6 @@
 // Positions count characters from the start of the text, a line break as one.
 #include <QString>
 #include <QStringList>
-#include <QStringMatcher>
 #include <functional>
 #include <vector>
 
@@ -33,8 +32,8 @@ public:
 private:
     // hel: start is the whole file.
     bool soegBlokvis(class RegularFileStream& in, QByteArray start, std::vector<Fund>& fund, bool hel = false) const;
-    QString m_tekst;
-    QStringMatcher m_matcher;
+    QString m_moenster;  // case-folded when case does not matter
+    bool m_foldet;
     bool m_heleOrd;
 };
 
