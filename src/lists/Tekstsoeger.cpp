@@ -8,6 +8,7 @@
 
 #include <QStringDecoder>
 #include <algorithm>
+#include <array>
 
 namespace kv {
 
@@ -40,6 +41,13 @@ bool ordTegn(QChar c)
 
 constexpr qsizetype foldStykke = 32;
 
+// A Latin-1 character other than the micro sign, case-folded.
+constexpr char16_t latin1Foldet(unsigned c)
+{
+    const bool stort = (c - u'A' < 26u) | ((c - 0xC0u < 0x1Fu) & (c != 0xD7));
+    return char16_t(c + (stort ? 32 : 0));
+}
+
 // Folds a piece of foldStykke code units of Latin-1 in loops the compiler can
 // vectorise; false, with nothing written, when the piece holds anything else
 // (or the micro sign, which folds outside Latin-1).
@@ -50,11 +58,8 @@ bool foldLatin1(const char16_t* __restrict ind, char16_t* __restrict ud)
         udenfor |= char16_t((ind[k] & 0xFF00) | (ind[k] == 0xB5));
     if (udenfor)
         return false;
-    for (qsizetype k = 0; k < foldStykke; ++k) {
-        const unsigned c = ind[k];
-        const bool stort = (c - u'A' < 26u) | ((c - 0xC0u < 0x1Fu) & (c != 0xD7));
-        ud[k] = char16_t(c + (stort ? 32 : 0));
-    }
+    for (qsizetype k = 0; k < foldStykke; ++k)
+        ud[k] = latin1Foldet(ind[k]);
     return true;
 }
 
@@ -74,7 +79,9 @@ void foldInd(QStringView fra, QString& til)
         }
         for (const qsizetype slut = std::min(n, i + foldStykke); i < slut; ++i) {
             const char16_t c = ind[i];
-            if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(ind[i + 1])) {
+            if (c < 0x80) {
+                ud[i] = latin1Foldet(c);
+            } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(ind[i + 1])) {
                 const char32_t f = QChar::toCaseFolded(QChar::surrogateToUcs4(c, ind[i + 1]));
                 const bool par = QChar::requiresSurrogates(f);
                 ud[i] = par ? QChar::highSurrogate(f) : c;
@@ -92,8 +99,11 @@ void foldInd(QStringView fra, QString& til)
 // tail that a later occurrence or its line can still need is kept.
 class Fundsamler {
 public:
-    Fundsamler(QStringView moenster, bool foldet, bool heleOrd, std::vector<Fund>& fund)
-        : m_moenster(moenster), m_laengde(moenster.size()), m_foldet(foldet), m_heleOrd(heleOrd), m_fund(fund),
+    // former: the forms of the first character, when case does not matter and
+    // they are few; otherwise the whole text is folded.
+    Fundsamler(QStringView moenster, QStringView former, bool foldet, bool heleOrd, std::vector<Fund>& fund)
+        : m_moenster(moenster), m_former(former), m_laengde(moenster.size()),
+          m_foldHele(foldet && former.isEmpty()), m_heleOrd(heleOrd), m_fund(fund),
           m_hale(std::max<qsizetype>(2 * linjeStykke, 2 * m_laengde))
     {
     }
@@ -120,7 +130,7 @@ public:
                     ++i;
             }
         }
-        if (m_foldet)
+        if (m_foldHele)
             foldInd(QStringView(m_buf).sliced(foer), m_fold);
         skan(false);
     }
@@ -130,9 +140,11 @@ public:
 private:
     // The next occurrence from fra: a fast scan for the first character,
     // then the rest compared.
-    qsizetype find(qsizetype fra) const
+    qsizetype find(qsizetype fra)
     {
-        const QStringView tekst(m_foldet ? m_fold : m_buf);
+        if (!m_former.isEmpty())
+            return findForm(fra);
+        const QStringView tekst(m_foldHele ? m_fold : m_buf);
         const QStringView rest = m_moenster.sliced(1);
         // Where the first character can stand with the rest after it.
         const QStringView starter = tekst.first(tekst.size() - rest.size());
@@ -144,9 +156,33 @@ private:
         }
     }
 
+    // The first character in any of its forms, each form's next place kept
+    // while the buffer stays as it is; the rest compared case-folded.
+    qsizetype findForm(qsizetype fra)
+    {
+        const QStringView starter = QStringView(m_buf).first(m_buf.size() - m_laengde + 1);
+        for (;;) {
+            qsizetype i = -1;
+            for (qsizetype f = 0; f < m_former.size(); ++f) {
+                if (m_naeste[f] == ukendt || (m_naeste[f] >= 0 && m_naeste[f] < fra))
+                    m_naeste[f] = starter.indexOf(m_former[f], fra);
+                if (m_naeste[f] >= 0 && (i < 0 || m_naeste[f] < i))
+                    i = m_naeste[f];
+            }
+            if (i < 0)
+                return i;
+            m_kladde.clear();
+            foldInd(QStringView(m_buf).sliced(i + 1, m_laengde - 1), m_kladde);
+            if (m_kladde == m_moenster.sliced(1))
+                return i;
+            fra = i + 1;
+        }
+    }
+
     void skan(bool slut)
     {
         const qsizetype n = m_buf.size();
+        m_naeste.fill(ukendt);
         for (;;) {
             const qsizetype i = n < m_laengde ? -1 : find(m_fra);
             if (i < 0) {
@@ -181,20 +217,24 @@ private:
         const qsizetype linje = QStringView(m_buf).sliced(bund, m_fra - bund).lastIndexOf(u'\n');
         const qsizetype behold = std::max<qsizetype>(0, linje < 0 ? bund : bund + linje);
         m_buf.remove(0, behold);
-        if (m_foldet)
+        if (m_foldHele)
             m_fold.remove(0, behold);
         m_bufStart += behold;
         m_fra -= behold;
     }
 
     const QStringView m_moenster;
+    const QStringView m_former;
     const qsizetype m_laengde;
-    const bool m_foldet;
+    const bool m_foldHele;
     const bool m_heleOrd;
     std::vector<Fund>& m_fund;
     const qsizetype m_hale;
     QString m_buf;
-    QString m_fold;         // m_buf case-folded, when case does not matter
+    QString m_fold;         // m_buf case-folded, when the whole text is
+    static constexpr qsizetype ukendt = -2;
+    std::array<qsizetype, Tekstsoeger::flestFormer> m_naeste;
+    QString m_kladde;
     qint64 m_bufStart = 0;  // position of m_buf's first character in the text
     qsizetype m_fra = 0;
     bool m_cr = false;
@@ -208,10 +248,18 @@ private:
 Tekstsoeger::Tekstsoeger(const QString& tekst, bool heleOrd, bool forskelStoreSmaa)
     : m_foldet(!forskelStoreSmaa), m_heleOrd(heleOrd)
 {
-    if (m_foldet)
-        foldInd(tekst, m_moenster);
-    else
+    if (!m_foldet) {
         m_moenster = tekst;
+        return;
+    }
+    foldInd(tekst, m_moenster);
+    if (m_moenster.isEmpty() || m_moenster.front().isSurrogate())
+        return;
+    for (char32_t c = 0; c < 0x10000; ++c)
+        if (!QChar::isSurrogate(c) && QChar::toCaseFolded(c) == m_moenster.front().unicode())
+            m_former += QChar(c);
+    if (m_former.size() > flestFormer)
+        m_former.clear();
 }
 
 std::vector<Fund> Tekstsoeger::soegTekst(QStringView tekst) const
@@ -219,7 +267,7 @@ std::vector<Fund> Tekstsoeger::soegTekst(QStringView tekst) const
     std::vector<Fund> fund;
     if (m_moenster.isEmpty())
         return fund;
-    Fundsamler samler(m_moenster, m_foldet, m_heleOrd, fund);
+    Fundsamler samler(m_moenster, m_former, m_foldet, m_heleOrd, fund);
     samler.tilfoej(tekst);
     samler.slut();
     return fund;
@@ -268,7 +316,7 @@ bool Tekstsoeger::soegBlokvis(RegularFileStream& in, QByteArray data, std::vecto
         gaet = true;
     for (;;) {
         fund.clear();
-        Fundsamler samler(m_moenster, m_foldet, m_heleOrd, fund);
+        Fundsamler samler(m_moenster, m_former, m_foldet, m_heleOrd, fund);
         QStringDecoder dekoder(kode.value_or(QStringDecoder::Utf8));
         const QByteArray helt = data;
         QByteArray rest;  // a UTF-8 character that the next block completes

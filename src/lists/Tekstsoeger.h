@@ -29,10 +29,13 @@ public:
     // The same on a text already decoded.
     std::vector<Fund> soegTekst(QStringView tekst) const;
 
+    static constexpr qsizetype flestFormer = 4;
+
 private:
     // hel: start is the whole file.
     bool soegBlokvis(class RegularFileStream& in, QByteArray start, std::vector<Fund>& fund, bool hel = false) const;
     QString m_moenster;  // case-folded when case does not matter
+    QString m_former;    // then the forms of its first character, when few
     bool m_foldet;
     bool m_heleOrd;
 };

@@ -166,6 +166,11 @@ private slots:
                 fundet << f.position;
             QCOMPARE(fundet, ventet);
         }
+        // A first character outside the basic plane: the whole text is folded.
+        const QString lang = u"\U00010400"_qs + QString(30, u'-') + u"ÆØÅ X ÞÐ"_qs + QString(40, u'y');
+        const auto fund = Tekstsoeger(u"\U00010428"_qs + QString(30, u'-') + u"æøå x þð"_qs, false, false).soegTekst(lang);
+        QCOMPARE(fund.size(), size_t(1));
+        QCOMPARE(fund[0].position, 0);
         // Case-sensitive in the same text: only the character itself.
         QCOMPARE(Tekstsoeger(u"\u00C6"_qs, false, true).soegTekst(tekst).size(), size_t(1));
     }
