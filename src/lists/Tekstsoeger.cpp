@@ -171,7 +171,7 @@ private:
             }
             if (i < 0)
                 return i;
-            m_kladde.clear();
+            m_kladde.resize(0);  // keeps its room
             foldInd(QStringView(m_buf).sliced(i + 1, m_laengde - 1), m_kladde);
             if (m_kladde == m_moenster.sliced(1))
                 return i;
