@@ -98,8 +98,17 @@ QString rtfTekst(QByteArrayView rtf)
             continue;
         }
         if (c != '\\') {
-            byte(c);
-            ++i;
+            // A run of plain text at once, unless a "\u" still skips some of it.
+            qsizetype j = i + 1;
+            if (overspring > 0) {
+                byte(c);
+            } else {
+                while (j < n && rtf[j] != '{' && rtf[j] != '}' && rtf[j] != '\\' && rtf[j] != '\r' && rtf[j] != '\n')
+                    ++j;
+                if (!stak.back().skjult)
+                    bytes += rtf.sliced(i, j - i);
+            }
+            i = j;
             continue;
         }
         // A control symbol or word.

@@ -8,6 +8,7 @@
 
 #include <QStringDecoder>
 #include <algorithm>
+#include <array>
 
 namespace kv {
 
@@ -19,18 +20,18 @@ constexpr qint64 stoersteDokument = qint64(256) << 20;
 // How much of a line is kept around an occurrence.
 constexpr qsizetype linjeStykke = 300;
 
-// True when the bytes end inside a UTF-8 sequence; the decoder keeps such a
-// tail waiting for more and never calls it an error.
-bool endeIUtf8Tegn(QByteArrayView data)
+// How many bytes at the end start a UTF-8 sequence that the next block
+// completes; 0 when the bytes end with a whole character.
+qsizetype utf8Hale(QByteArrayView data)
 {
     for (qsizetype i = data.size() - 1, tilbage = 1; i >= 0 && tilbage <= 4; --i, ++tilbage) {
         const auto b = uchar(data[i]);
         if (b < 0x80)
-            return false;
+            return 0;
         if (b >= 0xC0)
-            return tilbage < (b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2);
+            return tilbage < (b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2) ? tilbage : 0;
     }
-    return false;
+    return 0;
 }
 
 bool ordTegn(QChar c)
@@ -38,18 +39,78 @@ bool ordTegn(QChar c)
     return c.isLetterOrNumber() || c == u'_';
 }
 
+constexpr qsizetype foldStykke = 32;
+
+// A Latin-1 character other than the micro sign, case-folded.
+constexpr char16_t latin1Foldet(unsigned c)
+{
+    const bool stort = (c - u'A' < 26u) | ((c - 0xC0u < 0x1Fu) & (c != 0xD7));
+    return char16_t(c + (stort ? 32 : 0));
+}
+
+// Folds a piece of foldStykke code units of Latin-1 in loops the compiler can
+// vectorise; false, with nothing written, when the piece holds anything else
+// (or the micro sign, which folds outside Latin-1).
+bool foldLatin1(const char16_t* __restrict ind, char16_t* __restrict ud)
+{
+    char16_t udenfor = 0;
+    for (qsizetype k = 0; k < foldStykke; ++k)
+        udenfor |= char16_t((ind[k] & 0xFF00) | (ind[k] == 0xB5));
+    if (udenfor)
+        return false;
+    for (qsizetype k = 0; k < foldStykke; ++k)
+        ud[k] = latin1Foldet(ind[k]);
+    return true;
+}
+
+// Appends the text case-folded, one code unit for one (a pair for a pair), so
+// that a position in the folded text is the same in the original.
+void foldInd(QStringView fra, QString& til)
+{
+    const qsizetype foer = til.size();
+    const qsizetype n = fra.size();
+    til.resize(foer + n);
+    char16_t* ud = reinterpret_cast<char16_t*>(til.data()) + foer;
+    const char16_t* ind = fra.utf16();
+    for (qsizetype i = 0; i < n;) {
+        if (n - i >= foldStykke && foldLatin1(ind + i, ud + i)) {
+            i += foldStykke;
+            continue;
+        }
+        for (const qsizetype slut = std::min(n, i + foldStykke); i < slut; ++i) {
+            const char16_t c = ind[i];
+            if (c < 0x80) {
+                ud[i] = latin1Foldet(c);
+            } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(ind[i + 1])) {
+                const char32_t f = QChar::toCaseFolded(QChar::surrogateToUcs4(c, ind[i + 1]));
+                const bool par = QChar::requiresSurrogates(f);
+                ud[i] = par ? QChar::highSurrogate(f) : c;
+                ud[i + 1] = par ? QChar::lowSurrogate(f) : ind[i + 1];
+                ++i;
+            } else {
+                const char32_t f = QChar::toCaseFolded(char32_t(c));
+                ud[i] = f <= 0xFFFF ? char16_t(f) : c;
+            }
+        }
+    }
+}
+
 // Takes the text piece by piece and finds the occurrences in it; only the
 // tail that a later occurrence or its line can still need is kept.
 class Fundsamler {
 public:
-    Fundsamler(const QStringMatcher& matcher, bool heleOrd, std::vector<Fund>& fund)
-        : m_matcher(matcher), m_laengde(matcher.pattern().size()), m_heleOrd(heleOrd), m_fund(fund),
+    // former: the forms of the first character, when case does not matter and
+    // they are few; otherwise the whole text is folded.
+    Fundsamler(QStringView moenster, QStringView former, bool foldet, bool heleOrd, std::vector<Fund>& fund)
+        : m_moenster(moenster), m_former(former), m_laengde(moenster.size()),
+          m_foldHele(foldet && former.isEmpty()), m_heleOrd(heleOrd), m_fund(fund),
           m_hale(std::max<qsizetype>(2 * linjeStykke, 2 * m_laengde))
     {
     }
 
     void tilfoej(QStringView stykke)
     {
+        const qsizetype foer = m_buf.size();
         // CR LF and a lone CR become one line break.
         if (m_cr && stykke.startsWith(u'\n'))
             stykke = stykke.sliced(1);
@@ -69,17 +130,61 @@ public:
                     ++i;
             }
         }
+        if (m_foldHele)
+            foldInd(QStringView(m_buf).sliced(foer), m_fold);
         skan(false);
     }
 
     void slut() { skan(true); }
 
 private:
+    // The next occurrence from fra: a fast scan for the first character,
+    // then the rest compared.
+    qsizetype find(qsizetype fra)
+    {
+        if (!m_former.isEmpty())
+            return findForm(fra);
+        const QStringView tekst(m_foldHele ? m_fold : m_buf);
+        const QStringView rest = m_moenster.sliced(1);
+        // Where the first character can stand with the rest after it.
+        const QStringView starter = tekst.first(tekst.size() - rest.size());
+        for (;;) {
+            const qsizetype i = starter.indexOf(m_moenster.front(), fra);
+            if (i < 0 || tekst.sliced(i + 1, rest.size()) == rest)
+                return i;
+            fra = i + 1;
+        }
+    }
+
+    // The first character in any of its forms, each form's next place kept
+    // while the buffer stays as it is; the rest compared case-folded.
+    qsizetype findForm(qsizetype fra)
+    {
+        const QStringView starter = QStringView(m_buf).first(m_buf.size() - m_laengde + 1);
+        for (;;) {
+            qsizetype i = -1;
+            for (qsizetype f = 0; f < m_former.size(); ++f) {
+                if (m_naeste[f] == ukendt || (m_naeste[f] >= 0 && m_naeste[f] < fra))
+                    m_naeste[f] = starter.indexOf(m_former[f], fra);
+                if (m_naeste[f] >= 0 && (i < 0 || m_naeste[f] < i))
+                    i = m_naeste[f];
+            }
+            if (i < 0)
+                return i;
+            m_kladde.resize(0);  // keeps its room
+            foldInd(QStringView(m_buf).sliced(i + 1, m_laengde - 1), m_kladde);
+            if (m_kladde == m_moenster.sliced(1))
+                return i;
+            fra = i + 1;
+        }
+    }
+
     void skan(bool slut)
     {
         const qsizetype n = m_buf.size();
+        m_naeste.fill(ukendt);
         for (;;) {
-            const qsizetype i = m_matcher.indexIn(m_buf, m_fra);
+            const qsizetype i = n < m_laengde ? -1 : find(m_fra);
             if (i < 0) {
                 m_fra = std::max(m_fra, n - m_laengde + 1);
                 break;
@@ -94,9 +199,16 @@ private:
                 m_fra = i + 1;
                 continue;
             }
-            const qsizetype start = std::max(i - linjeStykke, QStringView(m_buf).first(i).lastIndexOf(u'\n') + 1);
+            const qsizetype bund = std::max<qsizetype>(0, i - linjeStykke);
+            const qsizetype start = bund + QStringView(m_buf).sliced(bund, i - bund).lastIndexOf(u'\n') + 1;
             const qsizetype ende = std::min(slutning < 0 ? n : i + slutning, i + m_laengde + linjeStykke);
-            m_fund.push_back({m_bufStart + i, m_buf.sliced(start, ende - start)});
+            // Occurrences in one line share its text.
+            if (m_bufStart + start != m_linjeFra || m_bufStart + ende != m_linjeTil) {
+                m_linje = m_buf.sliced(start, ende - start);
+                m_linjeFra = m_bufStart + start;
+                m_linjeTil = m_bufStart + ende;
+            }
+            m_fund.push_back({m_bufStart + i, m_linje});
             m_fra = i + m_laengde;
         }
         // Keep the line's start before the next search point (bounded), and
@@ -105,34 +217,57 @@ private:
         const qsizetype linje = QStringView(m_buf).sliced(bund, m_fra - bund).lastIndexOf(u'\n');
         const qsizetype behold = std::max<qsizetype>(0, linje < 0 ? bund : bund + linje);
         m_buf.remove(0, behold);
+        if (m_foldHele)
+            m_fold.remove(0, behold);
         m_bufStart += behold;
         m_fra -= behold;
     }
 
-    const QStringMatcher& m_matcher;
+    const QStringView m_moenster;
+    const QStringView m_former;
     const qsizetype m_laengde;
+    const bool m_foldHele;
     const bool m_heleOrd;
     std::vector<Fund>& m_fund;
     const qsizetype m_hale;
     QString m_buf;
+    QString m_fold;         // m_buf case-folded, when the whole text is
+    static constexpr qsizetype ukendt = -2;
+    std::array<qsizetype, Tekstsoeger::flestFormer> m_naeste;
+    QString m_kladde;
     qint64 m_bufStart = 0;  // position of m_buf's first character in the text
     qsizetype m_fra = 0;
     bool m_cr = false;
+    QString m_linje;        // the text of the last occurrence's line, and where it lies
+    qint64 m_linjeFra = -1;
+    qint64 m_linjeTil = -1;
 };
 
 } // namespace
 
 Tekstsoeger::Tekstsoeger(const QString& tekst, bool heleOrd, bool forskelStoreSmaa)
-    : m_tekst(tekst), m_matcher(tekst, forskelStoreSmaa ? Qt::CaseSensitive : Qt::CaseInsensitive), m_heleOrd(heleOrd)
+    : m_foldet(!forskelStoreSmaa), m_heleOrd(heleOrd)
 {
+    if (!m_foldet) {
+        m_moenster = tekst;
+        return;
+    }
+    foldInd(tekst, m_moenster);
+    if (m_moenster.isEmpty() || m_moenster.front().isSurrogate())
+        return;
+    for (char32_t c = 0; c < 0x10000; ++c)
+        if (!QChar::isSurrogate(c) && QChar::toCaseFolded(c) == m_moenster.front().unicode())
+            m_former += QChar(c);
+    if (m_former.size() > flestFormer)
+        m_former.clear();
 }
 
 std::vector<Fund> Tekstsoeger::soegTekst(QStringView tekst) const
 {
     std::vector<Fund> fund;
-    if (m_tekst.isEmpty())
+    if (m_moenster.isEmpty())
         return fund;
-    Fundsamler samler(m_matcher, m_heleOrd, fund);
+    Fundsamler samler(m_moenster, m_former, m_foldet, m_heleOrd, fund);
     samler.tilfoej(tekst);
     samler.slut();
     return fund;
@@ -143,7 +278,7 @@ bool Tekstsoeger::soeg(const QString& dokument, std::vector<Fund>& fund) const
     fund.clear();
     RegularFileStream in(locateFile(dokument));
     std::optional<QByteArray> start = in.read(blok);
-    if (!start || m_tekst.isEmpty())
+    if (!start || m_moenster.isEmpty())
         return false;
     const Dokumentart art = dokumentart(*start);
     if (art == Dokumentart::Tekst)
@@ -181,11 +316,23 @@ bool Tekstsoeger::soegBlokvis(RegularFileStream& in, QByteArray data, std::vecto
         gaet = true;
     for (;;) {
         fund.clear();
-        Fundsamler samler(m_matcher, m_heleOrd, fund);
+        Fundsamler samler(m_moenster, m_former, m_foldet, m_heleOrd, fund);
         QStringDecoder dekoder(kode.value_or(QStringDecoder::Utf8));
         const QByteArray helt = data;
+        QByteArray rest;  // a UTF-8 character that the next block completes
         bool omstart = false;
         while (!data.isEmpty()) {
+            // The bytes are checked before they are decoded, so that a
+            // Windows-1252 file costs no decoding as UTF-8 first.
+            if (gaet) {
+                const QByteArray bytes = rest.isEmpty() ? data : rest + data;
+                const qsizetype hale = utf8Hale(bytes);
+                if (!QByteArrayView(bytes).chopped(hale).isValidUtf8()) {
+                    omstart = true;
+                    break;
+                }
+                rest = bytes.last(hale);
+            }
             const QString tekst = gaet || kode ? QString(dekoder.decode(data)) : fromCp1252(data);
             if (gaet && dekoder.hasError()) {
                 omstart = true;
@@ -197,7 +344,7 @@ bool Tekstsoeger::soegBlokvis(RegularFileStream& in, QByteArray data, std::vecto
             std::optional<QByteArray> naeste = hel ? QByteArray() : in.read(blok);
             if (!naeste)
                 return false;
-            if (gaet && naeste->isEmpty() && endeIUtf8Tegn(data)) {
+            if (gaet && naeste->isEmpty() && !rest.isEmpty()) {
                 omstart = true;
                 break;
             }

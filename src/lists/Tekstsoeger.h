@@ -6,7 +6,6 @@
 // Positions count characters from the start of the text, a line break as one.
 #include <QString>
 #include <QStringList>
-#include <QStringMatcher>
 #include <functional>
 #include <vector>
 
@@ -30,11 +29,14 @@ public:
     // The same on a text already decoded.
     std::vector<Fund> soegTekst(QStringView tekst) const;
 
+    static constexpr qsizetype flestFormer = 4;
+
 private:
     // hel: start is the whole file.
     bool soegBlokvis(class RegularFileStream& in, QByteArray start, std::vector<Fund>& fund, bool hel = false) const;
-    QString m_tekst;
-    QStringMatcher m_matcher;
+    QString m_moenster;  // case-folded when case does not matter
+    QString m_former;    // then the forms of its first character, when few
+    bool m_foldet;
     bool m_heleOrd;
 };
 

@@ -135,7 +135,8 @@ void Tfindform::fyldFilterBoks()
         if (filliste[i + 2] == u"1")
             filterBoks->addItem(filliste[i] + u" ("_qs + filliste[i + 1] + u')', filliste[i + 1]);
     filterBoks->setMaxVisibleItems(std::max(1, filterBoks->count()));
-    filterBoks->setCurrentIndex(filterItemIndex < filterBoks->count() ? filterItemIndex : -1);
+    // Without a remembered entry (the first opening) the first one, so that a search finds something.
+    filterBoks->setCurrentIndex(filterItemIndex >= 0 && filterItemIndex < filterBoks->count() ? filterItemIndex : 0);
 }
 
 void Tfindform::flytType(int retning)

@@ -141,6 +141,38 @@ private slots:
         // Valid UTF-8 for two blocks, then a Windows-1252 byte: the whole file is Windows-1252.
         QByteArray sen = "\xC3\xA6 hus " + QByteArray(2 << 20, 'x') + " \xE6";
         QCOMPARE(fundI(fil(u"sen.txt"_qs, sen), u"hus"_qs).value(0).first, 3);
+        // A UTF-8 character cut by the block edge keeps the file UTF-8.
+        QByteArray kant = QByteArray((1 << 20) - 1, 'x') + "\xC3\xA6 hus";
+        QCOMPARE(fundI(fil(u"kant.txt"_qs, kant), u"hus"_qs).value(0).first, (1 << 20) + 1);
+    }
+
+    void storeOgSmaaBogstaver()
+    {
+        // Every Latin-1 character, the Greek mu beside the micro sign, and a
+        // letter outside the basic plane: each is found where Qt calls it equal.
+        QString tekst;
+        for (char16_t c = 0x20; c <= 0xFF; ++c)
+            tekst += QChar(c);
+        tekst += u"\u039C\u03BC x \U00010400 \U00010428"_qs;
+        for (qsizetype j = 0; j < tekst.size(); ++j) {
+            const QString moenster = QChar::isSurrogate(tekst[j].unicode()) ? tekst.mid(j - (tekst[j].isLowSurrogate() ? 1 : 0), 2)
+                                                                           : QString(tekst[j]);
+            QList<qint64> ventet;
+            for (qsizetype k = 0; k + moenster.size() <= tekst.size(); ++k)
+                if (QStringView(tekst).sliced(k, moenster.size()).compare(moenster, Qt::CaseInsensitive) == 0)
+                    ventet << k;
+            QList<qint64> fundet;
+            for (const Fund& f : Tekstsoeger(moenster, false, false).soegTekst(tekst))
+                fundet << f.position;
+            QCOMPARE(fundet, ventet);
+        }
+        // A first character outside the basic plane: the whole text is folded.
+        const QString lang = u"\U00010400"_qs + QString(30, u'-') + u"ÆØÅ X ÞÐ"_qs + QString(40, u'y');
+        const auto fund = Tekstsoeger(u"\U00010428"_qs + QString(30, u'-') + u"æøå x þð"_qs, false, false).soegTekst(lang);
+        QCOMPARE(fund.size(), size_t(1));
+        QCOMPARE(fund[0].position, 0);
+        // Case-sensitive in the same text: only the character itself.
+        QCOMPARE(Tekstsoeger(u"\u00C6"_qs, false, true).soegTekst(tekst).size(), size_t(1));
     }
 
     void dokumentformater()
@@ -204,6 +236,12 @@ private slots:
         QVERIFY(s && !f.handling("findTekst")->isEnabled());
         QCOMPARE(s->Mappe, u"C:\\Docs\\"_qs);
         QCOMPARE(*readTextLines(s->typelistenavn), Tfindform::standardliste());
+        // Nothing remembered yet: the first type is chosen, and a search finds its documents.
+        QCOMPARE(s->filterBoks->currentIndex(), 0);
+        s->EditFind->setEditText(u"hus"_qs);
+        s->AfindBibExecute();
+        QCOMPARE(s->findis->topLevelItemCount(), 1);
+        QCOMPARE(s->findis->topLevelItem(0)->text(0), u"C:\\Docs\\c.html"_qs);
         s->filterBoks->setCurrentIndex(s->filterBoks->findText(u"Tekstfil (*.txt)"_qs));
         // A tick not saved does not change what the chosen entry searches.
         s->typeliste->topLevelItem(11)->setCheckState(0, Qt::Unchecked);
