@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QScrollArea>
 #include <algorithm>
 
 namespace kv {
@@ -37,9 +38,16 @@ TFunktionsform::TFunktionsform(Tmainform* hoved, int nummer, const QString& capN
     }
     // Docked windows lie on top of each other, each filling the free area;
     // the selected tab's window is in front and hides those behind it.
-    setParent(hoved->fritOmraade);
+    auto* rulle = new QScrollArea(hoved->fritOmraade);
+    rulle->hide();
+    rulle->setFrameShape(QFrame::NoFrame);
+    rulle->setWidgetResizable(true);
+    rulle->setGeometry(hoved->fritOmraade->rect());
+    rulle->setWidget(this);
+    // Shown together with the scroll area, by the opener.
+    hide();
+    m_rulle = rulle;
     setAutoFillBackground(true);
-    setGeometry(hoved->fritOmraade->rect());
     hoved->fritOmraade->installEventFilter(this);
     hoved->InsertTab(nummer);
     // Focus moving into the window selects its tab.
@@ -54,13 +62,33 @@ TFunktionsform::~TFunktionsform()
     hoved->m_funktioner[m_nummer] = nullptr;
     if (!showType)
         hoved->CloseTab(CapNavn);
+    // Still this window's parent; it goes once this window is gone.
+    if (m_rulle) {
+        m_rulle->hide();
+        m_rulle->deleteLater();
+    }
     m_boks->setEnabled(true);
+}
+
+void TFunktionsform::laegForrest()
+{
+    if (m_rulle)
+        m_rulle->raise();
+    else
+        raise();
+}
+
+void TFunktionsform::setVisible(bool visible)
+{
+    QWidget::setVisible(visible);
+    if (m_rulle)
+        m_rulle->setVisible(visible);
 }
 
 bool TFunktionsform::eventFilter(QObject* obj, QEvent* event)
 {
-    if (event->type() == QEvent::Resize && obj == parentWidget())
-        setGeometry(parentWidget()->rect());
+    if (event->type() == QEvent::Resize && m_rulle && obj == hoved->fritOmraade)
+        m_rulle->setGeometry(hoved->fritOmraade->rect());
     return QWidget::eventFilter(obj, event);
 }
 
@@ -70,11 +98,9 @@ void TFunktionsform::showEvent(QShowEvent* event)
     if (!opstart)
         return;
     opstart = false;
-    if (!showType) {
-        // Whatever size the subclass gave, docked it fills the free area.
-        setGeometry(parentWidget()->rect());
+    // Docked, the scroll area gives the size.
+    if (!showType)
         return;
-    }
     // The height the subclass gave, else what its content asks for.
     const QSize str(580, testAttribute(Qt::WA_Resized) ? height() : sizeHint().height());
     if (fastRamme)

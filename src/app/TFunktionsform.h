@@ -5,9 +5,11 @@
 // in the free area beside the columns, with a tab in the row `tc`, or opened
 // outside, kept in front of the main window and centred on it. A subclass
 // lays out its own content in its constructor; the opener then shows it.
+#include <QPointer>
 #include <QWidget>
 
 class QCheckBox;
+class QScrollArea;
 
 namespace kv {
 
@@ -32,6 +34,9 @@ public:
     bool opstart = true;
     bool showType = false;  // outside; fixed at creation
     QString CapNavn;
+    // Docked: in front of the other docked windows.
+    void laegForrest();
+    void setVisible(bool visible) override;
 
 protected:
     Tmainform* const hoved;
@@ -45,6 +50,9 @@ protected:
 private:
     const int m_nummer;
     QCheckBox* m_boks;
+    // Docked: the window's own scroll area, filling the free area, so that a
+    // free area smaller than the content scrolls instead of squeezing it.
+    QPointer<QScrollArea> m_rulle;
 };
 
 } // namespace kv

@@ -19,7 +19,7 @@ void Tmainform::bindFunktioner()
     connect(tc, &QTabBar::currentChanged, this, [this](int index) {
         for (TFunktionsform* w : m_funktioner) {
             if (w && !w->showType && w->CapNavn == tc->tabText(index))
-                w->raise();
+                w->laegForrest();
         }
     });
     connect(tc, &QTabBar::tabCloseRequested, this, [this](int index) {

@@ -14,6 +14,8 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -54,8 +56,14 @@ class TstFunktionsvinduer : public QObject {
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
     }
+    QWidget* fritOmraade() const { return f->findChild<QWidget*>(u"fritOmraade"_qs); }
     // The window in front of the other docked ones.
-    static bool forrest(QWidget* w) { return w->parentWidget()->children().last() == w; }
+    bool forrest(QWidget* w) const
+    {
+        while (w->parentWidget() != fritOmraade())
+            w = w->parentWidget();
+        return fritOmraade()->children().last() == w;
+    }
     QSize plads() const
     {
         const QSize ramme = f->frameGeometry().size() - f->size();
@@ -98,7 +106,7 @@ private slots:
         QVERIFY(!f->BrightPanel->isHidden());
         QVERIFY(!f->tc->isHidden());
         QCOMPARE(f->tc->tabText(0), u"Kalender"_qs);
-        QCOMPARE(w->parentWidget(), f->findChild<QWidget*>(u"fritOmraade"_qs));
+        QVERIFY(fritOmraade()->isAncestorOf(w));
         w->close();
         slet();
         QCOMPARE(f->size(), foer);
@@ -153,7 +161,8 @@ private slots:
         auto* genveje = new TProeveform(f.get(), 5);
         genveje->resize(580, 460);  // the size it has outside
         genveje->show();
-        QCOMPARE(genveje->geometry(), genveje->parentWidget()->rect());
+        QCOMPARE(genveje->size(), fritOmraade()->size());
+        QVERIFY(!genveje->visibleRegion().isEmpty());
         const QSize medTabs = f->size();
         QCOMPARE(f->tc->count(), 2);
         QCOMPARE(f->tc->currentIndex(), 1);
@@ -215,6 +224,44 @@ private slots:
         igen->show();
         QVERIFY(!igen->showType && !igen->isWindow());
         QCOMPARE(f->tc->count(), 1);
+    }
+
+    void aNarrowFreeAreaScrolls()
+    {
+        // On 1366x768 with the panel kept visible the free area is some 400 wide.
+        hovedvindue(QRect(lille.topLeft() + QPoint(20, 20), QSize(971, 700)));
+        auto* w = new TProeveform(f.get(), 2);
+        w->felt->setMinimumWidth(800);
+        w->show();
+        QWidget* omraade = fritOmraade();
+        QVERIFY(omraade->width() < 800);
+        QVERIFY(w->width() >= 800 + w->layout()->contentsMargins().left());
+        auto* rulle = qobject_cast<QScrollArea*>(w->parentWidget()->parentWidget());
+        QVERIFY(rulle);
+        QCOMPARE(rulle->parentWidget(), omraade);
+        QCOMPARE(rulle->geometry(), omraade->rect());
+        QTRY_VERIFY(rulle->horizontalScrollBar()->isVisible());
+        QVERIFY(!rulle->verticalScrollBar()->isVisible());
+        QVERIFY(w->felt->visibleRegion().boundingRect().right() < w->felt->width() - 1);
+        // Scrolled to the end, the right edge is in sight.
+        rulle->horizontalScrollBar()->setValue(rulle->horizontalScrollBar()->maximum());
+        QCOMPARE(w->geometry().right(), rulle->viewport()->rect().right());
+        QCOMPARE(w->felt->visibleRegion().boundingRect().right(), w->felt->width() - 1);
+
+        // Room enough again: no bars, and the window fills the free area.
+        f->setGeometry(QRect(10, 10, 1900, 900));
+        QTRY_VERIFY(omraade->width() > 820);
+        QCOMPARE(rulle->geometry(), omraade->rect());
+        QTRY_VERIFY(!rulle->horizontalScrollBar()->isVisible());
+        QCOMPARE(w->size(), omraade->size());
+        QCOMPARE(w->pos(), QPoint());
+
+        // The scroll area goes with the window.
+        QPointer<QScrollArea> weg = rulle;
+        w->close();
+        slet();
+        QTRY_VERIFY(!weg);
+        QVERIFY(omraade->children().isEmpty());
     }
 
     void focusSelectsTheTab()
