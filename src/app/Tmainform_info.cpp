@@ -133,7 +133,7 @@ void Tmainform::InfoHelp(const QString& S, const QString& Inf)
     else if (!infoform->showType)
         fokusTab(infoform->CapNavn);
     infoform->show();
-    infoform->raise();
+    infoform->laegForrest();
     infoform->StatusBar->showMessage(S);
     webSide = S;
     infoform->setWindowTitle(Inf.isEmpty() ? u"Information"_qs : Inf);
