@@ -5,9 +5,9 @@
 #include "ui/Beskeder.h"
 #include "ui/Handlingsbilleder.h"
 #include "ui/Programfiler.h"
-#include "app/TFunktionsform.h"
+#include "ui/TFunktionsform.h"
 #include "app/THandlingsliste.h"
-#include "fileops/TspmForm.h"
+#include "ui/TspmForm.h"
 #include "lists/TReopenFilerX.h"
 #include "platform/Fejl.h"
 #include "platform/FileSystem.h"
@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QSessionManager>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -93,6 +94,7 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
     saetFokusBilleder(funk->AktiveStruktur());
     handlinger->opdaterAlle();
     connect(qApp, &QCoreApplication::aboutToQuit, this, &Tmainform::gemBjaelker);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &Tmainform::sessionSlutter, Qt::DirectConnection);
 }
 
 Tmainform::~Tmainform()
@@ -389,6 +391,58 @@ void Tmainform::changeEvent(QEvent* event)
     }
 }
 
+QList<UgemtArbejde*> Tmainform::ugemtArbejde() const
+{
+    QList<UgemtArbejde*> kilder;
+    for (TFunktionsform* w : m_aabningsorden)
+        kilder << w;
+    kilder << notatpanel;
+    return kilder;
+}
+
+bool Tmainform::spoergOmUgemt()
+{
+    // First every question, so that "Annuller" on the last leaves the first as it was.
+    QList<std::pair<UgemtArbejde*, bool>> svar;
+    for (UgemtArbejde* k : ugemtArbejde()) {
+        const QStringList spoergsmaal = k->ugemt();
+        if (spoergsmaal.isEmpty())
+            continue;
+        const auto s = spmForm().spoergMedAnnuller(spoergsmaal + QStringList{u"Gem ændringerne?"_qs});
+        if (s == TspmForm::Svar::Annuller)
+            return false;
+        svar.append({k, s == TspmForm::Svar::Ja});
+    }
+    // Then the saves; a failed one keeps the program open with nothing let go.
+    for (const auto& [k, gem] : svar)
+        if (gem && !k->gemUgemt())
+            return false;
+    for (const auto& [k, gem] : svar)
+        if (!gem)
+            k->kasserUgemt();
+    return true;
+}
+
+void Tmainform::sessionSlutter(QSessionManager& session)
+{
+    if (session.allowsInteraction()) {
+        const bool videre = spoergOmUgemt();
+        session.release();
+        if (!videre) {
+            session.cancel();
+            return;
+        }
+    } else {
+        // No questions may be asked: what can be saved is saved.
+        for (UgemtArbejde* k : ugemtArbejde())
+            if (!k->ugemt().isEmpty())
+                k->gemUgemt();
+    }
+    gemEgenskaber();
+    kopieringsform->gemStoerrelse();
+    gemBjaelker();
+}
+
 void Tmainform::closeEvent(QCloseEvent* event)
 {
     // The engine must outlive a running paste or delete.
@@ -397,8 +451,7 @@ void Tmainform::closeEvent(QCloseEvent* event)
         lukUnderHandling(false);
         return;
     }
-    // Unsaved structure edits are asked about first.
-    if (mappestrukturform && !mappestrukturform->close()) {
+    if (!spoergOmUgemt()) {
         event->ignore();
         return;
     }
@@ -444,7 +497,10 @@ void Tmainform::LukProgramExecute()
         lukUnderHandling(true);
         return;
     }
-    // Ends at once: no close query and no close steps, so nothing is saved.
+    // Ends at once: no close steps, so the settings are not saved; unsaved
+    // work in the windows is asked about first all the same.
+    if (!spoergOmUgemt())
+        return;
     QApplication::exit(0);
 }
 

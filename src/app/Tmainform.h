@@ -3,6 +3,7 @@
 // the right-hand panel with its pages, the top pages with the toolbars and
 // options, and every path of the data folder.
 #include "app/TEgenskaber.h"
+#include "ui/Funktionsvaert.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -31,10 +32,12 @@ class QToolBar;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QSessionManager;
 
 namespace kv {
 
 class TStiTabs;
+class UgemtArbejde;
 class THandlinger;
 class Tdeleteform;
 class Tkopieringsform;
@@ -58,8 +61,9 @@ class TwmiSide;
 class TMenuExeFiler;
 class TProgform;
 class Tfindform;
+struct Billedboksindstillinger;
 
-class Tmainform : public QMainWindow {
+class Tmainform : public QMainWindow, public Datastier, public Funktionsvaert {
     Q_OBJECT
 public:
     explicit Tmainform(QWidget* parent = nullptr);
@@ -67,13 +71,38 @@ public:
 
     static QString getBrugernavn();
 
-    // Path fields, fixed while the window is created.
-    QString BrugerNavn;
-    QString hovedmappe, programmappe, ikonDir, lydfilDir, scriptDir, appletsDir, infoDir;
-    QString wmidir, wmiFile, classFile, udskrivFile, udskrivFileHTML;
-    QString BrugerMappe, wmiMappe, NotatMappe, OptMappe, optFilnavn;
-    QString webFilename, webGruppefil, webLagerfil;
-    QString mappestrukturDir, brugerKalenderMappe, brugerNotatMappe, alarmTekster, alarmDir;
+    // The data folder's paths (Datastier) are fixed while the window is
+    // created; the calendar folder is the user's choice.
+    QString brugerKalenderMappe;
+
+    // What function windows and pages ask of the program.
+    const Datastier& stier() const override { return *this; }
+    QString kalenderMappe() const override { return brugerKalenderMappe; }
+    void saetKalenderMappe(const QString& mappe) override { brugerKalenderMappe = mappe; }
+    QString aktuelleMappe() const override { return AktuelleMappe; }
+    QString struktur2Mappe() const override;
+    QString aktueltElement() const override;
+    int aktivStruktur() const override;
+    QString stiFelt() const override;
+    void vedValgSkift(QObject* modtager, std::function<void()> handling) override;
+    void visIStruktur2(const QString& mappe, bool aktiver) override;
+    void visListeIStruktur2(const QStringList& elementer) override;
+    void udfoldIStruktur1(const QString& mappe) override;
+    void visFilIStruktur2(const QString& fil) override { selectFromGal(fil); }
+    void registrerElementer(const QStringList& elementer) override;
+    void saetBogTekst(const QString& tekst) override;
+    bool klar() const override { return funkReady; }
+    void bindHandling(const char* navn, std::function<void()> udfoer, std::function<bool()> aktiv) override;
+    void opdaterHandlinger() override;
+    TAlarmplan* alarmer() const override { return alarmplan; }
+    TMenuExeFiler* programliste() const override { return MenuExe; }
+    void koerFil(const QString& fil) override;
+    QWidget* vindue() override { return this; }
+    QWidget* dokOmraade() const override { return fritOmraade; }
+    QCheckBox* funktionsBoks(int nummer) const override;
+    void funktionAabnet(int nummer, TFunktionsform* form) override;
+    void funktionLukket(int nummer) override;
+    QRect skaermen() const override;
 
     THandlinger* funk = nullptr;
     Tkopieringsform* kopieringsform = nullptr;
@@ -173,10 +202,10 @@ public:
     QTimer* Timer = nullptr;
     QTimer* TimerFil = nullptr;
 
-    QAction* handling(const char* navn) const;
-    void UdskrivInfo(const QString& tekst);
+    QAction* handling(const char* navn) const override;
+    void UdskrivInfo(const QString& tekst) override;
     // Opens the help page S (a file name in the information folder) titled Inf.
-    void InfoHelp(const QString& S, const QString& Inf);
+    void InfoHelp(const QString& S, const QString& Inf) override;
     // The page the help window shows, empty while it is closed.
     QString webSide;
     QPointer<Tinfoform> infoform;
@@ -192,12 +221,12 @@ public:
     void genskabLayout();
     void makeStartStrukturer();
     // Structure files (Tmainform_strukturfiler.cpp).
-    void loadMappeStruktur(bool medEditor);
+    void loadMappeStruktur(bool medEditor) override;
     void addStrukturMenu(const QString& filnavn);
     void strukturMenuKlik(QAction* punkt);
     void makeSpMapper(int art);
     // Struktur 1 from a list of folders, as a point or a level structure; Struktur 1 becomes active.
-    void fremstilStruktur(QStringList liste, bool punkt);
+    void fremstilStruktur(const QStringList& liste, bool punkt) override;
     void aabnMappestrukturform();
     // Removes the ticked rows of both copy lists when "Ryd" is ticked.
     void rydKopilister();
@@ -215,9 +244,9 @@ public:
     // Function windows in tabs (Tmainform_funktioner.cpp).
     int oldWidth = 0, oldHeight = 0;
     bool VisPanel3 = false;
-    void InsertTab(int nummer);
-    void CloseTab(const QString& caption);
-    void fokusTab(const QString& caption);
+    void InsertTab(int nummer) override;
+    void CloseTab(const QString& caption) override;
+    void fokusTab(const QString& caption) override;
     // The function window with this number (1..8); nullptr while it does not exist.
     TFunktionsform* funktionsvindue(int nummer) const;
 
@@ -231,7 +260,7 @@ public:
     TAlarmplan* alarmplan = nullptr;
     Talarmform* alarmform = nullptr;
     QPointer<Tkalenderform> kalenderform;
-    void hentAlarmer();
+    void hentAlarmer() override;
     void aabnKalenderform();
     // Web addresses and groups (Tmainform_web.cpp): the page "Internet" and the window "Webadresser".
     TInternetside* internetside = nullptr;
@@ -243,10 +272,13 @@ public:
     // The picture box (Tmainform_galleri.cpp), made the first time it is opened.
     QPointer<TGalForm> galform;
     void aabnGalform();
+    // The picture box's settings, and what an open box has changed of them.
+    Billedboksindstillinger billedboksindstillinger() const;
+    void gemBilledboks(TEgenskaber& e) const;
     // Struktur 2 shows the file's folder with the file selected.
     void selectFromGal(const QString& fil);
     // A file deleted elsewhere leaves Struktur 2, the rest of it as it was.
-    void fjernFraStruktur2(const QString& fil);
+    void fjernFraStruktur2(const QString& fil) override;
     // Applets, shortcuts, consoles and the WMI page (Tmainform_launchere.cpp).
     TwmiSide* wmiSide = nullptr;
     // Text search in documents (Tmainform_tekstsoegning.cpp).
@@ -264,13 +296,13 @@ public:
     int fileRunNumber = 0;
     int ErrorNumber = 0;
     void runFilname(const QString& aFilename);
-    void OpenFilen(const QString& aFilnavn, bool forRedigering);
-    void ErrorInfo(int Nr);
+    void OpenFilen(const QString& aFilnavn, bool forRedigering) override;
+    void ErrorInfo(int Nr) override;
     static QString fejltekst(int Nr);
     // The favourite, visited and found lists (Tmainform_favoritter.cpp).
     // A file's caption: its name after the last backslash.
     static QString filCaption(const QString& sti);
-    void aabnIStruktur2(const QString& mappe, bool historik);
+    void aabnIStruktur2(const QString& mappe, bool historik) override;
     void aInsertFavoritmappeExecute();
     // Find by name (Tmainform_soegning.cpp).
     QLineEdit* findTekstEdit = nullptr;
@@ -289,17 +321,17 @@ public:
     TMenuExeFiler* MenuExe = nullptr;
     QLabel* programLabel = nullptr;
     QPointer<TProgform> progform;
-    void loadProgramBox();
+    void loadProgramBox() override;
     // Program i becomes the active program, shown in the status bar and on its page.
     void vaelgProgram(int i);
     // Starts the active program with these files; a refusal is explained.
     void startAktiveProgram(const QStringList& filer);
     // Appends a program, saves the list and shows it in the box.
-    void tilfoejProgram(const QString& sti, const QString& caption, int showType);
+    void tilfoejProgram(const QString& sti, const QString& caption, int showType) override;
     // "Check for programmer": shows the suggestions found; their number.
     int checkForProgrammer();
     // True while a paste, a delete or the emptying of a bin runs.
-    bool optaget() const { return m_optaget; }
+    bool optaget() const override { return m_optaget; }
 
 protected:
     bool event(QEvent* event) override;
@@ -332,8 +364,6 @@ private:
     void bindFunktioner();
     void anvendEgenskaber(const TEgenskaber& e);
     void placerHoejrePanel();
-    // The available area of the screen the window is on.
-    QRect skaermen() const;
     // Moves the window, frame and all, onto its screen's free area.
     void holdPaaSkaermen();
     // Gives the window back the size it had before the first tab, when it still
@@ -398,6 +428,13 @@ private:
     void historieTrin(bool tilbage);
 
     void LukProgramExecute();
+    // Asks every open function window and page with unsaved work, in the
+    // order they were opened, then saves or lets go as answered; false when
+    // the user called it off or a save failed, and then nothing was let go.
+    bool spoergOmUgemt();
+    QList<UgemtArbejde*> ugemtArbejde() const;
+    // The desktop's logout: the same questions, then settings and lists are written.
+    void sessionSlutter(QSessionManager& session);
     // Runs a file operation under the busy guard: while it runs, every other
     // file operation, drop and copy-list edit is refused, and a close waits
     // for it. False when another one runs.
@@ -414,8 +451,9 @@ private:
     bool m_efterDobbeltKlik = false;
     QTreeWidgetItem* m_redigeret = nullptr;  // the node being edited in place
     bool m_optaget = false;
-    friend class TFunktionsform;
     QPointer<TFunktionsform> m_funktioner[9];
+    // The open function windows in the order they were opened.
+    QList<TFunktionsform*> m_aabningsorden;
     QSize m_tabStoerrelse;  // the size the first tab gave the window, if it changed it
     QPoint m_trykPunkt;  // where the left button went down in a structure
     QTreeWidgetItem* m_svaever = nullptr;  // the Struktur 1 node a drag rests on

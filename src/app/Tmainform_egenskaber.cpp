@@ -3,7 +3,7 @@
 #include "ui/Beskeder.h"
 #include "app/Design.h"
 #include "ui/Programfiler.h"
-#include "app/TFunktionsform.h"
+#include "ui/TFunktionsform.h"
 #include "app/Tmainform.h"
 #include "lists/TInternetside.h"
 #include "fileops/THandlinger.h"
@@ -125,8 +125,7 @@ void Tmainform::holdPaaSkaermen()
 void Tmainform::gemEgenskaber()
 {
     TEgenskaber e = egenskaber;
-    if (galform)
-        galform->gemIndstillinger(e);
+    gemBilledboks(e);
     e.designName = designName;
     const QRect g = isMaximized() || isFullScreen() ? normalGeometry() : QRect(pos(), size());
     e.vinduesVenstre = g.left();

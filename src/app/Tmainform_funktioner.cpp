@@ -1,6 +1,6 @@
 // Function windows docked in tabs: the tab row `tc`, the room the main window
 // makes for the first tab, and the size it gets back after the last.
-#include "app/TFunktionsform.h"
+#include "ui/TFunktionsform.h"
 #include "app/Tmainform.h"
 
 #include <QCheckBox>

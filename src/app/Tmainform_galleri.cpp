@@ -2,6 +2,7 @@
 #include "app/THandlingsliste.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
+#include "picturebox/Billedboksvalg.h"
 #include "picturebox/TGalForm.h"
 
 #include <QTreeWidget>
@@ -16,10 +17,31 @@ void Tmainform::bindGalleri()
 void Tmainform::aabnGalform()
 {
     if (!galform)
-        galform = new TGalForm(this);
+        galform = new TGalForm(this, billedboksindstillinger());
     galform->show();
     galform->raise();
     galform->activateWindow();
+}
+
+Billedboksindstillinger Tmainform::billedboksindstillinger() const
+{
+    const TEgenskaber& e = egenskaber;
+    return {e.GBoxV, e.GBoxL, e.colIndex, e.GBoxLeft, e.GBoxTop, e.GBoxW, e.GBoxH};
+}
+
+void Tmainform::gemBilledboks(TEgenskaber& e) const
+{
+    if (!galform)
+        return;
+    Billedboksindstillinger b = billedboksindstillinger();
+    galform->gemIndstillinger(b);
+    e.GBoxV = b.GBoxV;
+    e.GBoxL = b.GBoxL;
+    e.colIndex = b.colIndex;
+    e.GBoxLeft = b.GBoxLeft;
+    e.GBoxTop = b.GBoxTop;
+    e.GBoxW = b.GBoxW;
+    e.GBoxH = b.GBoxH;
 }
 
 static QTreeWidgetItem* filnode(QTreeWidget* trae, const QString& fil)

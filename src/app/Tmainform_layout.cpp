@@ -1,6 +1,6 @@
 // The controls of the main window and where they sit.
 #include "ui/Handlingsbilleder.h"
-#include "app/TFunktionsform.h"
+#include "ui/TFunktionsform.h"
 #include "app/THandlingsliste.h"
 #include "app/TStiTabs.h"
 #include "app/Tmainform.h"

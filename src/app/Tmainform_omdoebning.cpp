@@ -5,7 +5,7 @@
 #include "app/Tmainform.h"
 #include "fileops/TextForm.h"
 #include "fileops/THandlinger.h"
-#include "fileops/TspmForm.h"
+#include "ui/TspmForm.h"
 #include "platform/FileSystem.h"
 #include "platform/Omdoebning.h"
 #include "platform/ProgramPath.h"

@@ -3,7 +3,7 @@
 #include "ui/Handlingsbilleder.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
-#include "fileops/TspmForm.h"
+#include "ui/TspmForm.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -45,11 +45,11 @@ QWidget* Tmainform::byggSoegeside()
 
     connect(start, &QToolButton::clicked, this, &Tmainform::findTekstKnapClick);
     connect(findTekstEdit, &QLineEdit::returnPressed, this, &Tmainform::findTekstKnapClick);
-    connect(findStopKnap, &QPushButton::clicked, this, [this] { funk->FStopFind = true; });
+    connect(findStopKnap, &QPushButton::clicked, this, [this] { funk->stopFind(); });
     auto* esc = new QShortcut(Qt::Key_Escape, this);
     connect(esc, &QShortcut::activated, this, [this] {
         if (findStopKnap->isEnabled())
-            funk->FStopFind = true;
+            funk->stopFind();
     });
     return side;
 }
@@ -66,22 +66,21 @@ void Tmainform::findTekstKnapClick()
                               u"Det er afhængig af mappen, der søges i."_qs,
                               u"Vil du starte søgningen alligevel?"_qs, QString()}))
         return;
-    underHandling([this, tekst] {
-        mapperOverskrift->setText(u"Mapper"_qs);
-        filerOverskrift->setText(u"Filer"_qs);
-        funk->FMaxElementer = maxElementer;
-        findStopKnap->setEnabled(true);
-        const auto r = funk->findElement(tekst);
+    // The search runs as a job on its own copies, so the structures and the
+    // file operations stay free while it runs.
+    mapperOverskrift->setText(u"Mapper"_qs);
+    filerOverskrift->setText(u"Filer"_qs);
+    funk->FMaxElementer = maxElementer;
+    const bool startet = funk->findElement(tekst, [this](const FindResultat& r) {
         findStopKnap->setEnabled(false);
-        if (!r)
-            return;
-        if (r->mapperUndersoegt > 0)
-            mapperOverskrift->setText(u"Der er undersøgt %1:%2 mappenavne"_qs.arg(r->mapperUndersoegt).arg(r->mapperFundet));
-        if (r->filerUndersoegt > 0)
-            filerOverskrift->setText(u"Der er undersøgt %1:%2 filnavne"_qs.arg(r->filerUndersoegt).arg(r->filerFundet));
-        if (r->stoppet)
+        if (r.mapperUndersoegt > 0)
+            mapperOverskrift->setText(u"Der er undersøgt %1:%2 mappenavne"_qs.arg(r.mapperUndersoegt).arg(r.mapperFundet));
+        if (r.filerUndersoegt > 0)
+            filerOverskrift->setText(u"Der er undersøgt %1:%2 filnavne"_qs.arg(r.filerUndersoegt).arg(r.filerFundet));
+        if (r.stoppet)
             UdskrivInfo(u"Søgningen blev stoppet"_qs);
     });
+    findStopKnap->setEnabled(startet);
 }
 
 } // namespace kv

@@ -98,8 +98,9 @@ void Tmainform::strukturMenuKlik(QAction* punkt)
     fremstilStruktur(*liste, hsMenuPunkt->isChecked());
 }
 
-void Tmainform::fremstilStruktur(QStringList liste, bool punkt)
+void Tmainform::fremstilStruktur(const QStringList& mapper, bool punkt)
 {
+    QStringList liste = mapper;
     punkt ? funk->makePunktStruktur(liste) : funk->makeHistoryStruktur(liste);
     funk->setAktiveStruktur(1);
     DirectoryChange(false);

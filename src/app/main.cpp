@@ -3,7 +3,7 @@
 #include "app/Dansk.h"
 #include "app/Design.h"
 #include "app/Tmainform.h"
-#include "fileops/TspmForm.h"
+#include "ui/TspmForm.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,5 +1,5 @@
 #include "calendar/TDatopanel.h"
-#include "app/Tmainform.h"
+#include "ui/Funktionsvaert.h"
 #include "calendar/Helligdage.h"
 #include "platform/Ur.h"
 #include "ui/Handlingsbilleder.h"
@@ -44,7 +44,7 @@ QLabel* etiket(const QString& navn, const QString& tekst)
 
 } // namespace
 
-TDatopanel::TDatopanel(Tmainform* hoved) : hoved(hoved)
+TDatopanel::TDatopanel(Funktionsvaert* hoved) : hoved(hoved)
 {
     setObjectName(u"datopanel"_qs);
     infoUr = billedknap(u"infoUr"_qs, Handlingsbillede::Info, u"Information"_qs);
@@ -132,7 +132,7 @@ void TDatopanel::hdButtonClick()
 {
     const int aar = yearEdit->text().toInt();
     DatoerCaption = u"Datoer: "_qs + yearEdit->text();
-    hoved->bogTekstLabel->setText(DatoerCaption);
+    hoved->saetBogTekst(DatoerCaption);
     const auto datoer = helligdage(aar);
     for (int i = 0; i < 12; ++i)
         hdLabel[i]->setText(datoer[i]);

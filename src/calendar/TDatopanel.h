@@ -12,7 +12,7 @@ class QToolButton;
 
 namespace kv {
 
-class Tmainform;
+class Funktionsvaert;
 
 class TDatopanel : public QWidget {
     Q_OBJECT
@@ -21,7 +21,7 @@ public:
     // Gregorian calendar, and the last year with four digits.
     static constexpr int foersteAar = 1583, sidsteAar = 9999;
 
-    explicit TDatopanel(Tmainform* hoved);
+    explicit TDatopanel(Funktionsvaert* hoved);
 
     // "Datoer", or "Datoer: " + the year last computed: the heading of the page.
     QString DatoerCaption = u"Datoer"_qs;
@@ -46,7 +46,7 @@ public:
 private:
     void opdaterAarknapper();
 
-    Tmainform* hoved;
+    Funktionsvaert* hoved;
     QDate m_vistDato;  // the day the date line shows
 };
 

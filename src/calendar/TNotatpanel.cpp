@@ -1,8 +1,7 @@
 #include "calendar/TNotatpanel.h"
-#include "app/THandlingsliste.h"
-#include "app/Tmainform.h"
+#include "ui/Funktionsvaert.h"
 #include "fileops/THandlinger.h"
-#include "fileops/TspmForm.h"
+#include "ui/TspmForm.h"
 #include "platform/FileSystem.h"
 #include "platform/Omdoebning.h"
 #include "platform/TextFile.h"
@@ -22,7 +21,7 @@
 
 namespace kv {
 
-TNotatpanel::TNotatpanel(Tmainform* hoved) : hoved(hoved)
+TNotatpanel::TNotatpanel(Funktionsvaert* hoved) : hoved(hoved)
 {
     setObjectName(u"notatpanel"_qs);
     notatNytKnap = billedknap(u"notatNytKnap"_qs, Handlingsbillede::NyFil, u"Nyt notat"_qs);
@@ -68,8 +67,8 @@ TNotatpanel::TNotatpanel(Tmainform* hoved) : hoved(hoved)
 
     // Enter in the heading goes on to the text.
     notatEdit->installEventFilter(this);
-    hoved->handlinger->bind("aGemNotat", [this] { aGemNotatExecute(); }, [this] { return kanGemme(); });
-    hoved->handlinger->bind("aHentNotat", [this] { aHentNotatExecute(); },
+    hoved->bindHandling("aGemNotat", [this] { aGemNotatExecute(); }, [this] { return kanGemme(); });
+    hoved->bindHandling("aHentNotat", [this] { aHentNotatExecute(); },
                             [this] { return notatBox->currentItem() && notatBox->currentItem()->isSelected(); });
     connect(notatBox, &QListWidget::itemDoubleClicked, this, [hoved] { hoved->handling("aHentNotat")->trigger(); });
     connect(notatNytKnap, &QToolButton::clicked, this, &TNotatpanel::notatNytKnapClick);
@@ -92,7 +91,7 @@ bool TNotatpanel::eventFilter(QObject* obj, QEvent* event)
 
 QString TNotatpanel::notatFil(const QString& overskrift) const
 {
-    return hoved->NotatMappe + overskrift + u".txt"_qs;
+    return hoved->stier().NotatMappe + overskrift + u".txt"_qs;
 }
 
 bool TNotatpanel::kanGemme() const
@@ -100,16 +99,41 @@ bool TNotatpanel::kanGemme() const
     return notatMemo->document()->isModified() && !notatEdit->text().isEmpty();
 }
 
+// A changed text is unsaved work even without a heading: refreshing the list
+// empties the heading and keeps the text.
+QStringList TNotatpanel::ugemt() const
+{
+    if (!notatMemo->document()->isModified())
+        return {};
+    return {notatEdit->text().isEmpty() ? u"Nuværende notat er ikke gemt."_qs
+                                        : u"Notatet \"%1\" er ikke gemt."_qs.arg(notatEdit->text())};
+}
+
+bool TNotatpanel::gemUgemt()
+{
+    if (notatEdit->text().isEmpty()) {
+        notatEdit->setFocus();
+        visInformation(u"Notatet kan ikke gemmes uden en overskrift.\rSkriv en overskrift og gem det."_qs);
+        return false;
+    }
+    return gemNotat();
+}
+
+void TNotatpanel::kasserUgemt()
+{
+    notatMemo->document()->setModified(false);
+}
+
 bool TNotatpanel::maaKasseres(const QString& spoergsmaal) const
 {
-    return !kanGemme() || spmForm().spoerg({QString(), u"Nuværende notat er ikke gemt."_qs, spoergsmaal, QString(), QString()});
+    return ugemt().isEmpty() || spmForm().spoerg({QString(), u"Nuværende notat er ikke gemt."_qs, spoergsmaal, QString(), QString()});
 }
 
 void TNotatpanel::opdaterListe()
 {
     notatBox->clear();
     notatEdit->clear();
-    const auto indhold = listFolderKinds(hoved->NotatMappe.chopped(1));
+    const auto indhold = listFolderKinds(hoved->stier().NotatMappe.chopped(1));
     if (!indhold)
         return visInformation(u"Der opstod en fejl i forbindelse\rmed indlæsningen af notatfiler."_qs);
     QStringList overskrifter;
@@ -122,24 +146,34 @@ void TNotatpanel::opdaterListe()
 
 void TNotatpanel::aGemNotatExecute()
 {
+    gemNotat();
+}
+
+bool TNotatpanel::gemNotat()
+{
     const QString overskrift = notatEdit->text();
     // The heading becomes a file name: it must stay one name inside the notes folder.
     QString fejl = checkTypedName(overskrift);
     if (fejl.isEmpty())
         fejl = checkTypedName(overskrift + u".txt"_qs);
-    if (!fejl.isEmpty())
-        return visInformation(fejl);
+    if (!fejl.isEmpty()) {
+        visInformation(fejl);
+        return false;
+    }
     const QString fil = notatFil(overskrift);
     if (overskrift != m_hentet && fileExists(fil)
         && !spmForm().spoerg({QString(), u"Der findes allerede et notat med overskriften"_qs, u"\""_qs + overskrift + u"\"."_qs,
                               u"Skal det erstattes?"_qs, QString()}))
-        return;
-    if (!writeTextLines(fil, notatMemo->toPlainText().split(u'\n'), &fejl))
-        return visFejl(fejl);
+        return false;
+    if (!writeTextLines(fil, notatMemo->toPlainText().split(u'\n'), &fejl)) {
+        visFejl(fejl);
+        return false;
+    }
     if (notatBox->findItems(overskrift, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
         notatBox->addItem(overskrift);
     notatMemo->document()->setModified(false);
     m_hentet = overskrift;
+    return true;
 }
 
 void TNotatpanel::aHentNotatExecute()
@@ -170,11 +204,7 @@ void TNotatpanel::notatNytKnapClick()
 
 void TNotatpanel::notatMappeVisKnapClick()
 {
-    if (!hoved->funk)
-        return;
-    hoved->funk->setAktiveStruktur(2);
-    hoved->funk->makeStruktur2(hoved->NotatMappe.chopped(1), true);
-    hoved->DirectoryChange(true);
+    hoved->visIStruktur2(hoved->stier().NotatMappe.chopped(1), true);
 }
 
 } // namespace kv

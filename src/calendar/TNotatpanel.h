@@ -1,6 +1,8 @@
 #pragma once
 // The page "Noter" of the main window's right-hand panel: free-text notes,
 // each a text file in the notes folder named after its heading.
+#include "ui/UgemtArbejde.h"
+
 #include <QWidget>
 
 class QLineEdit;
@@ -10,12 +12,12 @@ class QToolButton;
 
 namespace kv {
 
-class Tmainform;
+class Funktionsvaert;
 
-class TNotatpanel : public QWidget {
+class TNotatpanel : public QWidget, public UgemtArbejde {
     Q_OBJECT
 public:
-    explicit TNotatpanel(Tmainform* hoved);
+    explicit TNotatpanel(Funktionsvaert* hoved);
 
     QLineEdit* notatEdit;
     QPlainTextEdit* notatMemo;
@@ -31,15 +33,21 @@ public:
     // "Gem" is offered: a changed text with a heading.
     bool kanGemme() const;
 
+    QStringList ugemt() const override;
+    bool gemUgemt() override;
+    void kasserUgemt() override;
+
 protected:
     bool eventFilter(QObject* obj, QEvent* event) override;
 
 private:
     QString notatFil(const QString& overskrift) const;
+    // Writes the text under its heading; false, with the user told why, when it was not written.
+    bool gemNotat();
     // True when nothing unsaved is lost, or the user says so (spoergsmaal is the question's second line).
     bool maaKasseres(const QString& spoergsmaal) const;
 
-    Tmainform* hoved;
+    Funktionsvaert* hoved;
     QString m_hentet;  // the heading of the note the text was loaded from or saved as
 };
 

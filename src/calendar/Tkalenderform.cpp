@@ -1,9 +1,9 @@
 #include "calendar/Tkalenderform.h"
 #include "calendar/Helligdage.h"
 #include "ui/Beskeder.h"
-#include "app/Tmainform.h"
+#include "ui/Funktionsvaert.h"
 #include "fileops/THandlinger.h"
-#include "fileops/TspmForm.h"
+#include "ui/TspmForm.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 #include "platform/Ur.h"
@@ -61,10 +61,10 @@ QLineEdit* Tkalenderform::talfelt(const QString& navn, int cifre, const QString&
     return e;
 }
 
-Tkalenderform::Tkalenderform(Tmainform* hoved) : TFunktionsform(hoved, 2, QString::fromUtf16(funktion(2).navn))
+Tkalenderform::Tkalenderform(Funktionsvaert* hoved) : TFunktionsform(hoved, 2, QString::fromUtf16(funktion(2).navn))
 {
     setObjectName(u"kalenderform"_qs);
-    optFilnavnKalender = hoved->OptMappe + u"\\kalender.txt"_qs;
+    optFilnavnKalender = hoved->stier().OptMappe + u"\\kalender.txt"_qs;
     // A damaged file gives the first sound.
     if (const auto l = readTextLines(optFilnavnKalender); l && !l->isEmpty()) {
         bool ok = false;
@@ -121,7 +121,7 @@ QWidget* Tkalenderform::byggKalenderside()
             h->addStretch();
         l->addLayout(h);
     };
-    mappeEdit = new QLineEdit(hoved->brugerKalenderMappe);
+    mappeEdit = new QLineEdit(hoved->kalenderMappe());
     mappeEdit->setObjectName(u"mappeEdit"_qs);
     mappeEdit->setReadOnly(true);
     InsertMappeButton = knap(u"InsertMappeButton"_qs, u"Indsæt aktuelle"_qs, u"Vælg aktuelle mappe som kalendermappe"_qs);
@@ -176,24 +176,24 @@ QWidget* Tkalenderform::byggKalenderside()
     connect(sletNotatKnap, &QPushButton::clicked, this, &Tkalenderform::aMemoSlet);
     connect(notatMemo, &QPlainTextEdit::modificationChanged, gemNotatKnap, &QWidget::setEnabled);
     connect(InsertMappeButton, &QPushButton::clicked, this, [this] {
-        const QString sti = this->hoved->EditSti->text();
+        const QString sti = this->hoved->stiFelt();
         if (sti.isEmpty())
             return visInformation(u"Der skal være valgt en mappe."_qs);
         mappeEdit->setText(sti);
-        this->hoved->brugerKalenderMappe = sti;
+        this->hoved->saetKalenderMappe(sti);
     });
-    connect(visDatomappe, &QPushButton::clicked, this, [this] { visMappe(this->hoved->brugerKalenderMappe); });
+    connect(visDatomappe, &QPushButton::clicked, this, [this] { visMappe(this->hoved->kalenderMappe()); });
     connect(visNotatmappe, &QPushButton::clicked, this, [this] {
-        if (!createFolder(this->hoved->brugerNotatMappe))
+        if (!createFolder(this->hoved->stier().brugerNotatMappe))
             return visInformation(u"Der opstod en fejl.\rVigtige mapper er muligvist blevet slettet."_qs);
-        visMappe(this->hoved->brugerNotatMappe);
+        visMappe(this->hoved->stier().brugerNotatMappe);
     });
     return side;
 }
 
 QString Tkalenderform::memoFil(const QDate& dato) const
 {
-    return hoved->brugerNotatMappe + u'\\' + dato.toString(memoFormat) + u".txt"_qs;
+    return hoved->stier().brugerNotatMappe + u'\\' + dato.toString(memoFormat) + u".txt"_qs;
 }
 
 QString Tkalenderform::maanedsmappe(const QDate& dato)
@@ -208,10 +208,7 @@ QString Tkalenderform::dagsmappe(const QDate& dato)
 
 void Tkalenderform::visMappe(const QString& mappe)
 {
-    if (!hoved->funk)
-        return;
-    hoved->funk->makeStruktur2(mappe, true);
-    hoved->DirectoryChange(true);
+    hoved->visIStruktur2(mappe, false);
 }
 
 void Tkalenderform::gaaTil(const QDate& dato)
@@ -231,7 +228,7 @@ void Tkalenderform::visNotatdage()
     kalender->setDateTextFormat(QDate(), QTextCharFormat());
     QTextCharFormat fed;
     fed.setFontWeight(QFont::Bold);
-    const auto indhold = listFolder(hoved->brugerNotatMappe);
+    const auto indhold = listFolder(hoved->stier().brugerNotatMappe);
     // "dd-MM-yyyy.txt" of the month shown.
     const QString maaned = u'-' + tocifre(kalender->monthShown()) + u'-' + QString::number(kalender->yearShown())
                            + u".txt"_qs;
@@ -249,17 +246,22 @@ void Tkalenderform::kalenderChange()
     const QDate dato = kalender->selectedDate();
     if (dato == m_dato)
         return;
-    gemAendretNotat();
+    // A memo that could not be saved stays with its own day.
+    if (!gemAendretNotat()) {
+        const QSignalBlocker blok(kalender);
+        kalender->setSelectedDate(m_dato);
+        return;
+    }
     m_dato = dato;
     // The deepest date folder that exists, or the calendar folder itself.
-    QString mappe = hoved->brugerKalenderMappe;
+    QString mappe = hoved->kalenderMappe();
     for (const QString& del : {QString::number(dato.year()), maanedsmappe(dato), dagsmappe(dato)}) {
         if (!folderExists(mappe + u'\\' + del))
             break;
         mappe += u'\\' + del;
     }
     // Stepping through days mostly lands on the folder already shown.
-    if (!hoved->funk || hoved->funk->FFilMappe != mappe)
+    if (hoved->struktur2Mappe() != mappe)
         visMappe(mappe);
     const auto linjer = readTextLines(memoFil(dato));
     notatMemo->setPlainText(linjer ? linjer->join(u'\n') : QString());
@@ -272,13 +274,53 @@ void Tkalenderform::kalenderChange()
     yearEdit->setText(QString::number(dato.year()));
 }
 
-void Tkalenderform::gemAendretNotat()
+bool Tkalenderform::gemAendretNotat()
 {
     if (!notatMemo->document()->isModified() || !m_dato.isValid()
         || !spmForm().spoerg({u"Notatet for "_qs + m_dato.toString(memoFormat) + u" er ændret."_qs,
                               u"Skal ændringerne gemmes?"_qs}))
-        return;
-    skrivNotat(m_dato);
+        return true;
+    if (!skrivNotat(m_dato))
+        return false;
+    notatMemo->document()->setModified(false);
+    return true;
+}
+
+QStringList Tkalenderform::ugemt() const
+{
+    QStringList linjer;
+    if (notatMemo->document()->isModified() && m_dato.isValid())
+        linjer << u"Notatet for "_qs + m_dato.toString(memoFormat) + u" er ændret."_qs;
+    if (alarmUgemt())
+        linjer << u"Alarmen der redigeres er ikke gemt."_qs;
+    return linjer;
+}
+
+bool Tkalenderform::gemUgemt()
+{
+    if (notatMemo->document()->isModified() && m_dato.isValid()) {
+        if (!skrivNotat(m_dato))
+            return false;
+        notatMemo->document()->setModified(false);
+    }
+    if (alarmUgemt()) {
+        if (!gemAlarm())
+            return false;
+        hoved->hentAlarmer();
+    }
+    return true;
+}
+
+bool Tkalenderform::alarmUgemt() const
+{
+    // A choice of type or sound alone is no work to lose; a heading or a text is.
+    return sbGemAlarm->isEnabled() && !(EditOverskrift->text().isEmpty() && alarmMemo->toPlainText().isEmpty());
+}
+
+void Tkalenderform::kasserUgemt()
+{
+    notatMemo->document()->setModified(false);
+    sbGemAlarm->setEnabled(false);
 }
 
 void Tkalenderform::opdaterKnapClick()
@@ -308,7 +350,7 @@ void Tkalenderform::opdater(QLineEdit* d, QLineEdit* m, QLineEdit* y, QCalendarW
 void Tkalenderform::opretMappe()
 {
     const QDate dato = kalender->selectedDate();
-    const QString rod = hoved->brugerKalenderMappe;
+    const QString rod = hoved->kalenderMappe();
     const QString aar = rod + u'\\' + QString::number(dato.year());
     const QString maaned = aar + u'\\' + maanedsmappe(dato);
     const QString dag = maaned + u'\\' + dagsmappe(dato);
@@ -316,17 +358,14 @@ void Tkalenderform::opretMappe()
     if (!createFolder(dag, &fejl))
         return visFejl(fejl);
     QStringList liste{rod.left(2), rod, aar, maaned, dag};
-    if (!hoved->funk)
-        return;
-    hoved->funk->makeHistoryStruktur(liste);
-    hoved->funk->setAktiveStruktur(2);
+    hoved->visListeIStruktur2(liste);
     visMappe(dag);
 }
 
 bool Tkalenderform::skrivNotat(const QDate& dato)
 {
     QString fejl;
-    createFolder(hoved->brugerNotatMappe);
+    createFolder(hoved->stier().brugerNotatMappe);
     if (writeTextLines(memoFil(dato), notatMemo->toPlainText().split(u'\n'), &fejl))
         return true;
     visFejl(fejl);
@@ -361,7 +400,12 @@ void Tkalenderform::aMemoSlet()
 
 void Tkalenderform::closeEvent(QCloseEvent* event)
 {
-    gemAendretNotat();
+    if (!gemAendretNotat()) {
+        event->ignore();
+        return;
+    }
+    // Answered: a memo not saved now goes with the window.
+    notatMemo->document()->setModified(false);
     writeTextLines(optFilnavnKalender, {QString::number(alarmLydIndex)});
     TFunktionsform::closeEvent(event);
 }

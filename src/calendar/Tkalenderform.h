@@ -2,7 +2,7 @@
 // The function window "Kalender": a month calendar with a memo per day and
 // folders per date, the pages "Alarmer" and "Ny alarm", and the difference
 // between two dates on "Datoforskelle".
-#include "app/TFunktionsform.h"
+#include "ui/TFunktionsform.h"
 #include "calendar/TAlarmRecord.h"
 
 #include <QDate>
@@ -24,7 +24,7 @@ namespace kv {
 class Tkalenderform : public TFunktionsform {
     Q_OBJECT
 public:
-    explicit Tkalenderform(Tmainform* hoved);
+    explicit Tkalenderform(Funktionsvaert* hoved);
     ~Tkalenderform() override;
 
     QString optFilnavnKalender;
@@ -92,6 +92,11 @@ public:
     void scriptTimerTimer();
     QString datediffFil() const;
 
+    // The day memo and the alarm being edited.
+    QStringList ugemt() const override;
+    bool gemUgemt() override;
+    void kasserUgemt() override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -114,8 +119,10 @@ private:
     void visNotatdage();
     bool skrivNotat(const QDate& dato);
     void alarmAendret();
-    // Asks whether a changed memo of the day shown is kept, and saves it then.
-    void gemAendretNotat();
+    bool alarmUgemt() const;
+    // Asks whether a changed memo of the day shown is kept, and saves it then;
+    // false when the save failed, and then the memo still holds the text.
+    bool gemAendretNotat();
     static QPushButton* knap(const QString& navn, const QString& tekst, const QString& hint);
     static QLineEdit* talfelt(const QString& navn, int cifre, const QString& hint = {});
 

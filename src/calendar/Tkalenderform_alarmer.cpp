@@ -1,10 +1,10 @@
 // The pages "Alarmer" and "Ny alarm" of the calendar window.
 #include "ui/Beskeder.h"
 #include "ui/Programfiler.h"
-#include "app/Tmainform.h"
+#include "ui/Funktionsvaert.h"
 #include "calendar/TAlarmplan.h"
 #include "calendar/Tkalenderform.h"
-#include "fileops/TspmForm.h"
+#include "ui/TspmForm.h"
 #include "platform/FileSystem.h"
 #include "platform/Lyd.h"
 #include "platform/TextFile.h"
@@ -151,7 +151,7 @@ QWidget* Tkalenderform::byggNyAlarmside()
         alarmAendret();
     });
     connect(sbSide4Play, &QPushButton::clicked, this, [this] {
-        const QString fil = alarmLydfil(hoved->lydfilDir, cbLydfiler->currentIndex());
+        const QString fil = alarmLydfil(hoved->stier().lydfilDir, cbLydfiler->currentIndex());
         if (!Lyd::instance().spil(fil, 1))
             hoved->UdskrivInfo(u"Ingen lydenhed"_qs);
     });
@@ -198,7 +198,7 @@ bool Tkalenderform::gemAlarm()
     const AlarmIndtastning ind{alarmtypeValg->checkedId(), EditYear->text(),      EditMonth->text(),
                                EditDay->text(),            EditTime->text(),      EditMinut->text(),
                                EditGentagelse->text(),     EditOverskrift->text(), cbLydfiler->currentIndex()};
-    const auto resultat = byggAlarm(ind, hoved->alarmDir, hoved->alarmTekster, nu());
+    const auto resultat = byggAlarm(ind, hoved->stier().alarmDir, hoved->stier().alarmTekster, nu());
     if (const auto* besked = std::get_if<QString>(&resultat)) {
         visInformation(*besked);
         return false;
@@ -240,7 +240,7 @@ void Tkalenderform::visAlarmliste(const std::vector<TAlarmRecord>& liste)
 
 void Tkalenderform::sbUdskrivAktiveClick()
 {
-    visAlarmliste(hoved->alarmplan ? hoved->alarmplan->alarm : std::vector<TAlarmRecord>{});
+    visAlarmliste(hoved->alarmer() ? hoved->alarmer()->alarm : std::vector<TAlarmRecord>{});
     LabelOverskrift->setText(u"Aktive alarmer"_qs);
     sbUdskrivAlle->setEnabled(true);
     for (QPushButton* k : {sbUdskrivAktive, sbSletValgte, sbRedigerValgte})
@@ -249,7 +249,7 @@ void Tkalenderform::sbUdskrivAktiveClick()
 
 void Tkalenderform::sbUdskrivAlleClick()
 {
-    alarmX = hentAlleAlarmer(hoved->alarmDir, hoved->alarmTekster);
+    alarmX = hentAlleAlarmer(hoved->stier().alarmDir, hoved->stier().alarmTekster);
     visAlarmliste(alarmX);
     LabelOverskrift->setText(u"Alle alarmer"_qs);
     sbUdskrivAlle->setEnabled(false);

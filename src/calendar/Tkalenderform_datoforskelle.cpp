@@ -1,6 +1,6 @@
 // The page "Datoforskelle": two calendars and the difference between their
 // dates, computed by the installed script datediff.vbs.
-#include "app/Tmainform.h"
+#include "ui/Funktionsvaert.h"
 #include "calendar/Tkalenderform.h"
 #include "platform/FileSystem.h"
 #include "platform/Skal.h"
@@ -121,7 +121,7 @@ QWidget* Tkalenderform::byggDatoforskelside()
 
 QString Tkalenderform::datediffFil() const
 {
-    return hoved->OptMappe + u"\\datediff.txt"_qs;
+    return hoved->stier().OptMappe + u"\\datediff.txt"_qs;
 }
 
 void Tkalenderform::beregnKnapClick()
@@ -129,7 +129,7 @@ void Tkalenderform::beregnKnapClick()
     Edit1->clear();
     Edit2->clear();
     scriptTimer->stop();
-    const QString script = hoved->scriptDir + u"datediff.vbs"_qs;
+    const QString script = hoved->stier().scriptDir + u"datediff.vbs"_qs;
     if (!fileExists(script))
         return visInformation(u"Der mangler en fil!"_qs);
     if (!skrevetDato(day1Edit, month1Edit, year1Edit).isValid() || !skrevetDato(day2Edit, month2Edit, year2Edit).isValid())

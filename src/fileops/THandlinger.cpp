@@ -1,9 +1,10 @@
 #include "fileops/THandlinger.h"
+#include "ui/Baggrundsjob.h"
 #include "ui/Beskeder.h"
 #include "fileops/Tdeleteform.h"
 #include "fileops/Tkopieringsform.h"
 #include "fileops/Tprogressform.h"
-#include "fileops/TspmForm.h"
+#include "ui/TspmForm.h"
 #include "platform/FileSystem.h"
 #include "platform/Papirkurv.h"
 #include "platform/Platform.h"
@@ -20,7 +21,7 @@
 
 namespace kv {
 
-THandlinger::THandlinger(QObject* owner) : TKopierPaste(owner) {}
+THandlinger::THandlinger(QObject* owner) : TKopierPaste(owner), m_findJob(new Baggrundsjob(this)) {}
 
 int THandlinger::kopiering() const
 {

@@ -2,6 +2,7 @@
 // Last layer of the file-operations chain: the copy lists, paste (copy and
 // move), delete and the recycle bin.
 #include "fileops/TKopierPaste.h"
+#include "lists/TReopenFilerX.h"
 #include "platform/FileSystem.h"
 
 #include <QList>
@@ -18,7 +19,7 @@ namespace kv {
 
 class Tkopieringsform;
 class TReopenFilerX;
-struct Soegning;
+class Baggrundsjob;
 
 // The conflict policy of "Kopiering".
 enum Kopiering { OverskrivIkke = 0, Overskriv = 1, OpretKopi = 2 };
@@ -69,6 +70,18 @@ struct FindResultat {
     bool stoppet = false;
 };
 
+// The hits of a search by name not handed over yet.
+struct FindFund {
+    TReopen mapper, filer;
+};
+
+// Searches mappe and below for names holding tekst, until maks hits of a
+// kind or stop says so; lever is called at every entry with the hits not
+// handed over yet (it takes those it wants) and once more at the end with
+// sidste set. Runs on any thread: it touches no tree and no list.
+FindResultat soegEfterNavne(const QString& mappe, const QString& tekst, int maks, const std::function<bool()>& stop,
+                            const std::function<void(FindFund& nye, bool sidste)>& lever);
+
 class THandlinger : public TKopierPaste {
     Q_OBJECT
 public:
@@ -109,13 +122,14 @@ public:
     TReopenFilerX* FFindDir = nullptr;
     TReopenFilerX* FFindFiler = nullptr;
     int FMaxElementer = 120;
-    // Set to end a running search; the hits so far stay.
-    bool FStopFind = false;
-    // How often, in ms, a search lets events run and shows its new hits.
-    int FFindInterval = 50;
     // Searches the selected folder of Struktur 1 or 2 for names holding the
-    // text; nothing with Struktur 3 active or no folder (after a message).
-    std::optional<FindResultat> findElement(const QString& elementS);
+    // text, as a job: the hits come into the find lists as they are found,
+    // and faerdig runs at the end. False, with nothing started, with
+    // Struktur 3 active or no folder (after a message).
+    bool findElement(const QString& elementS, std::function<void(const FindResultat&)> faerdig);
+    // Ends a running search; the hits so far stay, and faerdig still runs.
+    void stopFind();
+    bool findKoerer() const;
 
     // ---- Rename and new folders (THandlinger_omdoebning.cpp) ----
     // The data folder: neither it nor a folder that holds it is ever renamed.
@@ -157,7 +171,7 @@ public:
 private:
     // The names of the selected entries of Struktur 2 that have an extension, in tree order.
     QStringList spillelisteNavne() const;
-    void soegMappe(const QString& mappe, FindResultat& r, Soegning& s);
+    Baggrundsjob* m_findJob;
     int kopiering() const;
     // A move within one drive: every row whose target name is free is
     // renamed into D and leaves the work lists; false when nothing is left to copy.

@@ -1,7 +1,7 @@
 // New files from templates and the HTML play lists of Struktur 2's selection.
 #include "fileops/Spilleliste.h"
 #include "fileops/THandlinger.h"
-#include "fileops/TspmForm.h"
+#include "ui/TspmForm.h"
 #include "platform/Omdoebning.h"
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"

@@ -1,7 +1,10 @@
 // Find by name: folders and files whose names hold a text, under the
 // selected folder. Links are never followed into folders, a folder is
 // entered once however it is reached, and the kernel's file systems are
-// passed over. Events run every 50 ms, so the hits show and Stop answers.
+// passed over. The search runs as a job on its own copy of the folder and
+// the text, so clicks in the structures meanwhile change nothing it reads;
+// its hits come in batches every 50 ms.
+#include "ui/Baggrundsjob.h"
 #include "ui/Beskeder.h"
 #include "fileops/THandlinger.h"
 #include "lists/TReopenFilerX.h"
@@ -9,27 +12,32 @@
 #include "platform/ProgramPath.h"
 #include "structures/StrukturRec.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QSet>
 #include <QTreeWidget>
 
 namespace kv {
 
+namespace {
+
 struct Soegning {
     QString tekst;  // lower-cased, A to Z only
+    int maks = 0;
+    const std::function<bool()>& stop;
+    const std::function<void(FindFund&, bool)>& lever;
     QSet<std::pair<quint64, quint64>> besoegt;
-    TReopen mapper, filer;  // hits not shown yet, in the order found
-    QElapsedTimer sidst;
+    FindFund nye;  // hits not delivered yet, in the order found
+    FindResultat r;
+
+    void soeg(const QString& mappe);
 };
 
-void THandlinger::soegMappe(const QString& mappe, FindResultat& r, Soegning& s)
+void Soegning::soeg(const QString& mappe)
 {
     const auto stempel = mappestempel(mappe);
-    if (stempel && (stempel->pseudo || s.besoegt.contains({stempel->enhed, stempel->inode})))
+    if (stempel && (stempel->pseudo || besoegt.contains({stempel->enhed, stempel->inode})))
         return;
     if (stempel)
-        s.besoegt.insert({stempel->enhed, stempel->inode});
+        besoegt.insert({stempel->enhed, stempel->inode});
     const auto indhold = listFolderKinds(mappe);
     if (!indhold) {
         if (r.ulaeselige++ == 0)
@@ -37,62 +45,92 @@ void THandlinger::soegMappe(const QString& mappe, FindResultat& r, Soegning& s)
         return;
     }
     for (const DirEntry& e : *indhold) {
-        if (s.sidst.elapsed() >= FFindInterval) {
-            FFindDir->InsertItems(std::exchange(s.mapper, {}));
-            FFindFiler->InsertItems(std::exchange(s.filer, {}));
-            QCoreApplication::processEvents();
-            s.sidst.restart();
-        }
-        if (FStopFind)
+        lever(nye, false);
+        if (!r.stoppet && stop())
             r.stoppet = true;
-        if (r.stoppet || r.filerFundet >= FMaxElementer || r.mapperFundet >= FMaxElementer)
+        if (r.stoppet || r.filerFundet >= maks || r.mapperFundet >= maks)
             return;
         const QString sti = joinPath(mappe, e.name);
-        const bool fund = !e.hidden && lowerAZ(e.name).contains(s.tekst);
+        const bool fund = !e.hidden && lowerAZ(e.name).contains(tekst);
         // A link is examined by its own name, as a file: never entered.
         if (e.isDir && !e.isLink) {
             ++r.mapperUndersoegt;
             if (fund) {
-                s.mapper.append({TMakeStrukturer::mappeCaption(sti), sti});
+                nye.mapper.append({TMakeStrukturer::mappeCaption(sti), sti});
                 ++r.mapperFundet;
             }
-            soegMappe(sti, r, s);
+            soeg(sti);
         } else {
             ++r.filerUndersoegt;
             if (fund) {
-                s.filer.append({e.name, sti});
+                nye.filer.append({e.name, sti});
                 ++r.filerFundet;
             }
         }
     }
 }
 
-std::optional<FindResultat> THandlinger::findElement(const QString& elementS)
+} // namespace
+
+FindResultat soegEfterNavne(const QString& mappe, const QString& tekst, int maks, const std::function<bool()>& stop,
+                            const std::function<void(FindFund&, bool)>& lever)
+{
+    Soegning s{lowerAZ(tekst), maks, stop, lever, {}, {}, {}};
+    s.soeg(mappe);
+    lever(s.nye, true);
+    return s.r;
+}
+
+bool THandlinger::findElement(const QString& elementS, std::function<void(const FindResultat&)> faerdig)
 {
     FFindDir->DeleteAlleItems();
     FFindFiler->DeleteAlleItems();
     if (AktiveStruktur() == 3)
-        return std::nullopt;
+        return false;
     const StrukturRec* rec = recAf(valgtNode(aktivTrae()));
     if (!rec || !folderExists(rec->mappe)) {
         visInformation(u"Vælg et drev eller en mappe,\rder skal søges i."_qs);
-        return std::nullopt;
+        return false;
     }
-    FindResultat r;
-    Soegning s;
-    s.tekst = lowerAZ(elementS);
-    s.sidst.start();
-    FStopFind = false;
-    soegMappe(rec->mappe, r, s);
-    FFindDir->InsertItems(s.mapper);
-    FFindFiler->InsertItems(s.filer);
-    // One report for every folder that could not be read, not a box for each.
-    if (r.ulaeselige > 0)
-        visInformation(u"Der opstod en fejl.\rVælg eventuelt ny mappe, der skal søges i.\r"_qs
-                       + (r.ulaeselige == 1 ? u"En mappe kunne ikke læses: "_qs
-                                            : u"%1 mapper kunne ikke læses, den første: "_qs.arg(r.ulaeselige))
-                       + r.foersteUlaeselige);
-    return r;
+    // The job's own copies: the tree record may be gone before the search is.
+    const QString mappe = rec->mappe;
+    const int maks = FMaxElementer;
+    auto resultat = std::make_shared<FindResultat>();
+    m_findJob->start(
+        [this, mappe, elementS, maks, resultat](Baggrundsjob::Kontekst& k) {
+            *resultat = soegEfterNavne(mappe, elementS, maks, [&k] { return k.stoppet(); },
+                                       [this, &k](FindFund& nye, bool sidste) {
+                                           if ((nye.mapper.isEmpty() && nye.filer.isEmpty())
+                                               || (!sidste && !k.tidTilLevering()))
+                                               return;
+                                           k.lever([this, fund = std::exchange(nye, {})] {
+                                               FFindDir->InsertItems(fund.mapper);
+                                               FFindFiler->InsertItems(fund.filer);
+                                           });
+                                       });
+        },
+        [resultat, faerdig = std::move(faerdig)](bool) {
+            const FindResultat& r = *resultat;
+            // One report for every folder that could not be read, not a box for each.
+            if (r.ulaeselige > 0)
+                visInformation(u"Der opstod en fejl.\rVælg eventuelt ny mappe, der skal søges i.\r"_qs
+                               + (r.ulaeselige == 1 ? u"En mappe kunne ikke læses: "_qs
+                                                    : u"%1 mapper kunne ikke læses, den første: "_qs.arg(r.ulaeselige))
+                               + r.foersteUlaeselige);
+            if (faerdig)
+                faerdig(r);
+        });
+    return true;
+}
+
+void THandlinger::stopFind()
+{
+    m_findJob->stop();
+}
+
+bool THandlinger::findKoerer() const
+{
+    return m_findJob->koerer();
 }
 
 } // namespace kv

@@ -1,5 +1,5 @@
 #include "fileops/Tdeleteform.h"
-#include "fileops/Vinduer.h"
+#include "ui/Vinduer.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,5 @@
 #include "fileops/Tfilinfoform.h"
+#include "ui/Baggrundsjob.h"
 #include "fileops/TFilMappeInfo.h"
 #include "platform/Elementstatus.h"
 #include "ui/Beskeder.h"
@@ -9,13 +10,11 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -74,7 +73,8 @@ QWidget* side(QWidget* top, QLineEdit* navn, std::initializer_list<std::pair<con
 
 } // namespace
 
-Tfilinfoform::Tfilinfoform(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
+Tfilinfoform::Tfilinfoform(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), m_job(new Baggrundsjob(this))
 {
     setObjectName(u"filinfoform"_qs);
     setModal(false);
@@ -190,12 +190,12 @@ Tfilinfoform::Tfilinfoform(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::W
 
 Tfilinfoform::~Tfilinfoform()
 {
-    ++m_taelling;
+    m_job->stop();
 }
 
 void Tfilinfoform::visSide(int n, const QString& caption)
 {
-    ++m_taelling;
+    m_job->stop();
     SideNummer = n;
     setWindowTitle(caption);
     Bog->setCurrentIndex(n);
@@ -214,22 +214,21 @@ void Tfilinfoform::visOptaelling(const Optaelling& o)
 
 void Tfilinfoform::countMappeInfo(const QString& mappe)
 {
-    const quint64 denne = ++m_taelling;
-    QPointer<Tfilinfoform> selv(this);
-    Optaelling o;
-    QElapsedTimer ur;
-    ur.start();
-    taelMappe(mappe, o, [&](const Optaelling& nu) {
-        if (ur.elapsed() >= FTaelInterval) {
-            visOptaelling(nu);
-            QCoreApplication::processEvents();
-            ur.restart();
-        }
-        // The window may be gone now: only the guard is looked at.
-        return selv && m_taelling == denne;
+    m_job->start([this, mappe](Baggrundsjob::Kontekst& k) {
+        Optaelling o;
+        taelMappe(mappe, o, [this, &k](const Optaelling& nu) {
+            if (k.tidTilLevering())
+                k.lever([this, nu] { visOptaelling(nu); });
+            return !k.stoppet();
+        });
+        if (!k.stoppet())
+            k.lever([this, o] { visOptaelling(o); });
     });
-    if (selv && m_taelling == denne)
-        visOptaelling(o);
+}
+
+bool Tfilinfoform::taeller() const
+{
+    return m_job->koerer();
 }
 
 void Tfilinfoform::anvend()
@@ -245,13 +244,13 @@ void Tfilinfoform::anvend()
 
 void Tfilinfoform::closeEvent(QCloseEvent* event)
 {
-    ++m_taelling;
+    m_job->stop();
     QDialog::closeEvent(event);
 }
 
 void Tfilinfoform::hideEvent(QHideEvent* event)
 {
-    ++m_taelling;
+    m_job->stop();
     QDialog::hideEvent(event);
 }
 

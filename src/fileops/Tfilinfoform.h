@@ -15,6 +15,7 @@ class QTabWidget;
 namespace kv {
 
 struct Optaelling;
+class Baggrundsjob;
 
 class Tfilinfoform : public QDialog {
     Q_OBJECT
@@ -61,15 +62,14 @@ public:
 
     // Opens a help page: the page's file and title.
     std::function<void(const QString&, const QString&)> onInfoHelp;
-    // How often, in ms, a count shows its numbers and lets events run.
-    int FTaelInterval = 50;
 
     // Shows page n (0 file, 1 drive, 2 folder) with this caption.
     void visSide(int n, const QString& caption);
-    // Counts the folder's content into the folder page, the numbers growing
-    // while it runs; ends early, and safely, when the window closes or a new
-    // count begins.
+    // Counts the folder's content into the folder page as a job, the numbers
+    // growing while it runs; it stops when the window closes or hides, or a
+    // new count begins.
     void countMappeInfo(const QString& mappe);
+    bool taeller() const;
     void visOptaelling(const Optaelling& o);
     void anvend();
 
@@ -78,7 +78,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    quint64 m_taelling = 0;  // the count that may go on; raised to stop one
+    Baggrundsjob* m_job;
 };
 
 } // namespace kv

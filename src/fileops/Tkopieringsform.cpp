@@ -1,6 +1,6 @@
 #include "fileops/Tkopieringsform.h"
 #include "ui/Handlingsbilleder.h"
-#include "fileops/Vinduer.h"
+#include "ui/Vinduer.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 

@@ -1,5 +1,5 @@
 #include "fileops/Tprogressform.h"
-#include "fileops/Vinduer.h"
+#include "ui/Vinduer.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "fileops/TrenameForm.h"
 #include "platform/ProgramPath.h"
-#include "fileops/Vinduer.h"
+#include "ui/Vinduer.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

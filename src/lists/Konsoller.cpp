@@ -1,5 +1,5 @@
 #include "lists/Konsoller.h"
-#include "app/Tmainform.h"
+#include "ui/Funktionsvaert.h"
 #include "platform/FileSystem.h"
 #include "platform/Skal.h"
 #include "platform/Terminal.h"
@@ -19,7 +19,7 @@ bool harPowerShell()
     return !QStandardPaths::findExecutable(u"pwsh"_qs).isEmpty();
 }
 
-void aabn(Tmainform* hoved, bool powerShell)
+void aabn(Funktionsvaert* hoved, bool powerShell)
 {
     const QStringList kommando = terminalKommando(powerShell ? QStringList{u"pwsh"_qs, u"-NoExit"_qs} : QStringList{});
     if (kommando.isEmpty()) {
@@ -27,7 +27,7 @@ void aabn(Tmainform* hoved, bool powerShell)
         return;
     }
     // The drive's root is the child's working folder; no shell string, no policy switch.
-    const int svar = Skal::instance().startProgram(kommando, Skal::argument(drevAf(hoved->AktuelleMappe)));
+    const int svar = Skal::instance().startProgram(kommando, Skal::argument(drevAf(hoved->aktuelleMappe())));
     if (svar <= 32)
         hoved->ErrorInfo(svar);
 }

@@ -5,7 +5,7 @@
 
 namespace kv {
 
-class Tmainform;
+class Funktionsvaert;
 
 namespace konsoller {
 
@@ -15,7 +15,7 @@ QString drevAf(const QString& mappe);
 bool harPowerShell();
 // Opens the console on the drive of the main window's current folder; a
 // failure is reported as the shell's errors are.
-void aabn(Tmainform* hoved, bool powerShell);
+void aabn(Funktionsvaert* hoved, bool powerShell);
 
 } // namespace konsoller
 } // namespace kv

@@ -1,5 +1,5 @@
 #include "lists/TInternetside.h"
-#include "app/Tmainform.h"
+#include "ui/Funktionsvaert.h"
 #include "platform/Skal.h"
 #include "ui/Beskeder.h"
 #include "ui/Handlingsbilleder.h"
@@ -18,7 +18,7 @@ namespace kv {
 
 namespace {
 
-QToolButton* knap(Tmainform* hoved, const char* handling, const QString& navn)
+QToolButton* knap(Funktionsvaert* hoved, const char* handling, const QString& navn)
 {
     auto* k = new QToolButton;
     k->setObjectName(navn);
@@ -47,7 +47,7 @@ W* navngivet(W* w, const QString& navn, const QString& hint)
 
 } // namespace
 
-TInternetside::TInternetside(Tmainform* hoved) : hoved(hoved)
+TInternetside::TInternetside(Funktionsvaert* hoved) : hoved(hoved)
 {
     setObjectName(u"internetSide"_qs);
     webBoks = navngivet(new QComboBox, u"webBoks"_qs, u"Url eller indført kort navn"_qs);

@@ -12,12 +12,12 @@ class QLineEdit;
 
 namespace kv {
 
-class Tmainform;
+class Funktionsvaert;
 
 class TInternetside : public QWidget {
     Q_OBJECT
 public:
-    explicit TInternetside(Tmainform* hoved);
+    explicit TInternetside(Funktionsvaert* hoved);
 
     TWebGrupper web;
     QComboBox* webBoks;
@@ -57,7 +57,7 @@ protected:
 
 private:
     void visBesked(const QString& besked);
-    Tmainform* const hoved;
+    Funktionsvaert* const hoved;
     bool m_foersteKlik = true;
 };
 

@@ -1,5 +1,5 @@
 #include "lists/TProgform.h"
-#include "app/Tmainform.h"
+#include "ui/Funktionsvaert.h"
 #include "fileops/THandlinger.h"
 #include "lists/TMenuExeFiler.h"
 #include "platform/FileSystem.h"
@@ -43,8 +43,8 @@ QLineEdit* nytFelt(const QString& navn, bool skrivebeskyttet)
 
 } // namespace
 
-TProgform::TProgform(Tmainform* hoved)
-    : TFunktionsform(hoved, 3, QString::fromUtf16(funktion(3).navn)), menuExe(hoved->MenuExe)
+TProgform::TProgform(Funktionsvaert* hoved)
+    : TFunktionsform(hoved, 3, QString::fromUtf16(funktion(3).navn)), menuExe(hoved->programliste())
 {
     setObjectName(u"progform"_qs);
 
@@ -84,8 +84,7 @@ TProgform::TProgform(Tmainform* hoved)
     resize(580, 460);
 
     // A file chosen in the structures may change what "Vælg program exefil" can take.
-    for (QTreeWidget* t : {hoved->MappeStruktur, hoved->FilStruktur, hoved->FilStruktur2})
-        connect(t, &QTreeWidget::itemSelectionChanged, this, &TProgform::opdaterHandlinger, Qt::QueuedConnection);
+    hoved->vedValgSkift(this, [this] { opdaterHandlinger(); });
     opdaterHandlinger();
 }
 
@@ -249,10 +248,9 @@ int TProgform::valgtProgram() const
 
 void TProgform::opdaterHandlinger()
 {
-    const THandlinger* funk = hoved->funk;
     // A file the user may run, chosen in Struktur 2: never a folder.
-    aExeFile->setEnabled(funk->AktiveStruktur() == 2 && !funk->FFilnavn.isEmpty()
-                         && programart(funk->FFilnavn) != Programart::Ingen);
+    const QString fil = hoved->aktueltElement();
+    aExeFile->setEnabled(hoved->aktivStruktur() == 2 && !fil.isEmpty() && programart(fil) != Programart::Ingen);
     aInsertProgram->setEnabled(!FilEdit->text().isEmpty() && !CapEdit->text().isEmpty());
     const int valgt = valgtProgram();
     const bool spoerger = sletSpoergsmaal->isVisible();
@@ -264,7 +262,7 @@ void TProgform::opdaterHandlinger()
 
 void TProgform::aExeFileExecute()
 {
-    FilEdit->setText(hoved->funk->FFilnavn);
+    FilEdit->setText(hoved->aktueltElement());
 }
 
 void TProgform::tomFelter()
@@ -328,18 +326,36 @@ void TProgform::flyt(bool op)
     aendret = true;
 }
 
-void TProgform::AGemExecute()
+bool TProgform::gemRaekkefoelge()
 {
     // A list that could not be written stays as it is in memory.
     if (const QString fejl = menuExe->GemProgrammer(); !fejl.isEmpty()) {
         visFejl(fejl);
-        return;
+        return false;
     }
     if (const QString besked = menuExe->HentProgrammer(); !besked.isEmpty())
         visInformation(besked);
     hoved->loadProgramBox();
     aendret = false;
     tomFelter();
+    visProgramliste();
+    return true;
+}
+
+QStringList TProgform::ugemt() const
+{
+    if (!aendret)
+        return {};
+    return {u"Programmernes rækkefølge er ændret."_qs};
+}
+
+void TProgform::kasserUgemt()
+{
+    // The list as it was last saved.
+    if (const QString besked = menuExe->HentProgrammer(); !besked.isEmpty())
+        visInformation(besked);
+    hoved->loadProgramBox();
+    aendret = false;
     visProgramliste();
 }
 
@@ -353,8 +369,9 @@ void TProgform::sletProgram()
 
 void TProgform::closeEvent(QCloseEvent* event)
 {
+    // The moves are saved on closing; a list that could not be written is asked about.
     if (aendret)
-        AGemExecute();
+        gemRaekkefoelge();
     TFunktionsform::closeEvent(event);
 }
 

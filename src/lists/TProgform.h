@@ -2,7 +2,7 @@
 // The program window "Programmer": adds programs to the program list (a file
 // selected in Struktur 2, or one of the installed applications), moves,
 // saves and removes them.
-#include "app/TFunktionsform.h"
+#include "ui/TFunktionsform.h"
 
 class QAction;
 class QCheckBox;
@@ -14,13 +14,13 @@ class QTreeWidget;
 
 namespace kv {
 
-class Tmainform;
+class Funktionsvaert;
 class TMenuExeFiler;
 
 class TProgform : public TFunktionsform {
     Q_OBJECT
 public:
-    explicit TProgform(Tmainform* hoved);
+    explicit TProgform(Funktionsvaert* hoved);
 
     QTabWidget* sider;
     // "Nyt program"
@@ -50,7 +50,14 @@ public:
     void aExeFileExecute();
     void aInsertProgramExecute();
     void flyt(bool op);
-    void AGemExecute();
+    void AGemExecute() { gemRaekkefoelge(); }
+    // Writes the moved list; false, with the user told why, when it could not.
+    bool gemRaekkefoelge();
+
+    // The moves not saved yet.
+    QStringList ugemt() const override;
+    bool gemUgemt() override { return gemRaekkefoelge(); }
+    void kasserUgemt() override;
     // "&Ja" to the question of ADelprog.
     void sletProgram();
     void visInstallerede();

@@ -1,6 +1,6 @@
 #include "lists/TReopenFilerX.h"
 #include "ui/Beskeder.h"
-#include "fileops/TspmForm.h"
+#include "ui/TspmForm.h"
 #include "platform/Fejl.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramPath.h"

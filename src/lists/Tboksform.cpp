@@ -1,9 +1,10 @@
 #include "lists/Tboksform.h"
-#include "app/Tmainform.h"
-#include "fileops/TspmForm.h"
+#include "ui/Funktionsvaert.h"
+#include "ui/TspmForm.h"
 #include "lists/TInternetside.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
+#include "ui/Baggrundsjob.h"
 #include "ui/Beskeder.h"
 #include "ui/Handlingsbilleder.h"
 
@@ -86,8 +87,8 @@ void visBesked(const QString& besked)
 
 } // namespace
 
-Tboksform::Tboksform(Tmainform* hoved, TInternetside* side)
-    : TFunktionsform(hoved, 7, u"Webadresser"_qs), m_side(side), web(side->web)
+Tboksform::Tboksform(Funktionsvaert* hoved, TInternetside* side)
+    : TFunktionsform(hoved, 7, u"Webadresser"_qs), m_side(side), web(side->web), m_import(new Baggrundsjob(this))
 {
     bog = new QTabWidget;
     bog->addTab(byggGrupper(), u"Grupper"_qs);
@@ -498,7 +499,14 @@ void Tboksform::flytGruppe(bool op)
     opdaterKnapper();
 }
 
-void Tboksform::gemForandringer()
+QStringList Tboksform::ugemt() const
+{
+    if (!aendret)
+        return {};
+    return {u"Grupperne og lageret er ændret."_qs};
+}
+
+bool Tboksform::gemForandringer()
 {
     const QStringList grupper = raekker(Box);
     if (!grupper.contains(web.gruppenavn))
@@ -508,9 +516,11 @@ void Tboksform::gemForandringer()
     const QString fejl = (web.gemGrupper() + u'\r' + web.gemLager()).trimmed();
     m_side->fyldGruppeBox();
     m_side->loadGruppefil();
-    aendret = false;
+    // What could not be written can be saved again.
+    aendret = !fejl.isEmpty();
     opdaterKnapper();
     visBesked(fejl);
+    return fejl.isEmpty();
 }
 
 void Tboksform::opdaterKnapper()
@@ -535,12 +545,27 @@ void Tboksform::eksporter(const QString& fil)
 
 void Tboksform::importer(const QString& fil)
 {
-    QString fejl;
-    const auto indhold = readWholeFile(fil, &fejl);
-    if (!indhold)
-        return visFejl(fejl);
+    // Read and parsed as a job; the groups are written on the window's thread.
+    m_import->start([this, fil](Baggrundsjob::Kontekst& k) {
+        QString fejl;
+        const auto indhold = readWholeFile(fil, &fejl);
+        if (k.stoppet())
+            return;
+        if (!indhold)
+            return k.lever([fejl] { visFejl(fejl); });
+        k.lever([this, grupper = laesBogmaerker(QString::fromUtf8(*indhold))] { importerGrupper(grupper); });
+    });
+}
+
+bool Tboksform::importerer() const
+{
+    return m_import->koerer();
+}
+
+void Tboksform::importerGrupper(const QList<Webgruppe>& grupper)
+{
     int antal = 0;
-    fejl = web.importer(laesBogmaerker(QString::fromUtf8(*indhold)), &antal);
+    const QString fejl = web.importer(grupper, &antal);
     m_side->fyldGruppeBox();
     m_side->loadMainBoksFromWebSL();
     fyld(Box, raekker(gruppeBoks));

@@ -1,7 +1,8 @@
 #pragma once
 // The function window "Webadresser": the groups of web addresses, the
 // addresses of the active group, and the store where groups rest.
-#include "app/TFunktionsform.h"
+#include "lists/Bogmaerker.h"
+#include "ui/TFunktionsform.h"
 
 class QLineEdit;
 class QListWidget;
@@ -11,13 +12,14 @@ class QTreeWidget;
 
 namespace kv {
 
+class Baggrundsjob;
 class TInternetside;
 class TWebGrupper;
 
 class Tboksform : public TFunktionsform {
     Q_OBJECT
 public:
-    Tboksform(Tmainform* hoved, TInternetside* side);
+    Tboksform(Funktionsvaert* hoved, TInternetside* side);
 
     QTabWidget* bog;
     // Page "Grupper".
@@ -48,12 +50,21 @@ public:
     void indretAlfabetisk();
     void flytGrupper(bool tilLager, bool alle);
     void flytGruppe(bool op);
-    void gemForandringer();
+    // Writes the groups and the store; false when a file could not be written.
+    bool gemForandringer();
+
+    // The moves between the groups and the store not saved yet.
+    QStringList ugemt() const override;
+    bool gemUgemt() override { return gemForandringer(); }
+    void kasserUgemt() override { aendret = false; }
     // The groups to and from the browsers' bookmark file (a program path).
     void eksporter(const QString& fil);
+    // The import is read as a job, then put in the groups; importerer is true while it is read.
     void importer(const QString& fil);
+    bool importerer() const;
 
 private:
+    void importerGrupper(const QList<Webgruppe>& grupper);
     QWidget* byggGrupper();
     QWidget* byggIndfoer();
     QWidget* byggRediger();
@@ -63,6 +74,7 @@ private:
     void elementerAendret();
     TInternetside* const m_side;
     TWebGrupper& web;
+    Baggrundsjob* m_import;
 };
 
 } // namespace kv

@@ -1,27 +1,25 @@
 #include "lists/Tfindform.h"
 #include "lists/TMenuExeFiler.h"
-#include "app/Tmainform.h"
+#include "ui/Funktionsvaert.h"
 #include "fileops/THandlinger.h"
-#include "fileops/TspmForm.h"
+#include "ui/TspmForm.h"
 #include "lists/TFolderDialog.h"
 #include "lists/Tekstsoeger.h"
 #include "platform/FileSystem.h"
 #include "platform/Skal.h"
 #include "platform/TextFile.h"
+#include "ui/Baggrundsjob.h"
 #include "ui/Beskeder.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolBar>
@@ -30,11 +28,12 @@
 
 namespace kv {
 
-Tfindform::Tfindform(Tmainform* hoved) : TFunktionsform(hoved, 8, QString::fromUtf16(funktion(8).navn))
+Tfindform::Tfindform(Funktionsvaert* hoved)
+    : TFunktionsform(hoved, 8, QString::fromUtf16(funktion(8).navn)), m_job(new Baggrundsjob(this))
 {
     setObjectName(u"findform"_qs);
-    optfil = hoved->OptMappe + u"\\Findoptions.txt"_qs;
-    typelistenavn = hoved->OptMappe + u"\\Filtertyper.txt"_qs;
+    optfil = hoved->stier().OptMappe + u"\\Findoptions.txt"_qs;
+    typelistenavn = hoved->stier().OptMappe + u"\\Filtertyper.txt"_qs;
     mappeDia = new TFolderDialog(this);
     mappeDia->setWindowTitle(u"Vælg mappe"_qs);
 
@@ -71,7 +70,7 @@ Tfindform::Tfindform(Tmainform* hoved) : TFunktionsform(hoved, 8, QString::fromU
             filterItemIndex = n;
     }
     hentTyper();
-    saetMappe(hoved->funk->FFilMappe);
+    saetMappe(hoved->struktur2Mappe());
     opdaterHandlinger();
 }
 
@@ -120,7 +119,7 @@ QWidget* Tfindform::byggSoegeside()
     AfindBib = nyHandling("AfindBib", u"Find i bibliotek"_qs, u"Find i alle filer i valgte bibliotek"_qs,
                           &Tfindform::AfindBibExecute);
     Astop = nyHandling("Astop", u"Stop"_qs, u"Stop søgningen"_qs, nullptr);
-    connect(Astop, &QAction::triggered, this, [this] { m_stop = true; });
+    connect(Astop, &QAction::triggered, this, [this] { m_job->stop(); });
     connect(EditFind->lineEdit(), &QLineEdit::returnPressed, this, [this] {
         if (!EditFind->currentText().isEmpty())
             AfindBibExecute();
@@ -252,58 +251,58 @@ void Tfindform::AfindBibExecute()
     // Each entry carries its own mask, so unsaved ticks on "Filtre" change nothing.
     const QString maske = filterBoks->currentData().toString();
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The search is a job on its own copies of the folder, the text and the
+    // options: a click in Struktur 2 meanwhile changes nothing it reads.
+    const QString mappeMedSkilletegn = Mappe;
+    const QString tekst = FTekst;
+    const bool helOrd = Check1->isChecked(), storeSmaa = Check2->isChecked();
     m_soeger = true;
-    m_stop = false;
+    setCursor(Qt::BusyCursor);
     opdaterHandlinger();
-    QPointer<Tfindform> self(this);
-    QElapsedTimer ur;
-    ur.start();
-    // Events run now and then, so the window repaints and "Stop" is heard.
-    const auto haendelser = [&] {
-        if (ur.elapsed() >= 50) {
-            QApplication::processEvents();
-            ur.restart();
-        }
-        return self && !m_stop;
-    };
-    Tekstsoeger soeger(FTekst, Check1->isChecked(), Check2->isChecked());
-    soeger.fortsaet = haendelser;
-    const QStringList navne = maske.isEmpty() ? QStringList() : dokumenterI(mappe, maske);
-    for (const QString& navn : navne) {
-        const QString dokument = Mappe + navn;
-        std::vector<Fund> fund;
-        const bool laest = soeger.soeg(dokument, fund);
-        if (!haendelser())
-            break;
-        if (!laest) {
-            ++m_ulaeselige;
-            continue;
-        }
-        QList<QTreeWidgetItem*> raekker;
-        for (const Fund& f : fund)
-            raekker << new QTreeWidgetItem(QStringList{dokument, QString::number(f.position), f.linje});
-        findis->addTopLevelItems(raekker);
-        countdis->setText(QString::number(findis->topLevelItemCount()));
-    }
-    QApplication::restoreOverrideCursor();
-    if (!self)
-        return;
-    m_soeger = false;
-    visAntal();
-    if (m_lukEfter)
-        close();
+    m_job->start(
+        [this, mappe, mappeMedSkilletegn, tekst, helOrd, storeSmaa, maske](Baggrundsjob::Kontekst& k) {
+            Tekstsoeger soeger(tekst, helOrd, storeSmaa);
+            soeger.fortsaet = [&k] { return !k.stoppet(); };
+            Parti parti;
+            const QStringList navne = maske.isEmpty() ? QStringList() : dokumenterI(mappe, maske);
+            for (const QString& navn : navne) {
+                if (k.stoppet())
+                    break;
+                const QString dokument = mappeMedSkilletegn + navn;
+                std::vector<Fund> fund;
+                if (soeger.soeg(dokument, fund)) {
+                    for (const Fund& f : fund)
+                        parti.raekker << QStringList{dokument, QString::number(f.position), f.linje};
+                } else if (!k.stoppet()) {
+                    ++parti.ulaeselige;
+                }
+                if (k.tidTilLevering())
+                    k.lever([this, p = std::exchange(parti, {})] { tilfoej(p); });
+            }
+            k.lever([this, p = std::move(parti)] { tilfoej(p); });
+        },
+        [this](bool) {
+            m_soeger = false;
+            unsetCursor();
+            visAntal();
+        });
+}
+
+void Tfindform::tilfoej(const Parti& parti)
+{
+    QList<QTreeWidgetItem*> raekker;
+    raekker.reserve(parti.raekker.size());
+    for (const QStringList& r : parti.raekker)
+        raekker << new QTreeWidgetItem(r);
+    findis->addTopLevelItems(raekker);
+    m_ulaeselige += parti.ulaeselige;
+    countdis->setText(QString::number(findis->topLevelItemCount()));
 }
 
 void Tfindform::closeEvent(QCloseEvent* event)
 {
-    if (m_soeger) {
-        // The search ends first and then closes the window.
-        m_stop = true;
-        m_lukEfter = true;
-        event->ignore();
-        return;
-    }
+    // A search stops at once with the window.
+    m_job->stop();
     writeTextLines(optfil, {QString::number(filterBoks->currentIndex())});
     TFunktionsform::closeEvent(event);
 }

@@ -2,7 +2,7 @@
 // "Søg": searches the documents of one folder for a text and lists every
 // occurrence with its document, position and line. The page "Filtre" keeps
 // the list of document types offered in the filter box.
-#include "app/TFunktionsform.h"
+#include "ui/TFunktionsform.h"
 
 #include <QStringList>
 #include <functional>
@@ -20,12 +20,13 @@ class QTreeWidgetItem;
 
 namespace kv {
 
+class Baggrundsjob;
 class TFolderDialog;
 
 class Tfindform : public TFunktionsform {
     Q_OBJECT
 public:
-    explicit Tfindform(Tmainform* hoved);
+    explicit Tfindform(Funktionsvaert* hoved);
 
     QString FTekst;
     QString optfil;         // Findoptions.txt
@@ -97,9 +98,15 @@ private:
     // The selected row's document, when it still exists; else says so.
     QString valgtDokument() const;
 
+    // Rows found and documents that could not be read since the last batch.
+    struct Parti {
+        QList<QStringList> raekker;
+        int ulaeselige = 0;
+    };
+    void tilfoej(const Parti& parti);
+
+    Baggrundsjob* m_job;
     bool m_soeger = false;
-    bool m_stop = false;
-    bool m_lukEfter = false;
     int m_ulaeselige = 0;
 };
 

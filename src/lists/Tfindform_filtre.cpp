@@ -1,7 +1,7 @@
 // The page "Filtre" of the search window: the list of document types, their
 // file "Filtertyper.txt", and the filter box filled from it.
 #include "lists/Tfindform.h"
-#include "fileops/TspmForm.h"
+#include "ui/TspmForm.h"
 #include "platform/TextFile.h"
 #include "ui/Beskeder.h"
 

@@ -1,9 +1,11 @@
 #include "lists/Tgenvejform.h"
-#include "app/Tmainform.h"
+#include "ui/Funktionsvaert.h"
 #include "fileops/THandlinger.h"
 #include "platform/FileSystem.h"
 #include "platform/Omdoebning.h"
+#include "platform/ProgramPath.h"
 #include "platform/Underproces.h"
+#include "ui/Baggrundsjob.h"
 #include "ui/Beskeder.h"
 
 #include <QGridLayout>
@@ -36,7 +38,8 @@ static QLineEdit* felt(const QString& navn, const QString& hint)
     return e;
 }
 
-Tgenvejform::Tgenvejform(Tmainform* hoved) : TFunktionsform(hoved, 5, QString::fromUtf16(funktion(5).navn))
+Tgenvejform::Tgenvejform(Funktionsvaert* hoved)
+    : TFunktionsform(hoved, 5, QString::fromUtf16(funktion(5).navn)), m_job(new Baggrundsjob(this))
 {
     EditTarget = felt(u"EditTarget"_qs, u"Genvejens mål: Mappe eller program exe fil"_qs);
     EditDest = felt(u"EditDest"_qs, u"Den færdige genvejs placering"_qs);
@@ -74,9 +77,9 @@ Tgenvejform::Tgenvejform(Tmainform* hoved) : TFunktionsform(hoved, 5, QString::f
     g->addWidget(info, r, 0);
     g->addWidget(luk, r, 2);
 
-    connect(insertMappe, &QPushButton::clicked, this, [this] { EditTarget->setText(this->hoved->AktuelleMappe); });
-    connect(insertFil, &QPushButton::clicked, this, [this] { EditTarget->setText(this->hoved->funk->FFilnavn); });
-    connect(destinationMappe, &QPushButton::clicked, this, [this] { EditDest->setText(this->hoved->AktuelleMappe); });
+    connect(insertMappe, &QPushButton::clicked, this, [this] { EditTarget->setText(this->hoved->aktuelleMappe()); });
+    connect(insertFil, &QPushButton::clicked, this, [this] { EditTarget->setText(this->hoved->aktueltElement()); });
+    connect(destinationMappe, &QPushButton::clicked, this, [this] { EditDest->setText(this->hoved->aktuelleMappe()); });
     connect(opretGenvej, &QPushButton::clicked, this, &Tgenvejform::opretGenvejClick);
     connect(EditName, &QLineEdit::returnPressed, this, [this] {
         opdater();
@@ -94,10 +97,10 @@ Tgenvejform::Tgenvejform(Tmainform* hoved) : TFunktionsform(hoved, 5, QString::f
 
 void Tgenvejform::opdater()
 {
-    const bool mappe = !hoved->funk->FFilMappe.isEmpty();
+    const bool mappe = !hoved->struktur2Mappe().isEmpty();
     insertMappe->setEnabled(mappe);
     destinationMappe->setEnabled(mappe);
-    const QString fil = hoved->funk->FFilnavn.section(u'\\', -1);
+    const QString fil = hoved->aktueltElement().section(u'\\', -1);
     insertFil->setEnabled(fil.lastIndexOf(u'.') > 0);
     opretGenvej->setEnabled(!EditTarget->text().isEmpty() && !EditName->text().isEmpty()
                             && !EditDest->text().isEmpty());
@@ -127,12 +130,29 @@ void Tgenvejform::opretGenvejClick()
         fejl(4, link);
         return;
     }
-    const QString skript = hoved->scriptDir + (tilMappe ? u"createShortcutMappe.vbs"_qs : u"createShortcut.vbs"_qs);
+    const QString skript = hoved->stier().scriptDir + (tilMappe ? u"createShortcutMappe.vbs"_qs : u"createShortcut.vbs"_qs);
     if (!fileExists(skript)) {
         visInformation(u"Der synes at mangle en fil til skabelse af en genvej."_qs);
         return;
     }
-    const auto udfald = koerOgVent(skriptGraense, skript, {}, {maal, link});
+    // The script runs as a job: the window answers meanwhile, and closing it stops the script.
+    opretGenvej->setEnabled(false);
+    m_job->start(
+        [this, skript, maal, link, placering](Baggrundsjob::Kontekst& k) {
+            const auto udfald = koerOgVent(skriptGraense, skript, {}, {maal, link}, {}, [&k] { return k.stoppet(); });
+            if (!k.stoppet())
+                k.lever([this, udfald, link, placering] { genvejOprettet(udfald, link, placering); });
+        },
+        [this](bool) { opdater(); });
+}
+
+bool Tgenvejform::opretter() const
+{
+    return m_job->koerer();
+}
+
+void Tgenvejform::genvejOprettet(std::optional<int> udfald, const QString& link, const QString& placering)
+{
     if (udfald != 0) {
         fejl(udfald.value_or(-1), link);
         return;
@@ -153,7 +173,7 @@ void Tgenvejform::fejl(int udfald, const QString& link)
         break;
     case 4:
         visInformation(u"Der findes allerede et element med navnet \"%1\".\rGenvejen blev ikke oprettet."_qs.arg(
-            Tmainform::filCaption(link)));
+            nameOf(link)));
         break;
     default:
         visInformation(ikkeOprettet);

@@ -1,5 +1,5 @@
 #include "lists/Tinfoform.h"
-#include "app/Tmainform.h"
+#include "ui/Funktionsvaert.h"
 #include "fileops/THandlinger.h"
 #include "platform/Filadresser.h"
 #include "platform/FileSystem.h"
@@ -69,10 +69,10 @@ QString manglendeSide(const QString& side)
 
 } // namespace
 
-Tinfoform::Tinfoform(Tmainform* hoved) : TFunktionsform(hoved, 6, QString::fromUtf16(funktion(6).navn))
+Tinfoform::Tinfoform(Funktionsvaert* hoved) : TFunktionsform(hoved, 6, QString::fromUtf16(funktion(6).navn))
 {
     setObjectName(u"infoform"_qs);
-    optFilnavn = hoved->OptMappe + u"\\Information.txt"_qs;
+    optFilnavn = hoved->stier().OptMappe + u"\\Information.txt"_qs;
     // Outside the window keeps its width and may be made taller or lower.
     fastRamme = false;
     if (showType) {
@@ -128,12 +128,10 @@ QWidget* Tinfoform::byggVaerktoej()
     mappeInfoButton = billedknap(u"mappeInfoButton"_qs, Handlingsbillede::VisIStruktur1,
                                  u"Vis informationsmappen i mappestrukturen"_qs);
     connect(mappeInfoButton, &QToolButton::clicked, this, [this] {
-        const QString mappe = this->hoved->infoDir.chopped(1);
-        if (!this->hoved->funkReady || this->hoved->optaget() || !folderExists(mappe))
+        const QString mappe = this->hoved->stier().infoDir.chopped(1);
+        if (!this->hoved->klar() || this->hoved->optaget() || !folderExists(mappe))
             return;
-        this->hoved->funk->setAktiveStruktur(1);
-        this->hoved->funk->udfoldMappe(mappe);
-        this->hoved->DirectoryChange(false);
+        this->hoved->udfoldIStruktur1(mappe);
     });
     bar->addWidget(mappeInfoButton);
     auto* luk = handling("aLuk", u"Luk"_qs, Handlingsbillede::Luk, u"Luk information"_qs);
@@ -167,7 +165,7 @@ void Tinfoform::opdaterHandlinger()
 
 QString Tinfoform::infoVaert() const
 {
-    const QUrl url = fileUrl(hoved->infoDir.chopped(1));
+    const QUrl url = fileUrl(hoved->stier().infoDir.chopped(1));
     return url.isEmpty() ? QString() : url.toLocalFile() + u'/';
 }
 
@@ -192,7 +190,7 @@ void Tinfoform::LoadHjemmeside(const QString& side)
 
 void Tinfoform::visSide(const QString& side, const QString& anker)
 {
-    Hjemmeside = hoved->infoDir + side;
+    Hjemmeside = hoved->stier().infoDir + side;
     const QString mappe = infoVaert();
     QFileInfo fil(mappe + side);
     // Page names are compared as the program compares paths: without regard to case.
@@ -264,7 +262,7 @@ void Tinfoform::linkKlik(const QUrl& url)
     if (fil.absolutePath() + u'/' != mappe || fil.fileName().isEmpty())
         return;
     // An anchor on the page shown only scrolls.
-    if ((hoved->infoDir + fil.fileName()).compare(Hjemmeside, Qt::CaseInsensitive) == 0) {
+    if ((hoved->stier().infoDir + fil.fileName()).compare(Hjemmeside, Qt::CaseInsensitive) == 0) {
         browser->scrollToAnchor(maal.fragment());
         return;
     }
@@ -314,7 +312,6 @@ void Tinfoform::closeEvent(QCloseEvent* event)
     if (showType) {
         writeTextLines(optFilnavn, {QString::number(x()), QString::number(y()), QString::number(height())});
     }
-    hoved->webSide.clear();
     TFunktionsform::closeEvent(event);
 }
 

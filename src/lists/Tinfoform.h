@@ -3,7 +3,7 @@
 // a text browser, with a history of the pages read, the link under the
 // pointer on its status bar, and links that stay inside the window. Only web
 // links leave it, for the desktop's browser.
-#include "app/TFunktionsform.h"
+#include "ui/TFunktionsform.h"
 
 #include <QStringList>
 
@@ -18,7 +18,7 @@ namespace kv {
 class Tinfoform : public TFunktionsform {
     Q_OBJECT
 public:
-    explicit Tinfoform(Tmainform* hoved);
+    explicit Tinfoform(Funktionsvaert* hoved);
 
     // Pages read, by file name, oldest first, no two alike; urlIndex is the
     // page shown, -1 while there is none.

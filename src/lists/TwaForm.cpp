@@ -1,12 +1,15 @@
 #include "lists/TwaForm.h"
-#include "app/Tmainform.h"
+#include "ui/Funktionsvaert.h"
 #include "platform/FileSystem.h"
 #include "platform/Skal.h"
 #include "platform/Underproces.h"
+#include "ui/Baggrundsjob.h"
 #include "ui/Beskeder.h"
 
 #include <QEvent>
+#include <QElapsedTimer>
 #include <QGridLayout>
+#include <QThread>
 #include <QLabel>
 #include <QPushButton>
 #include <memory>
@@ -62,7 +65,9 @@ QString TwaForm::ingenVaerktoejHint(const QString& hint)
     return hint + u" (ikke muligt: computeren har intet program til dette)"_qs;
 }
 
-TwaForm::TwaForm(Tmainform* hoved) : TFunktionsform(hoved, 4, QString::fromUtf16(funktion(4).navn))
+TwaForm::TwaForm(Funktionsvaert* hoved)
+    : TFunktionsform(hoved, 4, QString::fromUtf16(funktion(4).navn)), m_undersoegelse(new Baggrundsjob(this)),
+      m_tryk(new Baggrundsjob(this))
 {
     auto* gitter = new QGridLayout(this);
     auto* overskrift = new QLabel(u"Nemadgang til forskellige Windows elementer"_qs);
@@ -97,7 +102,7 @@ TwaForm::TwaForm(Tmainform* hoved) : TFunktionsform(hoved, 4, QString::fromUtf16
 
 QString TwaForm::skriptsti(const Applet& a) const
 {
-    return hoved->appletsDir + QString::fromUtf16(a.skript);
+    return hoved->stier().appletsDir + QString::fromUtf16(a.skript);
 }
 
 void TwaForm::ingenVaerktoej(QPushButton* knap, const Applet& a)
@@ -108,18 +113,44 @@ void TwaForm::ingenVaerktoej(QPushButton* knap, const Applet& a)
 
 void TwaForm::undersoeg()
 {
-    // All at once: twenty small scripts take the time of the slowest.
-    std::vector<std::unique_ptr<Underproces>> boern;
-    for (const Applet& a : applets()) {
-        boern.push_back(std::make_unique<Underproces>());
-        // A missing script keeps its button: pressing it says the file is missing.
-        if (fileExists(skriptsti(a)))
-            boern.back()->start(skriptsti(a), {u"--vis"_qs});
-    }
-    for (qsizetype i = 0; i < applets().size(); ++i) {
-        if (boern[i]->vent(undersoegGraense) == 1)
-            ingenVaerktoej(m_knapper[i], applets()[i]);
-    }
+    // A missing script keeps its button: pressing it says the file is missing.
+    QStringList skripter;
+    for (const Applet& a : applets())
+        skripter << (fileExists(skriptsti(a)) ? skriptsti(a) : QString());
+    m_undersoegelse->start([this, skripter](Baggrundsjob::Kontekst& k) {
+        // All at once, under one limit: twenty scripts that never answer
+        // cost the limit once, and the stopped ones count as answered.
+        std::vector<std::unique_ptr<Underproces>> boern;
+        for (const QString& s : skripter) {
+            boern.push_back(std::make_unique<Underproces>());
+            if (!s.isEmpty())
+                boern.back()->start(s, {u"--vis"_qs});
+        }
+        QElapsedTimer ur;
+        ur.start();
+        std::vector<bool> svaret(boern.size());
+        for (bool alle = false; !alle && !k.stoppet() && ur.elapsed() < undersoegGraense;) {
+            alle = true;
+            for (size_t i = 0; i < boern.size(); ++i) {
+                if (svaret[i])
+                    continue;
+                if (boern[i]->koerer()) {
+                    alle = false;
+                    continue;
+                }
+                svaret[i] = true;
+                if (boern[i]->udfald() == 1)
+                    k.lever([this, i] { ingenVaerktoej(m_knapper[qsizetype(i)], applets()[qsizetype(i)]); });
+            }
+            if (!alle)
+                QThread::msleep(5);
+        }
+    });
+}
+
+bool TwaForm::undersoeger() const
+{
+    return m_undersoegelse->koerer();
 }
 
 void TwaForm::koerApplet(const Applet& a, QPushButton* knap)
@@ -129,8 +160,19 @@ void TwaForm::koerApplet(const Applet& a, QPushButton* knap)
         hoved->ErrorInfo(2);
         return;
     }
-    // The tool may have gone since the window opened.
-    const auto udfald = koerOgVent(undersoegGraense, sti, {u"--vis"_qs});
+    // The tool may have gone since the window opened. The script runs as a
+    // job, so the window answers meanwhile.
+    m_tryk->start([this, &a, knap, sti](Baggrundsjob::Kontekst& k) {
+        auto udfald = koerOgVent(undersoegGraense, sti, {u"--vis"_qs}, {}, {}, [&k] { return k.stoppet(); });
+        if (k.stoppet())
+            return;
+        k.lever([this, &a, knap, udfald] { appletSvar(a, knap, udfald); });
+    });
+}
+
+void TwaForm::appletSvar(const Applet& a, QPushButton* knap, std::optional<int> udfald)
+{
+    const QString sti = skriptsti(a);
     if (udfald == 1) {
         ingenVaerktoej(knap, a);
         visInformation(u"Programmet til \"%1\" findes ikke længere på computeren."_qs.arg(knap->text()));

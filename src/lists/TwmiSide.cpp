@@ -1,8 +1,8 @@
 #include "lists/TwmiSide.h"
-#include "app/THandlingsliste.h"
-#include "app/Tmainform.h"
-#include "fileops/TspmForm.h"
+#include "ui/Funktionsvaert.h"
+#include "ui/TspmForm.h"
 #include "platform/FileSystem.h"
+#include "platform/ProgramPath.h"
 #include "platform/TextFile.h"
 #include "ui/Beskeder.h"
 
@@ -17,7 +17,7 @@ namespace kv {
 
 static const QString vaelgKlasse = u"Vælg en wmi class"_qs;
 
-TwmiSide::TwmiSide(Tmainform* hoved, QWidget* bar) : hoved(hoved)
+TwmiSide::TwmiSide(Funktionsvaert* hoved, QWidget* bar) : hoved(hoved)
 {
     setObjectName(u"wmiSide"_qs);
     wmiBox = new QComboBox;
@@ -42,26 +42,26 @@ TwmiSide::TwmiSide(Tmainform* hoved, QWidget* bar) : hoved(hoved)
 
 void TwmiSide::bind()
 {
-    THandlingsliste* h = hoved->handlinger;
-    h->bind("AloadListe", [this] { AloadListeExecute(); }, [this] { return !namespaceDone; });
-    h->bind("Awmi", [this] { AwmiExecute(); },
-            [this] { return !wmiDone && !m_hent.koerer() && fileExists(hoved->classFile); });
-    h->bind("AmakeFile", [this] { AmakeFileExecute(false); },
-            [this] { return wmiBox->currentIndex() > 0 && !m_generator.koerer() && fileExists(hoved->udskrivFile); });
-    h->bind("AmakeFileHTML", [this] { AmakeFileExecute(true); },
-            [this] { return wmiBox->currentIndex() > 0 && !m_generator.koerer() && fileExists(hoved->udskrivFileHTML); });
+    Funktionsvaert* h = hoved;
+    h->bindHandling("AloadListe", [this] { AloadListeExecute(); }, [this] { return !namespaceDone; });
+    h->bindHandling("Awmi", [this] { AwmiExecute(); },
+            [this] { return !wmiDone && !m_hent.koerer() && fileExists(hoved->stier().classFile); });
+    h->bindHandling("AmakeFile", [this] { AmakeFileExecute(false); },
+            [this] { return wmiBox->currentIndex() > 0 && !m_generator.koerer() && fileExists(hoved->stier().udskrivFile); });
+    h->bindHandling("AmakeFileHTML", [this] { AmakeFileExecute(true); },
+            [this] { return wmiBox->currentIndex() > 0 && !m_generator.koerer() && fileExists(hoved->stier().udskrivFileHTML); });
 }
 
 void TwmiSide::AloadListeExecute()
 {
-    if (!fileExists(hoved->wmiFile))
+    if (!fileExists(hoved->stier().wmiFile))
         return;
     wmiBox->clear();
     // The script writes the list whole under another name and renames it; an
     // old list goes first, so loading waits for the new one.
-    if (fileExists(hoved->classFile))
-        removeFile(hoved->classFile);
-    if (!m_hent.start(hoved->wmiFile, {}, {}, hoved->wmidir)) {
+    if (fileExists(hoved->stier().classFile))
+        removeFile(hoved->stier().classFile);
+    if (!m_hent.start(hoved->stier().wmiFile, {}, {}, hoved->stier().wmidir)) {
         visInformation(u"Der opstod en ukendt fejl."_qs);
         return;
     }
@@ -74,7 +74,7 @@ void TwmiSide::AloadListeExecute()
 
 void TwmiSide::AwmiExecute()
 {
-    const auto linjer = readTextLines(hoved->classFile);
+    const auto linjer = readTextLines(hoved->stier().classFile);
     if (!linjer) {
         visInformation(u"Der opstod en ukendt fejl."_qs);
         return;
@@ -98,18 +98,18 @@ void TwmiSide::AwmiExecute()
 
 void TwmiSide::AmakeFileExecute(bool html)
 {
-    if (!folderExists(hoved->wmiMappe)) {
-        visInformation(u"WMI mappen findes ikke:\r%1"_qs.arg(hoved->wmiMappe));
+    if (!folderExists(hoved->stier().wmiMappe)) {
+        visInformation(u"WMI mappen findes ikke:\r%1"_qs.arg(hoved->stier().wmiMappe));
         return;
     }
     const QString klasse = wmiBox->currentText();
-    vbsFile = hoved->wmiMappe + u'\\' + klasse + (html ? u"_Html.vbs"_qs : u".vbs"_qs);
+    vbsFile = hoved->stier().wmiMappe + u'\\' + klasse + (html ? u"_Html.vbs"_qs : u".vbs"_qs);
     // The user may have changed the old script; the new one replaces it whole.
     if (entryInfo(vbsFile)
-        && !spmForm().spoerg({u"Scriptet \"%1\" findes allerede."_qs.arg(Tmainform::filCaption(vbsFile)),
+        && !spmForm().spoerg({u"Scriptet \"%1\" findes allerede."_qs.arg(nameOf(vbsFile)),
                               u"Skal det erstattes?"_qs}))
         return;
-    if (!m_generator.start(html ? hoved->udskrivFileHTML : hoved->udskrivFile, {klasse}, {}, hoved->wmiMappe)) {
+    if (!m_generator.start(html ? hoved->stier().udskrivFileHTML : hoved->stier().udskrivFile, {klasse}, {}, hoved->stier().wmiMappe)) {
         visInformation(u"Der opstod en ukendt fejl."_qs);
         return;
     }
@@ -133,7 +133,7 @@ void TwmiSide::wmiTimerTimer()
         return;
     if (!m_hentFrist.isForever() && !m_hent.koerer()) {
         m_hentFrist = QDeadlineTimer(QDeadlineTimer::Forever);
-        if (m_hent.udfald() == 0 && fileExists(hoved->classFile))
+        if (m_hent.udfald() == 0 && fileExists(hoved->stier().classFile))
             hoved->UdskrivInfo(u"Classes er hentet og kan indlæses"_qs);
         else if (m_hent.udfald())
             visInformation(u"Listen over classes kunne ikke hentes.\rFejlkode: %1"_qs.arg(*m_hent.udfald()));
@@ -143,8 +143,8 @@ void TwmiSide::wmiTimerTimer()
         if (m_generator.udfald() == 0 && fileExists(vbsFile)) {
             // A paste or delete running has the structures.
             if (!hoved->optaget())
-                hoved->aabnIStruktur2(hoved->wmiMappe, false);
-            hoved->UdskrivInfo(u"Scriptet er skrevet: "_qs + Tmainform::filCaption(vbsFile));
+                hoved->aabnIStruktur2(hoved->stier().wmiMappe, false);
+            hoved->UdskrivInfo(u"Scriptet er skrevet: "_qs + nameOf(vbsFile));
         } else if (m_generator.udfald()) {
             visInformation(u"Scriptet til \"%1\" kunne ikke skrives.\rFejlkode: %2"_qs.arg(
                 wmiBox->currentText(), QString::number(*m_generator.udfald())));

@@ -12,13 +12,13 @@ class QTimer;
 
 namespace kv {
 
-class Tmainform;
+class Funktionsvaert;
 
 class TwmiSide : public QWidget {
     Q_OBJECT
 public:
     // bar holds the page's four actions.
-    TwmiSide(Tmainform* hoved, QWidget* bar);
+    TwmiSide(Funktionsvaert* hoved, QWidget* bar);
 
     QComboBox* wmiBox;
     bool namespaceDone = false;
@@ -40,7 +40,7 @@ public:
 private:
     void wmiTimerTimer();
 
-    Tmainform* const hoved;
+    Funktionsvaert* const hoved;
     Underproces m_hent;
     Underproces m_generator;
     QTimer* wmiTimer;

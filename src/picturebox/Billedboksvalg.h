@@ -26,4 +26,11 @@ const std::array<Feltformat, 5>& feltformater();
 inline constexpr int maxFeltAntal = 200;
 int feltAntalFraIndstilling(int v);
 
+// The picture box's lines of the settings file: the counts, the field colour
+// and the window's place.
+struct Billedboksindstillinger {
+    int GBoxV = 4, GBoxL = 1, colIndex = 4;
+    int GBoxLeft = 0, GBoxTop = 0, GBoxW = 0, GBoxH = 0;
+};
+
 } // namespace kv

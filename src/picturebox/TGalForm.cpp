@@ -1,6 +1,5 @@
 #include "picturebox/TGalForm.h"
-#include "app/TEgenskaber.h"
-#include "app/Tmainform.h"
+#include "ui/Funktionsvaert.h"
 #include "picturebox/Billedboksvalg.h"
 #include "picturebox/TBibPan.h"
 #include "picturebox/TProgressCompo.h"
@@ -60,16 +59,15 @@ QIcon farveIkon(const QColor& farve)
 
 } // namespace
 
-TGalForm::TGalForm(Tmainform* hoved)
-    : QWidget(hoved, Qt::Window | Qt::WindowStaysOnTopHint), m_hoved(hoved), m_vagt(new Mappevagt(this))
+TGalForm::TGalForm(Funktionsvaert* hoved, const Billedboksindstillinger& e)
+    : QWidget(hoved->vindue(), Qt::Window | Qt::WindowStaysOnTopHint), m_hoved(hoved), m_vagt(new Mappevagt(this))
 {
     setObjectName(u"GalForm"_qs);
     setWindowTitle(u"Billedboks"_qs);
     // Damaged or hand-edited settings are brought within what the window can show.
-    const TEgenskaber& e = hoved->egenskaber;
     AntalV = feltAntalFraIndstilling(e.GBoxV);
     AntalL = feltAntalFraIndstilling(e.GBoxL);
-    colIndex = feltfarve(e.colIndex).isValid() ? e.colIndex : TEgenskaber().colIndex;
+    colIndex = feltfarve(e.colIndex).isValid() ? e.colIndex : Billedboksindstillinger().colIndex;
     m_startGeometri = QRect(e.GBoxLeft, e.GBoxTop, e.GBoxW, e.GBoxH);
 
     byggVindue();
@@ -242,7 +240,7 @@ void TGalForm::saetFarve(int index)
     BibPan->setFeltFarve(feltfarve(index));
 }
 
-void TGalForm::gemIndstillinger(TEgenskaber& e) const
+void TGalForm::gemIndstillinger(Billedboksindstillinger& e) const
 {
     e.GBoxV = AntalV;
     e.GBoxL = AntalL;
@@ -278,8 +276,6 @@ void TGalForm::showEvent(QShowEvent* e)
 void TGalForm::hideEvent(QHideEvent* e)
 {
     if (!e->spontaneous()) {
-        m_hoved->egenskaber.GBoxV = AntalV;
-        m_hoved->egenskaber.GBoxL = AntalL;
         // A closed box holds no pictures: the decoding stops and the store is freed.
         glemValg();
         BibPan->NytBibliotek(QString());

@@ -16,13 +16,13 @@ class Mappevagt;
 class TBibPan;
 class TProgressCompo;
 class TRulskakt;
-class Tmainform;
-struct TEgenskaber;
+class Funktionsvaert;
+struct Billedboksindstillinger;
 
 class TGalForm : public QWidget {
     Q_OBJECT
 public:
-    explicit TGalForm(Tmainform* hoved);
+    TGalForm(Funktionsvaert* hoved, const Billedboksindstillinger& e);
 
     QString picFilnavn;  // full path of the chosen picture; empty when none is chosen
     int AntalV = 4, AntalL = 1;
@@ -47,7 +47,7 @@ public:
     // The enabling rules of the window's actions, run again now.
     void opdaterHandlinger();
     // The counts, size and position as the settings file keeps them.
-    void gemIndstillinger(TEgenskaber& e) const;
+    void gemIndstillinger(Billedboksindstillinger& e) const;
 
     void AmappeExecute();
     void ADeleteExecute();
@@ -87,7 +87,7 @@ private:
     // The file actions are refused while the main window runs a file operation.
     bool filhandlingTilladt() const;
 
-    Tmainform* m_hoved;
+    Funktionsvaert* m_hoved;
     Mappevagt* m_vagt;
     QRect m_startGeometri;  // from the settings as read at program start
     bool m_vist = false;

@@ -1,10 +1,9 @@
 // What the picture box does: loading, paging, the grid, and the actions on
 // the chosen picture.
 #include "picturebox/TGalForm.h"
-#include "app/THandlingsliste.h"
-#include "app/Tmainform.h"
+#include "ui/Funktionsvaert.h"
 #include "fileops/THandlinger.h"
-#include "fileops/TspmForm.h"
+#include "ui/TspmForm.h"
 #include "picturebox/Billedboksvalg.h"
 #include "picturebox/TBibPan.h"
 #include "picturebox/TProgressCompo.h"
@@ -131,7 +130,7 @@ void TGalForm::bindPanel()
 
 bool TGalForm::filhandlingTilladt() const
 {
-    return !m_hoved->optaget() && m_hoved->funk;
+    return !m_hoved->optaget() && m_hoved->klar();
 }
 
 void TGalForm::opdaterHandlinger()
@@ -187,7 +186,7 @@ void TGalForm::AmappeExecute()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     glemValg();
     ulaeseligLabel->clear();
-    const QString mappe = m_hoved->funk ? m_hoved->funk->FFilMappe : QString();
+    const QString mappe = m_hoved->struktur2Mappe();
     BibPan->NytBibliotek(mappe);
     m_vagt->vogt(mappe);
     mappeFelt->setText(mappe);
@@ -208,8 +207,6 @@ void TGalForm::saetAntal(int vandret, int lodret)
     AntalL = std::clamp(lodret, 1, maxFeltAntal);
     BVedit->setText(QString::number(AntalV));
     BLedit->setText(QString::number(AntalL));
-    m_hoved->egenskaber.GBoxV = AntalV;
-    m_hoved->egenskaber.GBoxL = AntalL;
     // The box stays empty until it is loaded again at the new counts.
     glemValg();
     ulaeseligLabel->clear();
@@ -236,25 +233,22 @@ void TGalForm::formatKlik(int vandret, int lodret)
 
 void TGalForm::AvisExecute()
 {
-    m_hoved->selectFromGal(picFilnavn);
+    m_hoved->visFilIStruktur2(picFilnavn);
 }
 
 void TGalForm::AOpenPicExecute()
 {
-    m_hoved->fileRunNumber = 0;
-    m_hoved->runFilname(picFilnavn);
+    m_hoved->koerFil(picFilnavn);
 }
 
 void TGalForm::AKopierExecute()
 {
-    m_hoved->funk->RegisterElements(picFilnavn);
-    m_hoved->handlinger->planlaegOpdatering();
+    m_hoved->registrerElementer({picFilnavn});
 }
 
 void TGalForm::AkopierMappeExecute()
 {
-    m_hoved->funk->RegisterElements(BibPan->Bibliotek());
-    m_hoved->handlinger->planlaegOpdatering();
+    m_hoved->registrerElementer({BibPan->Bibliotek()});
 }
 
 void TGalForm::AopenSFExecute()

@@ -89,12 +89,12 @@ bool Underproces::koerer()
     return false;
 }
 
-std::optional<int> Underproces::vent(int ms)
+std::optional<int> Underproces::vent(int ms, const std::function<bool()>& afbryd)
 {
     const QDeadlineTimer frist(ms);
     const timespec lur{0, 2'000'000};
     while (koerer()) {
-        if (frist.hasExpired()) {
+        if (frist.hasExpired() || (afbryd && afbryd())) {
             stop();
             break;
         }
@@ -113,12 +113,12 @@ void Underproces::stop()
 }
 
 std::optional<int> koerOgVent(int ms, const QString& skript, const QStringList& tekster, const QStringList& stier,
-                              const QString& mappe)
+                              const QString& mappe, const std::function<bool()>& afbryd)
 {
     Underproces p;
     if (!p.start(skript, tekster, stier, mappe))
         return std::nullopt;
-    return p.vent(ms);
+    return p.vent(ms, afbryd);
 }
 
 } // namespace kv

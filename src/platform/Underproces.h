@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <sys/types.h>
 
@@ -28,8 +29,9 @@ public:
     bool koerer();
     // The exit status of a child that ended by itself.
     std::optional<int> udfald() const { return m_udfald; }
-    // Waits at most ms milliseconds; a child still running then is stopped.
-    std::optional<int> vent(int ms);
+    // Waits at most ms milliseconds, and no longer than afbryd says false;
+    // a child still running then is stopped.
+    std::optional<int> vent(int ms, const std::function<bool()>& afbryd = {});
     void stop();
 
 private:
@@ -39,9 +41,11 @@ private:
     std::optional<int> m_udfald;
 };
 
-// Runs a script to its end, at most ms milliseconds: its exit status, or
-// nothing when it could not start, ended by a signal or took too long.
+// Runs a script to its end, at most ms milliseconds and while afbryd says
+// false: its exit status, or nothing when it could not start, ended by a
+// signal, took too long or was called off.
 std::optional<int> koerOgVent(int ms, const QString& skript, const QStringList& tekster,
-                              const QStringList& stier = {}, const QString& mappe = {});
+                              const QStringList& stier = {}, const QString& mappe = {},
+                              const std::function<bool()>& afbryd = {});
 
 } // namespace kv

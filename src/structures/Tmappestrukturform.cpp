@@ -1,9 +1,9 @@
 #include "structures/Tmappestrukturform.h"
 #include "ui/Beskeder.h"
 #include "ui/Handlingsbilleder.h"
-#include "app/Tmainform.h"
+#include "ui/Funktionsvaert.h"
 #include "fileops/THandlinger.h"
-#include "fileops/TspmForm.h"
+#include "ui/TspmForm.h"
 #include "lists/TFolderDialog.h"
 #include "platform/FileSystem.h"
 #include "platform/Omdoebning.h"
@@ -89,7 +89,7 @@ QString strukturNavn(QString navn)
 
 } // namespace
 
-Tmappestrukturform::Tmappestrukturform(Tmainform* hoved)
+Tmappestrukturform::Tmappestrukturform(Funktionsvaert* hoved)
     : TFunktionsform(hoved, 1, QString::fromUtf16(funktion(1).navn))
 {
     setObjectName(u"mappestrukturform"_qs);
@@ -324,7 +324,14 @@ void Tmappestrukturform::flyt(int retning)
     aendret();
 }
 
-void Tmappestrukturform::aGemExecute()
+QStringList Tmappestrukturform::ugemt() const
+{
+    if (!redigeret)
+        return {};
+    return {u"Der er rediget i strukturen!"_qs};
+}
+
+bool Tmappestrukturform::gem()
 {
     const QString navn = strukturNavn(EditGem->text());
     const QString filnavn = navn + u".txt"_qs;
@@ -332,15 +339,16 @@ void Tmappestrukturform::aGemExecute()
     const QString forkert = checkTypedName(navn).isEmpty() ? checkTypedName(filnavn) : checkTypedName(navn);
     if (!forkert.isEmpty()) {
         visInformation(u"Navnet kan ikke bruges til en struktur.\r"_qs + forkert);
-        return;
+        EditGem->setFocus();
+        return false;
     }
-    const QString fil = hoved->mappestrukturDir + filnavn;
+    const QString fil = hoved->stier().mappestrukturDir + filnavn;
     if (fileExists(fil) && !spmForm().spoerg({u"Skal filen"_qs, filnavn, u"overskrives?"_qs}))
-        return;
+        return false;
     QString fejl;
     if (!writeTextLines(fil, mapperI(strukturListeMapper), &fejl)) {
         visInformation(u"Strukturen kunne ikke gemmes.\r"_qs + fejl);
-        return;
+        return false;
     }
     strukturMappeListe->clear();
     strukturListe->clear();
@@ -349,6 +357,7 @@ void Tmappestrukturform::aGemExecute()
     hoved->loadMappeStruktur(true);
     sider->setCurrentIndex(1);
     redigeret = false;
+    return true;
 }
 
 void Tmappestrukturform::aStrukturmappeExecute()
@@ -376,9 +385,13 @@ void Tmappestrukturform::aRedigerMappestrukturExecute()
 void Tmappestrukturform::aDeleteExecute()
 {
     const QString fil = valgtStrukturfil();
-    if (fil.isEmpty() || !spmForm().spoerg({u"Skal filen"_qs, fil, u"slettes permanent?"_qs}))
+    // Only the structure being edited goes with its file; edits of another one stay.
+    const bool redigeres = !EditGem->text().isEmpty()
+                           && strukturNavn(fil).compare(strukturNavn(EditGem->text()), Qt::CaseInsensitive) == 0;
+    if (fil.isEmpty() || !spmForm().spoerg({u"Skal filen"_qs, fil, u"slettes permanent?"_qs})
+        || (redigeres && !maaKasseres(u"Skal filen slettes alligevel?"_qs)))
         return;
-    const QString sti = hoved->mappestrukturDir + fil;
+    const QString sti = hoved->stier().mappestrukturDir + fil;
     if (!fileExists(sti)) {
         visInformation(u"Filen blev ikke fundet"_qs);
         return;
@@ -389,18 +402,19 @@ void Tmappestrukturform::aDeleteExecute()
         return;
     }
     strukturMappeListe->clear();
-    strukturListeMapper->clear();
-    EditGem->clear();
-    redigeret = false;
+    if (redigeres) {
+        strukturListeMapper->clear();
+        EditGem->clear();
+        redigeret = false;
+    }
     hoved->loadMappeStruktur(true);
 }
 
 void Tmappestrukturform::visMappeKlik()
 {
-    QString mappe = hoved->mappestrukturDir;
+    QString mappe = hoved->stier().mappestrukturDir;
     mappe.chop(1);
-    hoved->funk->makeStruktur2(mappe, true);
-    hoved->DirectoryChange(true);
+    hoved->visIStruktur2(mappe, false);
     QCoreApplication::processEvents();
 }
 
@@ -409,7 +423,7 @@ void Tmappestrukturform::strukturListeKlik()
     strukturMappeListe->clear();
     const QString fil = valgtStrukturfil();
     if (!fil.isEmpty()) {
-        if (const auto linjer = readTextLines(hoved->mappestrukturDir + fil))
+        if (const auto linjer = readTextLines(hoved->stier().mappestrukturDir + fil))
             indsaetMapper(strukturMappeListe, *linjer);
         else
             visInformation(u"Det lykkedes ikke at fremstille strukturen."_qs);
@@ -422,8 +436,7 @@ void Tmappestrukturform::strukturMappeListeDobbeltKlik()
     QListWidgetItem* raekke = strukturMappeListe->currentItem();
     if (!raekke)
         return;
-    hoved->funk->makeStruktur2(raekke->data(Qt::UserRole).toString(), true);
-    hoved->DirectoryChange(true);
+    hoved->visIStruktur2(raekke->data(Qt::UserRole).toString(), false);
 }
 
 } // namespace kv

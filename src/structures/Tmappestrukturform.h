@@ -1,7 +1,7 @@
 #pragma once
 // The structure editor "Mappestrukturer": makes, edits, saves and deletes the
 // structure files, and shows them as level or point structures in Struktur 1.
-#include "app/TFunktionsform.h"
+#include "ui/TFunktionsform.h"
 
 class QAction;
 class QLineEdit;
@@ -12,13 +12,13 @@ class QTabWidget;
 
 namespace kv {
 
-class Tmainform;
+class Funktionsvaert;
 class TFolderDialog;
 
 class Tmappestrukturform : public TFunktionsform {
     Q_OBJECT
 public:
-    explicit Tmappestrukturform(Tmainform* hoved);
+    explicit Tmappestrukturform(Funktionsvaert* hoved);
 
     // The structure being edited has unsaved changes.
     bool redigeret = false;
@@ -47,6 +47,11 @@ public:
     // Runs every enabling rule of the window's actions.
     void opdaterHandlinger();
 
+    // The structure being edited.
+    QStringList ugemt() const override;
+    bool gemUgemt() override { return gem(); }
+    void kasserUgemt() override { redigeret = false; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -65,7 +70,9 @@ private:
     void insertMappeKlik();
     void aSletExecute();
     void flyt(int retning);
-    void aGemExecute();
+    void aGemExecute() { gem(); }
+    // Saves the structure being edited under its name; false when it was not saved.
+    bool gem();
     void aStrukturmappeExecute();
     void aStrukturmappe1Execute();
     void aRedigerMappestrukturExecute();

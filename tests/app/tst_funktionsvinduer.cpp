@@ -4,7 +4,7 @@
 #include "DialogSvarer.h"
 #include "TestMain.h"
 #include "TestPlatform.h"
-#include "app/TFunktionsform.h"
+#include "ui/TFunktionsform.h"
 #include "app/Tmainform.h"
 #include "platform/TextFile.h"
 

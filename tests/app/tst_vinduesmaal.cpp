@@ -4,7 +4,7 @@
 #include "TestMain.h"
 #include "TestPlatform.h"
 #include "app/THandlingsliste.h"
-#include "app/TFunktionsform.h"
+#include "ui/TFunktionsform.h"
 #include "app/Tmainform.h"
 
 #include <QAbstractButton>

@@ -39,6 +39,8 @@ class TstSoegning : public QObject {
         f->findTekstEdit->setText(tekst);
         kvtest::DialogSvarer svar;
         f->findTekstKnapClick();
+        // The search is a job: its end enables nothing and disables Stop.
+        QTRY_VERIFY_WITH_TIMEOUT(!f->funk->findKoerer() && !f->findStopKnap->isEnabled(), 30000);
         beskeder = svar.tekster;
     }
     QStringList captions(const TReopenFilerX* l) const
@@ -122,23 +124,53 @@ private slots:
         QVERIFY(beskeder[0].contains(u"500 mapper kunne ikke læses"_qs));
     }
 
-    void stopKeepsTheHits()
+    // Stop ends the job at once; what was found stays, shown and listed alike.
+    // A click in Struktur 1 meanwhile rebuilds Struktur 2 and frees the
+    // record the search started from: the search goes on in its own folder.
+    void stopAndClicksDuringTheSearch()
     {
-        for (int i = 0; i < 300; ++i)
-            tp->makeFile(u"C:\\V\\fotos%1"_qs.arg(i));
-        // Events at every entry, and Stop once hits are on screen.
-        f->funk->FFindInterval = 0;
-        QTimer stop;
-        connect(&stop, &QTimer::timeout, this, [this] {
-            if (f->findStopKnap->isEnabled() && f->filBoxen->count() >= 100)
-                f->findStopKnap->click();
-        });
-        stop.start(0);
-        soeg(u"C:\\V"_qs, u"fotos"_qs);
-        QVERIFY(f->findFiler->Antal() >= 100);
-        QVERIFY(f->findFiler->Antal() < 300);
+        for (int d = 0; d < 200; ++d)
+            for (int i = 0; i < 50; ++i)
+                tp->makeFile(u"C:\\V\\m%1\\fotos%2"_qs.arg(d).arg(i));
+        f->aabnIStruktur2(u"C:"_qs, false);
+        const auto items = f->FilStruktur->findItems(u"V"_qs, Qt::MatchExactly);
+        QVERIFY(!items.isEmpty());
+        f->FilStruktur->setCurrentItem(items.first());
+        f->funk->getDirectory();
+        f->findTekstEdit->setText(u"fotos"_qs);
+        f->maxElementer = 100000;
+        f->findTekstKnapClick();
+        QVERIFY(f->findStopKnap->isEnabled());
+        // Struktur 2 shows another folder: the tree records are made anew.
+        f->aabnIStruktur2(u"C:\\V\\m0"_qs, false);
+        QTRY_VERIFY_WITH_TIMEOUT(!f->funk->findKoerer(), 30000);
+        QTRY_VERIFY(!f->findStopKnap->isEnabled());
+        QCOMPARE(f->findFiler->Antal(), 10000);
+        QCOMPARE(f->filBoxen->count(), 10000);
+
+        f->aabnIStruktur2(u"C:"_qs, false);
+        f->FilStruktur->setCurrentItem(f->FilStruktur->findItems(u"V"_qs, Qt::MatchExactly).first());
+        f->funk->getDirectory();
+        f->findTekstKnapClick();
+        f->findStopKnap->click();
+        QVERIFY(!f->funk->findKoerer());
+        QTRY_VERIFY(!f->findStopKnap->isEnabled());
+        QVERIFY(f->findFiler->Antal() <= 10000);
         QCOMPARE(f->filBoxen->count(), f->findFiler->Antal());
-        QVERIFY(!f->findStopKnap->isEnabled());
+    }
+
+    // Closing the program during a search stops it: nothing waits for the walk.
+    void closeDuringTheSearch()
+    {
+        for (int d = 0; d < 100; ++d)
+            tp->makeFile(u"C:\\W\\m%1\\fotos"_qs.arg(d));
+        f->aabnIStruktur2(u"C:"_qs, false);
+        f->FilStruktur->setCurrentItem(f->FilStruktur->findItems(u"W"_qs, Qt::MatchExactly).first());
+        f->funk->getDirectory();
+        f->findTekstEdit->setText(u"fotos"_qs);
+        f->findTekstKnapClick();
+        QVERIFY(f->close());
+        f.reset();
     }
 
     void kernelFileSystemsAreLeftAlone()

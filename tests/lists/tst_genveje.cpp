@@ -44,8 +44,12 @@ class TstGenveje : public QObject {
         w->EditName->setText(navn);
         w->opdater();
         DialogSvarer svar;
-        if (w->opretGenvej->isEnabled())
+        if (w->opretGenvej->isEnabled()) {
             w->opretGenvej->click();
+            // The script runs as a job; the button comes back when it has answered.
+            QTest::qWaitFor([this] { return !w->opretter(); }, 15000);
+            QCoreApplication::processEvents();
+        }
         return svar.tekster;
     }
 

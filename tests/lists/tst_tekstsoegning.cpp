@@ -240,6 +240,7 @@ private slots:
         QCOMPARE(s->filterBoks->currentIndex(), 0);
         s->EditFind->setEditText(u"hus"_qs);
         s->AfindBibExecute();
+        QTRY_VERIFY(!s->soeger());
         QCOMPARE(s->findis->topLevelItemCount(), 1);
         QCOMPARE(s->findis->topLevelItem(0)->text(0), u"C:\\Docs\\c.html"_qs);
         s->filterBoks->setCurrentIndex(s->filterBoks->findText(u"Tekstfil (*.txt)"_qs));
@@ -247,6 +248,10 @@ private slots:
         s->typeliste->topLevelItem(11)->setCheckState(0, Qt::Unchecked);
         s->EditFind->setEditText(u"hus"_qs);
         s->AfindBibExecute();
+        // Struktur 2 moves on meanwhile: the search keeps its own folder.
+        f.funk->makeStruktur2(u"C:\\Docs\\undermappe.txt"_qs, false);
+        f.DirectoryChange(false);
+        QTRY_VERIFY(!s->soeger());
         QCOMPARE(s->findis->topLevelItemCount(), 3);
         QCOMPARE(s->findis->topLevelItem(0)->text(0), u"C:\\Docs\\a.TXT"_qs);
         QCOMPARE(s->findis->topLevelItem(2)->text(1), u"11"_qs);
@@ -284,15 +289,14 @@ private slots:
         QCOMPARE(s->filterBoks->itemText(s->filterBoks->count() - 1), u"Stor (*.TXT)"_qs);
 
         // Struktur 2 leads the folder.
-        f.funk->makeStruktur2(u"C:\\Docs\\undermappe.txt"_qs, false);
-        f.DirectoryChange(false);
         QCOMPARE(s->dirEdit->text(), u"C:\\Docs\\undermappe.txt\\"_qs);
 
-        // Closing in the middle of a search stops it and then closes.
+        // Closing in the middle of a search stops it at once and closes.
         const QString stor = fil(u"undermappe.txt\\stor.txt"_qs, QByteArray(64 << 20, 'x'));
         s->filterBoks->setCurrentIndex(s->filterBoks->count() - 1);
-        QTimer::singleShot(0, s, [s] { s->close(); });
         s->AfindBibExecute();
+        QVERIFY(s->soeger());
+        s->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!s);
         QVERIFY(!f.findform);

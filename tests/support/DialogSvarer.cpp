@@ -1,11 +1,12 @@
 #include "DialogSvarer.h"
 #include "fileops/Tkopieringsform.h"
-#include "fileops/TspmForm.h"
+#include "ui/TspmForm.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace kvtest {
 
@@ -25,7 +26,10 @@ void DialogSvarer::kig()
         box->accept();
     } else if (auto* spm = qobject_cast<kv::TspmForm*>(w)) {
         tekster << spm->info->toPlainText();
-        ja ? spm->accept() : spm->reject();
+        if (auto* k = knapper.isEmpty() ? nullptr : spm->findChild<QPushButton*>(knapper.takeFirst()))
+            k->click();
+        else
+            ja ? spm->accept() : spm->reject();
     } else if (auto* kopi = qobject_cast<kv::Tkopieringsform*>(w)) {
         tekster << kopi->LabelSpm->text();
         if (foerSvar)

@@ -14,6 +14,9 @@ public:
     explicit DialogSvarer(bool ja = true);
     QStringList tekster;
     bool ja;
+    // While any are left, the question window is answered with the next
+    // button of these names ("jaKnap", "nejKnap", "annullerKnap") instead.
+    QStringList knapper;
     // Runs while the question window is on screen, before it is answered.
     std::function<void()> foerSvar;
 

@@ -1,5 +1,5 @@
-#include "fileops/TspmForm.h"
-#include "fileops/Vinduer.h"
+#include "ui/TspmForm.h"
+#include "ui/Vinduer.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 
 namespace kv {
+
+static constexpr int nejSvar = 2;
 
 static QPointer<TspmForm>& delt()
 {
@@ -33,13 +35,20 @@ TspmForm::TspmForm(QWidget* parent) : QDialog(parent)
     ja->setDefault(true);
     auto* nej = new QPushButton(u"Nej"_qs, this);
     nej->setObjectName(u"nejKnap"_qs);
+    m_annuller = new QPushButton(u"Annuller"_qs, this);
+    m_annuller->setObjectName(u"annullerKnap"_qs);
+    m_annuller->hide();
     connect(ja, &QPushButton::clicked, this, &QDialog::accept);
-    connect(nej, &QPushButton::clicked, this, &QDialog::reject);
+    // Esc and the close button reject; "Nej" has an answer of its own, so a
+    // question that can be called off tells the two apart.
+    connect(nej, &QPushButton::clicked, this, [this] { done(nejSvar); });
+    connect(m_annuller, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* knapper = new QHBoxLayout;
     knapper->addStretch();
     knapper->addWidget(ja);
     knapper->addWidget(nej);
+    knapper->addWidget(m_annuller);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(info);
     layout->addLayout(knapper);
@@ -51,7 +60,17 @@ TspmForm::TspmForm(QWidget* parent) : QDialog(parent)
 bool TspmForm::spoerg(const QStringList& linjer)
 {
     info->setPlainText(linjer.join(u'\n'));
+    m_annuller->hide();
     return exec() == QDialog::Accepted;
+}
+
+TspmForm::Svar TspmForm::spoergMedAnnuller(const QStringList& linjer)
+{
+    info->setPlainText(linjer.join(u'\n'));
+    m_annuller->show();
+    const int svar = exec();
+    m_annuller->hide();
+    return svar == QDialog::Accepted ? Svar::Ja : svar == nejSvar ? Svar::Nej : Svar::Annuller;
 }
 
 void TspmForm::showEvent(QShowEvent* event)

@@ -1,4 +1,4 @@
-#include "fileops/Vinduer.h"
+#include "ui/Vinduer.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

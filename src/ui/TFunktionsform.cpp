@@ -1,8 +1,10 @@
-#include "app/TFunktionsform.h"
-#include "app/Tmainform.h"
+#include "ui/TFunktionsform.h"
+#include "ui/Funktionsvaert.h"
+#include "ui/TspmForm.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QScrollArea>
 #include <algorithm>
@@ -20,9 +22,8 @@ const Funktion& funktion(int nummer)
     return funktioner[std::clamp(nummer, 1, 8) - 1];
 }
 
-TFunktionsform::TFunktionsform(Tmainform* hoved, int nummer, const QString& capNavn)
-    : hoved(hoved), m_nummer(nummer),
-      m_boks(hoved->findChild<QCheckBox*>(QString::fromUtf16(funktion(nummer).boks)))
+TFunktionsform::TFunktionsform(Funktionsvaert* hoved, int nummer, const QString& capNavn)
+    : hoved(hoved), m_nummer(nummer), m_boks(hoved->funktionsBoks(nummer))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QString::fromUtf16(funktion(nummer).navn).remove(u' '));
@@ -31,24 +32,24 @@ TFunktionsform::TFunktionsform(Tmainform* hoved, int nummer, const QString& capN
     showType = m_boks->isChecked();
     // The way of opening cannot change while the window exists.
     m_boks->setEnabled(false);
-    hoved->m_funktioner[nummer] = this;
+    hoved->funktionAabnet(nummer, this);
     if (showType) {
-        setParent(hoved, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+        setParent(hoved->vindue(), Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
         return;
     }
     // Docked windows lie on top of each other, each filling the free area;
     // the selected tab's window is in front and hides those behind it.
-    auto* rulle = new QScrollArea(hoved->fritOmraade);
+    auto* rulle = new QScrollArea(hoved->dokOmraade());
     rulle->hide();
     rulle->setFrameShape(QFrame::NoFrame);
     rulle->setWidgetResizable(true);
-    rulle->setGeometry(hoved->fritOmraade->rect());
+    rulle->setGeometry(hoved->dokOmraade()->rect());
     rulle->setWidget(this);
     // Shown together with the scroll area, by the opener.
     hide();
     m_rulle = rulle;
     setAutoFillBackground(true);
-    hoved->fritOmraade->installEventFilter(this);
+    hoved->dokOmraade()->installEventFilter(this);
     hoved->InsertTab(nummer);
     // Focus moving into the window selects its tab.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* nu) {
@@ -59,7 +60,7 @@ TFunktionsform::TFunktionsform(Tmainform* hoved, int nummer, const QString& capN
 
 TFunktionsform::~TFunktionsform()
 {
-    hoved->m_funktioner[m_nummer] = nullptr;
+    hoved->funktionLukket(m_nummer);
     if (!showType)
         hoved->CloseTab(CapNavn);
     // Still this window's parent; it goes once this window is gone.
@@ -68,6 +69,32 @@ TFunktionsform::~TFunktionsform()
         m_rulle->deleteLater();
     }
     m_boks->setEnabled(true);
+}
+
+bool TFunktionsform::maaLukkes()
+{
+    const QStringList linjer = ugemt();
+    if (linjer.isEmpty())
+        return true;
+    switch (spmForm().spoergMedAnnuller(linjer + QStringList{u"Gem ændringerne?"_qs})) {
+    case TspmForm::Svar::Ja:
+        return gemUgemt();
+    case TspmForm::Svar::Nej:
+        kasserUgemt();
+        return true;
+    case TspmForm::Svar::Annuller:
+        break;
+    }
+    return false;
+}
+
+void TFunktionsform::closeEvent(QCloseEvent* event)
+{
+    if (!maaLukkes()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void TFunktionsform::laegForrest()
@@ -87,8 +114,8 @@ void TFunktionsform::setVisible(bool visible)
 
 bool TFunktionsform::eventFilter(QObject* obj, QEvent* event)
 {
-    if (event->type() == QEvent::Resize && m_rulle && obj == hoved->fritOmraade)
-        m_rulle->setGeometry(hoved->fritOmraade->rect());
+    if (event->type() == QEvent::Resize && m_rulle && obj == hoved->dokOmraade())
+        m_rulle->setGeometry(hoved->dokOmraade()->rect());
     return QWidget::eventFilter(obj, event);
 }
 
@@ -110,7 +137,7 @@ void TFunktionsform::showEvent(QShowEvent* event)
     // Centred on the main window, and on its screen even when the main window is not.
     const QRect skaerm = hoved->skaermen();
     QRect r(QPoint(), frameGeometry().size());
-    r.moveCenter(hoved->frameGeometry().center());
+    r.moveCenter(hoved->vindue()->frameGeometry().center());
     r.moveLeft(std::clamp(r.left(), skaerm.left(), std::max(skaerm.left(), skaerm.right() - r.width())));
     r.moveTop(std::clamp(r.top(), skaerm.top(), std::max(skaerm.top(), skaerm.bottom() - r.height())));
     move(r.topLeft());

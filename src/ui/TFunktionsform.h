@@ -5,6 +5,8 @@
 // in the free area beside the columns, with a tab in the row `tc`, or opened
 // outside, kept in front of the main window and centred on it. A subclass
 // lays out its own content in its constructor; the opener then shows it.
+#include "ui/UgemtArbejde.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -13,7 +15,7 @@ class QScrollArea;
 
 namespace kv {
 
-class Tmainform;
+class Funktionsvaert;
 
 struct Funktion {
     const char16_t* navn;       // tab caption and window caption
@@ -23,11 +25,11 @@ struct Funktion {
 // By number 1..8.
 const Funktion& funktion(int nummer);
 
-class TFunktionsform : public QWidget {
+class TFunktionsform : public QWidget, public UgemtArbejde {
     Q_OBJECT
 public:
     // capNavn is the function's tab caption, funktion(nummer).navn.
-    TFunktionsform(Tmainform* hoved, int nummer, const QString& capNavn);
+    TFunktionsform(Funktionsvaert* hoved, int nummer, const QString& capNavn);
     ~TFunktionsform() override;
 
     int nummer() const { return m_nummer; }
@@ -37,14 +39,19 @@ public:
     // Docked: in front of the other docked windows.
     void laegForrest();
     void setVisible(bool visible) override;
+    // Asks about the unsaved work, if any, with "Annuller"; then saves it or
+    // lets it go. False when the window must stay: called off or not saved.
+    bool maaLukkes();
 
 protected:
-    Tmainform* const hoved;
+    Funktionsvaert* const hoved;
     // Outside the window keeps 580 pixels' width and its height; the help
     // window clears this to be resizable.
     bool fastRamme = true;
 
     void showEvent(QShowEvent* event) override;
+    // Unsaved work is asked about first: saved, let go, or the window stays.
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* obj, QEvent* event) override;
 
 private:

@@ -1,8 +1,10 @@
 #pragma once
-// The shared question window: a question in a read-only memo, "Ja" or "Nej".
+// The shared question window: a question in a read-only memo, "Ja" or "Nej",
+// and "Annuller" where the question may also be called off.
 #include <QDialog>
 
 class QPlainTextEdit;
+class QPushButton;
 
 namespace kv {
 
@@ -15,9 +17,15 @@ public:
 
     // Clears the memo, shows the lines and waits; true only for "Ja".
     bool spoerg(const QStringList& linjer);
+    enum class Svar { Ja, Nej, Annuller };
+    // The same with "Annuller" too; closing the window counts as "Annuller".
+    Svar spoergMedAnnuller(const QStringList& linjer);
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    QPushButton* m_annuller;
 };
 
 // The one question window: the first one created, normally by the program

@@ -1,5 +1,5 @@
 #pragma once
-// Small helpers shared by the windows of the file operations.
+// Small helpers shared by the windows: placement, labels and bars.
 class QLabel;
 class QProgressBar;
 class QString;
