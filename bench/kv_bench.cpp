@@ -38,6 +38,7 @@
 #include "lists/TWebGrupper.h"
 #include "lists/Tekstsoeger.h"
 #include "structures/TFunktioner.h"
+#include "ui/Baggrundsjob.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -97,7 +98,7 @@ struct PauseMaaler {
 void ventPaa(const std::function<bool()>& faerdig)
 {
     while (!faerdig())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 double bedsteTid(int runder, const std::function<void()>& arbejde)
@@ -273,11 +274,20 @@ int main(int argc, char** argv)
     } else if (mode == u"tekst" && argc == 5) {
         const kv::Tekstsoeger soeger(QString::fromLocal8Bit(argv[3]), false, QByteArray(argv[4]) == "1");
         qsizetype fund = 0;
+        // On a worker thread, as the text-search window runs it.
+        kv::Baggrundsjob job(nullptr);
+        PauseMaaler pause;
         tid = bedsteTid(5, [&] {
             fund = 0;
-            std::vector<kv::Fund> f;
-            for (const QString& navn : kv::dokumenterI(u"C:\\docs"_qs, u"*.*"_qs))
-                fund += soeger.soeg(u"C:\\docs\\"_qs + navn, f) ? qsizetype(f.size()) : 0;
+            bool faerdig = false;
+            job.start(
+                [&](kv::Baggrundsjob::Kontekst&) {
+                    std::vector<kv::Fund> f;
+                    for (const QString& navn : kv::dokumenterI(u"C:\\docs"_qs, u"*.*"_qs))
+                        fund += soeger.soeg(u"C:\\docs\\"_qs + navn, f) ? qsizetype(f.size()) : 0;
+                },
+                [&](bool) { faerdig = true; });
+            ventPaa([&] { return faerdig; });
         });
         std::fprintf(stderr, "%lld fund\n", qlonglong(fund));
     } else if (mode == u"filtype" && argc == 4) {
