@@ -3,6 +3,7 @@
 #include "fileops/TspmForm.h"
 #include "lists/TInternetside.h"
 #include "platform/FileSystem.h"
+#include "platform/RegularFile.h"
 #include "platform/Platform.h"
 #include "ui/Beskeder.h"
 #include "ui/Handlingsbilleder.h"
@@ -536,7 +537,7 @@ void Tboksform::eksporter(const QString& fil)
 void Tboksform::importer(const QString& fil)
 {
     QString fejl;
-    const auto indhold = readWholeFile(fil, &fejl);
+    const auto indhold = readRegularFile(fil, maxBogmaerkefil, &fejl);
     if (!indhold)
         return visFejl(fejl);
     int antal = 0;
