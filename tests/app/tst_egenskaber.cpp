@@ -258,8 +258,7 @@ private slots:
             kvtest::DialogSvarer svar;
             {
                 Tmainform f;
-                QCOMPARE(svar.tekster.size(), 1);
-                QVERIFY2(svar.tekster[0].contains(u"Indstillingerne kunne ikke læses"_qs), qPrintable(svar.tekster[0]));
+                QCOMPARE(svar.tekster.filter(u"Indstillingerne kunne ikke læses"_qs).size(), 1);
                 // The installed defaults are used meanwhile.
                 QVERIFY(!f.topBog->isHidden());
                 f.close();
