@@ -10,7 +10,7 @@ KV_PACKAGES=(
   libjpeg62-turbo-dev libjpeg-turbo-progs libasound2-dev
   libzip-dev libpoppler-qt6-dev
   fonts-dejavu-core xvfb xauth
-  tree rename xdg-utils shellcheck dash
+  tree rename xdg-utils shellcheck dash shared-mime-info
 )
 
 kv_install_packages() {

@@ -157,9 +157,9 @@ QStringList TEgenskaber::skriv() const
     return linjer;
 }
 
-bool TEgenskaber::hent(const QString& sti)
+bool TEgenskaber::hent(const QString& sti, QString* fejl)
 {
-    const auto linjer = readTextLines(sti);
+    const auto linjer = readTextLines(sti, fejl);
     if (!linjer)
         return false;
     laes(*linjer);

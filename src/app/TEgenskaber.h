@@ -62,8 +62,8 @@ struct TEgenskaber {
     QList<int> laes(const QStringList& linjer);
     QStringList skriv() const;
 
-    // The file itself; a file that cannot be read gives false and changes nothing.
-    bool hent(const QString& sti);
+    // The file itself; a file that cannot be read gives false, with the reason, and changes nothing.
+    bool hent(const QString& sti, QString* fejl = nullptr);
     bool gem(const QString& sti, QString* fejl = nullptr) const;
 
     // The eight "Åben funktioner externt:" boxes by function number 1..8.

@@ -12,6 +12,7 @@
 #include "platform/Fejl.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
+#include "platform/Skal.h"
 #include "platform/TextFile.h"
 #include "fileops/THandlinger.h"
 #include "fileops/Tdeleteform.h"
@@ -125,6 +126,7 @@ void Tmainform::opretStier()
     hovedmappe = u"C:\\Kvistlund"_qs;
     opret(hovedmappe);
     programmappe = hovedmappe + u"\\Program"_qs;
+    Skal::saetProgrammappe(programmappe);
     opret(programmappe);
     ikonDir = programmappe + u'\\' + programfiler::ikonMappe + u'\\';
     lydfilDir = programmappe + u'\\' + programfiler::lydMappe + u'\\';

@@ -237,6 +237,7 @@ public:
     // The main settings (Tmainform_egenskaber.cpp). The values this window
     // has no control for yet are kept as read and written back unchanged.
     TEgenskaber egenskaber;
+    bool egenskaberUlaeselige = false;  // the settings file exists but could not be read
     void hentEgenskaber();
     void gemEgenskaber();
     void standardEgenskaber();

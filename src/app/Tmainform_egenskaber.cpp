@@ -27,7 +27,14 @@ namespace kv {
 void Tmainform::hentEgenskaber()
 {
     TEgenskaber e;
-    if (e.hent(optFilnavn) ||
+    QString fejl;
+    const bool hentet = e.hent(optFilnavn, &fejl);
+    // A settings file that is there but cannot be read (a FIFO, a device, too
+    // large, no access) is the user's: it is reported and left as it is at close.
+    egenskaberUlaeselige = !hentet && entryInfo(optFilnavn).has_value();
+    if (egenskaberUlaeselige)
+        visFejl(u"Indstillingerne kunne ikke læses og bliver ikke gemt, når programmet lukkes.\r"_qs + fejl);
+    if (hentet ||
         e.hent(programmappe + u'\\' + programfiler::egenskaberMappe + u'\\' + programfiler::standardEgenskaber))
         anvendEgenskaber(e);
     else
@@ -124,6 +131,8 @@ void Tmainform::holdPaaSkaermen()
 
 void Tmainform::gemEgenskaber()
 {
+    if (egenskaberUlaeselige)
+        return;
     TEgenskaber e = egenskaber;
     gemBilledboks(e);
     e.designName = designName;

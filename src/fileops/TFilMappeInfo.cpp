@@ -3,9 +3,9 @@
 #include "platform/DesktopEntry.h"
 #include "platform/Elementstatus.h"
 #include "platform/FileSystem.h"
+#include "platform/RegularFile.h"
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"
-#include "platform/Skal.h"
 #include "structures/StrukturRec.h"
 #include "ui/Beskeder.h"
 #include "ui/Billeder.h"
@@ -41,7 +41,7 @@ QString tidTekst(std::optional<qint64> ms)
 
 QIcon ikonFil(const QString& fil)
 {
-    const auto data = readWholeFile(fil);
+    const auto data = readRegularFile(fil, maxIkonfil);
     QPixmap p;
     if (!data || !p.loadFromData(*data))
         return QIcon();
@@ -123,7 +123,7 @@ QIcon TFilMappeInfo::fileIcon(const QString& fil, QString& ext) const
     if (billedTyper.contains(ext))
         return gruppe(u"billeder"_qs, Billede::Billedfil);
     if (ext == u"desktop"_qs) {
-        if (const auto e = DesktopEntry::laes(Skal::argument(fil)); e && !e->ikon.isEmpty()) {
+        if (const auto e = DesktopEntry::laes(locateFile(fil), fil); e && !e->ikon.isEmpty()) {
             QIcon i = e->ikon.startsWith(u'/') ? QIcon(e->ikon) : QIcon::fromTheme(e->ikon);
             if (!i.isNull())
                 return i;

@@ -143,13 +143,18 @@ QStringList THandlinger::tagRaekker(QList<QTreeWidgetItem*>& mapper, QList<QTree
 
 // ---- Copy names ----
 
-// The words before the first that equals the sub-text, or all of them.
+// The words before the first that equals the sub-text, or all of them. A
+// name that begins with the sub-text ("Kopi af rapport", "Kopi") stays whole:
+// cut there it would be empty.
 static QString udenKopiOrd(const QString& navn, const QString& subTekst)
 {
     const QStringList ord = navn.split(u' ');
-    for (qsizetype i = 0; i < ord.size(); ++i)
-        if (sameTextAZ(ord[i].trimmed(), subTekst))
-            return ord.mid(0, i).join(u' ').trimmed();
+    for (qsizetype i = 0; i < ord.size(); ++i) {
+        if (!sameTextAZ(ord[i].trimmed(), subTekst))
+            continue;
+        const QString foran = ord.mid(0, i).join(u' ').trimmed();
+        return foran.isEmpty() ? navn : foran;
+    }
     return navn;
 }
 
@@ -172,9 +177,10 @@ QString THandlinger::getNewCopyFilename(const QString& target, const QString& su
     const qsizetype skel = target.lastIndexOf(u'\\') + 1;
     const QString F = target.left(skel);
     const QString navn = target.mid(skel);
+    // A leading dot begins a hidden name, not an extension: ".profile" has none.
     const qsizetype punkt = navn.lastIndexOf(u'.');
-    const QString X = punkt < 0 ? QString() : navn.mid(punkt);
-    const QString B = udenKopiOrd(punkt < 0 ? navn : navn.left(punkt), subTekst);
+    const QString X = punkt <= 0 ? QString() : navn.mid(punkt);
+    const QString B = udenKopiOrd(punkt <= 0 ? navn : navn.left(punkt), subTekst);
     if (!fileExists(F + B + X))
         return F + B + X;
     for (int n = 1;; ++n) {

@@ -93,7 +93,7 @@ void THandlinger::stierFlyttet(const QString& fra, const QString& til)
 
 QString THandlinger::omdoeb(const QString& fra, const QString& nytNavn, bool mappe)
 {
-    if (const QString fejl = checkTypedName(nytNavn); !fejl.isEmpty()) {
+    if (const QString fejl = checkTypedName(nytNavn, nameOf(fra)); !fejl.isEmpty()) {
         visInformation(fejl);
         return QString();
     }

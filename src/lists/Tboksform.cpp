@@ -3,6 +3,7 @@
 #include "ui/TspmForm.h"
 #include "lists/TInternetside.h"
 #include "platform/FileSystem.h"
+#include "platform/RegularFile.h"
 #include "platform/Platform.h"
 #include "ui/Baggrundsjob.h"
 #include "ui/Beskeder.h"
@@ -548,7 +549,7 @@ void Tboksform::importer(const QString& fil)
     // Read and parsed as a job; the groups are written on the window's thread.
     m_import->start([this, fil](Baggrundsjob::Kontekst& k) {
         QString fejl;
-        const auto indhold = readWholeFile(fil, &fejl);
+        const auto indhold = readRegularFile(fil, maxBogmaerkefil, &fejl);
         if (k.stoppet())
             return;
         if (!indhold)

@@ -231,7 +231,7 @@ void Tinfoform::linkOver(const QUrl& url)
 {
     // A page of ours by its name, a web address whole, nothing for the rest.
     const QString skema = url.scheme().toLower();
-    if (url.isLocalFile())
+    if (isLocalFileUrl(url))
         globalUrl = url.fileName() + (url.hasFragment() ? u'#' + url.fragment() : QString());
     else if (skema == u"http" || skema == u"https")
         globalUrl = url.toString();
@@ -256,7 +256,7 @@ void Tinfoform::linkKlik(const QUrl& url)
     const QUrl base = browser->source().isLocalFile() ? browser->source() : QUrl::fromLocalFile(mappe);
     const QUrl maal = base.resolved(url);
     // javascript:, mailto: and the like do nothing; so does a file outside the information folder.
-    if (!maal.isLocalFile())
+    if (!isLocalFileUrl(maal))
         return;
     const QFileInfo fil(maal.toLocalFile());
     if (fil.absolutePath() + u'/' != mappe || fil.fileName().isEmpty())

@@ -1,5 +1,6 @@
 #include "platform/AlsaLyd.h"
 #include "platform/FileSystem.h"
+#include "platform/RegularFile.h"
 #include "platform/Wav.h"
 
 #include <alsa/asoundlib.h>
@@ -32,7 +33,7 @@ void Lyd::install(std::unique_ptr<Lyd> lyd) { installeret() = std::move(lyd); }
 bool AlsaLyd::spil(const QString& fil, int gange)
 {
     stop();
-    const auto bytes = readWholeFile(fil);
+    const auto bytes = readRegularFile(fil, maxLydfil);
     const Wav wav = (bytes ? laesWav(*bytes) : std::nullopt).value_or(indbygetTone());
     snd_pcm_t* pcm = nullptr;
     // Opened without blocking: a busy or absent device must not hang the window.

@@ -1,6 +1,5 @@
 #include "DesktopEntry.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
@@ -66,12 +65,12 @@ std::optional<DesktopEntry> DesktopEntry::parse(const QByteArray& tekst, const Q
     return e;
 }
 
-std::optional<DesktopEntry> DesktopEntry::laes(const QString& fil)
+std::optional<DesktopEntry> DesktopEntry::laes(const LocatedFile& kilde, const QString& fil)
 {
-    QFile f(fil);
-    if (!f.open(QIODevice::ReadOnly))
+    const auto tekst = readRegularFile(kilde, maxSkrivebordsfil);
+    if (!tekst)
         return std::nullopt;
-    return parse(f.readAll(), fil);
+    return parse(*tekst, fil);
 }
 
 static bool programFindes(const QString& program)
@@ -87,25 +86,37 @@ bool DesktopEntry::kanStartes() const
         return false;
     if (!tryExec.isEmpty() && !programFindes(tryExec))
         return false;
-    const auto dele = splitExec(exec);
+    const auto dele = parseExec(exec);
     return dele && !dele->isEmpty();
 }
 
-std::optional<QStringList> splitExec(const QString& exec)
+std::optional<QList<ExecArgument>> parseExec(const QString& exec)
 {
-    QStringList dele;
-    QString del;
+    QList<ExecArgument> dele;
+    ExecArgument del;
     bool iDel = false, citeret = false;
+    const auto tekst = [&del](QChar c) {
+        if (del.isEmpty() || del.last().kode)
+            del.append(ExecStykke());
+        del.last().tekst += c;
+    };
     for (qsizetype i = 0; i < exec.size(); ++i) {
         const QChar c = exec[i];
-        if (citeret) {
-            if (c == u'"') {
+        if (c == u'%' && i + 1 < exec.size()) {
+            // %% is a percent sign; any other code is kept apart, with where it stood.
+            const QChar kode = exec[++i];
+            if (kode == u'%')
+                tekst(kode);
+            else
+                del.append(ExecStykke{QString(), kode.unicode(), citeret});
+            iDel = true;
+        } else if (citeret) {
+            if (c == u'"')
                 citeret = false;
-            } else if (c == u'\\' && i + 1 < exec.size() && QStringView(u"\"`$\\").contains(exec[i + 1])) {
-                del += exec[++i];
-            } else {
-                del += c;
-            }
+            else if (c == u'\\' && i + 1 < exec.size() && QStringView(u"\"`$\\").contains(exec[i + 1]))
+                tekst(exec[++i]);
+            else
+                tekst(c);
         } else if (c == u'"') {
             citeret = iDel = true;
         } else if (c == u' ' || c == u'\t') {
@@ -114,7 +125,7 @@ std::optional<QStringList> splitExec(const QString& exec)
             del.clear();
             iDel = false;
         } else {
-            del += c;
+            tekst(c);
             iDel = true;
         }
     }
@@ -125,45 +136,91 @@ std::optional<QStringList> splitExec(const QString& exec)
     return dele;
 }
 
+std::optional<QStringList> splitExec(const QString& exec)
+{
+    const auto dele = parseExec(exec);
+    if (!dele)
+        return std::nullopt;
+    QStringList ud;
+    for (const ExecArgument& del : *dele) {
+        QString arg;
+        for (const ExecStykke& s : del)
+            arg += s.kode ? QString(u'%') + QChar(s.kode) : s.tekst;
+        ud << arg;
+    }
+    return ud;
+}
+
+namespace {
+
+// A name for a shell: inside single quotes nothing but a single quote is
+// special, and that one is closed, escaped and opened again.
+QString shellCiteret(const QString& tekst)
+{
+    return u'\'' + QString(tekst).replace(u'\'', u"'\\''"_qs) + u'\'';
+}
+
+bool erFilkode(char16_t kode)
+{
+    return kode == u'f' || kode == u'F' || kode == u'u' || kode == u'U';
+}
+
+} // namespace
+
 QStringList DesktopEntry::kommando(const QStringList& filer) const
 {
-    const auto dele = splitExec(exec);
+    const auto dele = parseExec(exec);
     if (!dele || dele->isEmpty())
         return {};
     QStringList ud;
     bool filerGivet = false;
-    for (const QString& del : *dele) {
-        if (del == u"%F" || del == u"%U") {
-            ud << filer;
-            filerGivet = true;
-            continue;
-        }
-        if (del == u"%i") {
-            if (!ikon.isEmpty())
-                ud << u"--icon"_qs << ikon;
+    for (const ExecArgument& del : *dele) {
+        // A code that is the whole argument, quoted or not ("%f" is a name, no command).
+        if (del.size() == 1 && del[0].kode) {
+            switch (del[0].kode) {
+            case 'f':
+            case 'u':
+                if (!filer.isEmpty())
+                    ud << filer[0];
+                filerGivet = true;
+                break;
+            case 'F':
+            case 'U':
+                ud << filer;
+                filerGivet = true;
+                break;
+            case 'i':
+                if (!ikon.isEmpty())
+                    ud << u"--icon"_qs << ikon;
+                break;
+            case 'c': ud << navn; break;
+            case 'k': ud << fil; break;
+            default: break;  // deprecated and unknown codes are dropped
+            }
             continue;
         }
         QString arg;
-        for (qsizetype i = 0; i < del.size(); ++i) {
-            if (del[i] != u'%' || i + 1 == del.size()) {
-                arg += del[i];
-                continue;
-            }
-            switch (del[++i].unicode()) {
-            case '%': arg += u'%'; break;
-            case 'f':
-            case 'u':
-                arg += filer.value(0);
+        for (const ExecStykke& s : del) {
+            if (!s.kode) {
+                arg += s.tekst;
+            } else if (erFilkode(s.kode)) {
+                // Files stand only as whole arguments; inside quotes (sh -c "... %f")
+                // they are quoted for the shell, so no name becomes shell syntax.
+                if (!s.citeret)
+                    continue;
+                const QStringList givne = s.kode == u'f' || s.kode == u'u' ? filer.mid(0, 1) : filer;
+                QStringList citerede;
+                for (const QString& f : givne)
+                    citerede << shellCiteret(f);
+                arg += citerede.join(u' ');
                 filerGivet = true;
-                break;
-            case 'c': arg += navn; break;
-            case 'k': arg += fil; break;
-            default: break;  // deprecated and unknown codes are dropped
+            } else if (s.kode == u'c') {
+                arg += navn;
+            } else if (s.kode == u'k') {
+                arg += fil;
             }
         }
-        // A lone field code that expanded to nothing is no argument.
-        if (!arg.isEmpty() || !del.startsWith(u'%'))
-            ud << arg;
+        ud << arg;
     }
     // An entry that names no file code still gets the file.
     if (!filerGivet)
@@ -175,15 +232,17 @@ QStringList DesktopEntry::kommando(const QStringList& filer) const
 
 QList<QStringList> DesktopEntry::kommandoer(const QStringList& filer) const
 {
-    const QStringList dele = splitExec(exec).value_or(QStringList());
-    const auto har = [&dele](QStringView kode) {
-        return std::any_of(dele.cbegin(), dele.cend(), [kode](const QString& d) { return d.contains(kode); });
+    const QList<ExecArgument> dele = parseExec(exec).value_or(QList<ExecArgument>());
+    const auto har = [&dele](char16_t kode) {
+        return std::any_of(dele.cbegin(), dele.cend(), [kode](const ExecArgument& d) {
+            return std::any_of(d.cbegin(), d.cend(), [kode](const ExecStykke& s) { return s.kode == kode; });
+        });
     };
     QStringList givne = filer;
-    if (har(u"%u") || har(u"%U"))
+    if (har(u'u') || har(u'U'))
         for (QString& f : givne)
             f = QString::fromUtf8(QUrl::fromLocalFile(f).toEncoded());
-    if (givne.size() < 2 || !(har(u"%f") || har(u"%u")))
+    if (givne.size() < 2 || !(har(u'f') || har(u'u')))
         return {kommando(givne)};
     QList<QStringList> ud;
     for (const QString& f : std::as_const(givne))

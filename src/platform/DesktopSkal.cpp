@@ -8,7 +8,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <cerrno>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -58,6 +57,22 @@ Skal& Skal::instance()
 void Skal::install(std::unique_ptr<Skal> skal)
 {
     nuvaerende() = std::move(skal);
+}
+
+static QString& installeretMappe()
+{
+    static QString mappe;
+    return mappe;
+}
+
+void Skal::saetProgrammappe(const QString& mappe)
+{
+    installeretMappe() = mappe;
+}
+
+QString Skal::programmappe()
+{
+    return installeretMappe();
 }
 
 QString Skal::argument(const QString& sti)
@@ -127,30 +142,27 @@ int DesktopSkal::aabn(const QString& fil, bool redigering)
     const QString mappe = QFileInfo(vaert).absolutePath();
     if (redigering) {
         // Only text can be edited: the program of plain text edits it.
-        const QString type = m_opslag.filtype(vaert);
-        return m_opslag.arver(type, u"text/plain"_qs) ? medProgram(u"text/plain"_qs, vaert, mappe) : 31;
+        const QString type = Programopslag::filtype(vaert);
+        return Programopslag::arver(type, u"text/plain"_qs) ? medProgram(u"text/plain"_qs, vaert, mappe) : 31;
     }
     const QString endelse = QFileInfo(vaert).suffix().toLower();
     if (endelse == u"sh")  // in a terminal that stays open, as a console does
         return startProgram({u"x-terminal-emulator"_qs, u"-e"_qs, u"sh"_qs, u"-c"_qs,
                       u"sh \"$1\"; exec \"${SHELL:-sh}\""_qs, u"sh"_qs, vaert},
                      mappe);
-    if (endelse == u"vbs" || endelse == u"wsf")  // the installed scripts are sh scripts
+    // The installed scripts are sh scripts; anywhere else such a file is text.
+    if ((endelse == u"vbs" || endelse == u"wsf") && !programmappe().isEmpty() && isInsideOrSame(fil, programmappe()))
         return startProgram({u"/bin/sh"_qs, vaert}, mappe);
+    // What a file is comes from its type, by name and content; the execute
+    // bit alone never makes a document (a picture from a FAT disk) a program.
+    const QString type = Programopslag::filtype(vaert);
     if (S_ISREG(st.st_mode) && (st.st_mode & S_IXUSR)) {
-        const int fd = ::open(bytes->constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            return kodeFor(errno, *bytes);
-        Fd luk(fd);
-        char start4[4] = {};
-        const auto n = ::read(fd, start4, 4);
-        const bool elf = n == 4 && QByteArrayView(start4, 4) == "\x7f" "ELF";
-        const bool skript = n >= 2 && start4[0] == '#' && start4[1] == '!';
-        if (!elf && !skript)
+        if (Programopslag::koerbarType(type))
+            return startProgram({vaert}, mappe);
+        if (type == u"application/octet-stream")  // executable, but nothing the desktop knows
             return 11;
-        return startProgram({vaert}, mappe);
     }
-    return medProgram(m_opslag.filtype(vaert), vaert, mappe);
+    return medProgram(type, vaert, mappe);
 }
 
 int DesktopSkal::aabnMappe(const QString& mappe)

@@ -11,6 +11,8 @@ namespace kv {
 
 // Empty when the path lies on no drive.
 QUrl fileUrl(const QString& programPath);
+// A file URL of this computer: file:///x or file://localhost/x, no other host.
+bool isLocalFileUrl(const QUrl& url);
 // Nothing for a URL that is no local file or lies on no drive.
 std::optional<QString> programPathOf(const QUrl& url);
 // The program paths of those URLs that are local files on a drive.

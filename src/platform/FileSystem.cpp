@@ -441,31 +441,4 @@ bool writeWholeFile(const QString& path, const QByteArray& data, QString* error)
     return true;
 }
 
-std::optional<QByteArray> readWholeFile(const QString& path, QString* error)
-{
-    const auto host = hostName(path, error);
-    if (!host)
-        return std::nullopt;
-    Fd in(::open(host->constData(), O_RDONLY | O_CLOEXEC));
-    if (in.fd < 0) {
-        if (error) *error = failure(path, errno);
-        return std::nullopt;
-    }
-    QByteArray data;
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(in.fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            if (error) *error = failure(path, errno);
-            return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        data.append(buf, n);
-    }
-    return data;
-}
-
 } // namespace kv

@@ -112,9 +112,8 @@ bool isInsideOrSame(const QString& inner, const QString& outer);
 bool removeTree(const QString& path, QString* error = nullptr);
 
 // Writes a whole file: a temporary file in the same folder, flushed to disk,
-// then renamed over the old one.
+// then renamed over the old one. Files are read whole with readRegularFile.
 bool writeWholeFile(const QString& path, const QByteArray& data, QString* error = nullptr);
-std::optional<QByteArray> readWholeFile(const QString& path, QString* error = nullptr);
 
 // The host's error number as a short Danish text.
 QString systemErrorText(int errnum);

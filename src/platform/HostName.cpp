@@ -1,5 +1,7 @@
 #include "HostName.h"
 
+#include <algorithm>
+
 namespace kv {
 
 namespace {
@@ -127,7 +129,14 @@ QByteArray encodeHostName(QStringView name)
 
 bool isSafeComponent(QStringView component)
 {
-    return !component.isEmpty() && component != u"." && component != u".." && !component.contains(QChar(0));
+    if (component.isEmpty() || component == u"." || component == u".." || component.contains(QChar(0)))
+        return false;
+    // A character that stands for a byte is judged by the byte it becomes:
+    // U+F02E U+F02E is "..", U+F02F a slash, U+F000 a NUL.
+    if (std::none_of(component.begin(), component.end(), [](QChar c) { return isEscapedByte(c.unicode()); }))
+        return true;
+    const QByteArray raw = encodeHostName(component);
+    return raw != "." && raw != ".." && !raw.contains('/') && !raw.contains('\0');
 }
 
 } // namespace kv

@@ -21,7 +21,8 @@ QString decodeHostName(QByteArrayView raw);
 QByteArray encodeHostName(QStringView name);
 
 // A component of a program path that the drive table lets through: not empty,
-// not "." or "..", and without U+0000.
+// not "." or "..", and without U+0000, judged again on the bytes the host gets
+// (no ".", "..", slash or NUL made of characters that stand for bytes).
 bool isSafeComponent(QStringView component);
 
 } // namespace kv

@@ -1,12 +1,11 @@
 #include "LinuxPlatform.h"
 #include "FileSystem.h"
 #include "HostName.h"
+#include "RegularFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTextStream>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,13 +33,12 @@ QString LinuxPlatform::loginName() const
 
 QString readXdgUserDir(const QString& userDirsFile, const QString& home, const QString& key)
 {
-    QFile f(userDirsFile);
-    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+    const auto tekst = readRegularFile(locateHostFile(userDirsFile), maxSkrivebordsfil);
+    if (!tekst)
         return QString();
     static const QRegularExpression line(QStringLiteral(R"re(^\s*XDG_([A-Z]+)_DIR\s*=\s*"(.*)"\s*$)re"));
-    QTextStream in(&f);
-    while (!in.atEnd()) {
-        const auto m = line.match(in.readLine());
+    for (const QByteArray& raa : tekst->split('\n')) {
+        const auto m = line.match(QString::fromUtf8(raa));
         if (!m.hasMatch() || m.captured(1) != key)
             continue;
         QString value = m.captured(2);

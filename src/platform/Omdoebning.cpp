@@ -11,15 +11,20 @@
 
 namespace kv {
 
-QString checkTypedName(const QString& navn)
+QString checkTypedName(const QString& navn, const QString& gammeltNavn)
 {
     if (navn.trimmed().isEmpty())
         return u"Der mangler et nyt navn."_qs;
     if (navn == u"."_qs || navn == u".."_qs)
         return u"Navnet må ikke være \".\" eller \"..\"."_qs;
-    for (const QChar c : navn)
-        if (c == u'\\' || c == u'/' || c.unicode() < 0x20 || c.unicode() == 0x7f)
+    for (const QChar c : navn) {
+        if (c == u'\\' || c == u'/' || c.category() == QChar::Other_Control)
             return u"Navnet må ikke indeholde \\, / eller styretegn som linjeskift og nultegn."_qs;
+        // A character that stands for a host byte could be any byte, "/" and NUL
+        // among them; only those the old name already had are kept.
+        if (isEscapedByte(c.unicode()) && !gammeltNavn.contains(c))
+            return u"Navnet indeholder et tegn, der ikke kan bruges i et navn."_qs;
+    }
     if (encodeHostName(navn).size() > 255)
         return u"Navnet er for langt.\rEt navn må højst fylde 255 byte."_qs;
     return QString();

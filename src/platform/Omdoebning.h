@@ -7,8 +7,10 @@ namespace kv {
 
 // Empty when a typed name may be used as one component of a path; otherwise
 // a short Danish message saying why not. Nothing that leaves the folder (a
-// backslash, a slash, "..") or cannot be written as a host name gets through.
-QString checkTypedName(const QString& navn);
+// backslash, a slash, "..", a control character, a character that stands for a
+// host byte) or cannot be written as a host name gets through. gammeltNavn is
+// the name being changed: the host bytes it holds may stay in the new one.
+QString checkTypedName(const QString& navn, const QString& gammeltNavn = QString());
 
 enum class RenameStatus { Omdoebt, Optaget, Fejl };
 

@@ -1,9 +1,8 @@
 #include "Programfil.h"
-#include "RegularFile.h"
+#include "Programopslag.h"
 #include "Skal.h"
 #include "Vaert.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace kv {
@@ -12,29 +11,20 @@ std::optional<DesktopEntry> skrivebordsfil(const QString& sti)
 {
     if (!sti.endsWith(u".desktop"))
         return std::nullopt;
-    // An entry is a few kilobytes; anything far larger is no entry.
-    const auto tekst = readRegularFile(sti, 1 << 20);
-    if (!tekst)
-        return std::nullopt;
-    auto e = DesktopEntry::parse(*tekst, Skal::argument(sti));
+    auto e = DesktopEntry::laes(locateFile(sti), Skal::argument(sti));
     if (!e || e->type != u"Application")
         return std::nullopt;
     return e;
 }
 
-// A regular file we may execute that starts as a program or a script does.
+// A regular file we may execute whose type is a program or a script.
 static bool eksekverbar(const QString& sti)
 {
     const auto vaert = hostName(sti);
-    if (!vaert || ::access(vaert->constData(), X_OK) != 0)
-        return false;
-    Fd in(::open(vaert->constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     struct stat st;
-    if (in.fd < 0 || ::fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode))
+    if (!vaert || ::access(vaert->constData(), X_OK) != 0 || ::stat(vaert->constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
-    char start[4] = {};
-    const ssize_t n = ::read(in.fd, start, sizeof start);
-    return (n == 4 && QByteArrayView(start, 4) == "\x7f" "ELF") || (n >= 2 && start[0] == '#' && start[1] == '!');
+    return Programopslag::koerbarType(Programopslag::filtype(Skal::argument(sti)));
 }
 
 Programart programart(const QString& sti)

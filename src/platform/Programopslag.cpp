@@ -1,7 +1,8 @@
 #include "Programopslag.h"
+#include "RegularFile.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QMimeDatabase>
 #include <QSet>
 
@@ -30,14 +31,24 @@ Programopslag Programopslag::fraMiljoe()
                                       u"/usr/local/share:/usr/share"_qs));
 }
 
-QString Programopslag::filtype(const QString& vaertsti) const
+QString Programopslag::filtype(const QString& vaertsti)
 {
-    return QMimeDatabase().mimeTypeForFile(vaertsti).name();
+    // The start of the content, as far as the type rules look, read without
+    // ever waiting on a special file: a FIFO or a device is judged by its name.
+    RegularFileStream in(locateHostFile(vaertsti));
+    const QByteArray start = in.isOpen() ? in.read(qint64(64) << 10).value_or(QByteArray()) : QByteArray();
+    return QMimeDatabase().mimeTypeForFileNameAndData(QFileInfo(vaertsti).fileName(), start).name();
 }
 
-bool Programopslag::arver(const QString& type, const QString& forfader) const
+bool Programopslag::arver(const QString& type, const QString& forfader)
 {
     return QMimeDatabase().mimeTypeForName(type).inherits(forfader);
+}
+
+bool Programopslag::koerbarType(const QString& type)
+{
+    // Programs built as position-independent code are shared libraries to the database.
+    return arver(type, u"application/x-executable"_qs) || arver(type, u"application/x-sharedlib"_qs);
 }
 
 std::optional<DesktopEntry> Programopslag::program(const QString& type)
@@ -69,12 +80,12 @@ QStringList Programopslag::mimeappsFiler() const
 // The ids a group of an ini-like file gives the type: "a.desktop;b.desktop;".
 static QStringList ids(const QString& fil, const QString& gruppe, const QString& type)
 {
-    QFile f(fil);
-    if (!f.open(QIODevice::ReadOnly))
+    const auto tekst = readRegularFile(locateHostFile(fil), maxSkrivebordsfil);
+    if (!tekst)
         return {};
     bool iGruppe = false;
-    while (!f.atEnd()) {
-        const QString linje = QString::fromUtf8(f.readLine()).trimmed();
+    for (const QByteArray& raa : tekst->split('\n')) {
+        const QString linje = QString::fromUtf8(raa).trimmed();
         if (linje.startsWith(u'[')) {
             iGruppe = linje == u'[' + gruppe + u']';
         } else if (iGruppe && linje.startsWith(type + u'=')) {

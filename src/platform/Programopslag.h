@@ -19,9 +19,11 @@ public:
     static Programopslag fraMiljoe();
     const QStringList& dataMapper() const { return m_data; }
 
-    // The type of a host file, by name and content.
-    QString filtype(const QString& vaertsti) const;
-    bool arver(const QString& type, const QString& forfader) const;
+    // The type of a host file, by name and content, from the shared MIME database.
+    static QString filtype(const QString& vaertsti);
+    static bool arver(const QString& type, const QString& forfader);
+    // A type that runs when its execute bit is set: an ELF program or a script.
+    static bool koerbarType(const QString& type);
     // The first installed program for the type or one of its parents; remembered.
     std::optional<DesktopEntry> program(const QString& type);
 

@@ -1,18 +1,37 @@
 #include "RegularFile.h"
 #include "Vaert.h"
 
+#include <QFile>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <utility>
 
 namespace kv {
+
+namespace {
+
+QString ikkeAlmindelig(const QString& path)
+{
+    return u"Filen er ikke en almindelig fil (men en FIFO, en enhed eller en sokkel) og læses ikke.\r"_qs + path;
+}
+
+} // namespace
 
 LocatedFile locateFile(const QString& path)
 {
     LocatedFile f;
     f.path = path;
     f.m_host = hostName(path, &f.m_error).value_or(QByteArray());
+    return f;
+}
+
+LocatedFile locateHostFile(const QString& hostPath)
+{
+    LocatedFile f;
+    f.path = hostPath;
+    f.m_host = QFile::encodeName(hostPath);
     return f;
 }
 
@@ -34,17 +53,22 @@ RegularFileStream::RegularFileStream(const LocatedFile& file) : m_path(file.path
         return;
     }
     if (!S_ISREG(st.st_mode)) {
-        fail(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+        if (S_ISDIR(st.st_mode))
+            fail(EISDIR);
+        else
+            m_error = ikkeAlmindelig(m_path);
         return;
     }
     // Not waiting, should it have been swapped for a special file since.
     m_fd = ::open(host.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (m_fd < 0 || ::fstat(m_fd, &st) != 0)
+    if (m_fd < 0 || ::fstat(m_fd, &st) != 0) {
         fail(errno);
-    else if (!S_ISREG(st.st_mode))
-        fail(EINVAL);
-    else
+    } else if (!S_ISREG(st.st_mode)) {
+        ::close(std::exchange(m_fd, -1));
+        m_error = ikkeAlmindelig(m_path);
+    } else {
         m_size = st.st_size;
+    }
 }
 
 RegularFileStream::~RegularFileStream()
@@ -97,7 +121,8 @@ std::optional<QByteArray> readRegularFile(const LocatedFile& file, qint64 maxByt
 {
     RegularFileStream in(file);
     if (in.isOpen() && in.size() > maxBytes) {
-        if (error) *error = failure(file.path, EFBIG);
+        if (error)
+            *error = u"Filen er for stor til at blive læst: %1 byte, højst %2.\r"_qs.arg(in.size()).arg(maxBytes) + file.path;
         return std::nullopt;
     }
     auto data = in.read(in.size());  // a file that shrank meanwhile: what is there

@@ -17,10 +17,17 @@ private:
     QByteArray m_host;  // empty when no drive holds the path
     QString m_error;    // then why
     friend LocatedFile locateFile(const QString& path);
+    friend LocatedFile locateHostFile(const QString& hostPath);
+// A host path as Qt and the desktop give it (QFile::encodeName), for the
+// desktop's own files; messages name it as it is.
+LocatedFile locateHostFile(const QString& hostPath);
     friend class RegularFileStream;
 };
 
 LocatedFile locateFile(const QString& path);
+// A host path as Qt and the desktop give it (QFile::encodeName), for the
+// desktop's own files; messages name it as it is.
+LocatedFile locateHostFile(const QString& hostPath);
 
 // A regular file (a link to one counts) read piece by piece: special files
 // are refused before they are opened, and the open itself never waits.
@@ -49,10 +56,18 @@ private:
     qint64 m_pos = 0;
 };
 
-// The whole content of a regular file (a link to one counts) of at most
-// maxBytes. Special files are refused before they are opened, and the open
-// itself never waits; nothing, with a reason, when it cannot be read.
+// The one reader of every file the program reads whole: the content of a
+// regular file (a link to one counts) of at most maxBytes. Special files are
+// refused before they are opened, and the open itself never waits; nothing,
+// with a Danish reason, when it cannot be read.
 std::optional<QByteArray> readRegularFile(const LocatedFile& file, qint64 maxBytes, QString* error = nullptr);
 std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, QString* error = nullptr);
+
+// Limits by kind of file read whole; each far above what the program writes.
+constexpr qint64 maxTekstfil = qint64(64) << 20;       // settings, lists, alarms, memos, notes, structures
+constexpr qint64 maxSkrivebordsfil = qint64(1) << 20;  // desktop entries, type lists, user folders
+constexpr qint64 maxIkonfil = qint64(16) << 20;        // icons shown in the information window
+constexpr qint64 maxLydfil = qint64(64) << 20;         // alarm sounds
+constexpr qint64 maxBogmaerkefil = qint64(256) << 20;  // bookmark files to import
 
 } // namespace kv

@@ -33,6 +33,11 @@ public:
     // its host path, or a private link to it when the host name is not UTF-8.
     // Empty when the path has no host form.
     static QString argument(const QString& sti);
+
+    // The installed program folder ("C:\\Kvistlund\\Program"): only inside it
+    // do .vbs and .wsf files run, as the sh scripts they are there.
+    static void saetProgrammappe(const QString& mappe);
+    static QString programmappe();
 };
 
 } // namespace kv

@@ -1,5 +1,6 @@
 #include "TextFile.h"
 #include "FileSystem.h"
+#include "RegularFile.h"
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -100,12 +101,15 @@ QString fromCp1252(QByteArrayView bytes)
 QStringList decodeTextLines(const QByteArray& data)
 {
     QByteArrayView bytes(data);
+    // After a UTF-8 mark too, a line that is no valid UTF-8 keeps its bytes as
+    // Windows-1252 characters, so saving it again gives the same text.
+    const bool utf8Mark = bytes.startsWith("\xEF\xBB\xBF");
+    if (utf8Mark)
+        bytes = bytes.sliced(3);
     QString text;
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        text = QString::fromUtf8(bytes.sliced(3));
-    } else if (bytes.startsWith("\xFF\xFE")) {
+    if (!utf8Mark && bytes.startsWith("\xFF\xFE")) {
         text = QStringDecoder(QStringDecoder::Utf16LE).decode(bytes.sliced(2));
-    } else if (bytes.startsWith("\xFE\xFF")) {
+    } else if (!utf8Mark && bytes.startsWith("\xFE\xFF")) {
         text = QStringDecoder(QStringDecoder::Utf16BE).decode(bytes.sliced(2));
     } else {
         QStringList lines;
@@ -127,9 +131,9 @@ QByteArray encodeTextLines(const QStringList& lines)
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-std::optional<QStringList> readTextLines(const QString& path, QString* error)
+std::optional<QStringList> readTextLines(const QString& path, QString* error, qint64 maxBytes)
 {
-    const auto data = readWholeFile(path, error);
+    const auto data = readRegularFile(path, maxBytes, error);
     if (!data)
         return std::nullopt;
     return decodeTextLines(*data);

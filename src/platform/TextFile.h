@@ -2,6 +2,8 @@
 // The program's text files: Windows-1252 with CR LF when every character fits,
 // otherwise UTF-8 with a byte-order mark so that nothing is lost. Reading is
 // lenient: byte-order marks are honoured and CR LF, CR or LF end a line.
+#include "RegularFile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -9,8 +11,10 @@
 
 namespace kv {
 
-// Nothing when the file cannot be read; error then holds the reason.
-std::optional<QStringList> readTextLines(const QString& path, QString* error = nullptr);
+// Nothing when the file cannot be read (missing, a special file, larger than
+// maxBytes); error then holds the reason.
+std::optional<QStringList> readTextLines(const QString& path, QString* error = nullptr,
+                                         qint64 maxBytes = maxTekstfil);
 // Every line ends with CR LF, the last one too; no lines give an empty file.
 bool writeTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 

@@ -3,6 +3,8 @@
 // creation and saves it when it closes, not on Ctrl+Q.
 #include "DialogSvarer.h"
 #include "TestMain.h"
+#include <sys/stat.h>
+#include <unistd.h>
 #include "TestPlatform.h"
 #include "app/TEgenskaber.h"
 #include "app/Tmainform.h"
@@ -241,6 +243,30 @@ private slots:
         for (int n : {6, 13, 14, 27, 37, 52, 53, 54, 55, 56, 57, 58, 59})
             QCOMPARE(gemt[n], andreVaerdier()[n]);
         QVERIFY(svar.tekster.isEmpty());
+    }
+
+    // A settings file that is there but cannot be read is the user's: it is
+    // reported at start, and closing leaves it as it was.
+    void anUnreadableSettingsFileIsReportedAndKept()
+    {
+        tp->installProgramFiles({u"Egenskaber\\MainEgenskaber.txt"_qs});
+        tp->makeFolder(u"C:\\Kvistlund\\Anna\\Egenskaber"_qs);
+        const QByteArray fil = tp->hostBytes(optFil);
+        for (bool fifo : {true, false}) {
+            ::unlink(fil.constData());
+            QCOMPARE(fifo ? ::mkfifo(fil.constData(), 0600) : ::symlink("/dev/zero", fil.constData()), 0);
+            kvtest::DialogSvarer svar;
+            {
+                Tmainform f;
+                QCOMPARE(svar.tekster.filter(u"Indstillingerne kunne ikke læses"_qs).size(), 1);
+                // The installed defaults are used meanwhile.
+                QVERIFY(!f.topBog->isHidden());
+                f.close();
+            }
+            struct stat st;
+            QCOMPARE(::lstat(fil.constData(), &st), 0);
+            QVERIFY(fifo ? S_ISFIFO(st.st_mode) : S_ISLNK(st.st_mode));
+        }
     }
 
     void aNewUserGetsTheInstalledDefaults()

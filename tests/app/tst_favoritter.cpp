@@ -9,6 +9,7 @@
 #include "fileops/THandlinger.h"
 #include "lists/TReopenFilerX.h"
 #include "platform/FileSystem.h"
+#include "platform/RegularFile.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -51,7 +52,7 @@ class TstFavoritter : public QObject {
     }
     QString listefil(const char* navn) const
     {
-        return QString::fromUtf8(*readWholeFile(f->OptMappe + u'\\' + QString::fromLatin1(navn)));
+        return QString::fromUtf8(*readRegularFile(f->OptMappe + u'\\' + QString::fromLatin1(navn), maxTekstfil));
     }
 
 private slots:

@@ -150,7 +150,8 @@ private slots:
         };
         const QStringList foer = indhold();
         for (const QString& overskrift : {u"..\\Egenskaber\\MainEgenskaber"_qs, u"a/b"_qs, u".."_qs, u"   "_qs,
-                                          QString(260, u'x')}) {
+                                          QString(260, u'x'), u"\uF02E\uF02E\uF02FEgenskaber\uF02FMainEgenskaber"_qs,
+                                          u"a\uF000b"_qs, u"a\u0007b"_qs}) {
             skriv(overskrift, u"tekst"_qs);
             kvtest::DialogSvarer svar;
             panel().aGemNotatExecute();

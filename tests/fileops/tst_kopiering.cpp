@@ -73,6 +73,17 @@ private slots:
         QCOMPARE(THandlinger::getNewCopyFilename(u"C:\\Mus\\Brev Kopi (1).txt"_qs, u"Kopi"_qs),
                  u"C:\\Mus\\Brev Kopi (2).txt"_qs);
         QCOMPARE(THandlinger::getNewCopyFilename(u"C:\\Mus\\README"_qs, u"Kopi"_qs), u"C:\\Mus\\README"_qs);
+
+        // A name that begins with the sub-text keeps it: never an empty or hidden name.
+        tp->makeFile(u"C:\\Mus\\Kopi af rapport.txt"_qs);
+        QCOMPARE(THandlinger::getNewCopyFilename(u"C:\\Mus\\Kopi af rapport.txt"_qs, u"Kopi"_qs),
+                 u"C:\\Mus\\Kopi af rapport Kopi (1).txt"_qs);
+        tp->makeFile(u"C:\\Mus\\Kopi"_qs);
+        QCOMPARE(THandlinger::getNewCopyFilename(u"C:\\Mus\\Kopi"_qs, u"Kopi"_qs), u"C:\\Mus\\Kopi Kopi (1)"_qs);
+        tp->makeFile(u"C:\\Mus\\.profil"_qs);
+        QCOMPARE(THandlinger::getNewCopyFilename(u"C:\\Mus\\.profil"_qs, u"Kopi"_qs), u"C:\\Mus\\.profil Kopi (1)"_qs);
+        tp->makeFolder(u"C:\\Mus\\Kopi (3)"_qs);
+        QCOMPARE(THandlinger::getNewDirectoryName(u"C:\\Mus\\Kopi (3)"_qs, u"Kopi"_qs), u"C:\\Mus\\Kopi (3) Kopi (1)"_qs);
     }
 
     void conflictPolicy_data()

@@ -133,13 +133,20 @@ private slots:
     void typedNamesThatLeaveTheFolderMoveNothing()
     {
         kvtest::DialogSvarer svar;
+        vis(u"C:\\M"_qs);
+        f->funk->setAktiveStruktur(2);
         const QStringList foer = navne(u"C:\\M"_qs);
-        for (const QString& navn : {u"..\\Arkiv"_qs, u"x\\y"_qs, u"x/y"_qs, u".."_qs, u"   "_qs, QString(128, u'æ')}) {
+        const QStringList navneC = navne(u"C:"_qs);
+        const QStringList forkerte{u"..\\Arkiv"_qs, u"x\\y"_qs, u"x/y"_qs, u".."_qs, u"   "_qs, QString(128, u'æ'),
+                                   u"\uF02E\uF02E\uF02Fy"_qs, u"a\uF000b"_qs, u"a\tb"_qs};
+        for (const QString& navn : forkerte) {
             QVERIFY(f->funk->omdoeb(u"C:\\M\\Foto"_qs, navn, true).isEmpty());
             QVERIFY(f->funk->omdoeb(u"C:\\M\\a.txt"_qs, navn, false).isEmpty());
+            QVERIFY(f->funk->NyMappe(navn).isEmpty());
         }
-        QCOMPARE(svar.tekster.size(), 12);
+        QCOMPARE(svar.tekster.size(), 3 * forkerte.size());
         QCOMPARE(navne(u"C:\\M"_qs), foer);
+        QCOMPARE(navne(u"C:"_qs), navneC);
         // The data folder and its parents keep their names.
         QVERIFY(f->funk->omdoeb(f->hovedmappe, u"Andet"_qs, true).isEmpty());
         QVERIFY(folderExists(f->hovedmappe));
@@ -258,6 +265,10 @@ private slots:
         QCOMPARE(f->Mappeliste->topLevelItemCount() + f->Filliste->topLevelItemCount(), 1);
         QCOMPARE(data->urls().size(), 2);
         QCOMPARE(programPathOf(data->urls().last()), std::optional<QString>(u"C:\\M\\a.txt"_qs));
+        // Only this computer's files: no other host's path is taken as ours.
+        const QByteArray sti = tp->hostBytes(u"C:\\M\\a.txt"_qs);
+        QVERIFY(!programPathOf(QUrl::fromEncoded("file://andenvaert" + sti)));
+        QCOMPARE(programPathOf(QUrl::fromEncoded("file://LocalHost" + sti)), std::optional<QString>(u"C:\\M\\a.txt"_qs));
 
         // Onto its own folder, onto a dragged folder: no drop.
         bool taget = true;

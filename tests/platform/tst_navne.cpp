@@ -7,8 +7,10 @@
 #include "platform/HostName.h"
 #include "platform/NameOrder.h"
 #include "platform/ProgramPath.h"
+#include "platform/RegularFile.h"
 #include "structures/TFunktioner.h"
 
+#include <QDir>
 #include <QSet>
 #include <QTreeWidget>
 #include <dirent.h>
@@ -102,7 +104,7 @@ private slots:
             const auto info = entryInfo(from);
             QVERIFY2(info && info->size == raw.size(), qPrintable(from));
             QVERIFY(copyFile(from, joinPath(u"C:\\Kopi"_qs, e.name)).ok());
-            QCOMPARE(readWholeFile(joinPath(u"C:\\Kopi"_qs, e.name)).value(), raw);
+            QCOMPARE(readRegularFile(joinPath(u"C:\\Kopi"_qs, e.name), maxTekstfil).value(), raw);
             QString error;
             QVERIFY2(removeFile(from, &error), qPrintable(error));
         }
@@ -124,8 +126,18 @@ private slots:
         QCOMPARE(drives().toHost(u"C:"_qs).value(), c);
         const QString nul = u"C:\\Data\\x.txt"_qs + QChar(0) + u"\\y"_qs;
         for (const QString& p : {nul, u"C:\\a\\..\\.."_qs, u"C:\\.."_qs, u"C:\\a\\.\\b"_qs, u"C:\\a\\\\b"_qs,
-                                 u"C:\\\\"_qs, u"C:\\Data\\\\"_qs, u"C:\\a/../../b"_qs})
+                                 u"C:\\\\"_qs, u"C:\\Data\\\\"_qs, u"C:\\a/../../b"_qs,
+                                 // judged on the bytes they become: "..", "/", NUL
+                                 u"C:\\Data\\\uF02E\uF02E\\x"_qs, u"C:\\Data\\\uF02E"_qs, u"C:\\Data\\\uF02E\uF02E\uF02Fy"_qs,
+                                 u"C:\\Data\\a\uF02Fb"_qs, u"C:\\Data\\a\uF000b"_qs})
             QVERIFY2(!drives().toHost(p) && !drives().toHostBytes(p), qPrintable(p));
+        // Nothing that slips past a window's check reaches outside its folder.
+        tp->makeFolder(u"C:\\Data\\Noter"_qs);
+        QVERIFY(!writeWholeFile(u"C:\\Data\\Noter\\\uF02E\uF02E\uF02Fy"_qs, "x"));
+        QVERIFY(!writeWholeFile(u"C:\\Data\\Noter\\x\uF000.txt"_qs, "x"));
+        QVERIFY(!createFolder(u"C:\\Data\\Noter\\\uF02E\uF02E\uF02F\uF02E\uF02E\uF02Fud"_qs));
+        QVERIFY(QDir(tp->host(u"C:\\Data\\Noter"_qs)).isEmpty());
+        QCOMPARE(QDir(tp->host(u"C:\\Data"_qs)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{u"Noter"_qs});
 
         // A path cut at its NUL would name its parent; every operation fails instead.
         tp->makeFile(u"C:\\Data\\x.txt"_qs, "x");

@@ -29,6 +29,15 @@ private slots:
         for (const QString& navn : refuse)
             QVERIFY2(!checkTypedName(navn).isEmpty(), qPrintable(navn));
         QCOMPARE(checkTypedName(u"  "_qs), u"Der mangler et nyt navn."_qs);
+
+        // Characters that stand for host bytes become any byte, "." "/" and NUL
+        // among them; control characters of every range are refused too.
+        for (const QString& navn : {u"\uF02E\uF02E\uF02Fy"_qs, u"a\uF000b"_qs, u"\uF02E"_qs, u"s\uF0F8ren"_qs,
+                                    u"a\tb"_qs, u"a\u007Fb"_qs, u"a\u0085b"_qs, u"a\u009Bb"_qs})
+            QVERIFY2(!checkTypedName(navn).isEmpty(), qPrintable(navn));
+        // A byte the old name had may stay when the rest of the name changes; no other.
+        QVERIFY(checkTypedName(u"S\uF0F8ren"_qs, u"s\uF0F8ren"_qs).isEmpty());
+        QVERIFY(!checkTypedName(u"\uF02E\uF02E\uF02Fs\uF0F8ren"_qs, u"s\uF0F8ren"_qs).isEmpty());
     }
 
     void renameNeverReplaces()

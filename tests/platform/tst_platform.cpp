@@ -6,6 +6,8 @@
 #include "platform/LinuxPlatform.h"
 #include "platform/Mappevagt.h"
 #include "platform/Papirkurv.h"
+#include "platform/DesktopEntry.h"
+#include "platform/Programopslag.h"
 #include "platform/TextFile.h"
 
 #include <QDir>
@@ -144,6 +146,9 @@ private slots:
         QTest::newRow("encoding chosen per line")
             << QByteArray("\xc3\x86" "bler\r\nS\xf8ren\r\n\xc3\x98l\r\n\xc3\x86\xe6\r\n")
             << QStringList{u"Æbler"_qs, u"Søren"_qs, u"Øl"_qs, u"Ã\u2020æ"_qs};
+        // One Latin-1 byte after a byte-order mark keeps its character; the rest stays UTF-8.
+        QTest::newRow("utf-8 bom with a windows-1252 line")
+            << QByteArray("\xef\xbb\xbf" "C:\\S\xf8ren\r\nC:\\\xd0\xa4\r\n") << QStringList{u"C:\\Søren"_qs, u"C:\\Ф"_qs};
         QTest::newRow("utf-16le bom") << QByteArray("\xff\xfe" "a\0\r\0\n\0\xe6\0", 10) << QStringList{u"a"_qs, u"æ"_qs};
         QTest::newRow("utf-16be bom") << QByteArray("\xfe\xff\0a\0\n\0\xe5", 8) << QStringList{u"a"_qs, u"å"_qs};
     }
@@ -164,6 +169,48 @@ private slots:
         const QByteArray bytes = encodeTextLines(mixed);
         QVERIFY(bytes.startsWith("\xef\xbb\xbf"));
         QCOMPARE(decodeTextLines(bytes), mixed);
+        // Load and save change no text: a stray Windows-1252 byte after the mark
+        // (and each of the five bytes Windows-1252 leaves unused) comes back as it was.
+        for (const QByteArray& raa : {QByteArray("\xef\xbb\xbf" "C:\\Bl\xe5\r\nC:\\\xd0\xa4\r\n"),
+                                      QByteArray("\xef\xbb\xbf" "a\x81\x8d\x8f\x90\x9d\r\n")}) {
+            const QStringList laest = decodeTextLines(raa);
+            QVERIFY(!laest.join(QString()).contains(QChar(QChar::ReplacementCharacter)));
+            QCOMPARE(decodeTextLines(encodeTextLines(laest)), laest);
+        }
+        QCOMPARE(encodeTextLines(decodeTextLines("\xef\xbb\xbf" "a\x81\x8d\x8f\x90\x9d\r\n")),
+                 QByteArray("a\x81\x8d\x8f\x90\x9d\r\n"));
+    }
+
+    // Every reader of whole files: a FIFO, a link to a device and a file over
+    // the limit each give a Danish reason at once, never a hang or an abort.
+    void wholeFileReadersRefuseWhatIsNoFile()
+    {
+        tp->makeFolder(u"C:\\Opt"_qs);
+        const QByteArray opt = tp->hostBytes(u"C:\\Opt"_qs);
+        QCOMPARE(::mkfifo((opt + "/fifo.txt").constData(), 0600), 0);
+        QCOMPARE(::symlink("/dev/zero", (opt + "/nul.txt").constData()), 0);
+        // Sparse: as large as it says without taking the room.
+        const int fd = ::open((opt + "/stor.txt").constData(), O_CREAT | O_WRONLY, 0600);
+        QVERIFY(fd >= 0 && ::ftruncate(fd, maxTekstfil + 1) == 0);
+        ::close(fd);
+        tp->makeFile(u"C:\\Opt\\ok.desktop"_qs, "[Desktop Entry]\nType=Application\nExec=vis\n");
+        QVERIFY(::symlink((opt + "/fifo.txt").constData(), (opt + "/fifo.desktop").constData()) == 0);
+
+        for (const char* navn : {"fifo.txt", "nul.txt", "stor.txt"}) {
+            const QString sti = u"C:\\Opt\\"_qs + QString::fromLatin1(navn);
+            QString fejl;
+            QVERIFY(!readTextLines(sti, &fejl));
+            QVERIFY2(fejl.startsWith(navn == QByteArray("stor.txt") ? u"Filen er for stor"_qs : u"Filen er ikke en almindelig fil"_qs),
+                     qPrintable(fejl));
+            QVERIFY(fejl.endsWith(sti));
+        }
+        QVERIFY(readRegularFile(u"C:\\Opt\\stor.txt"_qs, maxTekstfil + 1));
+        QVERIFY(DesktopEntry::laes(locateFile(u"C:\\Opt\\ok.desktop"_qs), QString()));
+        QVERIFY(!DesktopEntry::laes(locateFile(u"C:\\Opt\\fifo.desktop"_qs), QString()));
+        QVERIFY(!DesktopEntry::laes(QString::fromUtf8(opt + "/fifo.desktop")));
+        QCOMPARE(readXdgUserDir(QString::fromUtf8(opt + "/fifo.txt"), u"/h"_qs, u"DESKTOP"_qs), QString());
+        // The type of a special file comes from its name alone.
+        QCOMPARE(Programopslag::filtype(QString::fromUtf8(opt + "/fifo.txt")), u"text/plain"_qs);
     }
 
     void atomicWrite()

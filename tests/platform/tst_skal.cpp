@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <fcntl.h>
 
@@ -136,8 +137,11 @@ private slots:
         QCOMPARE(s.aabn(u"C:\\Data\\koer"_qs, false), skalUdfoert);
         QCOMPARE(starter.last().program, tp.host(u"C:\\Data\\koer"_qs));
         QCOMPARE(starter.last().mappe, tp.host(u"C:\\Data"_qs));
+        // A text with the execute bit is still a text, opened by its program.
         skriv(tp.host(u"C:\\Data\\intet"_qs), "bare tekst\n", true);
-        QCOMPARE(s.aabn(u"C:\\Data\\intet"_qs, false), 11);
+        QCOMPARE(s.aabn(u"C:\\Data\\intet"_qs, false), skalUdfoert);
+        QCOMPARE(starter.last().program, u"/bin/true"_qs);
+        QCOMPARE(starter.last().argumenter, QStringList{tp.host(u"C:\\Data\\intet"_qs)});
         const int foer = starter.size();
         QCOMPARE(s.aabnMappe(u"C:\\Data"_qs), skalUdfoert);
         QCOMPARE(starter.size(), foer + 1);
@@ -170,6 +174,85 @@ private slots:
         QCOMPARE(starter.last().program, bin.path() + u"/x-terminal-emulator"_qs);
         QCOMPARE(starter.last().argumenter.first(), u"-e"_qs);
         QCOMPARE(starter.last().argumenter.last(), tp.host(u"C:\\Data\\start.sh"_qs));
+    }
+
+    // What a file is comes from its type; the execute bit only lets a program or a script run.
+    void openingByTypeNotByModeBits()
+    {
+        TestPlatform& tp = TestPlatform::install();
+        skriv(config() + u"/mimeapps.list"_qs,
+              "[Default Applications]\ntext/plain=tekst.desktop;\nimage/jpeg=billede.desktop;\n");
+        program(u"billede.desktop"_qs, "/bin/echo %f");
+        DesktopSkal s = skal();
+        const auto aabnes = [&](const QString& fil, const QString& program) {
+            const int foer = starter.size();
+            const int svar = s.aabn(fil, false);
+            return svar == skalUdfoert && starter.size() == foer + 1 && starter.last().program == program
+                && starter.last().argumenter.value(0) == (program == tp.host(fil) ? QString() : tp.host(fil));
+        };
+        // A real JPEG with mode 0755, as FAT and Windows shares give every file.
+        const QByteArray jpeg("\xff\xd8\xff\xe0\0\x10JFIF\0\x01\x01\0\0\x01\0\x01\0\0\xff\xd9", 22);
+        skriv(tp.host(u"C:\\Data\\foto.jpg"_qs), jpeg, true);
+        QVERIFY(aabnes(u"C:\\Data\\foto.jpg"_qs, u"/bin/echo"_qs));
+        // A script that calls itself a picture is shown, never run.
+        skriv(tp.host(u"C:\\Data\\x.jpg"_qs), "#!/bin/sh\ntouch ramt\n", true);
+        QVERIFY(aabnes(u"C:\\Data\\x.jpg"_qs, u"/bin/echo"_qs));
+        // A .vbs from anywhere but the program folder is text.
+        skriv(tp.host(u"C:\\Data\\faktura.vbs"_qs), "touch ramt\n", true);
+        QVERIFY(aabnes(u"C:\\Data\\faktura.vbs"_qs, u"/bin/true"_qs));
+        Skal::saetProgrammappe(u"C:\\Kvistlund\\Program"_qs);
+        QVERIFY(aabnes(u"C:\\Data\\faktura.vbs"_qs, u"/bin/true"_qs));
+        // ... and the installed scripts run with sh, also when reached through a link.
+        const QString installeret = tp.makeFile(u"C:\\Kvistlund\\Program\\scripts\\datediff.vbs"_qs, "exit 0\n");
+        QCOMPARE(s.aabn(installeret, false), skalUdfoert);
+        QCOMPARE(starter.last().program, u"/bin/sh"_qs);
+        QVERIFY(QFile::link(tp.host(u"C:\\Data\\faktura.vbs"_qs), tp.host(u"C:\\Kvistlund\\Program\\link.vbs"_qs)));
+        QVERIFY(aabnes(u"C:\\Kvistlund\\Program\\link.vbs"_qs, u"/bin/true"_qs));
+        Skal::saetProgrammappe(QString());
+
+        // An ELF program and a script run themselves, with the execute bit only.
+        QVERIFY(QFile::copy(u"/bin/true"_qs, tp.host(u"C:\\Data\\prog"_qs)));
+        QFile(tp.host(u"C:\\Data\\prog"_qs)).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QCOMPARE(s.aabn(u"C:\\Data\\prog"_qs, false), 31);
+        QFile(tp.host(u"C:\\Data\\prog"_qs)).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(aabnes(u"C:\\Data\\prog"_qs, tp.host(u"C:\\Data\\prog"_qs)));
+        skriv(tp.host(u"C:\\Data\\koer"_qs), "#!/bin/sh\nexit 0\n", true);
+        QVERIFY(aabnes(u"C:\\Data\\koer"_qs, tp.host(u"C:\\Data\\koer"_qs)));
+        skriv(tp.host(u"C:\\Data\\ukendt"_qs), QByteArray("\x01\x02\x03\0\xfe", 5), true);
+        QCOMPARE(s.aabn(u"C:\\Data\\ukendt"_qs, false), 11);
+
+        // A FIFO is judged by its name and never waited on.
+        QCOMPARE(::mkfifo(QFile::encodeName(tp.host(u"C:\\Data\\roer.txt"_qs)).constData(), 0600), 0);
+        QVERIFY(aabnes(u"C:\\Data\\roer.txt"_qs, u"/bin/true"_qs));
+        QVERIFY(!QFile::exists(tp.host(u"C:\\Data\\ramt"_qs)));
+    }
+
+    // sh -c "... %f": the name goes in quoted for the shell, whatever it holds.
+    void namesNeverBecomeShellSyntax()
+    {
+        auto e = DesktopEntry::parse("[Desktop Entry]\nExec=sh -c \"cat %f\" %d --fil=%f 100%% \"%F\"\n");
+        QVERIFY(e);
+        QCOMPARE(e->kommando({u"/h/a;b"_qs}),
+                 (QStringList{u"sh"_qs, u"-c"_qs, u"cat '/h/a;b'"_qs, u"--fil="_qs, u"100%"_qs, u"/h/a;b"_qs}));
+        QCOMPARE(e->kommando({u"/h/it's"_qs}).value(2), u"cat '/h/it'\\''s'"_qs);
+
+        TestPlatform& tp = TestPlatform::install();
+        const QString log = xdg.path() + u"/log"_qs;
+        program(u"tekst.desktop"_qs, "sh -c \"printf %%s %f > '" + log.toUtf8() + ".tmp' && mv '" + log.toUtf8() + ".tmp' '"
+                                         + log.toUtf8() + "'\"");
+        DesktopSkal s(opslag());
+        for (const QString& navn : {u"a;touch ramt;.txt"_qs, u"$(touch ramt).txt"_qs, u"`touch ramt`.txt"_qs,
+                                    u"it's \"q\" $HOME.txt"_qs, u"ny\uF00Alinje;touch ramt.txt"_qs, u"-n.txt"_qs}) {
+            QFile::remove(log);
+            const QString fil = tp.makeFile(u"C:\\Data\\"_qs + navn, "tekst\n");
+            QCOMPARE(s.aabn(fil, false), skalUdfoert);
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(log), 10000);
+            QFile f(log);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), tp.hostBytes(fil));
+        }
+        QVERIFY(!QFile::exists(tp.host(u"C:\\Data\\ramt"_qs)));
+        QVERIFY(!QFile::exists(u"ramt"_qs));
     }
 
     void aRecordingProgramGetsOneArgument()
