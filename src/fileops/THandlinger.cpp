@@ -317,6 +317,7 @@ static bool maalRammerKilden(const QString& maal, const QString& kilde)
 
 bool THandlinger::PasteElementer()
 {
+    glemFortrydelse();
     listeMapper.clear();
     listeFiler.clear();
     ikkeKopieret.clear();
@@ -563,6 +564,7 @@ void THandlinger::efterSletning(int aktiv)
 
 bool THandlinger::DeleteElementer(bool tilPapirkurv)
 {
+    glemFortrydelse();
     const int aktiv = AktiveStruktur();
     listeMapper.clear();
     listeFiler.clear();

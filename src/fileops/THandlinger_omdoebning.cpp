@@ -112,7 +112,7 @@ QString THandlinger::omdoeb(const QString& fra, const QString& nytNavn, bool map
         QString grund;
         switch (renameNoReplace(fra, N, &grund)) {
         case RenameStatus::Omdoebt:
-            sidsteHandling = {u"Omdøbningen af "_qs + nameOf(fra) + u" til "_qs + nameOf(N), {{fra, N}}, QString()};
+            huskFortrydelse({u"Omdøbningen af "_qs + nameOf(fra) + u" til "_qs + nameOf(N), {{fra, N}}, QString(), {}});
             if (mappe)
                 stierFlyttet(fra, N);
             return N;
@@ -192,6 +192,7 @@ void THandlinger::RenameFil(const QString& aOldName, const QString& aNewName, QS
 ExtResultat THandlinger::RenameFilExt(const QString& aMappe, const QString& oldExt, const QString& newExt,
                                       const std::function<bool(qsizetype antal)>& spoerg)
 {
+    glemFortrydelse();
     // Each folder's names once, for the free-name test of all its files.
     struct Mappe {
         QString sti;
@@ -274,7 +275,7 @@ QString THandlinger::NyMappe(const QString& mappeNavn)
         QString grund;
         switch (createFolderOnce(kandidat, &grund)) {
         case NyMappeStatus::Oprettet:
-            sidsteHandling = {u"Den nye mappe "_qs + nameOf(kandidat), {}, kandidat};
+            huskFortrydelse({u"Den nye mappe "_qs + nameOf(kandidat), {}, kandidat, {}});
             return kandidat;
         case NyMappeStatus::Findes:
             navne.flyt(QString(), nameOf(kandidat));  // made by someone else meanwhile
@@ -317,11 +318,36 @@ bool THandlinger::SelectFil(const QString& fName)
     return false;
 }
 
+void THandlinger::huskFortrydelse(Fortrydelse f)
+{
+    f.stempler.clear();
+    for (const auto& [fra, til] : f.omdoebt)
+        f.stempler.push_back(elementstempel(til));
+    if (!f.nyMappe.isEmpty())
+        f.stempler.push_back(elementstempel(f.nyMappe));
+    sidsteHandling = std::move(f);
+}
+
+void THandlinger::glemFortrydelse()
+{
+    sidsteHandling = {};
+}
+
 QString THandlinger::fortryd()
 {
     const Fortrydelse f = std::exchange(sidsteHandling, {});
     if (f.tom())
         return QString();
+    // What holds the names now must be what this program made there: a file
+    // saved under the name since, or one changed, is never renamed or removed.
+    for (qsizetype i = 0; i < qsizetype(f.omdoebt.size()) + !f.nyMappe.isEmpty(); ++i) {
+        const QString sti = i < qsizetype(f.omdoebt.size()) ? f.omdoebt[size_t(i)].second : f.nyMappe;
+        const std::optional<Elementstempel> nu = elementstempel(sti);
+        if (!nu || size_t(i) >= f.stempler.size() || nu != f.stempler[size_t(i)]) {
+            visInformation(u"Handlingen kan ikke fortrydes, da elementet er ændret siden:\r"_qs + sti);
+            return QString();
+        }
+    }
     QString grund;
     if (!f.nyMappe.isEmpty() && !removeEmptyFolder(f.nyMappe, &grund)) {
         visInformation(u"Den nye mappe kunne ikke fjernes igen.\r"_qs + grund);
@@ -361,7 +387,7 @@ bool THandlinger::flytVedOmdoebning(const QString& D, QList<QTreeWidgetItem*>& m
     flyt(listeFiler, filRaekker, false);
     if (!flyttet.omdoebt.empty()) {
         flyttet.tekst = u"Flytningen af "_qs + elementTekst(qsizetype(flyttet.omdoebt.size()));
-        sidsteHandling = std::move(flyttet);
+        huskFortrydelse(std::move(flyttet));
     }
     return !listeMapper.isEmpty() || !listeFiler.isEmpty();
 }

@@ -21,6 +21,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
@@ -270,10 +271,11 @@ void Tfindform::AfindBibExecute()
     Tekstsoeger soeger(FTekst, Check1->isChecked(), Check2->isChecked());
     soeger.fortsaet = haendelser;
     const QStringList navne = maske.isEmpty() ? QStringList() : dokumenterI(mappe, maske);
+    bool fuld = false;
     for (const QString& navn : navne) {
         const QString dokument = Mappe + navn;
         std::vector<Fund> fund;
-        const bool laest = soeger.soeg(dokument, fund);
+        const bool laest = soeger.soeg(dokument, fund, Tekstsoeger::flestFund - findis->topLevelItemCount(), &fuld);
         if (!haendelser())
             break;
         if (!laest) {
@@ -285,10 +287,15 @@ void Tfindform::AfindBibExecute()
             raekker << new QTreeWidgetItem(QStringList{dokument, QString::number(f.position), f.linje});
         findis->addTopLevelItems(raekker);
         countdis->setText(QString::number(findis->topLevelItemCount()));
+        if (fuld)
+            break;
     }
     QApplication::restoreOverrideCursor();
     if (!self)
         return;
+    if (fuld)
+        visInformation(u"Søgningen blev stoppet efter %1 fund. Søg efter en længere tekst for at se færre."_qs
+                           .arg(QLocale(QLocale::Danish).toString(Tekstsoeger::flestFund)));
     m_soeger = false;
     visAntal();
     if (m_lukEfter)
