@@ -359,6 +359,10 @@ bool THandlinger::PasteElementer()
             ikkeKopieret << mappeRaekker.takeAt(i--);
             continue;
         }
+        if (FKopiering && FKopiering->deleteAfterCopy && holderDatamappen(P)) {
+            visInformation(u"Mappen:\r"_qs + P + u"\rmå ikke flyttes, da programmets data ligger i den. Intet blev flyttet."_qs);
+            return false;
+        }
         if (isInsideOrSame(D, P)) {
             visInformation(u"Destinationen ligger inde i en af de mapper, der skal kopieres:\r"_qs + P
                            + u"\rEn mappe kan ikke kopieres ind i sig selv. Intet blev kopieret."_qs);

@@ -122,8 +122,10 @@ public:
     std::optional<FindResultat> findElement(const QString& elementS);
 
     // ---- Rename and new folders (THandlinger_omdoebning.cpp) ----
-    // The data folder: neither it nor a folder that holds it is ever renamed.
+    // The data folder: neither it nor a folder that holds it is ever renamed or moved.
     QString FHovedmappe;
+    // True when the folder is the data folder or holds it.
+    bool holderDatamappen(const QString& mappe) const;
     Fortrydelse sidsteHandling;
 
     // The selected node of the active structure when it may be renamed in

@@ -77,6 +77,13 @@ QString flyttetSti(const QString& sti, const QString& fra, const QString& til)
 
 } // namespace
 
+bool THandlinger::holderDatamappen(const QString& mappe) const
+{
+    // Renaming or moving the data folder or a folder above it would cut the
+    // program off from its files.
+    return !FHovedmappe.isEmpty() && flyttetSti(FHovedmappe, mappe, QString()) != FHovedmappe;
+}
+
 QString THandlinger::getNewFilename(const QString& oldFilename, const QString& newName, const QString& subTekst)
 {
     const QString D = parentOf(oldFilename);
@@ -97,8 +104,7 @@ QString THandlinger::omdoeb(const QString& fra, const QString& nytNavn, bool map
         visInformation(fejl);
         return QString();
     }
-    // Renaming the data folder or a folder above it would cut the program off from its files.
-    if (mappe && !FHovedmappe.isEmpty() && flyttetSti(FHovedmappe, fra, QString()) != FHovedmappe) {
+    if (mappe && holderDatamappen(fra)) {
         visInformation(u"Mappen:\r"_qs + fra + u"\rmå ikke omdøbes, da programmets data ligger i den."_qs);
         return QString();
     }

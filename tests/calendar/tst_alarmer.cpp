@@ -366,7 +366,8 @@ private slots:
 
         gem(0, {}, 0, 0, 9, 0, u"Anden"_qs, 1);  // the same minute: the list keeps one file a name
         gem(0, {}, 0, 0, 9, 1, u"Tredje"_qs, 1);
-        tp->installProgramFiles({u"Egenskaber\\webliste Videnskab.txt"_qs, u"Egenskaber\\webgruppe.txt"_qs});
+        tp->installProgramFiles({u"Egenskaber\\webliste Videnskab.txt"_qs, u"Egenskaber\\webliste Underholdning.txt"_qs,
+                                 u"Egenskaber\\webgruppe.txt"_qs});
         Tmainform f;
         f.alarmDir = dir;
         f.alarmTekster = tekster;

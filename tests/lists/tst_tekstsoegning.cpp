@@ -244,12 +244,14 @@ private slots:
         QStringList sider;
         QVERIFY(pdfTekst(pdf, [&](QStringView s) {
             if (s != u"\n")
-                sider << s.toString().trimmed();
+                sider << s.toString();
             return sider.size() < 2;
         }));
-        QCOMPARE(sider, (QStringList{u"side et"_qs, u"side to hus"_qs}));
+        QCOMPARE(sider.size(), 2);
+        QCOMPARE(sider[0].trimmed(), u"side et"_qs);
+        QCOMPARE(sider[1].trimmed(), u"side to hus"_qs);
         const QString p = fil(u"sider.pdf"_qs, pdf);
-        QCOMPARE(fundI(p, u"hus"_qs).value(0).first, 16);
+        QCOMPARE(fundI(p, u"hus"_qs).value(0).first, sider[0].size() + 1 + sider[1].indexOf(u"hus"_qs));
         std::atomic_bool stop = true;
         Tekstsoeger soeger(u"hus"_qs, false, false);
         soeger.stop = &stop;
@@ -280,7 +282,8 @@ private slots:
         QCOMPARE(fund.size(), 2u);
 
         // The window counts across documents and tells why it stopped.
-        tp->installProgramFiles({u"Egenskaber\\webliste Videnskab.txt"_qs, u"Egenskaber\\webgruppe.txt"_qs});
+        tp->installProgramFiles({u"Egenskaber\\webliste Videnskab.txt"_qs, u"Egenskaber\\webliste Underholdning.txt"_qs,
+                                 u"Egenskaber\\webgruppe.txt"_qs});
         Tmainform f;
         fil(u"f.log"_qs, QByteArray(60'000, 'e'));
         fil(u"g.log"_qs, QByteArray(60'000, 'e'));
