@@ -19,6 +19,7 @@
 //   kv_bench taelling <root>             the information window's count of C:\trae
 //   kv_bench spilleliste <root>          a film list of every file of C:\liste (once)
 //   kv_bench tekst <root> <tekst> <case>  the text in every document of C:\docs, case 1 or 0
+//   kv_bench bogmaerker <root>           importing C:\bookmarks.html into web groups (a fresh folder a round)
 // The folder given becomes drive C: of a test drive table.
 #include "DialogSvarer.h"
 #include "TestPlatform.h"
@@ -35,6 +36,7 @@
 #include "fileops/Tfilinfoform.h"
 #include "lists/TMenuExeFiler.h"
 #include "lists/TReopenFilerX.h"
+#include "lists/Bogmaerker.h"
 #include "lists/TWebGrupper.h"
 #include "lists/Tekstsoeger.h"
 #include "structures/TFunktioner.h"
@@ -290,6 +292,18 @@ int main(int argc, char** argv)
             ventPaa([&] { return faerdig; });
         });
         std::fprintf(stderr, "%lld fund\n", qlonglong(fund));
+    } else if (mode == u"bogmaerker") {
+        // As "Importer" does it: the file read, its bookmarks found, and each group's file written.
+        int runde = 0, antal = 0;
+        tid = bedsteTid(5, [&] {
+            const QString mappe = u"C:\\runde"_qs + QString::number(++runde);
+            kv::createFolder(mappe);
+            kv::TWebGrupper web(mappe);
+            const auto indhold = kv::readWholeFile(u"C:\\bookmarks.html"_qs);
+            if (indhold)
+                web.importer(kv::laesBogmaerker(QString::fromUtf8(*indhold)), &antal);
+        });
+        std::fprintf(stderr, "%d adresser\n", antal);
     } else if (mode == u"filtype" && argc == 4) {
         kv::THandlinger h(nullptr);
         h.FStruktur1 = &s1;

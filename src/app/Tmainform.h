@@ -262,6 +262,7 @@ public:
     Talarmform* alarmform = nullptr;
     QPointer<Tkalenderform> kalenderform;
     void hentAlarmer() override;
+    Talarmform* nyAlarmform();
     void aabnKalenderform();
     // Web addresses and groups (Tmainform_web.cpp): the page "Internet" and the window "Webadresser".
     TInternetside* internetside = nullptr;

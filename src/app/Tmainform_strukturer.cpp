@@ -182,6 +182,11 @@ bool Tmainform::eventFilter(QObject* obj, QEvent* event)
             else
                 struktur3Klik();
         }
+        // The folder a double click opened has nothing under the mouse that was clicked.
+        if (m_efterDobbeltKlik) {
+            m_efterDobbeltKlik = false;
+            return true;
+        }
         // Ctrl and Shift clicks build a selection; a plain click takes the element under the mouse.
         if (s == 2 && m->button() != Qt::RightButton && !(m->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier))) {
             funk->getFocusFilDirectory(m->position().toPoint());

@@ -8,6 +8,7 @@
 #include "platform/Filadresser.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramPath.h"
+#include "ui/Beskeder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -39,9 +40,12 @@ QStringList draget(const QMimeData* data)
     return programPaths(data->urls());
 }
 
-// Nothing is dropped into its own folder, onto a dragged folder or inside one.
+// Nothing is dropped where there is no folder (the empty part of the tab
+// row or of Struktur 1), into its own folder, onto a dragged folder or inside one.
 bool kanModtage(const QStringList& stier, const QString& mappe)
 {
+    if (mappe.isEmpty())
+        return false;
     for (const QString& sti : stier)
         if (sameTextAZ(parentOf(sti), mappe) || sameTextAZ(sti, mappe)
             || (mappe.size() > sti.size() && mappe[sti.size()] == u'\\' && sameTextAZ(mappe.left(sti.size()), sti)))
@@ -145,11 +149,19 @@ bool Tmainform::slip(int maal, QPoint punkt, const QMimeData* data)
         break;
     default: {
         const int tab = stibox->tabAt(punkt);
+        const QString mappe = getStiTil(tab);
         stibox->setCurrentIndex(tab);
         stiTabSkift(tab);
         funk->setAktiveStruktur(1);
-        funk->udfoldStruktur1(funk->FFilMappe);
+        const bool naaet = funk->udfoldStruktur1(funk->FFilMappe);
         MappeStruktur->setFocus();
+        // Struktur 1 may not reach the tab's folder (a hidden one): then the
+        // drop goes nowhere rather than into the node it stopped at.
+        const StrukturRec* rec = recAf(TMakeStrukturer::valgtNode(MappeStruktur));
+        if (!naaet || !rec || !sameTextAZ(rec->mappe, mappe)) {
+            visInformation(u"Fanebladets mappe:\r"_qs + mappe + u"\rkan ikke vises i Struktur 1. Intet blev indsat."_qs);
+            return false;
+        }
         DrevDest = drevRod(funk->FDirMappe);
         break;
     }

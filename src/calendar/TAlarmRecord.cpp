@@ -3,6 +3,8 @@
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 
+#include <algorithm>
+
 namespace kv {
 
 namespace {
@@ -51,9 +53,13 @@ std::optional<TAlarmRecord> laesAlarmfil(const QString& sti)
             return std::nullopt;
         n[i] = *v;
     }
+    // A file edited by hand holds any number: each field is held to its range,
+    // so that -1 repetitions never become 255.
     TAlarmRecord a;
-    a.aar = quint16(n[0]), a.maaned = quint16(n[1]), a.dag = quint16(n[2]), a.time = quint16(n[3]);
-    a.minut = quint16(n[4]), a.alarmtype = quint8(n[5]), a.alarmfil = n[6], a.gentagelse = quint8(n[7]);
+    a.aar = quint16(std::clamp(n[0], 0, 9999)), a.maaned = quint16(std::clamp(n[1], 0, 12));
+    a.dag = quint16(std::clamp(n[2], 0, 31)), a.time = quint16(std::clamp(n[3], 0, 23));
+    a.minut = quint16(std::clamp(n[4], 0, 59)), a.alarmtype = quint8(std::clamp(n[5], 0, 2));
+    a.alarmfil = n[6], a.gentagelse = quint8(std::clamp(n[7], 1, 16));
     a.aarS = l[0].left(4), a.maanedS = l[1].left(4), a.dagS = l[2].left(4), a.timeS = l[3].left(4);
     a.minutS = l[4].left(4);
     a.overskrift = l[8].left(maxOverskrift);

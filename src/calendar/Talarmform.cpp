@@ -1,10 +1,9 @@
 #include "calendar/Talarmform.h"
+#include "calendar/Alarmlyde.h"
 #include "calendar/TAlarmRecord.h"
-#include "platform/Lyd.h"
 #include "platform/Skrivebordsbesked.h"
 #include "platform/TextFile.h"
 
-#include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QBoxLayout>
@@ -35,17 +34,22 @@ Talarmform::Talarmform(const QString& lydfilDir, QWidget* parent)
     connect(ButtonLuk, &QPushButton::clicked, this, &Talarmform::ButtonLukClick);
     connect(ButtonUdsaet, &QPushButton::clicked, this, [this] {
         if (m_alarm) {
-            m_tekster.insert(m_alarm->navn(), alarmMemo->toPlainText());
+            s_tekster.insert(m_alarm->navn(), alarmMemo->toPlainText());
             emit udsaet(*m_alarm);
         }
         close();
     });
 }
 
+Talarmform::~Talarmform()
+{
+    Alarmlyde::instance().stop(this);
+}
+
 bool Talarmform::showAlarm(const QString& caption, const QString& filnavn)
 {
     const auto tekst = readTextLines(filnavn);
-    const QString gemt = m_tekster.value(filnavn.section(u'\\', -1));
+    const QString gemt = s_tekster.value(filnavn.section(u'\\', -1));
     alarmMemo->setPlainText(tekst ? tekst->join(u'\n') : !gemt.isEmpty() ? gemt : u"Alarmens tekst blev ikke fundet."_qs);
     setWindowTitle(caption);
     if (parentWidget())
@@ -65,7 +69,7 @@ void Talarmform::playAlarm(const TAlarmRecord& alarm, bool forsinket)
     if (forsinket)
         alarmMemo->appendPlainText(u"\n(Forsinket: alarmen skulle have lydt kl. "_qs + alarm.timeS + u":"_qs
                                    + alarm.minutS + u".)"_qs);
-    if (!Lyd::instance().spil(alarmLydfil(m_lydfilDir, alarm.alarmfil), qMax(1, int(alarm.gentagelse))))
+    if (!Alarmlyde::instance().spil(this, alarmLydfil(m_lydfilDir, alarm.alarmfil), qMax(1, int(alarm.gentagelse))))
         emit besked(u"Ingen lydenhed"_qs);
     if (alarm.alarmtype == 1)
         sletAlarmfiler(alarm);
@@ -76,12 +80,14 @@ void Talarmform::ButtonLukClick()
     close();
 }
 
-void Talarmform::closeEvent(QCloseEvent* event)
+void Talarmform::done(int r)
 {
-    Lyd::instance().stop();
+    Alarmlyde::instance().stop(this);
     setWindowTitle(u"Alarm"_qs);
     alarmMemo->clear();
-    QDialog::closeEvent(event);
+    QDialog::done(r);
+    if (testAttribute(Qt::WA_DeleteOnClose))
+        deleteLater();  // Esc hides a dialog without closing it
 }
 
 } // namespace kv

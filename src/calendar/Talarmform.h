@@ -1,7 +1,7 @@
 #pragma once
 // The window "Alarm": the heading as caption, the alarm's text, the sound
-// played "Gentagelse" times; "&Luk" stops the sound and closes it. Made once
-// and used for every alarm; a second alarm replaces the first.
+// played "Gentagelse" times; "&Luk" and Esc stop the sound and close it.
+// An alarm that rings while one is shown gets a window of its own.
 #include <QDialog>
 #include <QHash>
 #include <memory>
@@ -18,6 +18,7 @@ class Talarmform : public QDialog {
 public:
     // lydfilDir is the sound folder, ending in a backslash.
     explicit Talarmform(const QString& lydfilDir, QWidget* parent = nullptr);
+    ~Talarmform() override;
 
     QPlainTextEdit* alarmMemo;
     QPushButton* ButtonLuk;
@@ -36,13 +37,14 @@ signals:
     // "Udsæt 5 min": the alarm shown is to ring again.
     void udsaet(const kv::TAlarmRecord& alarm);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
+    // Every way the window closes (the button, Esc, the title bar) comes here.
+    void done(int r) override;
 
 private:
     QString m_lydfilDir;
     std::unique_ptr<TAlarmRecord> m_alarm;  // the alarm shown
-    QHash<QString, QString> m_tekster;      // texts of snoozed alarms, whose files may be gone
+    // Texts of snoozed alarms, whose files may be gone, for whichever window rings them again.
+    static inline QHash<QString, QString> s_tekster;
 };
 
 } // namespace kv

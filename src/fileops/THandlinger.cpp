@@ -324,6 +324,7 @@ static bool maalRammerKilden(const QString& maal, const QString& kilde)
 
 bool THandlinger::PasteElementer()
 {
+    glemFortrydelse();
     listeMapper.clear();
     listeFiler.clear();
     ikkeKopieret.clear();
@@ -364,6 +365,10 @@ bool THandlinger::PasteElementer()
         if (findes && politik == OverskrivIkke) {
             ikkeKopieret << mappeRaekker.takeAt(i--);
             continue;
+        }
+        if (FKopiering && FKopiering->deleteAfterCopy && holderDatamappen(P)) {
+            visInformation(u"Mappen:\r"_qs + P + u"\rmå ikke flyttes, da programmets data ligger i den. Intet blev flyttet."_qs);
+            return false;
         }
         if (isInsideOrSame(D, P)) {
             visInformation(u"Destinationen ligger inde i en af de mapper, der skal kopieres:\r"_qs + P
@@ -570,6 +575,7 @@ void THandlinger::efterSletning(int aktiv)
 
 bool THandlinger::DeleteElementer(bool tilPapirkurv)
 {
+    glemFortrydelse();
     const int aktiv = AktiveStruktur();
     listeMapper.clear();
     listeFiler.clear();

@@ -3,6 +3,7 @@
 // move), delete and the recycle bin.
 #include "fileops/TKopierPaste.h"
 #include "lists/TReopenFilerX.h"
+#include "platform/Elementstempel.h"
 #include "platform/FileSystem.h"
 
 #include <QList>
@@ -38,6 +39,9 @@ struct Fortrydelse {
     QString tekst;  // what is undone, for the status line
     std::vector<std::pair<QString, QString>> omdoebt;  // from, to
     QString nyMappe;
+    // The entries as they were made, by the new names (and the new folder last):
+    // only those very entries, unchanged, are undone.
+    std::vector<std::optional<Elementstempel>> stempler;
     bool tom() const { return omdoebt.empty() && nyMappe.isEmpty(); }
 };
 
@@ -132,8 +136,10 @@ public:
     bool findKoerer() const;
 
     // ---- Rename and new folders (THandlinger_omdoebning.cpp) ----
-    // The data folder: neither it nor a folder that holds it is ever renamed.
+    // The data folder: neither it nor a folder that holds it is ever renamed or moved.
     QString FHovedmappe;
+    // True when the folder is the data folder or holds it.
+    bool holderDatamappen(const QString& mappe) const;
     Fortrydelse sidsteHandling;
 
     // The selected node of the active structure when it may be renamed in
@@ -154,6 +160,10 @@ public:
     bool SelectFil(const QString& fName);
     // Undoes sidsteHandling; the status text, or empty when nothing was undone.
     QString fortryd();
+    // Keeps f for Ctrl+Z with the entries it made as they are now.
+    void huskFortrydelse(Fortrydelse f);
+    // A later operation on names ends what Ctrl+Z could undo.
+    void glemFortrydelse();
 
     // ---- New files from templates and play lists (THandlinger_skabeloner.cpp) ----
     // Writes a document of kind aFiltype (0 by the name's extension, 1 film,

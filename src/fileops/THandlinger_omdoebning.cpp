@@ -77,6 +77,13 @@ QString flyttetSti(const QString& sti, const QString& fra, const QString& til)
 
 } // namespace
 
+bool THandlinger::holderDatamappen(const QString& mappe) const
+{
+    // Renaming or moving the data folder or a folder above it would cut the
+    // program off from its files.
+    return !FHovedmappe.isEmpty() && flyttetSti(FHovedmappe, mappe, QString()) != FHovedmappe;
+}
+
 QString THandlinger::getNewFilename(const QString& oldFilename, const QString& newName, const QString& subTekst)
 {
     const QString D = parentOf(oldFilename);
@@ -97,8 +104,7 @@ QString THandlinger::omdoeb(const QString& fra, const QString& nytNavn, bool map
         visInformation(fejl);
         return QString();
     }
-    // Renaming the data folder or a folder above it would cut the program off from its files.
-    if (mappe && !FHovedmappe.isEmpty() && flyttetSti(FHovedmappe, fra, QString()) != FHovedmappe) {
+    if (mappe && holderDatamappen(fra)) {
         visInformation(u"Mappen:\r"_qs + fra + u"\rmå ikke omdøbes, da programmets data ligger i den."_qs);
         return QString();
     }
@@ -112,7 +118,7 @@ QString THandlinger::omdoeb(const QString& fra, const QString& nytNavn, bool map
         QString grund;
         switch (renameNoReplace(fra, N, &grund)) {
         case RenameStatus::Omdoebt:
-            sidsteHandling = {u"Omdøbningen af "_qs + nameOf(fra) + u" til "_qs + nameOf(N), {{fra, N}}, QString()};
+            huskFortrydelse({u"Omdøbningen af "_qs + nameOf(fra) + u" til "_qs + nameOf(N), {{fra, N}}, QString(), {}});
             if (mappe)
                 stierFlyttet(fra, N);
             return N;
@@ -192,6 +198,7 @@ void THandlinger::RenameFil(const QString& aOldName, const QString& aNewName, QS
 ExtResultat THandlinger::RenameFilExt(const QString& aMappe, const QString& oldExt, const QString& newExt,
                                       const std::function<bool(qsizetype antal)>& spoerg)
 {
+    glemFortrydelse();
     // Each folder's names once, for the free-name test of all its files.
     struct Mappe {
         QString sti;
@@ -274,7 +281,7 @@ QString THandlinger::NyMappe(const QString& mappeNavn)
         QString grund;
         switch (createFolderOnce(kandidat, &grund)) {
         case NyMappeStatus::Oprettet:
-            sidsteHandling = {u"Den nye mappe "_qs + nameOf(kandidat), {}, kandidat};
+            huskFortrydelse({u"Den nye mappe "_qs + nameOf(kandidat), {}, kandidat, {}});
             return kandidat;
         case NyMappeStatus::Findes:
             navne.flyt(QString(), nameOf(kandidat));  // made by someone else meanwhile
@@ -317,11 +324,36 @@ bool THandlinger::SelectFil(const QString& fName)
     return false;
 }
 
+void THandlinger::huskFortrydelse(Fortrydelse f)
+{
+    f.stempler.clear();
+    for (const auto& [fra, til] : f.omdoebt)
+        f.stempler.push_back(elementstempel(til));
+    if (!f.nyMappe.isEmpty())
+        f.stempler.push_back(elementstempel(f.nyMappe));
+    sidsteHandling = std::move(f);
+}
+
+void THandlinger::glemFortrydelse()
+{
+    sidsteHandling = {};
+}
+
 QString THandlinger::fortryd()
 {
     const Fortrydelse f = std::exchange(sidsteHandling, {});
     if (f.tom())
         return QString();
+    // What holds the names now must be what this program made there: a file
+    // saved under the name since, or one changed, is never renamed or removed.
+    for (qsizetype i = 0; i < qsizetype(f.omdoebt.size()) + !f.nyMappe.isEmpty(); ++i) {
+        const QString sti = i < qsizetype(f.omdoebt.size()) ? f.omdoebt[size_t(i)].second : f.nyMappe;
+        const std::optional<Elementstempel> nu = elementstempel(sti);
+        if (!nu || size_t(i) >= f.stempler.size() || nu != f.stempler[size_t(i)]) {
+            visInformation(u"Handlingen kan ikke fortrydes, da elementet er ændret siden:\r"_qs + sti);
+            return QString();
+        }
+    }
     QString grund;
     if (!f.nyMappe.isEmpty() && !removeEmptyFolder(f.nyMappe, &grund)) {
         visInformation(u"Den nye mappe kunne ikke fjernes igen.\r"_qs + grund);
@@ -361,7 +393,7 @@ bool THandlinger::flytVedOmdoebning(const QString& D, QList<QTreeWidgetItem*>& m
     flyt(listeFiler, filRaekker, false);
     if (!flyttet.omdoebt.empty()) {
         flyttet.tekst = u"Flytningen af "_qs + elementTekst(qsizetype(flyttet.omdoebt.size()));
-        sidsteHandling = std::move(flyttet);
+        huskFortrydelse(std::move(flyttet));
     }
     return !listeMapper.isEmpty() || !listeFiler.isEmpty();
 }

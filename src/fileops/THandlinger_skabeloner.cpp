@@ -30,6 +30,7 @@ QStringList THandlinger::spillelisteNavne() const
 
 bool THandlinger::SkrivTekstfil(const QString& aFilename, int aFiltype)
 {
+    glemFortrydelse();
     const QString X = extensionOf(aFilename);
     const QString B = aFilename.left(aFilename.size() - X.size());
     static const QStringList billeder = {u".jpg"_qs, u".png"_qs, u".bmp"_qs, u".ico"_qs, u".gif"_qs};

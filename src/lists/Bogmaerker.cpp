@@ -1,6 +1,8 @@
 #include "lists/Bogmaerker.h"
 
+#include <QHash>
 #include <QRegularExpression>
+#include <optional>
 
 namespace kv {
 
@@ -54,46 +56,133 @@ QString bogmaerkerHtml(const QList<Webgruppe>& grupper)
     return html + u"</DL><p>\n"_qs;
 }
 
-QList<Webgruppe> laesBogmaerker(const QString& html)
+namespace {
+
+// Finds the next closing tag (or quote, or '>') case-insensitively, for
+// starts that only grow: a find past the start is kept for the next ask, and
+// once a search has run to the end later ones answer at once. So a file full
+// of tags or quotes that are never closed is still read in one pass.
+class Slutmaerke {
+public:
+    Slutmaerke(QStringView html, QStringView maerke) : m_html(html), m_maerke(maerke) {}
+    qsizetype fra(qsizetype start)
+    {
+        if (m_sidst >= start || m_sidst == ingen)
+            return m_sidst;
+        m_sidst = m_html.indexOf(m_maerke, start, Qt::CaseInsensitive);
+        if (m_sidst < 0)
+            m_sidst = ingen;
+        return m_sidst;
+    }
+    static constexpr qsizetype ingen = -1;
+
+private:
+    QStringView m_html;
+    QStringView m_maerke;
+    qsizetype m_sidst = -2;
+};
+
+bool erMellemrum(QChar c)
 {
-    // The tags that matter, in the order they come: a folder's title, the
-    // start and end of a list, and a bookmark with its address.
-    static const QRegularExpression maerke(
-        u"<H3[^>]*>(.*?)</H3>|<DL[\\s>]|</DL\\s*>|<A\\s[^>]*?HREF\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)')[^>]*>(.*?)</A>"_qs,
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+
+// The name of the tag that starts at i (just after '<'); only short names matter.
+QStringView tagnavn(QStringView html, qsizetype i)
+{
+    qsizetype j = i;
+    while (j < html.size() && j - i < 4 && html[j] != u'>' && !erMellemrum(html[j]))
+        ++j;
+    return html.sliced(i, j - i);
+}
+
+struct Slutter {
+    Slutmaerke tag, h3, a, dobbelt, enkelt;
+};
+
+// The value of HREF in the tag html[fra, til), quoted either way.
+std::optional<QStringView> hrefI(QStringView html, qsizetype fra, qsizetype& til, Slutter& slut)
+{
+    for (qsizetype i = fra; i + 4 < til; ++i) {
+        if (!erMellemrum(html[i - 1]) || html.sliced(i, 4).compare(u"HREF", Qt::CaseInsensitive) != 0)
+            continue;
+        qsizetype k = i + 4;
+        while (k < til && erMellemrum(html[k]))
+            ++k;
+        if (k >= til || html[k] != u'=')
+            continue;
+        ++k;
+        while (k < til && erMellemrum(html[k]))
+            ++k;
+        if (k >= html.size() || (html[k] != u'"' && html[k] != u'\''))
+            continue;
+        const qsizetype citat = (html[k] == u'"' ? slut.dobbelt : slut.enkelt).fra(k + 1);
+        if (citat < 0)
+            return std::nullopt;
+        // A quoted value may hold '>': the tag ends after it.
+        if (citat >= til) {
+            til = slut.tag.fra(citat);
+            if (til < 0)
+                return std::nullopt;
+        }
+        return html.sliced(k + 1, citat - k - 1);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QList<Webgruppe> laesBogmaerker(const QString& tekst)
+{
+    // One pass over the tags that matter, in the order they come: a folder's
+    // title, the start and end of a list, and a bookmark with its address.
     static const QRegularExpression tags(u"<[^>]*>"_qs);
+    const QStringView html(tekst);
     QList<Webgruppe> grupper;
+    QHash<QString, qsizetype> gruppeNr;
     QStringList mapper;        // open folders, innermost last
     QString naesteMappe;       // the title whose list comes next
     bool ventendeMappe = false;
     QList<bool> lister;        // each open list: true when it is a folder's
-    const auto gruppe = [&grupper](const QString& navn) -> Webgruppe& {
-        for (Webgruppe& g : grupper) {
-            if (g.navn == navn)
-                return g;
+    Slutter slutter{{html, u">"}, {html, u"</H3"}, {html, u"</A"}, {html, u"\""}, {html, u"'"}};
+    const auto gruppe = [&](const QString& navn) -> Webgruppe& {
+        auto it = gruppeNr.constFind(navn);
+        if (it == gruppeNr.cend()) {
+            it = gruppeNr.insert(navn, grupper.size());
+            grupper.append({navn, {}});
         }
-        grupper.append({navn, {}});
-        return grupper.last();
+        return grupper[*it];
     };
-    for (auto it = maerke.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        const QString hel = m.captured(0);
-        if (hel.startsWith(u"<H3"_qs, Qt::CaseInsensitive)) {
-            naesteMappe = unescape(m.captured(1).remove(tags));
+    for (qsizetype i = html.indexOf(u'<'); i >= 0; i = html.indexOf(u'<', i + 1)) {
+        const QStringView navn = tagnavn(html, i + 1);
+        qsizetype slut = slutter.tag.fra(i);
+        if (slut < 0)
+            break;
+        if (navn.compare(u"H3", Qt::CaseInsensitive) == 0) {
+            const qsizetype luk = slutter.h3.fra(slut);
+            if (luk < 0)
+                continue;
+            naesteMappe = unescape(html.sliced(slut + 1, luk - slut - 1).toString().remove(tags));
             ventendeMappe = true;
-        } else if (hel.startsWith(u"</"_qs)) {
-            if (!lister.isEmpty() && lister.takeLast())
-                mapper.removeLast();
-        } else if (hel.startsWith(u"<DL"_qs, Qt::CaseInsensitive)) {
+            i = luk;
+        } else if (navn.compare(u"DL", Qt::CaseInsensitive) == 0) {
             // The outermost list is the file's own; each list after a title is that folder's.
             lister << (!lister.isEmpty() && ventendeMappe);
             if (lister.last())
                 mapper << naesteMappe;
             ventendeMappe = false;
-        } else {
-            const QString adresse = unescape(m.captured(2).isNull() ? m.captured(3) : m.captured(2));
-            QString titel = unescape(m.captured(4).remove(tags));
+        } else if (navn.compare(u"/DL", Qt::CaseInsensitive) == 0) {
+            if (!lister.isEmpty() && lister.takeLast())
+                mapper.removeLast();
+        } else if (navn.compare(u"A", Qt::CaseInsensitive) == 0) {
+            const std::optional<QStringView> href = hrefI(html, i + 2, slut, slutter);
+            const qsizetype luk = href ? slutter.a.fra(slut) : Slutmaerke::ingen;
+            if (luk < 0)
+                continue;
+            const QString adresse = unescape(href->toString());
+            const QString titel = unescape(html.sliced(slut + 1, luk - slut - 1).toString().remove(tags));
             gruppe(mapper.isEmpty() ? QString() : mapper.last()).par << adresse << (titel.isEmpty() ? adresse : titel);
+            i = luk;
         }
     }
     return grupper;

@@ -51,10 +51,14 @@ int hexVaerdi(char c)
 
 } // namespace
 
-QString rtfTekst(QByteArrayView rtf)
+QString rtfTekst(QByteArrayView rtf, qsizetype loft)
 {
     QString ud;
     std::vector<Gruppe> stak{Gruppe{}};
+    // Groups nested deeper than any real document share their parent's state,
+    // so a file of braces cannot grow the stack without end.
+    constexpr std::size_t dybesteGruppe = 1000;
+    qsizetype dybere = 0;
     QByteArray bytes;  // "\'hh" bytes waiting to be decoded together
     int overspring = 0;  // characters still to skip after a "\u"
     const qsizetype n = rtf.size();
@@ -80,15 +84,20 @@ QString rtfTekst(QByteArrayView rtf)
         else if (!stak.back().skjult)
             bytes += b;
     };
-    for (qsizetype i = 0; i < n;) {
+    for (qsizetype i = 0; i < n && ud.size() + bytes.size() < loft;) {
         const char c = rtf[i];
         if (c == '{') {
-            stak.push_back(stak.back());
+            if (stak.size() < dybesteGruppe)
+                stak.push_back(stak.back());
+            else
+                ++dybere;
             ++i;
             continue;
         }
         if (c == '}') {
-            if (stak.size() > 1)
+            if (dybere > 0)
+                --dybere;
+            else if (stak.size() > 1)
                 stak.pop_back();
             ++i;
             continue;
@@ -166,6 +175,7 @@ QString rtfTekst(QByteArrayView rtf)
         }
     }
     tilfoejBytes();
+    ud.truncate(loft);
     return ud;
 }
 

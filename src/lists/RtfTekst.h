@@ -5,10 +5,12 @@
 // information, pictures and every "\*" destination are left out.
 #include <QByteArrayView>
 #include <QString>
+#include "platform/Dokumentlaeser.h"
 
 namespace kv {
 
 // Paragraphs, rows and line breaks end a line ('\n'); tabs and cells give '\t'.
-QString rtfTekst(QByteArrayView rtf);
+// At most loft characters.
+QString rtfTekst(QByteArrayView rtf, qsizetype loft = flestDokumenttegn);
 
 } // namespace kv

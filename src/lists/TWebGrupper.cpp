@@ -5,7 +5,9 @@
 #include "platform/ProgramPath.h"
 #include "platform/TextFile.h"
 
+#include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QUrl>
 #include <algorithm>
 #include <numeric>
@@ -254,6 +256,12 @@ QString TWebGrupper::importer(const QList<Webgruppe>& grupper, int* antal)
 {
     *antal = 0;
     QString beskeder;
+    // The groups there are, by name without regard to case.
+    QHash<QString, QString> navne;
+    for (const QStringList* liste : {&gruppeliste, &lagerliste})
+        for (const QString& s : *liste)
+            navne.insert(s.toCaseFolded(), s);
+    bool nyeGrupper = false;
     for (const Webgruppe& g : grupper) {
         // A folder name that cannot be a group name is mended, never dropped.
         QString navn = g.navn;
@@ -261,12 +269,7 @@ QString TWebGrupper::importer(const QList<Webgruppe>& grupper, int* antal)
         navn = navn.trimmed().left(100);
         if (!navn.isEmpty() && !checkTypedName(navn).isEmpty())
             navn = u"Bogmærker"_qs;
-        for (const QStringList* liste : {&gruppeliste, &lagerliste}) {
-            for (const QString& s : *liste) {
-                if (s.compare(navn, Qt::CaseInsensitive) == 0)
-                    navn = s;
-            }
-        }
+        navn = navne.value(navn.toCaseFolded(), navn);
         const QString fil = gruppefil(navn);
         QString besked;
         QStringList par = navn == gruppenavn ? webSL : laesPar(fil, &besked);
@@ -275,11 +278,12 @@ QString TWebGrupper::importer(const QList<Webgruppe>& grupper, int* antal)
             continue;
         }
         int nye = 0;
+        QSet<QString> kendte;
+        for (qsizetype j = 0; j < par.size(); j += 2)
+            kendte.insert(par[j]);
         for (qsizetype i = 0; i + 1 < g.par.size(); i += 2) {
-            bool findes = false;
-            for (qsizetype j = 0; j < par.size() && !findes; j += 2)
-                findes = par[j] == g.par[i];
-            if (erWebadresse(g.par[i]) && !findes) {
+            if (!kendte.contains(g.par[i]) && erWebadresse(g.par[i])) {
+                kendte.insert(g.par[i]);
                 par << g.par[i] << g.par[i + 1];
                 ++nye;
             }
@@ -293,11 +297,14 @@ QString TWebGrupper::importer(const QList<Webgruppe>& grupper, int* antal)
         *antal += nye;
         if (navn == gruppenavn)
             webSL = par;
-        if (!navn.isEmpty() && !gruppeliste.contains(navn) && !lagerliste.contains(navn)) {
+        if (!navn.isEmpty() && !navne.contains(navn.toCaseFolded())) {
             gruppeliste << navn;
-            beskeder += gemGrupper();
+            navne.insert(navn.toCaseFolded(), navn);
+            nyeGrupper = true;
         }
     }
+    if (nyeGrupper)
+        beskeder += gemGrupper();
     return beskeder.trimmed();
 }
 

@@ -101,15 +101,22 @@ class Fundsamler {
 public:
     // former: the forms of the first character, when case does not matter and
     // they are few; otherwise the whole text is folded.
-    Fundsamler(QStringView moenster, QStringView former, bool foldet, bool heleOrd, std::vector<Fund>& fund)
+    // At most plads occurrences are kept; the search stops at one more.
+    Fundsamler(QStringView moenster, QStringView former, bool foldet, bool heleOrd, std::vector<Fund>& fund,
+               qsizetype plads)
         : m_moenster(moenster), m_former(former), m_laengde(moenster.size()),
           m_foldHele(foldet && former.isEmpty()), m_heleOrd(heleOrd), m_fund(fund),
-          m_hale(std::max<qsizetype>(2 * linjeStykke, 2 * m_laengde))
+          m_hale(std::max<qsizetype>(2 * linjeStykke, 2 * m_laengde)), m_plads(plads)
     {
     }
 
+    // More occurrences were found than there is room for.
+    bool fuld() const { return m_fuld; }
+
     void tilfoej(QStringView stykke)
     {
+        if (m_fuld)
+            return;
         const qsizetype foer = m_buf.size();
         // CR LF and a lone CR become one line break.
         if (m_cr && stykke.startsWith(u'\n'))
@@ -135,7 +142,11 @@ public:
         skan(false);
     }
 
-    void slut() { skan(true); }
+    void slut()
+    {
+        if (!m_fuld)
+            skan(true);
+    }
 
 private:
     // The next occurrence from fra: a fast scan for the first character,
@@ -208,6 +219,10 @@ private:
                 m_linjeFra = m_bufStart + start;
                 m_linjeTil = m_bufStart + ende;
             }
+            if (qsizetype(m_fund.size()) >= m_plads) {
+                m_fuld = true;
+                return;
+            }
             m_fund.push_back({m_bufStart + i, m_linje});
             m_fra = i + m_laengde;
         }
@@ -230,6 +245,8 @@ private:
     const bool m_heleOrd;
     std::vector<Fund>& m_fund;
     const qsizetype m_hale;
+    const qsizetype m_plads;
+    bool m_fuld = false;
     QString m_buf;
     QString m_fold;         // m_buf case-folded, when the whole text is
     static constexpr qsizetype ukendt = -2;
@@ -267,42 +284,65 @@ std::vector<Fund> Tekstsoeger::soegTekst(QStringView tekst) const
     std::vector<Fund> fund;
     if (m_moenster.isEmpty())
         return fund;
-    Fundsamler samler(m_moenster, m_former, m_foldet, m_heleOrd, fund);
+    Fundsamler samler(m_moenster, m_former, m_foldet, m_heleOrd, fund, flestFund);
     samler.tilfoej(tekst);
     samler.slut();
     return fund;
 }
 
-bool Tekstsoeger::soeg(const QString& dokument, std::vector<Fund>& fund) const
+bool Tekstsoeger::videre() const
+{
+    return !(stop && stop->load(std::memory_order_relaxed)) && (!fortsaet || fortsaet());
+}
+
+bool Tekstsoeger::soeg(const QString& dokument, std::vector<Fund>& fund, qsizetype plads, bool* fuld) const
 {
     fund.clear();
+    if (fuld)
+        *fuld = false;
     RegularFileStream in(locateFile(dokument));
     std::optional<QByteArray> start = in.read(blok);
     if (!start || m_moenster.isEmpty())
         return false;
     const Dokumentart art = dokumentart(*start);
     if (art == Dokumentart::Tekst)
-        return soegBlokvis(in, *start, fund);
+        return soegBlokvis(in, *start, fund, plads, fuld, false);
     if (in.size() > stoersteDokument)
         return false;
     std::optional<QByteArray> rest = in.read(stoersteDokument - start->size());
     if (!rest)
         return false;
     QByteArray data = *start + *rest;
-    std::optional<QString> tekst;
+    Fundsamler samler(m_moenster, m_former, m_foldet, m_heleOrd, fund, plads);
+    // The decoded text goes to the search piece by piece, up to the cap.
+    qsizetype taget = 0;
+    bool stoppet = false;
+    const Tekstmodtager modtag = [&](QStringView stykke) {
+        stykke = stykke.first(std::min(stykke.size(), flestDokumenttegn - taget));
+        taget += stykke.size();
+        samler.tilfoej(stykke);
+        stoppet = !videre();
+        return !stoppet && !samler.fuld() && taget < flestDokumenttegn;
+    };
+    bool laest = true;
     if (art == Dokumentart::Rtf)
-        tekst = rtfTekst(data);
+        modtag(rtfTekst(data));
     else if (art == Dokumentart::Pdf)
-        tekst = pdfTekst(data);
-    else if (!(tekst = kontorTekst(data)))
-        return soegBlokvis(in, data, fund, true);  // a zip of another kind: its bytes, already read whole
-    if (!tekst)
+        laest = pdfTekst(data, modtag);
+    else if (!kontorTekst(data, modtag))
+        return soegBlokvis(in, data, fund, plads, fuld, true);  // a zip of another kind: its bytes, already read whole
+    if (stoppet || !laest) {
+        fund.clear();
         return false;
-    fund = soegTekst(*tekst);
+    }
+    samler.slut();
+    if (fuld)
+        *fuld = samler.fuld();
     return true;
 }
 
-bool Tekstsoeger::soegBlokvis(RegularFileStream& in, QByteArray data, std::vector<Fund>& fund, bool hel) const
+bool Tekstsoeger::soegBlokvis(RegularFileStream& in, QByteArray data, std::vector<Fund>& fund, qsizetype plads,
+                              bool* fuld, bool hel) const
 {
     std::optional<QStringDecoder::Encoding> kode;
     bool gaet = false;  // UTF-8 while it stays valid, else Windows-1252
@@ -316,7 +356,7 @@ bool Tekstsoeger::soegBlokvis(RegularFileStream& in, QByteArray data, std::vecto
         gaet = true;
     for (;;) {
         fund.clear();
-        Fundsamler samler(m_moenster, m_former, m_foldet, m_heleOrd, fund);
+        Fundsamler samler(m_moenster, m_former, m_foldet, m_heleOrd, fund, plads);
         QStringDecoder dekoder(kode.value_or(QStringDecoder::Utf8));
         const QByteArray helt = data;
         QByteArray rest;  // a UTF-8 character that the next block completes
@@ -339,8 +379,12 @@ bool Tekstsoeger::soegBlokvis(RegularFileStream& in, QByteArray data, std::vecto
                 break;
             }
             samler.tilfoej(tekst);
-            if (fortsaet && !fortsaet())
+            if (!videre()) {
+                fund.clear();
                 return false;
+            }
+            if (samler.fuld())
+                break;
             std::optional<QByteArray> naeste = hel ? QByteArray() : in.read(blok);
             if (!naeste)
                 return false;
@@ -352,6 +396,8 @@ bool Tekstsoeger::soegBlokvis(RegularFileStream& in, QByteArray data, std::vecto
         }
         if (!omstart) {
             samler.slut();
+            if (fuld)
+                *fuld = samler.fuld();
             return true;
         }
         gaet = false;

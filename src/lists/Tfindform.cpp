@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolBar>
@@ -265,12 +266,16 @@ void Tfindform::AfindBibExecute()
             soeger.fortsaet = [&k] { return !k.stoppet(); };
             Parti parti;
             const QStringList navne = maske.isEmpty() ? QStringList() : dokumenterI(mappe, maske);
+            // The hits are bounded: a search that finds more stops there and says so.
+            qsizetype antal = 0;
+            bool fuld = false;
             for (const QString& navn : navne) {
-                if (k.stoppet())
+                if (k.stoppet() || fuld)
                     break;
                 const QString dokument = mappeMedSkilletegn + navn;
                 std::vector<Fund> fund;
-                if (soeger.soeg(dokument, fund)) {
+                if (soeger.soeg(dokument, fund, Tekstsoeger::flestFund - antal, &fuld)) {
+                    antal += qsizetype(fund.size());
                     for (const Fund& f : fund)
                         parti.raekker << QStringList{dokument, QString::number(f.position), f.linje};
                 } else if (!k.stoppet()) {
@@ -279,7 +284,12 @@ void Tfindform::AfindBibExecute()
                 if (k.tidTilLevering())
                     k.lever([this, p = std::exchange(parti, {})] { tilfoej(p); });
             }
-            k.lever([this, p = std::move(parti)] { tilfoej(p); });
+            k.lever([this, p = std::move(parti), fuld] {
+                tilfoej(p);
+                if (fuld)
+                    visInformation(u"Søgningen blev stoppet efter %1 fund. Søg efter en længere tekst for at se færre."_qs
+                                       .arg(QLocale(QLocale::Danish).toString(Tekstsoeger::flestFund)));
+            });
         },
         [this](bool) {
             m_soeger = false;

@@ -36,13 +36,18 @@ namespace {
 
 // The image of a reader that fits room best: the largest not bigger than it,
 // else the smallest (an icon file holds several sizes).
-QImage bedsteBillede(QImageReader& r, QSize plads, Billedtype type)
+QImage bedsteBillede(QImageReader& r, QSize plads, Billedtype type, QSize* fuld)
 {
-    r.setAllocationLimit(int(maxBilledPixels * 4 / (1 << 20)));
+    r.setAllocationLimit(int(maxDekodHukommelse >> 20));
     if (type != Billedtype::Ico) {
+        // Told by the header before anything is allocated. The whole picture
+        // counts, at four bytes a pixel, since a reader that cannot scale
+        // decodes it whole before shrinking it.
         const QSize s = r.size();
-        if (s.isValid() && qint64(s.width()) * s.height() > maxBilledPixels)
+        if (!s.isValid() || qint64(s.width()) * s.height() * 4 > maxDekodHukommelse)
             return {};
+        *fuld = s;
+        r.setScaledSize(tilpasset(s, plads));
         return r.read();
     }
     QImage bedst;
@@ -58,19 +63,20 @@ QImage bedsteBillede(QImageReader& r, QSize plads, Billedtype type)
         if (bedst.isNull() || (passer && (!bedstPasser || a > ab)) || (!passer && !bedstPasser && a < ab))
             bedst = std::move(b);
     }
+    *fuld = bedst.size();
     return bedst;
 }
 
 } // namespace
 
-Miniature dekodMiniature(const QByteArray& data, QSize plads)
+Miniature dekodMiniature(const QByteArray& data, QSize plads, const Afbryd& afbryd)
 {
     Miniature m;
     const Billedtype type = billedtype(data);
     QImage b;
     if (type == Billedtype::Jpeg) {
         QSize fuld;
-        b = dekodJpeg(data, plads, &fuld);
+        b = dekodJpeg(data, plads, &fuld, afbryd);
         const int o = exifOrientering(data);
         b = anvendOrientering(b, o);
         m.original = o >= 5 ? fuld.transposed() : fuld;
@@ -80,8 +86,7 @@ Miniature dekodMiniature(const QByteArray& data, QSize plads)
         buf.open(QIODevice::ReadOnly);
         QImageReader r(&buf, type == Billedtype::Ico ? "ico" : type == Billedtype::Png ? "png"
                              : type == Billedtype::Gif ? "gif" : "bmp");
-        b = bedsteBillede(r, plads, type);
-        m.original = b.size();
+        b = bedsteBillede(r, plads, type, &m.original);
     }
     if (b.isNull())
         return m;

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
+#include <functional>
 
 namespace kv {
 
@@ -14,7 +15,8 @@ Billedtype billedtype(const QByteArray& data);
 
 // Bounds that keep one decode small whatever the file claims.
 inline constexpr qint64 maxBilledPixels = 120'000'000;   // header width x height
-inline constexpr long maxDekodHukommelse = 96L << 20;     // libjpeg's working memory
+inline constexpr long maxDekodHukommelse = 96L << 20;     // libjpeg's working memory, and a whole picture of another type
+inline constexpr int maxJpegScanninger = 100;             // a camera writes one, an editor about ten
 inline constexpr qint64 maxBilledfil = 64LL << 20;        // bytes read of one file
 
 struct Miniature {
@@ -27,11 +29,17 @@ struct Miniature {
 // side rounded to the nearest pixel.
 QSize tilpasset(QSize billede, QSize plads);
 
-Miniature dekodMiniature(const QByteArray& data, QSize plads);
+// Asked now and then during a long decode; true gives up the picture.
+using Afbryd = std::function<bool()>;
+
+// Pictures other than JPEG are decoded at the room's size where their reader
+// can, and refused when the whole picture would not fit the memory budget.
+Miniature dekodMiniature(const QByteArray& data, QSize plads, const Afbryd& afbryd = {});
 
 // JPEG through libjpeg at the smallest DCT scale that still covers room;
 // the picture's full size is stored in fuld. A cut-off file gives what was
-// decoded before the cut.
-QImage dekodJpeg(const QByteArray& data, QSize plads, QSize* fuld);
+// decoded before the cut; a file of more scans than maxJpegScanninger, or
+// an afbryd that answers true, gives nothing.
+QImage dekodJpeg(const QByteArray& data, QSize plads, QSize* fuld, const Afbryd& afbryd = {});
 
 } // namespace kv

@@ -23,6 +23,23 @@ struct Fejlhaandtering {
 
 void ingenBesked(j_common_ptr) {}
 
+struct Fremdrift {
+    jpeg_progress_mgr pub;
+    const Afbryd* afbryd;
+    bool* afbrudt;
+};
+
+// Called by libjpeg for every row of blocks, also while a progressive file's
+// scans are read in: a file of endless scans, or a stop, ends the decode.
+void fremdrift(j_common_ptr c)
+{
+    const auto* f = reinterpret_cast<const Fremdrift*>(c->progress);
+    if (reinterpret_cast<j_decompress_ptr>(c)->input_scan_number > maxJpegScanninger || (*f->afbryd && (*f->afbryd)())) {
+        *f->afbrudt = true;
+        fejlExit(c);
+    }
+}
+
 // Adobe writes CMYK inverted; YCCK arrives here as that CMYK too.
 void cmykTilRgb(const uchar* cmyk, QRgb* ud, int bredde, bool inverteret)
 {
@@ -37,7 +54,7 @@ void cmykTilRgb(const uchar* cmyk, QRgb* ud, int bredde, bool inverteret)
 
 } // namespace
 
-QImage dekodJpeg(const QByteArray& data, QSize plads, QSize* fuld)
+QImage dekodJpeg(const QByteArray& data, QSize plads, QSize* fuld, const Afbryd& afbryd)
 {
     jpeg_decompress_struct cinfo;
     Fejlhaandtering fejl;
@@ -50,10 +67,13 @@ QImage dekodJpeg(const QByteArray& data, QSize plads, QSize* fuld)
         QImage billede;
         QByteArray linje;
         int laest = 0;
+        bool afbrudt = false;  // given up, not broken: nothing of it is shown
     } tilstand;
     Tilstand* const t = &tilstand;
     if (setjmp(fejl.hop)) {
         jpeg_destroy_decompress(&cinfo);
+        if (t->afbrudt)
+            return {};
         // A file cut off or broken midway: the lines decoded so far, the rest grey.
         if (t->laest <= 0)
             return {};
@@ -63,6 +83,9 @@ QImage dekodJpeg(const QByteArray& data, QSize plads, QSize* fuld)
     }
     jpeg_create_decompress(&cinfo);
     cinfo.mem->max_memory_to_use = maxDekodHukommelse;
+    Fremdrift fremdriftMgr{{}, &afbryd, &t->afbrudt};
+    fremdriftMgr.pub.progress_monitor = fremdrift;
+    cinfo.progress = &fremdriftMgr.pub;
     jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(data.constData()), (unsigned long)data.size());
     jpeg_read_header(&cinfo, TRUE);
     if (fuld)

@@ -116,9 +116,15 @@ void TBilledPulje::arbejd()
             fil = m_filer[size_t(nr)];
             plads = m_plads;
         }
+        // A new generation or the end gives up the picture at once, so that
+        // closing never waits for a long decode.
+        const Afbryd afbryd = [this, generation] {
+            std::lock_guard lock(m_laas);
+            return m_slut || m_generation != generation;
+        };
         Miniature m;
         if (const auto data = readRegularFile(fil, maxBilledfil))
-            m = dekodMiniature(*data, plads);
+            m = dekodMiniature(*data, plads, afbryd);
         QMetaObject::invokeMethod(this, [this, generation, nr, m] { lever(generation, nr, m); }, Qt::QueuedConnection);
     }
 }

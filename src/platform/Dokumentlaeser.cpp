@@ -1,6 +1,7 @@
 #include "Dokumentlaeser.h"
 
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <memory>
 #include <poppler-qt6.h>
 #include <zip.h>
@@ -20,99 +21,160 @@ Dokumentart dokumentart(QByteArrayView start)
 
 namespace {
 
-std::optional<QByteArray> zipIndhold(zip_t* arkiv, const char* navn)
-{
-    zip_stat_t st;
-    if (zip_stat(arkiv, navn, 0, &st) != 0 || !(st.valid & ZIP_STAT_SIZE) || st.size > (1u << 30))
-        return std::nullopt;
-    std::unique_ptr<zip_file_t, decltype(&zip_fclose)> fil(zip_fopen(arkiv, navn, 0), zip_fclose);
-    if (!fil)
-        return std::nullopt;
-    QByteArray data(qsizetype(st.size), Qt::Uninitialized);
-    if (zip_fread(fil.get(), data.data(), st.size) != zip_int64_t(st.size))
-        return std::nullopt;
-    return data;
-}
+constexpr qsizetype stykke = 1 << 20;
+
+// Gathers small pieces of text and hands them on a block at a time.
+class Tekstudgang {
+public:
+    explicit Tekstudgang(const Tekstmodtager& modtag) : m_modtag(modtag) {}
+    bool aaben() const { return m_aaben; }
+    void tilfoej(QStringView tekst)
+    {
+        m_buf += tekst;
+        if (m_buf.size() >= stykke)
+            send();
+    }
+    // n spaces, handed on in blocks so that a huge count costs no more than the text it gives.
+    void mellemrum(qint64 n)
+    {
+        while (n > 0 && m_aaben) {
+            const qsizetype nu = qsizetype(std::min<qint64>(n, stykke));
+            m_buf.append(QString(nu, u' '));
+            n -= nu;
+            if (m_buf.size() >= stykke)
+                send();
+        }
+    }
+    void send()
+    {
+        if (m_aaben)
+            m_aaben = m_modtag(m_buf);
+        m_buf.resize(0);
+    }
+
+private:
+    const Tekstmodtager& m_modtag;
+    QString m_buf;
+    bool m_aaben = true;
+};
 
 // The character data of the text elements; paragraphs, breaks and tabs as
 // the word processor shows them.
-QString xmlTekst(const QByteArray& xml, bool openDocument)
-{
-    QXmlStreamReader r(xml);
-    QString ud;
-    int iTekst = 0;  // depth inside the elements whose characters are shown
-    while (!r.atEnd()) {
-        switch (r.readNext()) {
+class XmlTekst {
+public:
+    XmlTekst(bool openDocument, Tekstudgang& ud) : m_od(openDocument), m_ud(ud) {}
+
+    // The next inflated bytes; the document may end in the middle of a token.
+    void tilfoej(const QByteArray& data)
+    {
+        m_r.addData(data);
+        while (m_ud.aaben() && !m_r.atEnd())
+            token(m_r.readNext());
+    }
+
+private:
+    bool tekstElement(QStringView navn) const
+    {
+        return m_od ? (navn == u"text:p" || navn == u"text:h") : navn == u"w:t";
+    }
+
+    void token(QXmlStreamReader::TokenType t)
+    {
+        switch (t) {
         case QXmlStreamReader::StartElement: {
-            const auto navn = r.qualifiedName();
-            if (openDocument ? (navn == u"text:p" || navn == u"text:h") : navn == u"w:t")
-                ++iTekst;
-            else if (navn == (openDocument ? u"text:tab" : u"w:tab"))
-                ud += u'\t';
-            else if (navn == (openDocument ? u"text:line-break" : u"w:br") || navn == u"w:cr")
-                ud += u'\n';
-            else if (openDocument && navn == u"text:s")
-                ud += QString(std::max(1, r.attributes().value(QLatin1String("text:c")).toInt()), u' ');
-            else if (openDocument && navn == u"text:note")
-                --iTekst;  // footnotes stand elsewhere on the page
+            const auto navn = m_r.qualifiedName();
+            if (tekstElement(navn))
+                ++m_iTekst;
+            else if (navn == (m_od ? u"text:tab" : u"w:tab"))
+                m_ud.tilfoej(u"\t");
+            else if (navn == (m_od ? u"text:line-break" : u"w:br") || navn == u"w:cr")
+                m_ud.tilfoej(u"\n");
+            else if (m_od && navn == u"text:s")
+                m_ud.mellemrum(std::max<qint64>(1, m_r.attributes().value(QLatin1String("text:c")).toLongLong()));
+            else if (m_od && navn == u"text:note")
+                --m_iTekst;  // footnotes stand elsewhere on the page
             break;
         }
         case QXmlStreamReader::EndElement: {
-            const auto navn = r.qualifiedName();
-            if (openDocument ? (navn == u"text:p" || navn == u"text:h") : navn == u"w:t")
-                --iTekst;
-            if (navn == (openDocument ? u"text:p" : u"w:p") || navn == u"text:h")
-                ud += u'\n';
-            else if (openDocument && navn == u"text:note")
-                ++iTekst;
+            const auto navn = m_r.qualifiedName();
+            if (tekstElement(navn))
+                --m_iTekst;
+            if (navn == (m_od ? u"text:p" : u"w:p") || navn == u"text:h")
+                m_ud.tilfoej(u"\n");
+            else if (m_od && navn == u"text:note")
+                ++m_iTekst;
             break;
         }
         case QXmlStreamReader::Characters:
-            if (iTekst > 0)
-                ud += r.text();
+            if (m_iTekst > 0)
+                m_ud.tilfoej(m_r.text());
             break;
         default:
             break;
         }
     }
-    return ud;
-}
+
+    QXmlStreamReader m_r;
+    const bool m_od;
+    Tekstudgang& m_ud;
+    int m_iTekst = 0;  // depth inside the elements whose characters are shown
+};
+
+using Zipfil = std::unique_ptr<zip_file_t, decltype(&zip_fclose)>;
 
 } // namespace
 
-std::optional<QString> kontorTekst(const QByteArray& zip)
+bool kontorTekst(const QByteArray& zip, const Tekstmodtager& modtag)
 {
     zip_error_t fejl;
     zip_error_init(&fejl);
     zip_source_t* kilde = zip_source_buffer_create(zip.constData(), zip_uint64_t(zip.size()), 0, &fejl);
     zip_error_fini(&fejl);
     if (!kilde)
-        return std::nullopt;
+        return false;
     std::unique_ptr<zip_t, decltype(&zip_discard)> arkiv(zip_open_from_source(kilde, ZIP_RDONLY, nullptr), zip_discard);
     if (!arkiv) {
         zip_source_free(kilde);
-        return std::nullopt;
+        return false;
     }
-    if (auto xml = zipIndhold(arkiv.get(), "content.xml"))
-        return xmlTekst(*xml, true);
-    if (auto xml = zipIndhold(arkiv.get(), "word/document.xml"))
-        return xmlTekst(*xml, false);
-    return std::nullopt;
+    bool openDocument = true;
+    Zipfil fil(zip_fopen(arkiv.get(), "content.xml", 0), zip_fclose);
+    if (!fil) {
+        openDocument = false;
+        fil = Zipfil(zip_fopen(arkiv.get(), "word/document.xml", 0), zip_fclose);
+    }
+    if (!fil)
+        return false;
+    // Inflated a block at a time and never past the cap, whatever the entry
+    // claims its size to be.
+    Tekstudgang ud(modtag);
+    XmlTekst xml(openDocument, ud);
+    QByteArray data(stykke, Qt::Uninitialized);
+    for (qsizetype inflateret = 0; ud.aaben() && inflateret < flestDokumenttegn;) {
+        const zip_int64_t n = zip_fread(fil.get(), data.data(), zip_uint64_t(std::min(stykke, flestDokumenttegn - inflateret)));
+        if (n <= 0)
+            break;
+        inflateret += qsizetype(n);
+        xml.tilfoej(data.first(qsizetype(n)));
+        ud.send();
+    }
+    ud.send();
+    return true;
 }
 
-std::optional<QString> pdfTekst(const QByteArray& pdf)
+bool pdfTekst(const QByteArray& pdf, const Tekstmodtager& modtag)
 {
     const std::unique_ptr<Poppler::Document> dok = Poppler::Document::loadFromData(pdf);
     if (!dok || dok->isLocked())
-        return std::nullopt;
-    QString ud;
+        return false;
     for (int i = 0; i < dok->numPages(); ++i) {
-        if (i > 0)
-            ud += u'\n';
-        if (const std::unique_ptr<Poppler::Page> side = dok->page(i))
-            ud += side->text(QRectF());
+        if (i > 0 && !modtag(u"\n"))
+            break;
+        const std::unique_ptr<Poppler::Page> side = dok->page(i);
+        if (!modtag(side ? side->text(QRectF()) : QString()))
+            break;
     }
-    return ud;
+    return true;
 }
 
 } // namespace kv

@@ -149,6 +149,9 @@ private slots:
 
         dobbeltklik(f->FilStruktur, u"Fotos"_qs);
         QCOMPARE(f->funk->FFilMappe, u"C:\\Data\\Fotos"_qs);
+        // Whatever lies under the pointer in the folder opened was never clicked.
+        QVERIFY(f->FilStruktur->selectedItems().isEmpty());
+        QVERIFY(f->funk->FFilnavn.isEmpty());
         QCOMPARE(tabs(), (QStringList{u"C:"_qs, u"Data"_qs, u"Fotos"_qs}));
         QCOMPARE(f->historieDir->GetCaption(0), u"Fotos"_qs);
 

@@ -21,7 +21,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 #include <ctime>
 
@@ -39,16 +41,24 @@ private:
     QDateTime* m_t;
 };
 
+// A sound plays until stop(), or until a test ends it by clearing spillerNu.
 class TestLyd : public Lyd {
 public:
     explicit TestLyd(QStringList* log) : m_log(log) {}
     bool spil(const QString& fil, int gange) override
     {
         *m_log << fil.section(u'\\', -1) + u" x"_qs + QString::number(gange);
+        spillerNu = varer;
         return true;
     }
-    void stop() override { *m_log << u"stop"_qs; }
-    bool spiller() const override { return false; }
+    void stop() override
+    {
+        *m_log << u"stop"_qs;
+        spillerNu = false;
+    }
+    bool spiller() const override { return spillerNu; }
+    bool varer = false;  // whether a sound started goes on playing
+    bool spillerNu = false;
 
 private:
     QStringList* m_log;
@@ -63,6 +73,7 @@ class TstAlarmer : public QObject {
     TestPlatform* tp = nullptr;
     QDateTime tid;
     QStringList lyde;
+    TestLyd* testLyd = nullptr;
     const QString dir = u"C:\\Alarmer\\"_qs, tekster = u"C:\\Alarmtekster\\"_qs;
 
     TAlarmRecord gem(int type, const QString& aar, int m, int d, int h, int mi, const QString& overskrift = {},
@@ -99,7 +110,9 @@ private slots:
         qputenv("TZ", "Europe/Copenhagen");
         tzset();
         Ur::install(std::make_unique<TestUr>(&tid));
-        Lyd::install(std::make_unique<TestLyd>(&lyde));
+        auto lyd = std::make_unique<TestLyd>(&lyde);
+        testLyd = lyd.get();
+        Lyd::install(std::move(lyd));
     }
     void init()
     {
@@ -108,6 +121,7 @@ private slots:
         tp->makeFolder(tekster.chopped(1));
         tid = kl(2025, 6, 10, 8, 0);
         lyde.clear();
+        testLyd->varer = testLyd->spillerNu = false;
     }
 
     void recordOgFiler()
@@ -139,6 +153,16 @@ private slots:
         writeTextLines(dir + u"0000-00-00-09-00.txt"_qs, {u"0000"_qs, u"00"_qs, u"00"_qs, u"09"_qs, u"00"_qs, u"0"_qs,
                                                           u"0"_qs, u"1"_qs, QString(50, u'h'), {}, {}});
         QCOMPARE(laesAlarmfil(dir + u"0000-00-00-09-00.txt"_qs)->overskrift.size(), 36);
+        // Numbers out of their ranges are held to them.
+        writeTextLines(dir + u"0000-00-00-09-01.txt"_qs, {u"-5"_qs, u"13"_qs, u"40"_qs, u"24"_qs, u"-1"_qs, u"7"_qs,
+                                                          u"2"_qs, u"-1"_qs, u"x"_qs, {}, {}});
+        const auto skaev = laesAlarmfil(dir + u"0000-00-00-09-01.txt"_qs);
+        QCOMPARE((std::array<int, 7>{skaev->aar, skaev->maaned, skaev->dag, skaev->time, skaev->minut,
+                                     skaev->alarmtype, skaev->gentagelse}),
+                 (std::array<int, 7>{0, 12, 31, 23, 0, 2, 1}));
+        writeTextLines(dir + u"0000-00-00-09-01.txt"_qs, {u"0"_qs, u"0"_qs, u"0"_qs, u"9"_qs, u"1"_qs, u"0"_qs,
+                                                          u"2"_qs, u"300"_qs, u"x"_qs, {}, {}});
+        QCOMPARE(laesAlarmfil(dir + u"0000-00-00-09-01.txt"_qs)->gentagelse, 16);
     }
 
     void forkerteVaerdier()
@@ -322,6 +346,55 @@ private slots:
         QCOMPARE(lyde, QStringList{u"Melodi.wav x2"_qs});
         QVERIFY(fileExists(b.filnavn));
         w.close();
+    }
+
+    // Esc stops the sound as "Luk" does; alarms ringing together each get a
+    // window, and the sound of one waits for the other's instead of cutting it.
+    void samtidigeAlarmer()
+    {
+        testLyd->varer = true;
+        tid = kl(2025, 6, 10, 8, 0);
+        const TAlarmRecord a = gem(0, {}, 0, 0, 9, 0, u"Første"_qs, 2);
+        Talarmform w(u"C:\\Lyde\\"_qs);
+        w.playAlarm(a, false);
+        QVERIFY(testLyd->spiller());
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(!w.isVisible());
+        QVERIFY(!testLyd->spiller());
+        QCOMPARE(lyde, (QStringList{u"Melodi.wav x2"_qs, u"stop"_qs}));
+        QCOMPARE(w.windowTitle(), u"Alarm"_qs);
+
+        gem(0, {}, 0, 0, 9, 0, u"Anden"_qs, 1);  // the same minute: the list keeps one file a name
+        gem(0, {}, 0, 0, 9, 1, u"Tredje"_qs, 1);
+        tp->installProgramFiles({u"Egenskaber\\webliste Videnskab.txt"_qs, u"Egenskaber\\webliste Underholdning.txt"_qs,
+                                 u"Egenskaber\\webgruppe.txt"_qs});
+        Tmainform f;
+        f.alarmDir = dir;
+        f.alarmTekster = tekster;
+        f.hentAlarmer();
+        lyde.clear();
+        tid = kl(2025, 6, 10, 9, 1, 5);
+        f.alarmplan->alarmTimerTimer();
+        f.alarmplan->alarmTimerTimer();
+        const QList<Talarmform*> vinduer = f.findChildren<Talarmform*>();
+        QCOMPARE(vinduer.size(), 2);
+        QStringList titler;
+        for (Talarmform* v : vinduer)
+            titler << v->windowTitle();
+        QCOMPARE(titler, (QStringList{u"Anden"_qs, u"Tredje"_qs}));
+        QVERIFY(vinduer[0]->isVisible() && vinduer[1]->isVisible());
+        QCOMPARE(lyde, QStringList{u"Melodi.wav x1"_qs});  // the second waits
+        // The first ends by itself: the second plays.
+        testLyd->spillerNu = false;
+        QTRY_COMPARE(lyde.size(), 2);
+        // Closing the first window now leaves the second's sound alone; closing the second stops it.
+        vinduer[0]->ButtonLuk->click();
+        QCOMPARE(lyde.size(), 2);
+        QPointer<Talarmform> anden = vinduer[1];
+        QTest::keyClick(anden, Qt::Key_Escape);
+        QCOMPARE(lyde.last(), u"stop"_qs);
+        QTRY_VERIFY(!anden);  // an extra window goes when closed
+        QVERIFY(f.alarmform && !f.alarmform->isVisible());
     }
 
     // "Udsæt 5 min" rings the alarm again five minutes on, with its text, though a one-time alarm's files are gone.

@@ -331,6 +331,103 @@ private slots:
         QCOMPARE(f->Filliste->topLevelItemCount(), 1);
     }
 
+    // A drop needs a folder under it: the empty part of Struktur 1 and of the
+    // tab row take nothing, and a tab whose folder Struktur 1 cannot show refuses.
+    void dropsNeedARealTarget()
+    {
+        tp->makeFolder(u"C:\\.skjult\\inde"_qs);
+        QMimeData data;
+        data.setData(u"application/x-kvistlund-stier"_qs, QString(u"C:\\M\\a.txt"_qs).toUtf8());
+        vis(u"C:\\N"_qs);
+        f->funk->setAktiveStruktur(1);
+        QVERIFY(f->funk->udfoldStruktur1(u"C:\\N"_qs));
+        bool taget = true;
+        slipPaa(f->MappeStruktur->viewport(), QPoint(5, f->MappeStruktur->viewport()->height() - 3), &data, &taget);
+        QVERIFY(!taget);
+        QCoreApplication::processEvents();
+        slipPaa(f->stibox, QPoint(f->stibox->width() - 3, f->stibox->height() / 2), &data, &taget);
+        QVERIFY(!taget);
+        QCOMPARE(navne(u"C:\\N"_qs), QStringList{u"Under"_qs});
+
+        vis(u"C:\\.skjult\\inde"_qs);
+        QCoreApplication::processEvents();
+        QToolButton* tab = nullptr;
+        for (QToolButton* b : f->stibox->findChildren<QToolButton*>())
+            if (b->text() == u".skjult"_qs && b->isVisible())
+                tab = b;
+        QVERIFY(tab);
+        kvtest::DialogSvarer svar;
+        slipPaa(f->stibox, tab->geometry().center(), &data, &taget);
+        QVERIFY(!taget);
+        QCOMPARE(svar.tekster.size(), 1);
+        QVERIFY(svar.tekster[0].contains(u"C:\\.skjult"_qs));
+        QVERIFY(findes(u"C:\\M\\a.txt"_qs));
+        QCOMPARE(navne(u"C:\\.skjult"_qs), QStringList{u"inde"_qs});
+        QVERIFY(!findes(u"C:\\a.txt"_qs) && !findes(u"C:\\M\\Foto\\a.txt"_qs));
+    }
+
+    // Undo renames back only the very entry it renamed, unchanged; another
+    // operation meanwhile ends it.
+    void undoActsOnlyOnTheEntryItMade()
+    {
+        kvtest::DialogSvarer svar;
+        omdoebIStruktur2(u"a.txt"_qs, u"x"_qs);
+        // Another file saved under the new name, as an editor replaces a file.
+        tp->makeFile(u"C:\\M\\ny.tmp"_qs, "ny");
+        QCOMPARE(::rename(tp->hostBytes(u"C:\\M\\ny.tmp"_qs).constData(), tp->hostBytes(u"C:\\M\\x.txt"_qs).constData()), 0);
+        udfoer("Fortryd");
+        QVERIFY(findes(u"C:\\M\\x.txt"_qs) && !findes(u"C:\\M\\a.txt"_qs));
+        QCOMPARE(indhold(u"C:\\M\\x.txt"_qs), QByteArray("ny"));
+        QCOMPARE(svar.tekster.size(), 1);
+
+        // Written into in place: the same inode, but changed.
+        omdoebIStruktur2(u"b.txt"_qs, u"y"_qs);
+        QFile y(tp->host(u"C:\\M\\y.txt"_qs));
+        QVERIFY(y.open(QIODevice::Append));
+        y.write("mere");
+        y.close();
+        udfoer("Fortryd");
+        QVERIFY(findes(u"C:\\M\\y.txt"_qs) && !findes(u"C:\\M\\b.txt"_qs));
+
+        // A new folder stays when something else holds its name now.
+        vis(u"C:\\N"_qs);
+        const QString ny = f->funk->NyMappe(u"Tom"_qs);
+        QCOMPARE(ny, u"C:\\N\\Tom"_qs);
+        QVERIFY(::rename(tp->hostBytes(ny).constData(), tp->hostBytes(u"C:\\N\\Gammel"_qs).constData()) == 0);
+        QVERIFY(::mkdir(tp->hostBytes(ny).constData(), 0700) == 0);
+        udfoer("Fortryd");
+        QVERIFY(findes(ny));
+
+        // Unchanged it goes back; a paste meanwhile ends it.
+        omdoebIStruktur2(u"C.txt"_qs, u"z"_qs);
+        QVERIFY(!f->funk->sidsteHandling.tom());
+        QVERIFY(f->funk->RegisterElements(u"C:\\M\\y.txt"_qs));
+        vis(u"C:\\N"_qs);
+        QVERIFY(udfoer("Paste"));
+        QVERIFY(f->funk->sidsteHandling.tom());
+        QVERIFY(findes(u"C:\\M\\z.txt"_qs));
+    }
+
+    // Neither "Klip" nor a drag moves the data folder or a folder that holds it.
+    void theDataFolderNeverMoves()
+    {
+        kvtest::DialogSvarer svar;
+        const QString data = f->funk->FHovedmappe;
+        QVERIFY(findes(data));
+        QVERIFY(f->funk->RegisterElements(data));
+        f->DelAfterPasteCheck->setChecked(true);
+        vis(u"C:\\N"_qs);
+        QVERIFY(udfoer("Paste"));
+        QVERIFY(svar.tekster.join(u'|').contains(u"må ikke flyttes"_qs));
+        QVERIFY(findes(data) && !findes(u"C:\\N\\"_qs + data.section(u'\\', -1)));
+        f->DelAfterPasteCheck->setChecked(false);
+        QMimeData slip;
+        slip.setData(u"application/x-kvistlund-stier"_qs, data.toUtf8());
+        f->funk->makeStruktur3(u"C:\\N"_qs);
+        slipPaa(f->FilStruktur2->viewport(), QPoint(5, 5), &slip);
+        QVERIFY(findes(data));
+    }
+
     void aDropWhileAPasteRunsIsRefused()
     {
         tp->makeFile(u"C:\\M\\Stor.bin"_qs, QByteArray(1 << 20, 'x'));

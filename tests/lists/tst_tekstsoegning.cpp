@@ -11,6 +11,7 @@
 #include "lists/RtfTekst.h"
 #include "lists/Tekstsoeger.h"
 #include "lists/Tfindform.h"
+#include "platform/Dokumentlaeser.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 
@@ -45,6 +46,7 @@ QList<Par> fundI(const QString& dokument, const QString& tekst, bool heleOrd = f
     return ud;
 }
 
+// The entry is stored deflated, so a big run of one character costs little room.
 void zipMed(const char* navn, const QByteArray& xml, const QString& sti)
 {
     zip_t* z = zip_open(sti.toLocal8Bit().constData(), ZIP_CREATE | ZIP_TRUNCATE, nullptr);
@@ -53,17 +55,24 @@ void zipMed(const char* navn, const QByteArray& xml, const QString& sti)
     zip_close(z);
 }
 
-// A one-page PDF of our own with the text on its page; the offsets are counted.
-QByteArray pdfMed(const QByteArray& tekst)
+// A PDF of our own with one page per text; the offsets are counted.
+QByteArray pdfMed(const QList<QByteArray>& sider)
 {
-    const QByteArray strom = "BT /F1 12 Tf 10 50 Td (" + tekst + ") Tj ET";
-    const QList<QByteArray> objekter = {
+    const qsizetype n = sider.size();
+    QByteArray boern;
+    for (qsizetype i = 0; i < n; ++i)
+        boern += QByteArray::number(4 + 2 * i) + " 0 R ";
+    QList<QByteArray> objekter = {
         "<< /Type /Catalog /Pages 2 0 R >>",
-        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 100] /Contents 4 0 R /Resources << /Font << /F1 5 0 R >> >> >>",
-        "<< /Length " + QByteArray::number(strom.size()) + " >>\nstream\n" + strom + "\nendstream",
+        "<< /Type /Pages /Kids [" + boern + "] /Count " + QByteArray::number(n) + " >>",
         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
     };
+    for (qsizetype i = 0; i < n; ++i) {
+        const QByteArray strom = "BT /F1 12 Tf 10 50 Td (" + sider[i] + ") Tj ET";
+        objekter << "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 100] /Contents " + QByteArray::number(5 + 2 * i)
+                        + " 0 R /Resources << /Font << /F1 3 0 R >> >> >>"
+                 << "<< /Length " + QByteArray::number(strom.size()) + " >>\nstream\n" + strom + "\nendstream";
+    }
     QByteArray pdf = "%PDF-1.4\n";
     QList<qsizetype> steder;
     for (qsizetype i = 0; i < objekter.size(); ++i) {
@@ -71,11 +80,17 @@ QByteArray pdfMed(const QByteArray& tekst)
         pdf += QByteArray::number(i + 1) + " 0 obj\n" + objekter[i] + "\nendobj\n";
     }
     const qsizetype xref = pdf.size();
-    pdf += "xref\n0 6\n0000000000 65535 f \n";
+    const QByteArray antal = QByteArray::number(objekter.size() + 1);
+    pdf += "xref\n0 " + antal + "\n0000000000 65535 f \n";
     for (qsizetype s : steder)
         pdf += QByteArray::number(s).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size 6 /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    pdf += "trailer\n<< /Size " + antal + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
     return pdf;
+}
+
+QByteArray pdfMed(const QByteArray& tekst)
+{
+    return pdfMed(QList<QByteArray>{tekst});
 }
 
 } // namespace
@@ -198,6 +213,99 @@ private slots:
         // The kind is told by the content: a PDF named .txt is read as a PDF.
         QCOMPARE(fundI(fil(u"d.txt"_qs, pdfMed("Et hus i PDF")), u"hus"_qs).value(0).first, 3);
         QCOMPARE(fundI(fil(u"e.pdf"_qs, "%PDF-1.4 ødelagt"), u"hus"_qs).value(0).first, -1);
+    }
+
+    // Documents made to explode: each is read within the text cap, and what
+    // lies before the cap is still found.
+    void fjendtligeDokumenter()
+    {
+        const QString odt = tp->host(u"C:\\Docs\\s.odt"_qs);
+        zipMed("content.xml",
+               "<office:document-content xmlns:office=\"o\" xmlns:text=\"t\"><office:body><office:text>"
+               "<text:p>hus<text:s text:c=\"2000000000\"/>hus</text:p><text:p>x<text:s text:c=\"99999999999999\"/>"
+               "</text:p></office:text></office:body></office:document-content>", odt);
+        QCOMPARE(fundI(u"C:\\Docs\\s.odt"_qs, u"hus"_qs), (QList<Par>{{0, u"hus"_qs + QString(300, u' ')}}));
+
+        // 96 MiB inflated from a small zip: the part past the cap is never inflated.
+        QByteArray bombe = "<w:document xmlns:w=\"w\"><w:body><w:p><w:r><w:t>hus ";
+        bombe += QByteArray(96 << 20, 'a');
+        bombe += " hus</w:t></w:r></w:p></w:body></w:document>";
+        zipMed("word/document.xml", bombe, tp->host(u"C:\\Docs\\bombe.docx"_qs));
+        bombe.clear();
+        QCOMPARE(fundI(u"C:\\Docs\\bombe.docx"_qs, u"hus"_qs).size(), 1);
+
+        // A file of nothing but group openings, then text.
+        QByteArray klammer = "{\\rtf1 " + QByteArray(8 << 20, '{') + "hus";
+        QCOMPARE(rtfTekst(klammer), u"hus"_qs);
+        QCOMPARE(rtfTekst("{\\rtf1 hus og hus}", 5), u"hus o"_qs);
+
+        // PDF pages come one at a time, and the reading stops when asked.
+        const QByteArray pdf = pdfMed({"side et", "side to hus", "side tre"});
+        QStringList sider;
+        QVERIFY(pdfTekst(pdf, [&](QStringView s) {
+            if (s != u"\n")
+                sider << s.toString();
+            return sider.size() < 2;
+        }));
+        QCOMPARE(sider.size(), 2);
+        QCOMPARE(sider[0].trimmed(), u"side et"_qs);
+        QCOMPARE(sider[1].trimmed(), u"side to hus"_qs);
+        const QString p = fil(u"sider.pdf"_qs, pdf);
+        QCOMPARE(fundI(p, u"hus"_qs).value(0).first, sider[0].size() + 1 + sider[1].indexOf(u"hus"_qs));
+        std::atomic_bool stop = true;
+        Tekstsoeger soeger(u"hus"_qs, false, false);
+        soeger.stop = &stop;
+        std::vector<Fund> fund{{1, {}}};
+        QVERIFY(!soeger.soeg(p, fund));
+        QVERIFY(fund.empty());
+        QVERIFY(!soeger.soeg(fil(u"stop.txt"_qs, "hus"), fund));
+    }
+
+    // A search keeps at most flestFund occurrences, then stops and says so.
+    void fundloft()
+    {
+        const QString d = fil(u"e.log"_qs, QByteArray(10'000'000, 'e'));
+        const Tekstsoeger soeger(u"e"_qs, false, false);
+        std::vector<Fund> fund;
+        bool fuld = false;
+        QVERIFY(soeger.soeg(d, fund, Tekstsoeger::flestFund, &fuld));
+        QVERIFY(fuld);
+        QCOMPARE(qsizetype(fund.size()), Tekstsoeger::flestFund);
+        QCOMPARE(fund.back().position, Tekstsoeger::flestFund - 1);
+        // Exactly as many as there is room for is not more.
+        const QString tre = fil(u"tre.txt"_qs, "e\ne\ne\n");
+        QVERIFY(soeger.soeg(tre, fund, 3, &fuld));
+        QVERIFY(!fuld);
+        QCOMPARE(fund.size(), 3u);
+        QVERIFY(soeger.soeg(tre, fund, 2, &fuld));
+        QVERIFY(fuld);
+        QCOMPARE(fund.size(), 2u);
+
+        // The window counts across documents and tells why it stopped.
+        tp->installProgramFiles({u"Egenskaber\\webliste Videnskab.txt"_qs, u"Egenskaber\\webliste Underholdning.txt"_qs,
+                                 u"Egenskaber\\webgruppe.txt"_qs});
+        Tmainform f;
+        fil(u"f.log"_qs, QByteArray(60'000, 'e'));
+        fil(u"g.log"_qs, QByteArray(60'000, 'e'));
+        removeFile(d);
+        removeFile(tre);
+        f.funk->setAktiveStruktur(2);
+        f.funk->makeStruktur2(u"C:\\Docs"_qs, false);
+        f.aabnFindform();
+        Tfindform* s = f.findform;
+        s->tekstedit->setText(u"Log"_qs);
+        s->typeedit->setText(u"log"_qs);
+        s->insertknapKlik();
+        s->saveknapKlik();
+        s->filterBoks->setCurrentIndex(s->filterBoks->count() - 1);
+        s->EditFind->setEditText(u"e"_qs);
+        kvtest::DialogSvarer svar;
+        s->AfindBibExecute();
+        QTRY_VERIFY_WITH_TIMEOUT(!s->soeger(), 60000);
+        QCOMPARE(s->findis->topLevelItemCount(), Tekstsoeger::flestFund);
+        QCOMPARE(svar.tekster.size(), 1);
+        QVERIFY(svar.tekster[0].contains(u"100.000"_qs));
+        s->close();
     }
 
     void masker()

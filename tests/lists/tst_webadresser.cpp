@@ -325,6 +325,36 @@ private slots:
         QCOMPARE(w.alleGrupper().size(), 4);
         QCOMPARE(w.alleGrupper().first().par, (QStringList{u"https://top.dk"_qs, u"Top"_qs}));
     }
+
+    // Tags that are never closed are read past in one pass; a quoted address
+    // may hold '>'; a big file goes in whole, each address once.
+    void bogmaerkerFjendtlige()
+    {
+        QString aabne = u"<DL><p><DT><H3>Uden slut\n"_qs;
+        for (int i = 0; i < 20000; ++i)
+            aabne += u"<DT><A HREF=\"https://x.dk\">x\n"_qs;
+        aabne += u"<DT><A HREF='https://y.dk/?a>b' ICON=\"z\">Y</A></DL>"_qs;
+        const QList<Webgruppe> a = laesBogmaerker(aabne);
+        QCOMPARE(a.size(), 1);
+        QCOMPARE(a[0].par.size(), 2);
+        QVERIFY(a[0].par[0].startsWith(u"https://x.dk"_qs));
+
+        QString stor = u"<DL><p><DT><H3>Stor</H3><DL><p>\n"_qs;
+        for (int i = 0; i < 20000; ++i)
+            stor += u"<DT><A HREF=\"https://%1.dk/\">Side %1</A>\n"_qs.arg(i);
+        stor += u"<DT><A HREF=\"https://7.dk/\">Igen</A>\n<DT><A HREF=\"https://y.dk/?a>b\">Y</A></DL><p></DL>"_qs;
+        const QList<Webgruppe> b = laesBogmaerker(stor);
+        QCOMPARE(b.size(), 1);
+        QCOMPARE(b[0].par.size(), 2 * 20002);
+        QCOMPARE(b[0].par.last(), u"Y"_qs);
+        QCOMPARE(b[0].par[b[0].par.size() - 2], u"https://y.dk/?a>b"_qs);
+        TWebGrupper w = model();
+        int antal = 0;
+        QCOMPARE(w.importer(b, &antal), QString());
+        QCOMPARE(antal, 20001);
+        QString besked;
+        QCOMPARE(TWebGrupper::laesPar(w.gruppefil(u"Stor"_qs), &besked).size(), 2 * 20001);
+    }
 };
 
 KV_TEST_MAIN(TstWebadresser)

@@ -178,6 +178,15 @@ void TstMiniaturer::jpegKinds()
     kvtest::JpegValg prog;
     prog.progressiv = true;
     QVERIFY(!dekodMiniature(medStoerrelse(kvtest::lavJpeg(tofarvet(64, 64), prog), 11000, 10000), rum).ok);
+    // Very many scans are refused; a decode given up midway gives nothing.
+    kvtest::JpegValg scanninger;
+    scanninger.scanPerKoefficient = true;
+    const QByteArray mange = kvtest::lavJpeg(tofarvet(64, 64), scanninger);
+    QVERIFY(!dekodMiniature(mange, rum).ok);
+    QVERIFY(dekodMiniature(kvtest::lavJpeg(QImage(tofarvet(64, 64)).convertToFormat(QImage::Format_Grayscale8), scanninger), rum).ok);
+    int spurgt = 0;
+    QVERIFY(!dekodMiniature(kvtest::lavJpeg(tofarvet(3000, 2000), prog), rum, [&] { return ++spurgt == 3; }).ok);
+    QCOMPARE(spurgt, 3);
     // A large progressive picture that fits the limits decodes, at a small scale.
     m = dekodMiniature(kvtest::lavJpeg(tofarvet(3000, 2000), prog), rum);
     QVERIFY(m.ok);
@@ -203,6 +212,21 @@ void TstMiniaturer::andreTyper()
     QVERIFY(naer(m.billede.pixelColor(4, 16), Qt::red));
     m = dekodMiniature(flereIkoner(ikoner), QSize(8, 8));
     QCOMPARE(m.original, QSize(16, 16));  // none fits: the smallest, shrunk
+
+    // Other types come at the room's size; one that could not be held whole is refused.
+    m = dekodMiniature(kodet(tofarvet(2000, 1000), "png"), QSize(100, 100));
+    QVERIFY(m.ok);
+    QCOMPARE(m.original, QSize(2000, 1000));
+    QCOMPARE(m.billede.size(), QSize(100, 50));
+    QVERIFY(naer(m.billede.pixelColor(10, 25), Qt::red));
+    QImage sh(10900, 10900, QImage::Format_Mono);
+    sh.fill(0);
+    const QByteArray kaempe = kodet(sh, "png");
+    sh = QImage();
+    QVERIFY(kaempe.size() < (1 << 20));
+    m = dekodMiniature(kaempe, QSize(100, 100));
+    QVERIFY(!m.ok);
+    QVERIFY(m.billede.isNull());
 
     // Named .jpg, but a BMP or PNG: the content decides.
     QVERIFY(dekodMiniature(kodet(tofarvet(30, 20), "bmp"), QSize(100, 100)).ok);

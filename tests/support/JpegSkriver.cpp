@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <jpeglib.h>
+#include <vector>
 
 namespace kvtest {
 
@@ -24,6 +25,14 @@ QByteArray lavJpeg(const QImage& kilde, const JpegValg& valg)
     jpeg_set_quality(&c, valg.kvalitet, TRUE);
     if (valg.progressiv)
         jpeg_simple_progression(&c);
+    std::vector<jpeg_scan_info> scanninger;
+    if (valg.scanPerKoefficient) {
+        for (int k = 0; k < 64; ++k)
+            for (int komp = 0; komp < c.num_components; ++komp)
+                scanninger.push_back({1, {komp, 0, 0, 0}, k, k, 0, 0});
+        c.scan_info = scanninger.data();
+        c.num_scans = int(scanninger.size());
+    }
     jpeg_start_compress(&c, TRUE);
     if (!valg.exif.isEmpty()) {
         const QByteArray app1 = QByteArray("Exif\0\0", 6) + valg.exif;

@@ -9,6 +9,7 @@ namespace kvtest {
 struct JpegValg {
     int kvalitet = 90;
     bool progressiv = false;
+    bool scanPerKoefficient = false;  // progressive, one scan for each coefficient of each component
     bool cmyk = false;  // Adobe's inverted CMYK
     QByteArray exif;    // the TIFF part of an APP1 "Exif" block
 };
