@@ -5,6 +5,7 @@
 #include "ui/Beskeder.h"
 #include "ui/Handlingsbilleder.h"
 #include "ui/Programfiler.h"
+#include "app/Programmappe.h"
 #include "app/TFunktionsform.h"
 #include "app/THandlingsliste.h"
 #include "fileops/TspmForm.h"
@@ -124,6 +125,8 @@ void Tmainform::opretStier()
     opret(hovedmappe);
     programmappe = hovedmappe + u"\\Program"_qs;
     opret(programmappe);
+    if (const auto installeret = Platform::instance().installedProgramFolder())
+        fejl << opdaterProgrammappe(*installeret, programmappe);
     ikonDir = programmappe + u'\\' + programfiler::ikonMappe + u'\\';
     lydfilDir = programmappe + u'\\' + programfiler::lydMappe + u'\\';
     scriptDir = programmappe + u'\\' + programfiler::scriptMappe + u'\\';
@@ -405,8 +408,10 @@ void Tmainform::closeEvent(QCloseEvent* event)
     // The settings keep the size without function tabs.
     if (tc->count() > 0)
         givStoerrelseTilbage();
-    gemEgenskaber();
-    kopieringsform->gemStoerrelse();
+    if (!skrivebeskyttet) {
+        gemEgenskaber();
+        kopieringsform->gemStoerrelse();
+    }
     handlinger->stop();
     delete funk;
     funk = nullptr;
@@ -419,6 +424,8 @@ void Tmainform::closeEvent(QCloseEvent* event)
 
 void Tmainform::gemBjaelker() const
 {
+    if (skrivebeskyttet)
+        return;
     // One line a bar: its name, then the actions on it in order.
     const auto bjaelke = [](const QString& navn, int nummer) {
         QStringList linje{navn};
