@@ -11,6 +11,7 @@ KV_PACKAGES=(
   libzip-dev libpoppler-qt6-dev
   fonts-dejavu-core xvfb xauth
   tree rename xdg-utils shellcheck dash shared-mime-info
+  qt6-svg-dev lintian desktop-file-utils appstream dbus
 )
 
 kv_install_packages() {

@@ -5,6 +5,7 @@
 #include "ui/Beskeder.h"
 #include "ui/Handlingsbilleder.h"
 #include "ui/Programfiler.h"
+#include "app/Programmappe.h"
 #include "ui/TFunktionsform.h"
 #include "app/THandlingsliste.h"
 #include "ui/TspmForm.h"
@@ -128,6 +129,8 @@ void Tmainform::opretStier()
     programmappe = hovedmappe + u"\\Program"_qs;
     Skal::saetProgrammappe(programmappe);
     opret(programmappe);
+    if (const auto installeret = Platform::instance().installedProgramFolder())
+        fejl << opdaterProgrammappe(*installeret, programmappe);
     ikonDir = programmappe + u'\\' + programfiler::ikonMappe + u'\\';
     lydfilDir = programmappe + u'\\' + programfiler::lydMappe + u'\\';
     scriptDir = programmappe + u'\\' + programfiler::scriptMappe + u'\\';
@@ -440,8 +443,10 @@ void Tmainform::sessionSlutter(QSessionManager& session)
             if (!k->ugemt().isEmpty())
                 k->gemUgemt();
     }
-    gemEgenskaber();
-    kopieringsform->gemStoerrelse();
+    if (!skrivebeskyttet) {
+        gemEgenskaber();
+        kopieringsform->gemStoerrelse();
+    }
     gemBjaelker();
 }
 
@@ -460,8 +465,10 @@ void Tmainform::closeEvent(QCloseEvent* event)
     // The settings keep the size without function tabs.
     if (tc->count() > 0)
         givStoerrelseTilbage();
-    gemEgenskaber();
-    kopieringsform->gemStoerrelse();
+    if (!skrivebeskyttet) {
+        gemEgenskaber();
+        kopieringsform->gemStoerrelse();
+    }
     handlinger->stop();
     delete funk;
     funk = nullptr;
@@ -474,6 +481,8 @@ void Tmainform::closeEvent(QCloseEvent* event)
 
 void Tmainform::gemBjaelker() const
 {
+    if (skrivebeskyttet)
+        return;
     // One line a bar: its name, then the actions on it in order.
     const auto bjaelke = [](const QString& navn, int nummer) {
         QStringList linje{navn};

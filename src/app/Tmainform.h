@@ -332,6 +332,11 @@ public:
     void tilfoejProgram(const QString& sti, const QString& caption, int showType) override;
     // "Check for programmer": shows the suggestions found; their number.
     int checkForProgrammer();
+    // A folder or file named when the program was started: a folder opens in
+    // Struktur 2 with Struktur 1 expanded to it, a file's folder with the file selected.
+    void aabnSti(const QString& sti);
+    // Another start of the program owns the settings: nothing is written at close.
+    bool skrivebeskyttet = false;
     // True while a paste, a delete or the emptying of a bin runs.
     bool optaget() const override { return m_optaget; }
 

@@ -1,12 +1,19 @@
-// Program entry: Danish locale and texts, the style "Sky", the main window and
-// the shared windows, then the event loop.
+// Program entry: the command line, one program per user and display, Danish
+// locale and texts, the style "Sky", the main window and the shared windows,
+// then the event loop.
 #include "app/Dansk.h"
 #include "app/Design.h"
+#include "app/Enkeltinstans.h"
+#include "app/Kommandolinje.h"
 #include "app/Tmainform.h"
 #include "ui/TspmForm.h"
+#include "platform/Afslutningssignal.h"
+#include "platform/Argumentsti.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -26,8 +33,37 @@ struct SlutEfterMaling : QObject {
 
 int main(int argc, char* argv[])
 {
+    using kv::Kommandolinje;
+    const Kommandolinje kommando = Kommandolinje::fortolk(argc, argv);
+    switch (kommando.handling()) {
+    case Kommandolinje::Handling::Hjaelp:
+        std::fputs(Kommandolinje::hjaelpetekst().toLocal8Bit().constData(), stdout);
+        return 0;
+    case Kommandolinje::Handling::Version:
+        std::fputs(Kommandolinje::versionstekst().toLocal8Bit().constData(), stdout);
+        return 0;
+    case Kommandolinje::Handling::Fejl:
+        std::fprintf(stderr, "%s\n", kommando.fejl().toLocal8Bit().constData());
+        return 2;
+    case Kommandolinje::Handling::Start:
+        break;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Kvistlund"_qs);
+    QGuiApplication::setDesktopFileName(u"dk.kvistlund.Kvistlund"_qs);
+    // The icon the package installs; a build folder has none and keeps Qt's.
+    QApplication::setWindowIcon(QIcon::fromTheme(u"dk.kvistlund.Kvistlund"_qs));
+
+    QList<QByteArray> maal;
+    for (const QByteArray& arg : kommando.maal())
+        maal << kv::absoluteArgument(arg);
+    kv::Enkeltinstans instans(maal);
+    const auto udfald = instans.start();
+    if (udfald == kv::Instanskanal::Udfald::Afleveret)
+        return 0;
+    if (udfald == kv::Instanskanal::Udfald::SvarerIkke)
+        std::fputs("kvistlund: Kvistlund kører allerede, men svarer ikke; indstillingerne gemmes ikke ved lukning\n", stderr);
 
     kv::brugDansk();
 
@@ -35,6 +71,9 @@ int main(int argc, char* argv[])
 
     kv::Tmainform mainform;
     new kv::TspmForm(&mainform);
+    instans.bind(mainform, udfald);
+    kv::Afslutningssignal afslutning;
+    QObject::connect(&afslutning, &kv::Afslutningssignal::afslut, &app, &QApplication::closeAllWindows);
     SlutEfterMaling slut;
     if (qEnvironmentVariableIntValue("KV_BENCH_QUIT_ON_SHOW") == 1)
         mainform.installEventFilter(&slut);

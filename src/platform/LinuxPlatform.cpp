@@ -3,6 +3,7 @@
 #include "HostName.h"
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -195,6 +196,16 @@ QStringList LinuxPlatform::trashDirsOfDrive(QChar letter) const
         if (QFileInfo(kurv).isDir())
             kurve << kurv;
     return kurve;
+}
+
+std::optional<QString> LinuxPlatform::installedProgramFolder() const
+{
+    // An installed program lies in <prefix>/bin with its content in
+    // <prefix>/share/kvistlund; a build folder has no such neighbour.
+    const QString mappe = QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(KV_INDHOLD_RELATIVT));
+    if (!QFileInfo(mappe).isDir())
+        return std::nullopt;
+    return m_drives.toProgram(mappe);
 }
 
 } // namespace kv

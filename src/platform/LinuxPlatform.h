@@ -18,6 +18,7 @@ public:
     QString publicFolder() const override;
     QString trashDirFor(const QString& hostPath) const override;
     QStringList trashDirsOfDrive(QChar letter) const override;
+    std::optional<QString> installedProgramFolder() const override;
 
 private:
     QString homeTrash() const;

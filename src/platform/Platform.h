@@ -50,6 +50,9 @@ public:
     // The recycle bins that may hold what was deleted from a drive, among
     // elements of other drives.
     virtual QStringList trashDirsOfDrive(QChar letter) const = 0;
+    // The program folder's content as installed beside the program (as a
+    // program path), or nothing when the program runs from its build folder.
+    virtual std::optional<QString> installedProgramFolder() const { return std::nullopt; }
 };
 
 inline const DriveTable& drives() { return Platform::instance().drives(); }

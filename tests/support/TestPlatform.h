@@ -23,6 +23,9 @@ public:
     QString trashDirFor(const QString&) const override { return trashDir(); }
     QStringList trashDirsOfDrive(QChar) const override { return {trashDir()}; }
     QString trashDir() const { return m_dir.path() + u"/Trash"_qs; }
+    std::optional<QString> installedProgramFolder() const override { return m_installeret; }
+    // As an installed program: its content in this folder (a program path).
+    void setInstalledProgramFolder(const QString& folder) { m_installeret = folder; }
 
     void setLoginName(const QString& login) { m_login = login; }
     // As on Linux, where the profile folder is the home drive's root ("C:").
@@ -46,6 +49,7 @@ private:
     QTemporaryDir m_dir;
     QString m_login;
     QString m_profil;
+    std::optional<QString> m_installeret;
     kv::DriveTable m_drives;
 };
 

@@ -1,0 +1,53 @@
+#pragma once
+// How one running program per user and display is found: the first start
+// owns a name of its own on the session bus, or, where there is no session
+// bus, a local socket in the user's runtime folder. A later start hands its
+// message to the owner and waits for the answer.
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <optional>
+
+class QLocalServer;
+class QLocalSocket;
+
+namespace kv {
+
+class Instanskanal : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "dk.kvistlund.Kvistlund")
+public:
+    enum class Udfald {
+        Ejer,        // this start owns the name; messages arrive through modtaget
+        Afleveret,   // the owner took the message
+        SvarerIkke,  // the owner did not answer in time
+    };
+
+    explicit Instanskanal(QObject* parent = nullptr);
+
+    // Takes the name of this user and display, or hands the message over to
+    // the start that has it, waiting at most ventetidMs for its answer.
+    Udfald start(const QByteArray& besked, int ventetidMs);
+
+    // The name on the session bus and the socket path for this display.
+    static QString tjenestenavn();
+    static QString socketsti();
+
+public slots:
+    // Called over the session bus by a later start.
+    Q_SCRIPTABLE void Aabn(const QByteArray& besked);
+
+signals:
+    // A later start's message, delivered from the event loop.
+    void modtaget(const QByteArray& besked);
+
+private:
+    std::optional<Udfald> startPaaBus(const QByteArray& besked, int ventetidMs);
+    Udfald startPaaSocket(const QByteArray& besked, int ventetidMs);
+    bool lyt();
+    void laesForbindelse(QLocalSocket* forbindelse);
+
+    QLocalServer* m_server = nullptr;
+};
+
+} // namespace kv

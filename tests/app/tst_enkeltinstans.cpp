@@ -1,0 +1,193 @@
+// The real program started twice on one display with a throw-away home and
+// runtime folder: the second start hands its folder to the first and ends,
+// a left-over socket is cleaned up, and a first start that hangs leaves the
+// second running without writing settings. Also --help, --version and a
+// wrong option.
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <pwd.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+class TstEnkeltinstans : public QObject {
+    Q_OBJECT
+    QTemporaryDir* m_dir = nullptr;
+    QProcess* m_bus = nullptr;
+    QString m_busAdresse;
+
+    QString hjem() const { return m_dir->path() + u"/hjem"_qs; }
+    QString koersel() const { return m_dir->path() + u"/koersel"_qs; }
+    QString socket() const { return koersel() + u"/kvistlund-offscreen"_qs; }
+    QString indstillinger() const
+    {
+        return hjem() + u"/Kvistlund/"_qs + QString::fromLocal8Bit(getpwuid(geteuid())->pw_name)
+            + u"/Egenskaber/MainEgenskaber.txt"_qs;
+    }
+
+    QProcess* start(const QStringList& argumenter, const QString& mappe = {})
+    {
+        auto* p = new QProcess(this);
+        p->setWorkingDirectory(mappe);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"HOME"_qs, hjem());
+        env.insert(u"XDG_RUNTIME_DIR"_qs, koersel());
+        env.insert(u"XDG_CONFIG_HOME"_qs, hjem() + u"/.config"_qs);
+        env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+        env.remove(u"DISPLAY"_qs);
+        env.remove(u"WAYLAND_DISPLAY"_qs);
+        // Without a bus of its own the program falls back on the socket.
+        if (m_busAdresse.isEmpty())
+            env.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, u"unix:path="_qs + koersel() + u"/ingen-bus"_qs);
+        else
+            env.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, m_busAdresse);
+        p->setProcessEnvironment(env);
+        p->start(QStringLiteral(KV_PROGRAM), argumenter);
+        return p;
+    }
+
+    // True once the first start has taken the name or socket of this display.
+    bool klar()
+    {
+        if (m_busAdresse.isEmpty())
+            return QFile::exists(socket());
+        QDBusConnection bus = QDBusConnection::connectToBus(m_busAdresse, u"test"_qs);
+        return bus.interface()->isServiceRegistered(u"dk.kvistlund.Kvistlund.skaerm_offscreen"_qs);
+    }
+
+    void afslut(QProcess* p)
+    {
+        ::kill(pid_t(p->processId()), SIGTERM);
+        QVERIFY(p->waitForFinished(30000));
+        QCOMPARE(p->exitStatus(), QProcess::NormalExit);
+    }
+
+    QByteArray gemt()
+    {
+        QFile f(indstillinger());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = new QTemporaryDir;
+        QDir().mkpath(hjem() + u"/Ny mappe"_qs);
+        QDir().mkpath(hjem() + u"/Anden"_qs);
+        QDir().mkpath(koersel());
+        QFile::setPermissions(koersel(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    void cleanup()
+    {
+        for (QProcess* p : findChildren<QProcess*>()) {
+            if (p != m_bus && p->state() != QProcess::NotRunning) {
+                ::kill(pid_t(p->processId()), SIGCONT);
+                p->kill();
+                p->waitForFinished();
+            }
+            if (p != m_bus)
+                delete p;
+        }
+        m_busAdresse.clear();
+        if (m_bus) {
+            m_bus->kill();
+            m_bus->waitForFinished();
+            delete m_bus;
+            m_bus = nullptr;
+        }
+        delete m_dir;
+    }
+
+    void helpVersionAndWrongOption()
+    {
+        QProcess* p = start({u"--help"_qs});
+        QVERIFY(p->waitForFinished(30000));
+        QCOMPARE(p->exitCode(), 0);
+        QVERIFY(QString::fromUtf8(p->readAllStandardOutput()).startsWith(u"Brug: kvistlund [MAPPE|FIL|file://-adresse]..."));
+        p = start({u"--version"_qs});
+        QVERIFY(p->waitForFinished(30000));
+        QCOMPARE(p->exitCode(), 0);
+        QVERIFY(p->readAllStandardOutput().startsWith("Kvistlund "));
+        p = start({u"/tmp"_qs, u"--ukendt"_qs});
+        QVERIFY(p->waitForFinished(30000));
+        QCOMPARE(p->exitCode(), 2);
+        const QByteArray fejl = p->readAllStandardError();
+        QCOMPARE(fejl.count('\n'), 1);
+        QVERIFY2(fejl.contains("ukendt valg \"--ukendt\""), fejl.constData());
+    }
+
+    void secondStartHandsOver_data()
+    {
+        QTest::addColumn<bool>("bus");
+        QTest::newRow("socket") << false;
+        QTest::newRow("session bus") << true;
+    }
+    void secondStartHandsOver()
+    {
+        QFETCH(bool, bus);
+        if (bus) {
+            m_bus = new QProcess;
+            m_bus->start(u"dbus-daemon"_qs, {u"--session"_qs, u"--nofork"_qs, u"--print-address=1"_qs});
+            if (!m_bus->waitForStarted() || !m_bus->waitForReadyRead(10000))
+                QSKIP("dbus-daemon is not available");
+            m_busAdresse = QString::fromUtf8(m_bus->readLine().trimmed());
+        } else {
+            // A socket left by a start that crashed: nobody listens on it.
+            const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un adr = {};
+            adr.sun_family = AF_UNIX;
+            qstrncpy(adr.sun_path, QFile::encodeName(socket()).constData(), sizeof adr.sun_path);
+            QCOMPARE(::bind(s, reinterpret_cast<sockaddr*>(&adr), sizeof adr), 0);
+            ::close(s);
+            QVERIFY(QFile::exists(socket()));
+        }
+        QProcess* foerste = start({hjem() + u"/Ny mappe"_qs});
+        QTRY_VERIFY_WITH_TIMEOUT(klar(), 30000);
+        QVERIFY(foerste->state() == QProcess::Running);
+
+        // Relative to the second start's own folder, as a shell gives it.
+        QProcess* anden = start({u"Anden"_qs}, hjem());
+        QVERIFY(anden->waitForFinished(30000));
+        QCOMPARE(anden->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(anden->exitCode(), 0);
+        QVERIFY(foerste->state() == QProcess::Running);
+
+        // The first shows the folder it was handed and keeps it in its settings.
+        afslut(foerste);
+        QVERIFY2(gemt().contains("C:\\Anden\r\n"), gemt().constData());
+        if (!bus)
+            QVERIFY(!QFile::exists(socket()));
+    }
+
+    void hangingFirstStartLeavesTheSecondReadOnly()
+    {
+        QProcess* foerste = start({});
+        QTRY_VERIFY_WITH_TIMEOUT(klar(), 30000);
+        ::kill(pid_t(foerste->processId()), SIGSTOP);
+
+        QProcess* anden = start({hjem() + u"/Anden"_qs});
+        QByteArray fejl;
+        QTRY_VERIFY_WITH_TIMEOUT((fejl += anden->readAllStandardError()).contains("svarer ikke"), 30000);
+        QVERIFY(anden->state() == QProcess::Running);
+        afslut(anden);
+        QVERIFY(!QFile::exists(indstillinger()));
+
+        ::kill(pid_t(foerste->processId()), SIGCONT);
+        afslut(foerste);
+        QVERIFY(QFile::exists(indstillinger()));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    TstEnkeltinstans test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_enkeltinstans.moc"
