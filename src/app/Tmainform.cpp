@@ -17,6 +17,7 @@
 #include "fileops/Tdeleteform.h"
 #include "fileops/Tkopieringsform.h"
 #include "fileops/Tprogressform.h"
+#include "structures/Levendemapper.h"
 #include "structures/Tmappestrukturform.h"
 
 #include <QAction>
@@ -232,8 +233,11 @@ void Tmainform::UdskrivInfo(const QString& tekst)
 
 void Tmainform::DirectoryChange(bool makeSti)
 {
-    // Repaint what changed, without taking new input in the middle.
+    // Repaint what changed, without taking new input in the middle; a change
+    // on disk waits meanwhile, so no structure changes under this call.
+    ++m_iSkift;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    --m_iSkift;
     switch (funk->AktiveStruktur()) {
     case 1:
         AktuelleMappe = funk->FDirMappe;
@@ -258,6 +262,9 @@ void Tmainform::DirectoryChange(bool makeSti)
     if (makeSti && (funk->AktiveStruktur() == 1 || funk->AktiveStruktur() == 2))
         makeStiTabs();
     handlinger->planlaegOpdatering();
+    if (levende)
+        levende->synk();
+    visVaertssti();
 }
 
 void Tmainform::saetFokusBilleder(int aktiv)
@@ -339,6 +346,8 @@ void Tmainform::bindHandlinger()
     bindLaunchere();
     bindProgrammer();
     bindTekstsoegning();
+    bindLevende();
+    bindTaster();
 }
 
 bool Tmainform::event(QEvent* event)

@@ -54,6 +54,7 @@ class TDatopanel;
 class TNotatpanel;
 class Tinfoform;
 class TGalForm;
+class Levendemapper;
 class TwmiSide;
 class TMenuExeFiler;
 class TProgform;
@@ -150,6 +151,10 @@ public:
     QButtonGroup* rpBox = nullptr;
     QLineEdit* maxFindEdit = nullptr;
     QCheckBox* hpSynligtBox = nullptr;
+    // The host path of the current element beside the program's own path.
+    QCheckBox* vaertsstiBox = nullptr;
+    QLabel* vaertsstiPanel = nullptr;
+    void visVaertssti();
     QListWidget* programBox = nullptr;
     QString designName = u"Sky"_qs;
     int maxElementer = 120;
@@ -298,6 +303,8 @@ public:
     void tilfoejProgram(const QString& sti, const QString& caption, int showType);
     // "Check for programmer": shows the suggestions found; their number.
     int checkForProgrammer();
+    // The shown folders following the disk (Tmainform_levende.cpp).
+    Levendemapper* levende = nullptr;
     // True while a paste, a delete or the emptying of a bin runs.
     bool optaget() const { return m_optaget; }
 
@@ -364,6 +371,11 @@ private:
     void visAktiveProgram();
     QWidget* byggProgramforslag();
     void bindTekstsoegning();
+    void bindLevende();
+    // Delete, F6 and the other keys of other file managers (Tmainform_taster.cpp).
+    void bindTaster();
+    // Shows a typed place: a folder in Struktur 2, a file selected in its folder.
+    void gaaTilSti(const QString& tekst);
     // A drag entering, moving over or dropped on a structure (1 to 3) or the path tabs (4).
     bool traekHaendelse(int maal, QEvent* event);
     // The folder a drop at the point would go into, or empty.
@@ -414,6 +426,7 @@ private:
     bool m_efterDobbeltKlik = false;
     QTreeWidgetItem* m_redigeret = nullptr;  // the node being edited in place
     bool m_optaget = false;
+    int m_iSkift = 0;  // inside DirectoryChange
     friend class TFunktionsform;
     QPointer<TFunktionsform> m_funktioner[9];
     QSize m_tabStoerrelse;  // the size the first tab gave the window, if it changed it

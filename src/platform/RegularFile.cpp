@@ -1,4 +1,5 @@
 #include "RegularFile.h"
+#include "HostName.h"
 #include "Vaert.h"
 
 #include <algorithm>
@@ -13,6 +14,14 @@ LocatedFile locateFile(const QString& path)
     LocatedFile f;
     f.path = path;
     f.m_host = hostName(path, &f.m_error).value_or(QByteArray());
+    return f;
+}
+
+LocatedFile locateHostFile(const QByteArray& host)
+{
+    LocatedFile f;
+    f.path = decodeHostName(host);
+    f.m_host = host;
     return f;
 }
 

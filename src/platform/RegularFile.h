@@ -17,10 +17,15 @@ private:
     QByteArray m_host;  // empty when no drive holds the path
     QString m_error;    // then why
     friend LocatedFile locateFile(const QString& path);
+// A file of the host that lies on no drive of the program (a cache file).
+LocatedFile locateHostFile(const QByteArray& host);
+    friend LocatedFile locateHostFile(const QByteArray& host);
     friend class RegularFileStream;
 };
 
 LocatedFile locateFile(const QString& path);
+// A file of the host that lies on no drive of the program (a cache file).
+LocatedFile locateHostFile(const QByteArray& host);
 
 // A regular file (a link to one counts) read piece by piece: special files
 // are refused before they are opened, and the open itself never waits.
