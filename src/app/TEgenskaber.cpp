@@ -171,13 +171,6 @@ bool TEgenskaber::gem(const QString& sti, QString* fejl) const
     return writeTextLines(sti, skriv(), fejl);
 }
 
-void TEgenskaber::setVisVaertssti(bool vis)
-{
-    if (ekstra.isEmpty())
-        ekstra << QString();
-    ekstra[0] = vis ? u"1"_qs : u"0"_qs;
-}
-
 bool& TEgenskaber::udenfor(int nummer)
 {
     bool* const bokse[] = {&CheckOpret, &CheckKalender, &CheckInsert, &CheckApplets,

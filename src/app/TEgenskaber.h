@@ -55,10 +55,7 @@ struct TEgenskaber {
     int colIndex = 4;                                             // 59
     bool opdater = true;                                          // 60
     // Lines after the 61, from a newer version: written back as they came.
-    // The first of them says whether the status bar shows the host path too.
     QStringList ekstra;
-    bool visVaertssti() const { return ekstra.value(0).trimmed() == u"1"; }
-    void setVisVaertssti(bool vis);
 
     // A bad or missing line keeps its default; the good lines are taken.
     // Returns the numbers of the lines that were bad or missing.

@@ -98,7 +98,6 @@ void Tmainform::anvendEgenskaber(const TEgenskaber& e)
     maxElementer = e.maxElementer;
     maxFindEdit->setText(QString::number(maxElementer));
     hpSynligtBox->setChecked(e.hpSynligt);
-    vaertsstiBox->setChecked(e.visVaertssti());
     for (int n = 1; n <= 8; ++n)
         findChild<QCheckBox*>(QString::fromUtf16(funktion(n).boks))->setChecked(e.udenfor(n));
 
@@ -164,7 +163,6 @@ void Tmainform::gemEgenskaber()
     e.rpBox = rpBox->checkedId();
     e.maxElementer = maxElementer;
     e.hpSynligt = hpSynligtBox->isChecked();
-    e.setVisVaertssti(vaertsstiBox->isChecked());
     for (int n = 1; n <= 8; ++n)
         e.udenfor(n) = findChild<QCheckBox*>(QString::fromUtf16(funktion(n).boks))->isChecked();
     e.ryd = rydCheck->isChecked();

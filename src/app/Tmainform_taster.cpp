@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Filadresser.h"
 #include "platform/Platform.h"
+#include "platform/TextFile.h"
 #include "ui/Beskeder.h"
 
 #include <QAction>
@@ -81,7 +82,15 @@ void Tmainform::visVaertssti()
 
 void Tmainform::bindTaster()
 {
-    connect(vaertsstiBox, &QCheckBox::toggled, this, &Tmainform::visVaertssti);
+    // A setting of its own file, so the main settings keep their lines.
+    const QString valgfil = OptMappe + u"\\Vaertssti.txt"_qs;
+    vaertsstiBox->setChecked(readTextLines(valgfil).value_or(QStringList()).value(0) == u"1");
+    connect(vaertsstiBox, &QCheckBox::toggled, this, [this, valgfil](bool vis) {
+        QString fejl;
+        if (!writeTextLines(valgfil, {vis ? u"1"_qs : u"0"_qs}, &fejl))
+            UdskrivInfo(u"Valget kunne ikke gemmes: "_qs + fejl);
+        visVaertssti();
+    });
     auto* slet = new SletTast(this, handling("DeleteToPapirkurv"), handlinger);
     for (QTreeWidget* t : {MappeStruktur, FilStruktur, FilStruktur2})
         t->installEventFilter(slet);

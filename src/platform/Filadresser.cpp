@@ -22,9 +22,13 @@ std::optional<QString> programPathOf(const QUrl& url)
 
 std::optional<QString> programPathOfTyped(const QString& tekst)
 {
-    const QString t = tekst.trimmed();
-    if (isProgramPath(t))
+    QString t = tekst.trimmed();
+    if (isProgramPath(t)) {
+        t[0] = t[0].toUpper();
+        if (t.size() > 2 && t.endsWith(u'\\'))
+            t.chop(1);
         return drives().driveOf(t) && drives().toHost(t) ? std::optional<QString>(t) : std::nullopt;
+    }
     if (t.startsWith(u"file:", Qt::CaseInsensitive))
         return programPathOf(QUrl(t));
     if (t == u"~" || t.startsWith(u"~/")) {
