@@ -127,9 +127,9 @@ void Mappevagt::laesHaendelser()
             if (it == m_mapper.end())
                 continue;
             merk(*it);
-            // The folder is gone: the kernel dropped the watch, and a later
-            // watch of the same path starts afresh. The notice still comes.
-            if (h->mask & IN_IGNORED)
+            // The folder is gone or moved away: after the notice its watch
+            // goes, so a later watch of the same path starts afresh.
+            if (h->mask & (IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF))
                 it->doed = true;
         }
     }
@@ -160,6 +160,7 @@ void Mappevagt::udloeb()
         }
         klar << it->mappe;
         if (it->doed) {
+            inotify_rm_watch(m_fd, it.key());
             it = m_mapper.erase(it);
             continue;
         }

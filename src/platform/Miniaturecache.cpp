@@ -26,9 +26,14 @@ bool uescapet(char c)
     return QByteArrayView("-_.~!$&'()*+,/:=@").contains(c);
 }
 
+// The folder and those above it that are missing, for the user alone.
 bool lavMappe(const QByteArray& mappe)
 {
-    return ::mkdir(mappe.constData(), 0700) == 0 || errno == EEXIST;
+    for (qsizetype i = 1; i <= mappe.size(); ++i)
+        if ((i == mappe.size() || mappe[i] == '/')
+            && ::mkdir(mappe.left(i).constData(), 0700) != 0 && errno != EEXIST)
+            return false;
+    return true;
 }
 
 } // namespace
@@ -121,7 +126,7 @@ std::optional<QImage> Miniaturecache::hent(const Opslag& o, QSize* original)
 bool Miniaturecache::gem(const Opslag& o, const QImage& billede, QSize original, qint64 mtime)
 {
     const QByteArray mappe = o.fil.left(o.fil.lastIndexOf('/'));
-    if (billede.isNull() || !lavMappe(mappe.left(mappe.lastIndexOf('/'))) || !lavMappe(mappe))
+    if (billede.isNull() || !lavMappe(mappe))
         return false;
     QBuffer buf;
     buf.open(QIODevice::WriteOnly);

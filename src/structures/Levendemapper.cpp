@@ -122,14 +122,17 @@ void Levendemapper::opfrisk(const QString& mappe)
             fjernet = m_funk.opfriskBoern(n, mappe, false) || fjernet;
         }
     }
-    // Struktur 2: a folder that went shows the nearest one that is left;
-    // a drive that went leaves it empty until the drive comes back.
-    if (m_funk.FFilMappe == mappe) {
+    // Struktur 2: a folder that went (itself, or a folder above it) shows the
+    // nearest one that is left; a drive that went leaves it empty until the
+    // drive comes back.
+    const bool vist2Borte = !m_funk.FFilMappe.isEmpty() && !folderExists(m_funk.FFilMappe)
+                            && (m_funk.FFilMappe == mappe || m_funk.FStruktur2->topLevelItemCount() > 0);
+    if (m_funk.FFilMappe == mappe || vist2Borte) {
         aendret = true;
-        if (!borte) {
+        if (!vist2Borte) {
             fjernet = m_funk.opfriskBoern(m_funk.FStruktur2->invisibleRootItem(), mappe, true) || fjernet;
         } else {
-            QString op = mappe;
+            QString op = m_funk.FFilMappe;
             while (op.contains(u'\\') && !folderExists(op))
                 op = parentOf(op);
             if (folderExists(op)) {
@@ -142,12 +145,13 @@ void Levendemapper::opfrisk(const QString& mappe)
             fjernet = true;
         }
     }
-    if (m_funk.FMappe3 == mappe && !m_funk.FStruktur3Udsnit) {
+    const bool vist3Borte = !m_funk.FMappe3.isEmpty() && !folderExists(m_funk.FMappe3);
+    if ((m_funk.FMappe3 == mappe && !m_funk.FStruktur3Udsnit) || vist3Borte) {
         aendret = true;
-        if (!borte) {
+        if (!vist3Borte) {
             fjernet = m_funk.opfriskBoern(m_funk.FStruktur3->invisibleRootItem(), mappe, true) || fjernet;
         } else {
-            m_funk.makeStruktur3(mappe);
+            m_funk.makeStruktur3(m_funk.FMappe3);
             fjernet = true;
         }
     }

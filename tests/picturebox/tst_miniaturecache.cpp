@@ -9,6 +9,8 @@
 #include "platform/Miniaturecache.h"
 
 #include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>

@@ -94,7 +94,7 @@ private slots:
             ++aendringer;
             aktuelFjernet += fjernet;
         };
-        for (const char16_t* p : {u"C:\\Data\\Fotos\\2024", u"C:\\Data\\Musik", u"C:\\Data\\Video"})
+        for (const char16_t* p : {u"C:\\Data\\Fotos\\2024", u"C:\\Data\\Musik", u"C:\\Data\\Video\\Klip"})
             tp->makeFolder(QString::fromUtf16(p));
         for (const char16_t* p : {u"C:\\Data\\a.txt", u"C:\\Data\\b.jpg", u"C:\\Data\\c.txt"})
             tp->makeFile(QString::fromUtf16(p));
@@ -113,7 +113,6 @@ private slots:
         QTreeWidgetItem* b = node(s2.invisibleRootItem(), u"b.jpg"_qs);
         QTreeWidgetItem* video = node(data, u"Video"_qs);
         f->udfoldNode(video);
-        video->setExpanded(true);
         b->setSelected(true);
         s2.setCurrentItem(b);
 
