@@ -6,6 +6,7 @@
 #include "TestPlatform.h"
 #include "lists/TReopenFilerX.h"
 #include "platform/FileSystem.h"
+#include "platform/Platform.h"
 #include "structures/Levendemapper.h"
 #include "structures/TFunktioner.h"
 
@@ -13,6 +14,7 @@
 #include <QListWidget>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <unistd.h>
