@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QtEndian>
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -90,6 +91,32 @@ std::optional<Miniaturecache::Opslag> Miniaturecache::opslag(const QString& prog
     return o;
 }
 
+QHash<QByteArray, QByteArray> Miniaturecache::pngTekster(const QByteArray& png)
+{
+    QHash<QByteArray, QByteArray> r;
+    if (!png.startsWith("\x89PNG\r\n\x1a\n"))
+        return r;
+    for (qsizetype i = 8; i + 12 <= png.size();) {
+        const qsizetype len = qFromBigEndian<quint32>(png.constData() + i);
+        const QByteArrayView type(png.constData() + i + 4, 4);
+        if (len > png.size() - i - 12 || type == "IDAT" || type == "IEND")
+            break;
+        const QByteArray data = png.mid(i + 8, len);
+        const qsizetype nul = data.indexOf('\0');
+        if (nul > 0 && type == "tEXt") {
+            r.insert(data.left(nul), data.mid(nul + 1));
+        } else if (nul > 0 && type == "iTXt" && data.size() > nul + 2 && data[nul + 1] == 0) {
+            // Not compressed: a language and a translated key come before the text.
+            const qsizetype sprog = data.indexOf('\0', nul + 3);
+            const qsizetype oversat = sprog < 0 ? -1 : data.indexOf('\0', sprog + 1);
+            if (oversat >= 0)
+                r.insert(data.left(nul), data.mid(oversat + 1));
+        }
+        i += 12 + len;
+    }
+    return r;
+}
+
 std::optional<qint64> Miniaturecache::mtime(const QByteArray& vaert)
 {
     struct stat st;
@@ -104,12 +131,12 @@ std::optional<QImage> Miniaturecache::hent(const Opslag& o, QSize* original)
     const auto data = tid ? readRegularFile(locateHostFile(o.fil), maxMiniaturefil) : std::nullopt;
     if (!data)
         return std::nullopt;
+    const auto tekster = pngTekster(*data);
+    if (tekster.value("Thumb::URI") != o.uri || tekster.value("Thumb::MTime").trimmed() != QByteArray::number(*tid))
+        return std::nullopt;
     QBuffer buf;
     buf.setData(*data);
     QImageReader laeser(&buf, "png");
-    if (laeser.text(u"Thumb::URI"_qs).toUtf8() != o.uri
-        || laeser.text(u"Thumb::MTime"_qs).trimmed() != QString::number(*tid))
-        return std::nullopt;
     const QSize s = laeser.size();
     if (!s.isValid() || s.width() > o.kant || s.height() > o.kant)
         return std::nullopt;
@@ -117,7 +144,7 @@ std::optional<QImage> Miniaturecache::hent(const Opslag& o, QSize* original)
     if (!laeser.read(&billede) || billede.isNull())
         return std::nullopt;
     if (original) {
-        const QSize fuld(laeser.text(u"Thumb::Image::Width"_qs).toInt(), laeser.text(u"Thumb::Image::Height"_qs).toInt());
+        const QSize fuld(tekster.value("Thumb::Image::Width").toInt(), tekster.value("Thumb::Image::Height").toInt());
         *original = fuld.isValid() && !fuld.isEmpty() ? fuld : billede.size();
     }
     return billede;
@@ -128,15 +155,16 @@ bool Miniaturecache::gem(const Opslag& o, const QImage& billede, QSize original,
     const QByteArray mappe = o.fil.left(o.fil.lastIndexOf('/'));
     if (billede.isNull() || !lavMappe(mappe))
         return false;
+    // Set on the picture, whose keys the writer keeps whole.
+    QImage medTekst = billede;
+    medTekst.setText(u"Thumb::URI"_qs, QString::fromUtf8(o.uri));
+    medTekst.setText(u"Thumb::MTime"_qs, QString::number(mtime));
+    medTekst.setText(u"Thumb::Image::Width"_qs, QString::number(original.width()));
+    medTekst.setText(u"Thumb::Image::Height"_qs, QString::number(original.height()));
+    medTekst.setText(u"Software"_qs, u"Kvistlund"_qs);
     QBuffer buf;
     buf.open(QIODevice::WriteOnly);
-    QImageWriter skriver(&buf, "png");
-    skriver.setText(u"Thumb::URI"_qs, QString::fromUtf8(o.uri));
-    skriver.setText(u"Thumb::MTime"_qs, QString::number(mtime));
-    skriver.setText(u"Thumb::Image::Width"_qs, QString::number(original.width()));
-    skriver.setText(u"Thumb::Image::Height"_qs, QString::number(original.height()));
-    skriver.setText(u"Software"_qs, u"Kvistlund"_qs);
-    if (!skriver.write(billede))
+    if (!QImageWriter(&buf, "png").write(medTekst))
         return false;
     QByteArray tmp;
     const int fd = openTemporaryBeside(o.fil, tmp);

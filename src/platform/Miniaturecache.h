@@ -5,6 +5,7 @@
 // (Thumb::URI) and the file's modification time (Thumb::MTime). A thumbnail
 // whose URI or time does not match, or that cannot be decoded, is not used.
 #include <QByteArray>
+#include <QHash>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -40,6 +41,9 @@ public:
     static std::optional<qint64> mtime(const QByteArray& vaert);
 
     static QByteArray uri(const QByteArray& vaert);
+    // The text chunks of a PNG before its picture data, by key. Qt's own
+    // reader and writer cut a key at its first ':', as "Thumb::URI" has one.
+    static QHash<QByteArray, QByteArray> pngTekster(const QByteArray& png);
 
 private:
     QByteArray m_mappe;
