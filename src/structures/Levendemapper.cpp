@@ -126,7 +126,8 @@ void Levendemapper::opfrisk(const QString& mappe)
     // nearest one that is left; a drive that went leaves it empty until the
     // drive comes back.
     const bool vist2Borte = !m_funk.FFilMappe.isEmpty() && !folderExists(m_funk.FFilMappe)
-                            && (m_funk.FFilMappe == mappe || m_funk.FStruktur2->topLevelItemCount() > 0);
+                            && (m_funk.FFilMappe == mappe || m_funk.FStruktur2->topLevelItemCount() > 0
+                                || drives().rootExists(m_funk.FFilMappe[0].toUpper()));
     if (m_funk.FFilMappe == mappe || vist2Borte) {
         aendret = true;
         if (!vist2Borte) {
