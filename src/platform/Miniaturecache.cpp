@@ -105,6 +105,9 @@ QHash<QByteArray, QByteArray> Miniaturecache::pngTekster(const QByteArray& png)
         const qsizetype nul = data.indexOf('\0');
         if (nul > 0 && type == "tEXt") {
             r.insert(data.left(nul), data.mid(nul + 1));
+        } else if (nul > 0 && type == "zTXt" && data.size() > nul + 2 && data[nul + 1] == 0) {
+            // Deflated, as Qt writes a longer text; qUncompress wants a size first.
+            r.insert(data.left(nul), qUncompress(QByteArray("\0\0\x10\0", 4) + data.mid(nul + 2)));
         } else if (nul > 0 && type == "iTXt" && data.size() > nul + 2 && data[nul + 1] == 0) {
             // Not compressed: a language and a translated key come before the text.
             const qsizetype sprog = data.indexOf('\0', nul + 3);
