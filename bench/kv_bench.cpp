@@ -20,6 +20,8 @@
 //   kv_bench spilleliste <root>          a film list of every file of C:\liste (once)
 //   kv_bench tekst <root> <tekst> <case>  the text in every document of C:\docs, case 1 or 0
 //   kv_bench bogmaerker <root>           importing C:\bookmarks.html into web groups (a fresh folder a round)
+//   kv_bench levende <root>              touch makes 1,000 files in a folder shown in Struktur 2;
+//                                         the time until all are shown (best of 3)
 // The folder given becomes drive C: of a test drive table.
 #include "DialogSvarer.h"
 #include "TestPlatform.h"
@@ -39,6 +41,7 @@
 #include "lists/Bogmaerker.h"
 #include "lists/TWebGrupper.h"
 #include "lists/Tekstsoeger.h"
+#include "structures/Levendemapper.h"
 #include "structures/TFunktioner.h"
 #include "ui/Baggrundsjob.h"
 
@@ -53,6 +56,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTimer>
+#include <QProcess>
 #include <QTreeWidget>
 #include <cstdio>
 #include <functional>
@@ -151,6 +155,27 @@ int main(int argc, char** argv)
     } else if (mode == u"listing") {
         tid = bedsteTid(5, [&] { funk.makeStruktur2(u"C:"_qs, false); });
         std::fprintf(stderr, "%d elementer\n", s2.topLevelItemCount());
+    } else if (mode == u"levende") {
+        kv::Levendemapper levende(funk);
+        QStringList navne;
+        for (int i = 0; i < 1000; ++i)
+            navne << u"fil%1.txt"_qs.arg(i, 4, 10, QChar(u'0'));
+        int runde = 0;
+        const int foer = levende.opfriskninger();
+        tid = bedsteTid(3, [&] {
+            const QString mappe = u"C:\\runde%1"_qs.arg(++runde);
+            kv::createFolder(mappe);
+            funk.makeStruktur2(mappe, false);
+            levende.synk();
+            QProcess touch;
+            touch.setWorkingDirectory(QString::fromLocal8Bit(argv[2]) + u"/runde%1"_qs.arg(runde));
+            touch.start(u"touch"_qs, navne);
+            while (s2.topLevelItemCount() < navne.size())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            touch.waitForFinished();
+        });
+        std::fprintf(stderr, "%d elementer, %.1f genindlæsninger pr. runde\n", s2.topLevelItemCount(),
+                     (levende.opfriskninger() - foer) / 3.0);
     } else if (mode == u"udfold" && argc == 4) {
         const QString maal = u"C:\\"_qs + QString::fromLocal8Bit(argv[3]);
         bool fundet = false;

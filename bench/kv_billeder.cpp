@@ -5,6 +5,10 @@
 //   kv_billeder forsteside <mappe> [hele]   "Indlæs" until the first page of 24 is painted;
 //                                           with hele, also the load of the rest: the longest
 //                                           pause of the event loop and the peak memory growth
+//   kv_billeder fyld <mappe> <cache>        a first visit that fills the shared thumbnail cache
+//                                           $XDG_CACHE_HOME = cache (not timed)
+//   kv_billeder cachet <mappe> <cache>      a second visit: every thumbnail from that cache
+// The first three decode every time: their cache is a fresh one, emptied before each round.
 #include "JpegSkriver.h"
 #include "TestPlatform.h"
 #include "picturebox/TBibPan.h"
@@ -14,7 +18,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <unistd.h>
@@ -74,7 +80,18 @@ QString somDrev(const kvtest::TestPlatform& tp, const QString& mappe)
     return u"C:\\fotos"_qs;
 }
 
-double miniaturer(const QString& mappe)
+// The same folder at the same host path in every run, so the shared cache's
+// names (made from the host path) are found again by the next process.
+class FotoPlatform : public kvtest::TestPlatform {
+public:
+    explicit FotoPlatform(const QString& rod) : m_tabel({{u'C', rod, u"Fotos"_qs, kv::DriveFixed}}) {}
+    const kv::DriveTable& drives() const override { return m_tabel; }
+
+private:
+    kv::DriveTable m_tabel;
+};
+
+double miniaturer(const QString& mappe, const QString& tomCache)
 {
     QStringList stier;
     for (const kv::DirEntry& e : kv::listFolder(mappe).value_or(std::vector<kv::DirEntry>{}))
@@ -82,7 +99,9 @@ double miniaturer(const QString& mappe)
             stier << mappe + u'\\' + e.name;
     kv::TBilledPulje pulje;
     double bedst = 1e9;
-    for (int runde = 0; runde < 3; ++runde) {
+    for (int runde = 0; runde < (tomCache.isEmpty() ? 1 : 3); ++runde) {
+        if (!tomCache.isEmpty())
+            QDir(tomCache + u"/thumbnails"_qs).removeRecursively();
         QElapsedTimer t;
         t.start();
         pulje.nyGeneration(stier, QSize(128, 96));
@@ -159,9 +178,17 @@ int main(int argc, char** argv)
     if (mode == u"lav" && argc == 5)
         return lav(mappe, atoi(argv[3]), atoi(argv[4]));
     auto& tp = kvtest::TestPlatform::install();
+    QTemporaryDir egenCache;
+    const bool delt = mode == u"fyld" || mode == u"cachet";
+    qputenv("XDG_CACHE_HOME", delt && argc > 3 ? QByteArray(argv[3]) : QFile::encodeName(egenCache.path()));
     double tid = 0;
     if (mode == u"miniaturer")
-        tid = miniaturer(somDrev(tp, mappe));
+        tid = miniaturer(somDrev(tp, mappe), egenCache.path());
+    else if (delt) {
+        const QFileInfo fotos(mappe);
+        kv::Platform::install(std::make_unique<FotoPlatform>(fotos.absolutePath()));
+        tid = miniaturer(u"C:\\"_qs + fotos.fileName(), QString());
+    }
     else if (mode == u"forsteside")
         tid = forsteside(somDrev(tp, mappe), argc > 3 && qstrcmp(argv[3], "hele") == 0);
     else

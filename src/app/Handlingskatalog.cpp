@@ -12,7 +12,7 @@ const std::vector<Handlingsdef>& handlingskatalog()
         {"Copy", u"Kopier", u"Indsæt i kopieringslisten: Ctrl+C eller Insert", "Ctrl+C; Ins", B::Kopier},
         {"Cut", u"Klip", u"Klipper til sletning efter Sæt ind: Ctrl+X", "Ctrl+X", B::Klip},
         {"Paste", u"Sæt ind", u"Sæt ind fra kopieringslisten: Ctrl+V", "Ctrl+V", B::SaetInd},
-        {"DeleteToPapirkurv", u"Slet", u"Slet til papirkurv: Ctrl+D", "Ctrl+D", B::SletPapirkurv},
+        {"DeleteToPapirkurv", u"Slet", u"Slet til papirkurv: Ctrl+D eller Del", "Ctrl+D", B::SletPapirkurv},
         {"DeletePermanent", u"Slet", u"Slet permanent: Shift+Del", "Shift+Del", B::SletPermanent},
         {"Rename2", u"Omdøb", u"Omdøb valgte: F2", "F2", B::Omdoeb},
         {"Rename", u"Omdøb", u"Indfør det nye navn og omdøb: Ctrl+O", "Ctrl+O", B::OmdoebFelt},

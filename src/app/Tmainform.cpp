@@ -19,6 +19,7 @@
 #include "fileops/Tdeleteform.h"
 #include "fileops/Tkopieringsform.h"
 #include "fileops/Tprogressform.h"
+#include "structures/Levendemapper.h"
 #include "structures/Tmappestrukturform.h"
 
 #include <QAction>
@@ -239,8 +240,11 @@ void Tmainform::UdskrivInfo(const QString& tekst)
 
 void Tmainform::DirectoryChange(bool makeSti)
 {
-    // Repaint what changed, without taking new input in the middle.
+    // Repaint what changed, without taking new input in the middle; a change
+    // on disk waits meanwhile, so no structure changes under this call.
+    ++m_iSkift;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    --m_iSkift;
     switch (funk->AktiveStruktur()) {
     case 1:
         AktuelleMappe = funk->FDirMappe;
@@ -265,6 +269,9 @@ void Tmainform::DirectoryChange(bool makeSti)
     if (makeSti && (funk->AktiveStruktur() == 1 || funk->AktiveStruktur() == 2))
         makeStiTabs();
     handlinger->planlaegOpdatering();
+    if (levende)
+        levende->synk();
+    visVaertssti();
 }
 
 void Tmainform::saetFokusBilleder(int aktiv)
@@ -346,6 +353,8 @@ void Tmainform::bindHandlinger()
     bindLaunchere();
     bindProgrammer();
     bindTekstsoegning();
+    bindLevende();
+    bindTaster();
 }
 
 bool Tmainform::event(QEvent* event)

@@ -57,6 +57,7 @@ class TDatopanel;
 class TNotatpanel;
 class Tinfoform;
 class TGalForm;
+class Levendemapper;
 class TwmiSide;
 class TMenuExeFiler;
 class TProgform;
@@ -179,6 +180,10 @@ public:
     QButtonGroup* rpBox = nullptr;
     QLineEdit* maxFindEdit = nullptr;
     QCheckBox* hpSynligtBox = nullptr;
+    // The host path of the current element beside the program's own path.
+    QCheckBox* vaertsstiBox = nullptr;
+    QLabel* vaertsstiPanel = nullptr;
+    void visVaertssti();
     QListWidget* programBox = nullptr;
     QString designName = u"Sky"_qs;
     int maxElementer = 120;
@@ -337,6 +342,8 @@ public:
     void aabnSti(const QString& sti);
     // Another start of the program owns the settings: nothing is written at close.
     bool skrivebeskyttet = false;
+    // The shown folders following the disk (Tmainform_levende.cpp).
+    Levendemapper* levende = nullptr;
     // True while a paste, a delete or the emptying of a bin runs.
     bool optaget() const override { return m_optaget; }
 
@@ -401,6 +408,11 @@ private:
     void visAktiveProgram();
     QWidget* byggProgramforslag();
     void bindTekstsoegning();
+    void bindLevende();
+    // Delete, F6 and the other keys of other file managers (Tmainform_taster.cpp).
+    void bindTaster();
+    // Shows a typed place: a folder in Struktur 2, a file selected in its folder.
+    void gaaTilSti(const QString& tekst);
     // A drag entering, moving over or dropped on a structure (1 to 3) or the path tabs (4).
     bool traekHaendelse(int maal, QEvent* event);
     // The folder a drop at the point would go into, or empty.
@@ -458,6 +470,7 @@ private:
     bool m_efterDobbeltKlik = false;
     QTreeWidgetItem* m_redigeret = nullptr;  // the node being edited in place
     bool m_optaget = false;
+    int m_iSkift = 0;  // inside DirectoryChange
     QPointer<TFunktionsform> m_funktioner[9];
     // The open function windows in the order they were opened.
     QList<TFunktionsform*> m_aabningsorden;

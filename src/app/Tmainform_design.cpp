@@ -93,6 +93,11 @@ QWidget* Tmainform::byggDesignside()
     g->addWidget(maxFindEdit, 1, 1);
     g->addWidget(op, 1, 2);
     g->addWidget(hpSynligtBox, 2, 0, 1, 4);
+    vaertsstiBox = new QCheckBox(u"Vis værtssti"_qs);
+    vaertsstiBox->setObjectName(u"vaertsstiBox"_qs);
+    vaertsstiBox->setToolTip(u"Vis også systemets egen sti til aktuelle element i statuslinjen"_qs);
+    vaertsstiBox->setStatusTip(vaertsstiBox->toolTip());
+    g->addWidget(vaertsstiBox, 3, 0, 1, 4);
     g->setColumnStretch(3, 1);
 
     auto* side = new QWidget;

@@ -3,6 +3,7 @@
 #include "app/THandlingsliste.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
+#include "platform/Filadresser.h"
 #include "platform/Skal.h"
 #include "structures/StrukturRec.h"
 
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -21,7 +23,12 @@ namespace {
 void tilKlipbord(const QString& sti)
 {
     const QString vaert = Skal::argument(sti);
-    QApplication::clipboard()->setText(vaert.isEmpty() ? sti : vaert);
+    auto* data = new QMimeData;
+    data->setText(vaert.isEmpty() ? sti : vaert);
+    // File managers and browsers take the place as a file URL.
+    if (const QUrl url = fileUrl(sti); url.isValid())
+        data->setUrls({url});
+    QApplication::clipboard()->setMimeData(data);
 }
 
 } // namespace

@@ -339,6 +339,10 @@ void Tmainform::byggVindue()
     infobarPanel[1]->setFrameShape(QFrame::Panel);
     infobarPanel[1]->setFrameShadow(QFrame::Raised);
     infobarPanel[1]->setFixedWidth(4);
+    vaertsstiPanel = navngiv(new QLabel, u"vaertsstiPanel"_qs);
+    vaertsstiPanel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    vaertsstiPanel->hide();
+    infobar->addPermanentWidget(vaertsstiPanel);
 
     Timer = navngiv(new QTimer(this), u"Timer"_qs);
     TimerFil = navngiv(new QTimer(this), u"TimerFil"_qs);

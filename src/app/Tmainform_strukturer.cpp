@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 #include "platform/ProgramPath.h"
 #include "fileops/THandlinger.h"
+#include "structures/Levendemapper.h"
 
 #include <QAbstractItemDelegate>
 #include <QAction>
@@ -37,6 +38,14 @@ int Tmainform::strukturNummer(QObject* obj) const
 void Tmainform::visValgteMappe()
 {
     funk->setAktiveStruktur(1);
+    // A node whose folder went before the tree heard of it leaves; it never
+    // stands for another folder.
+    if (levende && levende->fjernHvisBorte(TFunktioner::valgtNode(MappeStruktur))) {
+        UdskrivInfo(u"Mappen findes ikke længere"_qs);
+        funk->getDirectory();
+        DirectoryChange(true);
+        return;
+    }
     funk->getDirectory();
     funk->makeStruktur2(funk->FDirMappe, true);
     DirectoryChange(true);

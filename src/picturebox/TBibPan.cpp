@@ -180,6 +180,14 @@ void TBibPan::tegnFelter(QPainter& p)
         m_pulje.prioriter(StartNr(), Antal());
     }
     TKnapPan::tegnFelter(p);
+    if (m_bibliotek.isEmpty() && !TomTekst.isEmpty()) {
+        const QString linje = fontMetrics().elidedText(TomTekst, Qt::ElideRight, width() - 16);
+        QRect r = fontMetrics().boundingRect(linje).adjusted(-6, -4, 6, 4);
+        r.moveCenter(rect().center());
+        p.fillRect(r, palette().color(QPalette::Base));
+        p.setPen(palette().color(QPalette::Text));
+        p.drawText(r, Qt::AlignCenter, linje);
+    }
 }
 
 void TBibPan::tegnIndhold(QPainter& p, const TFeltRec& f, int nr)

@@ -29,6 +29,8 @@ public:
     // When set, each field shows the file name below its picture.
     std::unique_ptr<TTekstX> TekstFelt;
     std::vector<TBilRec> Bil;
+    // One line across the grid while no folder is loaded, saying how to load one.
+    QString TomTekst;
 
     QString Bibliotek() const { return m_bibliotek; }
     QColor FeltFarve() const { return m_feltFarve; }

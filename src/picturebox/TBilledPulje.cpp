@@ -4,6 +4,44 @@
 
 namespace kv {
 
+namespace {
+
+// A thumbnail from the shared cache when it holds a valid one; else decoded
+// from the file at the cache's size and stored there first.
+Miniature lavMiniature(const LocatedFile& fil, const std::optional<Miniaturecache::Opslag>& cache, QSize plads,
+                       const Afbryd& afbryd)
+{
+    if (!cache) {
+        const auto data = readRegularFile(fil, maxBilledfil);
+        return data ? dekodMiniature(*data, plads, afbryd) : Miniature{};
+    }
+    const auto tilPladsen = [plads](Miniature m) {
+        const QSize s = tilpasset(m.original, plads);
+        if (m.billede.width() > s.width() || m.billede.height() > s.height())
+            m.billede = m.billede.scaled(s, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return m;
+    };
+    Miniature m;
+    if (auto gemt = Miniaturecache::hent(*cache, &m.original)) {
+        m.billede = std::move(*gemt);
+        m.ok = true;
+        return tilPladsen(std::move(m));
+    }
+    // The time before the read, so a change while decoding leaves a thumbnail that is not trusted.
+    const auto tid = Miniaturecache::mtime(cache->vaert);
+    const auto data = readRegularFile(fil, maxBilledfil);
+    if (!data)
+        return {};
+    m = dekodMiniature(*data, QSize(cache->kant, cache->kant), afbryd);
+    if (!m.ok)
+        return m;
+    if (tid)
+        Miniaturecache::gem(*cache, m.billede, m.original, *tid);
+    return tilPladsen(std::move(m));
+}
+
+} // namespace
+
 TBilledPulje::TBilledPulje(qint64 budget, int traade, QObject* parent) : QObject(parent), m_budget(budget)
 {
     const int kerner = int(std::max(1u, std::thread::hardware_concurrency()));
@@ -28,14 +66,20 @@ void TBilledPulje::nyGeneration(const QStringList& stier, QSize plads)
 {
     // Host names are fixed here, where the drive table lives; workers only read.
     std::vector<LocatedFile> filer;
+    std::vector<std::optional<Miniaturecache::Opslag>> cache;
     filer.reserve(size_t(stier.size()));
-    for (const QString& sti : stier)
+    cache.reserve(size_t(stier.size()));
+    const Miniaturecache delt;
+    for (const QString& sti : stier) {
         filer.push_back(locateFile(sti));
+        cache.push_back(delt.opslag(sti, plads));
+    }
     {
         std::lock_guard lock(m_laas);
         ++m_generation;
         m_koe.clear();
         m_filer = std::move(filer);
+        m_cache = std::move(cache);
         m_plads = plads;
     }
     m_poster.assign(size_t(stier.size()), Post{});
@@ -104,6 +148,7 @@ void TBilledPulje::arbejd()
     for (;;) {
         int nr, generation;
         LocatedFile fil;
+        std::optional<Miniaturecache::Opslag> cache;
         QSize plads;
         {
             std::unique_lock lock(m_laas);
@@ -114,6 +159,7 @@ void TBilledPulje::arbejd()
             m_koe.pop_front();
             generation = m_generation;
             fil = m_filer[size_t(nr)];
+            cache = m_cache[size_t(nr)];
             plads = m_plads;
         }
         // A new generation or the end gives up the picture at once, so that
@@ -122,9 +168,7 @@ void TBilledPulje::arbejd()
             std::lock_guard lock(m_laas);
             return m_slut || m_generation != generation;
         };
-        Miniature m;
-        if (const auto data = readRegularFile(fil, maxBilledfil))
-            m = dekodMiniature(*data, plads, afbryd);
+        const Miniature m = lavMiniature(fil, cache, plads, afbryd);
         QMetaObject::invokeMethod(this, [this, generation, nr, m] { lever(generation, nr, m); }, Qt::QueuedConnection);
     }
 }

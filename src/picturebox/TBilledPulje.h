@@ -1,8 +1,10 @@
 #pragma once
-// Thumbnails decoded on worker threads of our own and kept in a store of
+// Thumbnails decoded on worker threads of our own, or taken from the
+// desktop's shared thumbnail cache and put there, and kept in a store of
 // bounded size. The GUI thread asks, in order of need; results come back to
 // it as signals. Each load is a generation: work of an older one is dropped.
 #include "Billeddekoder.h"
+#include "platform/Miniaturecache.h"
 #include "platform/RegularFile.h"
 
 #include <QObject>
@@ -69,6 +71,7 @@ private:
     std::condition_variable m_vent;
     std::deque<int> m_koe;
     std::vector<LocatedFile> m_filer;
+    std::vector<std::optional<Miniaturecache::Opslag>> m_cache;
     QSize m_plads;
     int m_generation = 0;
     bool m_slut = false;

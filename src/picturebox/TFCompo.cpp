@@ -78,18 +78,17 @@ void TFCompo::resizeEvent(QResizeEvent*)
     beregnFelter();
 }
 
-void TFCompo::tegnFelt(QPainter& p, const TFeltRec& f, bool kunRamme)
+void TFCompo::tegnFelt(QPainter& p, const TFeltRec& f)
 {
     if (RammeFelt)
         RammeFelt->MakeRamme(p, f.YR, f.Fokus && (f.Sit == 2 || f.Sit == 3), f.Sit);
-    if (!kunRamme)
-        tegnIndhold(p, f, m_startNr + f.Nummer);
+    tegnIndhold(p, f, m_startNr + f.Nummer);
 }
 
 void TFCompo::tegnFelter(QPainter& p)
 {
     for (int i = 0; i < m_antal && i < int(F.size()); ++i)
-        tegnFelt(p, F[size_t(i)], m_kunRammer);
+        tegnFelt(p, F[size_t(i)]);
 }
 
 void TFCompo::tegnIndhold(QPainter&, const TFeltRec&, int) {}

@@ -48,11 +48,9 @@ signals:
 protected:
     void resizeEvent(QResizeEvent*) override;
     void tegnFelter(QPainter& p) override;
-    void tegnFelt(QPainter& p, const TFeltRec& f, bool kunRamme);
+    void tegnFelt(QPainter& p, const TFeltRec& f);
     // What field f shows of item nr.
     virtual void tegnIndhold(QPainter& p, const TFeltRec& f, int nr);
-    // Only the frames are drawn while this is set (a click or key in FlatSelect).
-    bool m_kunRammer = false;
     int m_startNr = 0;
 
 private:

@@ -102,6 +102,7 @@ void TGalForm::byggVindue()
     BibPan->setFeltFarve(feltfarve(7));
     BibPan->setCursor(Qt::PointingHandCursor);
     BibPan->setFocusPolicy(Qt::StrongFocus);
+    BibPan->TomTekst = u"Tryk på \"Indlæs\" eller Ctrl+I for at vise billederne i mappen i struktur 2"_qs;
 
     BibRul = new TRulskakt;
     BibRul->setObjectName(u"BibRul"_qs);

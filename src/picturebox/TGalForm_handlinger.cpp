@@ -59,7 +59,7 @@ void TGalForm::bindHandlinger()
                             &TGalForm::AkopierMappeExecute);
     AopenSF = handling(u"AopenSF"_qs, u"Åben i Stifinder"_qs, u"Åben aktuelle mappe i Stifinder: Ctrl+F"_qs, "Ctrl+F",
                        &TGalForm::AopenSFExecute);
-    ADelete = handling(u"ADelete"_qs, u"Slet fil..."_qs, u"Slet valgte: Ctrl+D"_qs, "Ctrl+D", &TGalForm::ADeleteExecute);
+    ADelete = handling(u"ADelete"_qs, u"Slet fil..."_qs, u"Slet valgte: Ctrl+D eller Del"_qs, "Ctrl+D", &TGalForm::ADeleteExecute);
     Amappe->setIcon(handlingsIkon(Handlingsbillede::Opdater));
     Avis->setIcon(handlingsIkon(Handlingsbillede::VisIStruktur2));
     AOpenPic->setIcon(handlingsIkon(Handlingsbillede::Koer));

@@ -45,10 +45,14 @@ void TKnapPan::saetMark(int felt, quint8 sit)
 
 void TKnapPan::rammerEfterHaandtering()
 {
-    // With FlatSelect a click or key redraws the frames, not the pictures.
-    m_kunRammer = FlatSelect;
-    repaint();
-    m_kunRammer = false;
+    // The fields are drawn whole: a paint that drew only the frames would
+    // leave the pictures blank, as nothing keeps them under a repaint. The
+    // pictures are ready images, so this decodes nothing; with FlatSelect
+    // the frames follow at once.
+    if (FlatSelect)
+        repaint();
+    else
+        update();
 }
 
 void TKnapPan::glemAktuelt()
@@ -63,6 +67,17 @@ void TKnapPan::NytStartNr(int nytNr, bool opkald)
     if (m_iSideskift || nytNr < 0 || Antal() == 0)
         return;
     m_iSideskift = true;
+    // Scrolled from outside: the mark stays with its picture, or leaves the page with it.
+    if (!opkald && nytNr != StartNr() && m_aktuel >= 0 && m_aktuel < int(F.size())) {
+        const TFeltRec gammel = F[size_t(m_aktuel)];
+        const int felt = StartNr() + m_aktuel - nytNr;
+        fjernMark(m_aktuel);
+        m_aktuel = felt >= 0 && felt < Antal() ? felt : -1;
+        if (m_aktuel >= 0 && gammel.Fokus)
+            saetMark(m_aktuel, gammel.Sit);
+        if (m_trykket >= 0)
+            m_trykket = m_aktuel;
+    }
     if (m_aktuel < 0)
         m_aktuel = 0;
     if (nytNr != StartNr()) {

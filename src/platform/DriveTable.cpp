@@ -174,49 +174,98 @@ static bool isRemovableDevice(const QString& device)
     return sysDev.contains(u"/usb");
 }
 
-static bool userVisibleMount(const QString& root)
+static bool underSted(const QString& root, const QStringList& steder)
 {
-    return root.startsWith(u"/media/") || root.startsWith(u"/run/media/") || root.startsWith(u"/mnt/");
+    for (const QString& s : steder)
+        if (root.startsWith(s + u'/'))
+            return true;
+    return false;
 }
 
-DriveTable DriveTable::forHost(const QString& homeDir, const DriveTable* earlier)
+// Each folder the desktop's FUSE daemon shows under its mount is a network place.
+static std::vector<Drive> netvaerkssteder()
 {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.startsWith(u'/'))
+        return {};
+    const QString gvfs = QDir::cleanPath(runtime + u"/gvfs"_qs);
+    bool monteret = false;
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes())
+        monteret = monteret || (v.rootPath() == gvfs && v.fileSystemType().startsWith("fuse"));
+    if (!monteret)
+        return {};
+    std::vector<Drive> r;
+    for (const QFileInfo& f : QDir(gvfs).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        r.push_back({QChar(), f.absoluteFilePath(), f.fileName(), DriveNetwork});
+    return r;
+}
+
+DriveTable DriveTable::medVolumener(const QStringList& steder, Drevbogstaver& bogstaver,
+                                    const std::vector<Drive>& ekstra) const
+{
+    // The drives that are no volume of ours stay as they are.
     std::vector<Drive> drives;
-    drives.push_back({u'C', QDir::cleanPath(homeDir), u"Hjem"_qs, DriveFixed});
-    drives.push_back({u'D', u"/"_qs, u"System"_qs, DriveFixed});
-    QSet<QString> seen{drives[0].hostRoot, u"/"_qs};
+    QSet<QString> seen;
+    for (const Drive& d : m_drives)
+        if (!bogstaver.contains(d.hostRoot)) {
+            drives.push_back(d);
+            seen.insert(d.hostRoot);
+        }
+    const size_t faste = drives.size();
     std::vector<Drive> fresh;
     for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
         const QString root = v.rootPath();
-        if (seen.contains(root) || !userVisibleMount(root))
+        if (seen.contains(root) || !underSted(root, steder))
             continue;
         seen.insert(root);
         const QString fs = QString::fromLatin1(v.fileSystemType());
         const QString dev = QString::fromLocal8Bit(v.device());
-        Drive d{QChar(), root, v.name(), classifyVolume(fs, dev, isRemovableDevice(dev))};
-        if (earlier)
-            for (const Drive& e : earlier->m_drives)
-                if (e.hostRoot == root && e.letter > u'D')
-                    d.letter = e.letter;
-        fresh.push_back(d);
+        fresh.push_back({QChar(), root, v.name(), classifyVolume(fs, dev, isRemovableDevice(dev))});
     }
-    // New volumes take the lowest letters that are free.
-    QSet<QChar> used{u'C', u'D'};
-    for (const Drive& d : fresh)
-        if (!d.letter.isNull())
-            used.insert(d.letter);
-    char16_t next = u'E';
-    for (Drive& d : fresh) {
-        while (d.letter.isNull() && next <= u'Z') {
-            if (!used.contains(QChar(next)))
-                d.letter = QChar(next);
-            ++next;
+    for (const Drive& d : ekstra)
+        if (!seen.contains(d.hostRoot)) {
+            seen.insert(d.hostRoot);
+            fresh.push_back(d);
         }
-        if (!d.letter.isNull())
+    QSet<QChar> used;
+    for (const Drive& d : drives)
+        used.insert(d.letter);
+    // A volume seen before takes its letter again when no drive holds it now.
+    for (Drive& d : fresh)
+        if (const QChar b = bogstaver.value(d.hostRoot); !b.isNull() && !used.contains(b)) {
+            d.letter = b;
+            used.insert(b);
+        }
+    // New volumes take the lowest letter no volume of this session had, and
+    // only when none is left one that a volume gone now had.
+    QSet<QChar> husket;
+    for (const QChar b : bogstaver)
+        husket.insert(b);
+    for (const bool tagHusket : {false, true})
+        for (Drive& d : fresh)
+            for (char16_t next = u'E'; d.letter.isNull() && next <= u'Z'; ++next) {
+                const QChar b(next);
+                if (!used.contains(b) && (tagHusket || !husket.contains(b))) {
+                    d.letter = b;
+                    used.insert(b);
+                }
+            }
+    for (const Drive& d : fresh)
+        if (!d.letter.isNull()) {
+            bogstaver.insert(d.hostRoot, d.letter);
             drives.push_back(d);
-    }
-    std::sort(drives.begin() + 2, drives.end(), [](const Drive& a, const Drive& b) { return a.letter < b.letter; });
+        }
+    std::sort(drives.begin() + qsizetype(faste), drives.end(),
+              [](const Drive& a, const Drive& b) { return a.letter < b.letter; });
     return DriveTable(std::move(drives));
+}
+
+DriveTable DriveTable::forHost(const QString& homeDir, Drevbogstaver* bogstaver)
+{
+    Drevbogstaver egne;
+    DriveTable t({{u'C', QDir::cleanPath(homeDir), u"Hjem"_qs, DriveFixed}, {u'D', u"/"_qs, u"System"_qs, DriveFixed}});
+    return t.medVolumener({u"/media"_qs, u"/run/media"_qs, u"/mnt"_qs}, bogstaver ? *bogstaver : egne,
+                          netvaerkssteder());
 }
 
 } // namespace kv

@@ -3,6 +3,7 @@
 // for, and what kind of drive it is.
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -32,15 +33,25 @@ struct DiskSpace {
     qint64 free = 0;   // bytes free for the user
 };
 
+// The letter each volume got this session, by its mount folder, so a volume
+// that is unplugged and plugged in again gets its letter back.
+using Drevbogstaver = QHash<QString, QChar>;
+
 class DriveTable {
 public:
     DriveTable() = default;
     explicit DriveTable(std::vector<Drive> drives);
 
     // The Linux table: C: the home folder ("Hjem"), D: "/" ("System"), then
-    // every volume mounted under /media, /run/media or /mnt, in mount order.
-    // Volumes of an earlier table keep their letters.
-    static DriveTable forHost(const QString& homeDir, const DriveTable* earlier = nullptr);
+    // every volume mounted under /media, /run/media or /mnt, in mount order,
+    // and each network place the desktop mounts under $XDG_RUNTIME_DIR/gvfs.
+    // Volumes named in the letters keep their letters.
+    static DriveTable forHost(const QString& homeDir, Drevbogstaver* bogstaver = nullptr);
+    // This table with the volumes mounted now below the folders given (each
+    // "/media" and the like) in place of the volumes it had; the drives not
+    // in the letters stay as they are.
+    DriveTable medVolumener(const QStringList& steder, Drevbogstaver& bogstaver,
+                            const std::vector<Drive>& ekstra = {}) const;
 
     const std::vector<Drive>& drives() const { return m_drives; }
     // "C:\", "D:\", ... in table order.

@@ -21,7 +21,7 @@ static QString hjemmemappe()
 }
 
 LinuxPlatform::LinuxPlatform()
-    : m_home(hjemmemappe()), m_drives(DriveTable::forHost(m_home))
+    : m_home(hjemmemappe()), m_drives(DriveTable::forHost(m_home, &m_bogstaver))
 {
 }
 

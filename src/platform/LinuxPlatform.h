@@ -12,7 +12,7 @@ public:
 
     QString loginName() const override;
     const DriveTable& drives() const override { return m_drives; }
-    void refreshDrives() override { m_drives = DriveTable::forHost(m_home, &m_drives); }
+    void refreshDrives() override { m_drives = DriveTable::forHost(m_home, &m_bogstaver); }
     std::optional<QString> specialFolder(SpecialFolder folder) const override;
     QString profileFolder() const override;
     QString publicFolder() const override;
@@ -24,6 +24,7 @@ private:
     QString homeTrash() const;
 
     QString m_home;
+    Drevbogstaver m_bogstaver;
     DriveTable m_drives;
 };
 

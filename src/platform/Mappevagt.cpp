@@ -1,7 +1,9 @@
 #include "Mappevagt.h"
 #include "Vaert.h"
 
+#include <QSet>
 #include <QSocketNotifier>
+#include <algorithm>
 #include <unistd.h>
 #include <sys/inotify.h>
 
@@ -15,14 +17,11 @@ constexpr uint32_t haendelser = IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED
 
 } // namespace
 
-Mappevagt::Mappevagt(QObject* parent, int stilleMs) : QObject(parent)
+Mappevagt::Mappevagt(QObject* parent, int stilleMs) : QObject(parent), m_stilleMs(stilleMs)
 {
+    m_ur.start();
     m_stille.setSingleShot(true);
-    m_stille.setInterval(stilleMs);
-    connect(&m_stille, &QTimer::timeout, this, [this] {
-        if (!m_mappe.isEmpty())
-            emit aendret(m_mappe);
-    });
+    connect(&m_stille, &QTimer::timeout, this, &Mappevagt::udloeb);
     m_fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (m_fd >= 0) {
         m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
@@ -40,55 +39,139 @@ Mappevagt::~Mappevagt()
 
 void Mappevagt::stop()
 {
-    if (m_wd >= 0)
-        inotify_rm_watch(m_fd, m_wd);
-    m_wd = -1;
-    m_mappe.clear();
+    for (auto it = m_mapper.cbegin(); it != m_mapper.cend(); ++it)
+        inotify_rm_watch(m_fd, it.key());
+    m_mapper.clear();
     m_stille.stop();
+}
+
+int Mappevagt::tilfoej(const QString& mappe)
+{
+    if (mappe.isEmpty() || m_fd < 0)
+        return -1;
+    const std::optional<QByteArray> vaert = hostName(mappe);
+    if (!vaert)
+        return -1;
+    const int wd = inotify_add_watch(m_fd, vaert->constData(), haendelser);
+    if (wd < 0)
+        return -1;
+    // Two program paths for one host folder share a descriptor; the last one names it.
+    Vagt& v = m_mapper[wd];
+    v.mappe = mappe;
+    return wd;
 }
 
 bool Mappevagt::vogt(const QString& mappe)
 {
-    if (mappe == m_mappe && m_wd >= 0)
+    if (m_mapper.size() == 1 && this->mappe() == mappe && !m_mapper.constBegin()->doed)
         return true;
     stop();
-    if (mappe.isEmpty() || m_fd < 0)
-        return false;
-    const std::optional<QByteArray> vaert = hostName(mappe);
-    if (!vaert)
-        return false;
-    m_wd = inotify_add_watch(m_fd, vaert->constData(), haendelser);
-    if (m_wd < 0)
-        return false;
-    m_mappe = mappe;
-    return true;
+    return tilfoej(mappe) >= 0;
+}
+
+QStringList Mappevagt::mapper() const
+{
+    QStringList r;
+    for (const Vagt& v : m_mapper)
+        r << v.mappe;
+    return r;
+}
+
+QStringList Mappevagt::vogtAlle(const QStringList& mapper)
+{
+    const QSet<QString> oenskede(mapper.cbegin(), mapper.cend());
+    QSet<QString> har;
+    for (auto it = m_mapper.begin(); it != m_mapper.end();) {
+        if (oenskede.contains(it->mappe)) {
+            har.insert(it->mappe);
+            ++it;
+        } else {
+            inotify_rm_watch(m_fd, it.key());
+            it = m_mapper.erase(it);
+        }
+    }
+    QStringList fejlede;
+    for (const QString& m : mapper)
+        if (!har.contains(m) && tilfoej(m) < 0)
+            fejlede << m;
+    planlaeg();
+    return fejlede;
 }
 
 void Mappevagt::laesHaendelser()
 {
     alignas(inotify_event) char buf[8192];
-    bool vores = false;
+    const qint64 nu = m_ur.elapsed();
+    const auto merk = [&](Vagt& v) {
+        // Without a spacing each change puts the notice off until the folder is quiet.
+        if (m_mellemrumMs == 0)
+            v.forfald = nu + m_stilleMs;
+        else if (v.forfald < 0)
+            v.forfald = std::max(nu + m_stilleMs, v.sidst + m_mellemrumMs);
+    };
     for (;;) {
         const ssize_t n = ::read(m_fd, buf, sizeof buf);
         if (n <= 0)
             break;
         for (ssize_t i = 0; i < n;) {
             const auto* h = reinterpret_cast<const inotify_event*>(buf + i);
-            // An overflowed queue may have lost some of ours; events of a
-            // folder watched before may still be queued.
-            vores = vores || (h->mask & IN_Q_OVERFLOW);
-            if (h->wd == m_wd && m_wd >= 0) {
-                vores = true;
-                // The folder is gone: the next watch of it starts afresh.
-                if (h->mask & IN_IGNORED)
-                    m_wd = -1;
-            }
             i += ssize_t(sizeof(inotify_event)) + h->len;
+            // An overflowed queue may have lost changes of any folder.
+            if (h->mask & IN_Q_OVERFLOW) {
+                for (Vagt& v : m_mapper)
+                    merk(v);
+                continue;
+            }
+            // Events of a folder watched before may still be queued.
+            const auto it = m_mapper.find(h->wd);
+            if (it == m_mapper.end())
+                continue;
+            merk(*it);
+            // The folder is gone or moved away: after the notice its watch
+            // goes, so a later watch of the same path starts afresh.
+            if (h->mask & (IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF))
+                it->doed = true;
         }
     }
-    // Each change puts the notice off until the folder is quiet.
-    if (vores)
-        m_stille.start();
+    planlaeg();
+}
+
+void Mappevagt::planlaeg()
+{
+    qint64 foerst = -1;
+    for (const Vagt& v : m_mapper)
+        if (v.forfald >= 0 && (foerst < 0 || v.forfald < foerst))
+            foerst = v.forfald;
+    if (foerst < 0) {
+        m_stille.stop();
+        return;
+    }
+    m_stille.start(int(std::max<qint64>(0, foerst - m_ur.elapsed())));
+}
+
+void Mappevagt::udloeb()
+{
+    const qint64 nu = m_ur.elapsed();
+    QStringList klar;
+    for (auto it = m_mapper.begin(); it != m_mapper.end();) {
+        if (it->forfald < 0 || it->forfald > nu) {
+            ++it;
+            continue;
+        }
+        klar << it->mappe;
+        if (it->doed) {
+            inotify_rm_watch(m_fd, it.key());
+            it = m_mapper.erase(it);
+            continue;
+        }
+        it->forfald = -1;
+        it->sidst = nu;
+        ++it;
+    }
+    planlaeg();
+    // A receiver may change the watches; the list is taken first.
+    for (const QString& m : klar)
+        emit aendret(m);
 }
 
 } // namespace kv

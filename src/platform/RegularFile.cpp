@@ -1,4 +1,5 @@
 #include "RegularFile.h"
+#include "HostName.h"
 #include "Vaert.h"
 
 #include <QFile>
@@ -32,6 +33,14 @@ LocatedFile locateHostFile(const QString& hostPath)
     LocatedFile f;
     f.path = hostPath;
     f.m_host = QFile::encodeName(hostPath);
+    return f;
+}
+
+LocatedFile locateHostFile(const QByteArray& host)
+{
+    LocatedFile f;
+    f.path = decodeHostName(host);
+    f.m_host = host;
     return f;
 }
 

@@ -18,9 +18,7 @@ private:
     QString m_error;    // then why
     friend LocatedFile locateFile(const QString& path);
     friend LocatedFile locateHostFile(const QString& hostPath);
-// A host path as Qt and the desktop give it (QFile::encodeName), for the
-// desktop's own files; messages name it as it is.
-LocatedFile locateHostFile(const QString& hostPath);
+    friend LocatedFile locateHostFile(const QByteArray& host);
     friend class RegularFileStream;
 };
 
@@ -28,6 +26,8 @@ LocatedFile locateFile(const QString& path);
 // A host path as Qt and the desktop give it (QFile::encodeName), for the
 // desktop's own files; messages name it as it is.
 LocatedFile locateHostFile(const QString& hostPath);
+// A file of the host that lies on no drive of the program (a cache file).
+LocatedFile locateHostFile(const QByteArray& host);
 
 // A regular file (a link to one counts) read piece by piece: special files
 // are refused before they are opened, and the open itself never waits.

@@ -311,6 +311,7 @@ int TFunktioner::makeStrukturFil(QString ext)
     ext = medPunktum(ext);
     SLfil.clear();
     FStruktur3->clear();
+    FStruktur3Udsnit = true;
     const auto indhold = listFolder(FMappe3);
     if (!indhold)
         return 0;

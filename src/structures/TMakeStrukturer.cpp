@@ -146,20 +146,26 @@ void TMakeStrukturer::udfoldAlle(QTreeWidget* trae)
     }
 }
 
+std::vector<TMakeStrukturer::VistDrev> TMakeStrukturer::visteDrev()
+{
+    std::vector<VistDrev> r;
+    for (const QString& rod : drives().logicalDriveStrings()) {
+        if (!drives().rootExists(rod[0]))
+            continue;
+        const int type = drives().driveType(rod);
+        const QString caption = drevCaption(rod[0], type);
+        if (!caption.isEmpty())
+            r.push_back({rod.left(2), caption, drevBillede(rod[0], type)});
+    }
+    return r;
+}
+
 void TMakeStrukturer::makePreDrives()
 {
     LastStrukturNo = 0;
     Platform::instance().refreshDrives();
-    for (const QString& rod : drives().logicalDriveStrings()) {
-        const QChar bogstav = rod[0];
-        if (!drives().rootExists(bogstav))
-            continue;
-        const int type = drives().driveType(rod);
-        const QString caption = drevCaption(bogstav, type);
-        if (caption.isEmpty())
-            continue;
-        tilfoejRod(nyStruktur1Node(caption, drevBillede(bogstav, type), {rod.left(2), QString(), idDrev}));
-    }
+    for (const VistDrev& d : visteDrev())
+        tilfoejRod(nyStruktur1Node(d.caption, d.billede, {d.drev, QString(), idDrev}));
 }
 
 void TMakeStrukturer::makePreStruktur()
@@ -283,6 +289,7 @@ QString TMakeStrukturer::mappeCaption(const QString& mappe)
 bool TMakeStrukturer::makeStruktur3(QString mappe)
 {
     FMappe3.clear();
+    FStruktur3Udsnit = false;
     SLfil.clear();
     SL.clear();
     FStruktur3->clear();
@@ -319,17 +326,10 @@ void TMakeStrukturer::makeDrevMenu(QMenu* menu)
 {
     menu->clear();
     Platform::instance().refreshDrives();
-    for (const QString& rod : drives().logicalDriveStrings()) {
-        if (!drives().rootExists(rod[0]))
-            continue;
-        const int type = drives().driveType(rod);
-        const QString caption = drevCaption(rod[0], type);
-        if (caption.isEmpty())
-            continue;
+    for (const VistDrev& d : visteDrev()) {
         // The entry carries its drive, so labels with parentheses are no trouble.
-        const QString drev = rod.left(2);
-        QAction* a = menu->addAction(ikon(drevBillede(rod[0], type)), caption);
-        connect(a, &QAction::triggered, this, [this, drev] { drevMenuKlik(drev); });
+        QAction* a = menu->addAction(ikon(d.billede), d.caption);
+        connect(a, &QAction::triggered, this, [this, drev = d.drev] { drevMenuKlik(drev); });
     }
 }
 

@@ -48,6 +48,8 @@ public:
     // The current element of each structure.
     QString FDirMappe, FFilMappe, FFilnavn, FFilMappeMappe;
     QString FMappe3, FMappe3LD, FMappeValgt3;
+    // Struktur 3 shows only the files of one extension, not the whole folder.
+    bool FStruktur3Udsnit = false;
     int StartNo = 0;
     // What Struktur 1 holds: 0 default, 1 level structure, 2 point structure, 3 one drive.
     int LastStrukturNo = 0;
@@ -86,10 +88,26 @@ public:
     static QString mappeCaption(const QString& mappe);
     static QString drevCaption(QChar bogstav, int type);
     static Billede drevBillede(QChar bogstav, int type);
+    // Brings the children of a node (or a tree's rows, under its invisible
+    // root) up to the folder as it is now: gone ones leave, new ones come in
+    // listing order, and the others stay with their selection and expansion.
+    // Files too with medFiler (Struktur 2 and 3). True when the current node went.
+    bool opfriskBoern(QTreeWidgetItem* forael, const QString& mappe, bool medFiler);
     // Expands every node that has children, without listing anything new.
     static void udfoldAlle(QTreeWidget* trae);
 
+    // Struktur 1's drive roots brought up to the drives mounted now, when it
+    // shows the drives; true when the current node went.
+    bool opfriskDrev();
+
 protected:
+    struct VistDrev {
+        QString drev;  // "E:"
+        QString caption;
+        Billede billede;
+    };
+    // The drives Struktur 1 and the drive menus show, in letter order.
+    static std::vector<VistDrev> visteDrev();
     void fillListe(QTreeWidget* trae, const QString& mappe);
     void tilfoejRod(QTreeWidgetItem* node);
     StrukturNode* nyMappeNode(const QString& caption, const QString& sti);

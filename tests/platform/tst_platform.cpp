@@ -373,6 +373,25 @@ private slots:
         // Stopped, nothing more is told.
         QVERIFY(!vagt.vogt(QString()));
         QVERIFY(vagt.mappe().isEmpty());
+
+        // Several folders at once, each told apart; the ones no longer asked for are let go.
+        Mappevagt flere(nullptr, 20);
+        flere.setMellemrum(100);
+        QStringList hoert;
+        connect(&flere, &Mappevagt::aendret, this, [&](const QString& m) { hoert << m; });
+        QCOMPARE(flere.vogtAlle({u"C:\\Fotos"_qs, u"C:\\Andet"_qs, u"C:\\Findes ikke"_qs}),
+                 QStringList{u"C:\\Findes ikke"_qs});
+        tp->makeFile(u"C:\\Fotos\\g.jpg"_qs, "x");
+        tp->makeFile(u"C:\\Andet\\h.jpg"_qs, "x");
+        QTRY_COMPARE(hoert.size(), 2);
+        hoert.sort();
+        QCOMPARE(hoert, (QStringList{u"C:\\Andet"_qs, u"C:\\Fotos"_qs}));
+        flere.vogtAlle({u"C:\\Andet"_qs});
+        QCOMPARE(flere.mapper(), QStringList{u"C:\\Andet"_qs});
+        hoert.clear();
+        tp->makeFile(u"C:\\Fotos\\i.jpg"_qs, "x");
+        tp->makeFile(u"C:\\Andet\\j.jpg"_qs, "x");
+        QTRY_COMPARE(hoert, QStringList{u"C:\\Andet"_qs});
     }
 };
 

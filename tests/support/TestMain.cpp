@@ -26,12 +26,13 @@ void prepareEnvironment()
         std::error_code ignored;
         std::filesystem::remove_all(testRoot(), ignored);
     });
-    for (const char* sub : {"/home", "/data", "/config", "/runtime"})
+    for (const char* sub : {"/home", "/data", "/config", "/runtime", "/cache"})
         ::mkdir((base + sub).c_str(), 0700);
     ::setenv("HOME", (base + "/home").c_str(), 1);
     ::setenv("XDG_DATA_HOME", (base + "/data").c_str(), 1);
     ::setenv("XDG_CONFIG_HOME", (base + "/config").c_str(), 1);
     ::setenv("XDG_RUNTIME_DIR", (base + "/runtime").c_str(), 1);
+    ::setenv("XDG_CACHE_HOME", (base + "/cache").c_str(), 1);
     // No test reaches the desktop: no notifications on the user's screen.
     ::unsetenv("DBUS_SESSION_BUS_ADDRESS");
     // Offscreen with a desktop-sized screen, so the main window fits as it

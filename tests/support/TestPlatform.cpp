@@ -63,6 +63,12 @@ void TestPlatform::addDrive(QChar letter, const QString& label, int type, bool w
     m_drives = kv::DriveTable(std::move(list));
 }
 
+void TestPlatform::refreshDrives()
+{
+    if (!m_places.isEmpty())
+        m_drives = m_drives.medVolumener(m_places, m_letters);
+}
+
 QString TestPlatform::host(const QString& programPath) const
 {
     return m_drives.toHost(programPath).value_or(QString());

@@ -32,6 +32,10 @@ public:
     void setProfileFolder(const QString& profil) { m_profil = profil; }
     // Adds a drive whose root is a new folder (or none, for a drive without medium).
     void addDrive(QChar letter, const QString& label, int type, bool withRoot = true);
+    // Volumes mounted below these host folders come and go as drives, as
+    // those under /media do on the real platform.
+    void setMountPlaces(const QStringList& places) { m_places = places; }
+    void refreshDrives() override;
     // The host path of a program path on the test drives.
     QString host(const QString& programPath) const;
     // The same as the bytes the host knows it by, for calls straight to the system.
@@ -51,6 +55,8 @@ private:
     QString m_profil;
     std::optional<QString> m_installeret;
     kv::DriveTable m_drives;
+    QStringList m_places;
+    kv::Drevbogstaver m_letters;
 };
 
 } // namespace kvtest
