@@ -21,8 +21,15 @@ static QString hjemmemappe()
 }
 
 LinuxPlatform::LinuxPlatform()
-    : m_home(hjemmemappe()), m_drives(DriveTable::forHost(m_home, &m_bogstaver))
+    : m_home(hjemmemappe())
 {
+    refreshDrives();
+}
+
+void LinuxPlatform::refreshDrives()
+{
+    m_tabeller.push_back(std::make_unique<const DriveTable>(DriveTable::forHost(m_home, &m_bogstaver)));
+    m_drives.store(m_tabeller.back().get(), std::memory_order_release);
 }
 
 QString LinuxPlatform::loginName() const
@@ -82,7 +89,7 @@ std::optional<QString> LinuxPlatform::specialFolder(SpecialFolder folder) const
     case SpecialFolder::CommonMusic:
     case SpecialFolder::CommonPictures:
     case SpecialFolder::CommonVideos: {
-        const auto pub = m_drives.toHost(publicFolder());
+        const auto pub = drives().toHost(publicFolder());
         static const char16_t* const names[] = {u"Documents", u"Music", u"Pictures", u"Videos"};
         const int i = int(folder) - int(SpecialFolder::CommonDocuments);
         host = pub ? *pub + u'/' + QString::fromUtf16(names[i]) : QString();
@@ -92,7 +99,7 @@ std::optional<QString> LinuxPlatform::specialFolder(SpecialFolder folder) const
     // A user directory pointed at the home folder itself is switched off.
     if (host.isEmpty() || QDir::cleanPath(host) == QDir::cleanPath(m_home))
         return std::nullopt;
-    const auto path = m_drives.toProgram(host);
+    const auto path = drives().toProgram(host);
     if (!path || !folderExists(*path))
         return std::nullopt;
     return path;
@@ -100,7 +107,7 @@ std::optional<QString> LinuxPlatform::specialFolder(SpecialFolder folder) const
 
 QString LinuxPlatform::profileFolder() const
 {
-    return m_drives.toProgram(m_home).value_or(u"C:"_qs);
+    return drives().toProgram(m_home).value_or(u"C:"_qs);
 }
 
 QString LinuxPlatform::publicFolder() const
@@ -109,7 +116,7 @@ QString LinuxPlatform::publicFolder() const
     QString host = readXdgUserDir(configHome + u"/user-dirs.dirs"_qs, m_home, u"PUBLICSHARE"_qs);
     if (host.isEmpty())
         host = m_home + u"/Public"_qs;
-    return m_drives.toProgram(host).value_or(profileFolder() + u"\\Public"_qs);
+    return drives().toProgram(host).value_or(profileFolder() + u"\\Public"_qs);
 }
 
 } // namespace kv
@@ -183,7 +190,7 @@ QString LinuxPlatform::trashDirFor(const QString& hostPath) const
 
 QStringList LinuxPlatform::trashDirsOfDrive(QChar letter) const
 {
-    const Drive* d = m_drives.find(letter);
+    const Drive* d = drives().find(letter);
     dev_t rod;
     if (!d || !enhed(d->hostRoot, rod))
         return {};
@@ -205,7 +212,7 @@ std::optional<QString> LinuxPlatform::installedProgramFolder() const
     const QString mappe = QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' + QStringLiteral(KV_INDHOLD_RELATIVT));
     if (!QFileInfo(mappe).isDir())
         return std::nullopt;
-    return m_drives.toProgram(mappe);
+    return drives().toProgram(mappe);
 }
 
 } // namespace kv

@@ -1,6 +1,10 @@
 #pragma once
 #include "Platform.h"
 
+#include <atomic>
+#include <memory>
+#include <vector>
+
 namespace kv {
 
 // The real platform on a Linux desktop: the login name from the password
@@ -11,8 +15,8 @@ public:
     LinuxPlatform();
 
     QString loginName() const override;
-    const DriveTable& drives() const override { return m_drives; }
-    void refreshDrives() override { m_drives = DriveTable::forHost(m_home, &m_bogstaver); }
+    const DriveTable& drives() const override { return *m_drives.load(std::memory_order_acquire); }
+    void refreshDrives() override;
     std::optional<QString> specialFolder(SpecialFolder folder) const override;
     QString profileFolder() const override;
     QString publicFolder() const override;
@@ -25,7 +29,11 @@ private:
 
     QString m_home;
     Drevbogstaver m_bogstaver;
-    DriveTable m_drives;
+    // Jobs on worker threads read the table while the mount table changes:
+    // a new table is put in place whole, and the old ones are kept for the
+    // session (a few a day), so no reader ever holds a freed one.
+    std::vector<std::unique_ptr<const DriveTable>> m_tabeller;
+    std::atomic<const DriveTable*> m_drives;
 };
 
 // Reads one entry of the XDG "user-dirs.dirs" file (such as "DESKTOP").
