@@ -309,8 +309,7 @@ int TFunktioner::fremvisFiltype(QString ext)
 int TFunktioner::makeStrukturFil(QString ext)
 {
     ext = medPunktum(ext);
-    SLfil.clear();
-    FStruktur3->clear();
+    toemListe(FStruktur3);
     const auto indhold = listFolder(FMappe3);
     if (!indhold)
         return 0;
