@@ -3,6 +3,7 @@
 // and a folder chosen meanwhile winning over the one still filling.
 #include "TestMain.h"
 #include "TestPlatform.h"
+#include "platform/FileSystem.h"
 #include "platform/ProgramPath.h"
 #include "structures/TFunktioner.h"
 
@@ -96,7 +97,7 @@ private slots:
         QCOMPARE(aa->text(0), visningsnavn(nameOf(recAf(aa)->filnavn)));
         QVERIFY(!oel->icon(0).isNull());
         // Far below what a caption, a picture and a path kept for each entry would take.
-        QVERIFY2(vokset < qint64(s2.topLevelItemCount()) * 500, qPrintable(u"%1 bytes"_qs.arg(vokset)));
+        QVERIFY2(vokset < qint64(s2.topLevelItemCount()) * 700, qPrintable(u"%1 bytes"_qs.arg(vokset)));
     }
 
     void theWindowAnswersAndTheLastChoiceWins()
@@ -114,6 +115,9 @@ private slots:
         QCOMPARE(s2.topLevelItemCount(), 1);
         QCOMPARE(s2.topLevelItem(0)->text(0), u"a.txt"_qs);
     }
+
+    // The temporary folder cannot remove names that are no text; the program can.
+    void cleanupTestCase() { QVERIFY(removeTree(u"C:\\Stor"_qs)); }
 };
 
 KV_TEST_MAIN(TstStormappe)
