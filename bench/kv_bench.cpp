@@ -26,6 +26,7 @@
 // the rounds of those that take the best of a few. Every mode but vis reports
 // the event loop's longest pause on standard error.
 #include "DialogSvarer.h"
+#include "Processtatus.h"
 #include "TestPlatform.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
@@ -78,17 +79,6 @@ public:
 private:
     kv::DriveTable m_tabel;
 };
-
-qint64 procBytes(const char* felt)
-{
-    QFile f(u"/proc/self/status"_qs);
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& l : f.readAll().split('\n'))
-        if (l.startsWith(felt))
-            return l.mid(qstrlen(felt)).trimmed().split(' ').value(0).toLongLong() * 1024;
-    return 0;
-}
 
 // The event loop's longest pause, seen by a timer that should tick every 5 ms.
 class PauseMaaler {
@@ -147,8 +137,8 @@ int vis(kv::TFunktioner& funk, QTreeWidget& s2)
     s2.resize(800, 600);
     s2.show();
     QApplication::processEvents();
-    const qint64 foer = procBytes("VmRSS:");
-    const qint64 topFoer = procBytes("VmHWM:");
+    const qint64 foer = procKB("VmRSS:") * 1024;
+    const qint64 topFoer = procKB("VmHWM:") * 1024;
     PauseMaaler pause;
     QElapsedTimer t;
     t.start();
@@ -157,8 +147,8 @@ int vis(kv::TFunktioner& funk, QTreeWidget& s2)
     QApplication::processEvents();
     const double tid = t.nsecsElapsed() / 1e9;
     const int n = s2.topLevelItemCount();
-    const qint64 nu = procBytes("VmRSS:") - foer;
-    const qint64 top = procBytes("VmHWM:") - std::max(topFoer, foer);
+    const qint64 nu = procKB("VmRSS:") * 1024 - foer;
+    const qint64 top = procKB("VmHWM:") * 1024 - std::max(topFoer, foer);
     std::printf("%.4f %d %.1f %.0f %.0f\n", tid, n, pause.stoersteMs(), double(nu) / std::max(n, 1),
                 double(std::max<qint64>(top, nu)) / std::max(n, 1));
     return 0;

@@ -6,6 +6,7 @@
 //                                           with hele, also the load of the rest: the longest
 //                                           pause of the event loop and the peak memory growth
 #include "JpegSkriver.h"
+#include "Processtatus.h"
 #include "TestPlatform.h"
 #include "picturebox/TBibPan.h"
 #include "platform/FileSystem.h"
@@ -94,17 +95,6 @@ double miniaturer(const QString& mappe)
     std::fprintf(stderr, "%d billeder, %d tråde, %d ulæselige\n", int(stier.size()), pulje.traade(),
                  pulje.antalUlaeselige());
     return bedst;
-}
-
-qint64 procKB(const char* felt)
-{
-    QFile f(u"/proc/self/status"_qs);
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& l : f.readAll().split('\n'))
-        if (l.startsWith(felt))
-            return l.mid(qstrlen(felt)).trimmed().split(' ').value(0).toLongLong();
-    return 0;
 }
 
 double forsteside(const QString& mappe, bool hele)
