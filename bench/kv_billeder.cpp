@@ -10,6 +10,7 @@
 //   kv_billeder cachet <mappe> <cache>      a second visit: every thumbnail from that cache
 // The first three decode every time: their cache is a fresh one, emptied before each round.
 #include "JpegSkriver.h"
+#include "Processtatus.h"
 #include "TestPlatform.h"
 #include "picturebox/TBibPan.h"
 #include "platform/FileSystem.h"
@@ -113,17 +114,6 @@ double miniaturer(const QString& mappe, const QString& tomCache)
     std::fprintf(stderr, "%d billeder, %d tråde, %d ulæselige\n", int(stier.size()), pulje.traade(),
                  pulje.antalUlaeselige());
     return bedst;
-}
-
-qint64 procKB(const char* felt)
-{
-    QFile f(u"/proc/self/status"_qs);
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& l : f.readAll().split('\n'))
-        if (l.startsWith(felt))
-            return l.mid(qstrlen(felt)).trimmed().split(' ').value(0).toLongLong();
-    return 0;
 }
 
 double forsteside(const QString& mappe, bool hele)

@@ -528,33 +528,18 @@ bool THandlinger::sletEt(const QString& sti, bool tilPapirkurv, bool mappe)
     return ok;
 }
 
-void THandlinger::deleteMappeFiles(const QString& mappe)
+void THandlinger::deleteMappeFiles(const Slettetrae& trae)
 {
-    const auto indhold = listFolder(mappe);
-    if (!indhold)
-        return;
-    QStringList filer;
-    std::vector<qint64> stoerrelser;
-    for (const DirEntry& e : *indhold) {
-        if (FSlet->FCancel)
-            return;
-        // A link is removed as a link; deleting never goes through it.
-        if (e.isDir && !e.isLink) {
-            --antalMapper;
-            deleteMappeFiles(joinPath(mappe, e.name));
-        } else {
-            filer << e.name;
-            stoerrelser.push_back(e.isLink ? 0 : e.size);
-        }
-    }
-    removeFilesIn(mappe, filer, [&](qsizetype i, const QString& fejl) {
+    // Links go as links; the delete never goes through one.
+    trae.fjern([&](qint64 stoerrelse, const QString& fejl) {
         if (!fejl.isEmpty())
             m_fejl << fejl;
         --antalFiler;
-        posSize += stoerrelser[size_t(i)];
-        if (visProgress(stoerrelser[size_t(i)]))
+        posSize += stoerrelse;
+        if (visProgress(stoerrelse))
             FSlet->proBar->setValue(deleteProgress());
         behandlBeskeder();
+        return !FSlet->FCancel;
     });
 }
 
@@ -610,11 +595,11 @@ bool THandlinger::DeleteElementer(bool tilPapirkurv)
         // The bin takes a folder whole, as one item the desktop restores as it was.
         if (tilPapirkurv) {
             sletEt(listeMapper[i], true, true);
-            antalFiler -= mappeTal[size_t(i)].first;
-            posSize += mappeTal[size_t(i)].second;
+            antalFiler -= mappeTraeer[size_t(i)].filer();
+            posSize += mappeTraeer[size_t(i)].bytes();
             FSlet->proBar->setValue(deleteProgress());
         } else
-            deleteMappeFiles(listeMapper[i]);
+            deleteMappeFiles(mappeTraeer[size_t(i)]);
         behandlBeskeder();
         FSlet->listbox->item(int(i))->setCheckState(Qt::Checked);
     }

@@ -191,7 +191,7 @@ private:
     bool copyMappe(const QString& kilde, const QString& maal, Flytning& flytning);
     // almindelig: the listing found kilde a plain file.
     CopyResult copyFile(const QString& kilde, const QString& maal, bool erLink, bool almindelig);
-    void deleteMappeFiles(const QString& mappe);
+    void deleteMappeFiles(const Slettetrae& trae);
     bool sletEt(const QString& sti, bool tilPapirkurv, bool mappe);
     void sletFlytning(const Flytning& f, bool tilPapirkurv, QStringList& beholdt);
     bool sletKopieret(const KopieretFil& fil, bool tilPapirkurv);

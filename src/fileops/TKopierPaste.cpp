@@ -64,13 +64,8 @@ QString TKopierPaste::resterendeTekst() const
 bool TKopierPaste::countMappe(const QString& mappe)
 {
     const auto indhold = listFolder(mappe);
-    if (!indhold) {
-        if (!folderExists(mappe)) {
-            visInformation(u"Mappen "_qs + mappe + u" eksisterer ikke."_qs);
-            return false;
-        }
-        return true;  // a folder that cannot be read counts as empty
-    }
+    if (!indhold)
+        return mappeFindes(mappe);  // a folder that cannot be read counts as empty
     for (const DirEntry& e : *indhold) {
         // A link is one element of its own; counting never goes through it.
         if (e.isDir && !e.isLink) {
@@ -87,6 +82,14 @@ bool TKopierPaste::countMappe(const QString& mappe)
         }
     }
     return true;
+}
+
+bool TKopierPaste::mappeFindes(const QString& mappe)
+{
+    if (folderExists(mappe))
+        return true;
+    visInformation(u"Mappen "_qs + mappe + u" eksisterer ikke."_qs);
+    return false;
 }
 
 void TKopierPaste::showCountInfo(bool kopi)
@@ -167,12 +170,16 @@ void TKopierPaste::startSletning(const QString& tekst)
 qint64 TKopierPaste::prepareDelete(const QString& tekst)
 {
     startSletning(tekst);
-    mappeTal.clear();
+    mappeTraeer.clear();
     for (const QString& mappe : std::as_const(listeMapper)) {
-        const int filer = antalFiler;
-        const qint64 stoerrelse = totalSize;
-        countMappe(mappe);
-        mappeTal.emplace_back(antalFiler - filer, totalSize - stoerrelse);
+        auto trae = Slettetrae::tael(mappe, [this] { behandlBeskeder(); });
+        // A folder gone is said so; a link to a folder counts as nothing and goes as itself.
+        if (!trae)
+            mappeFindes(mappe);
+        mappeTraeer.push_back(std::move(trae).value_or(Slettetrae()));
+        antalMapper += mappeTraeer.back().mapper();
+        antalFiler += mappeTraeer.back().filer();
+        totalSize += mappeTraeer.back().bytes();
     }
     behandlBeskeder(true);
     for (const QString& fil : std::as_const(listeFiler)) {

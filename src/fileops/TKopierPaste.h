@@ -2,10 +2,10 @@
 // Fifth layer of the file-operations chain: counting what a paste or delete
 // will handle, the size texts, and the texts of the progress windows.
 #include "fileops/TFilMappeInfo.h"
+#include "platform/Slettetrae.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
-#include <utility>
 #include <vector>
 
 namespace kv {
@@ -27,8 +27,8 @@ public:
     qint64 posSize = 0;
     QStringList listeMapper;
     QStringList listeFiler;
-    // Files and bytes counted under each folder of listeMapper by prepareDelete.
-    std::vector<std::pair<int, qint64>> mappeTal;
+    // What prepareDelete counted under each folder of listeMapper, for the delete to work through.
+    std::vector<Slettetrae> mappeTraeer;
 
     // "999 bytes", "0,98 KB", "1,00 GB": the unit by the number of decimal
     // digits, the divisor 1024, the user's separators.
@@ -41,6 +41,8 @@ public:
     // The delete window reset for listeMapper, before anything is counted.
     void startSletning(const QString& tekst);
     bool countMappe(const QString& mappe);
+    // Says so when a folder to count is gone.
+    bool mappeFindes(const QString& mappe);
     void showCountInfo(bool kopi);
 
 protected:

@@ -1,5 +1,6 @@
 #include "FileSystem.h"
 #include "HostName.h"
+#include "Listning.h"
 #include "NameOrder.h"
 #include "Platform.h"
 #include "ProgramPath.h"
@@ -159,13 +160,10 @@ namespace {
 
 // Reads a folder, sorted by name; beskriv fills in what the caller needs of
 // each entry, or says the entry is gone. "." and ".." are left out.
-std::optional<std::vector<DirEntry>> laesMappe(const QString& folder,
-                                               bool (*beskriv)(int dirfd, const dirent* d, DirEntry& e))
+std::optional<std::vector<DirEntry>> laesVaertMappe(const QByteArray& host,
+                                                    bool (*beskriv)(int dirfd, const dirent* d, DirEntry& e))
 {
-    const auto host = hostName(folder);
-    if (!host)
-        return std::nullopt;
-    DIR* dir = ::opendir(host->constData());
+    DIR* dir = ::opendir(host.constData());
     if (!dir)
         return std::nullopt;
     const int dfd = ::dirfd(dir);
@@ -186,6 +184,31 @@ std::optional<std::vector<DirEntry>> laesMappe(const QString& folder,
     return entries;
 }
 
+std::optional<std::vector<DirEntry>> laesMappe(const QString& folder,
+                                               bool (*beskriv)(int dirfd, const dirent* d, DirEntry& e))
+{
+    const auto host = hostName(folder);
+    if (!host)
+        return std::nullopt;
+    return laesVaertMappe(*host, beskriv);
+}
+
+// The kind the listing tells, asked of the host only where it does not.
+bool beskrivArt(int dfd, const dirent* d, DirEntry& e)
+{
+    unsigned char type = d->d_type;
+    if (type == DT_UNKNOWN) {
+        struct stat st;
+        if (::fstatat(dfd, d->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            return false;
+        type = IFTODT(st.st_mode);
+    }
+    e.isDir = type == DT_DIR;
+    e.isLink = type == DT_LNK;
+    e.regular = type == DT_REG;
+    return true;
+}
+
 } // namespace
 
 std::optional<std::vector<DirEntry>> listFolder(const QString& folder)
@@ -195,19 +218,23 @@ std::optional<std::vector<DirEntry>> listFolder(const QString& folder)
 
 std::optional<std::vector<DirEntry>> listFolderKinds(const QString& folder)
 {
-    return laesMappe(folder, [](int dfd, const dirent* d, DirEntry& e) {
-        unsigned char type = d->d_type;
-        if (type == DT_UNKNOWN) {
-            struct stat st;
-            if (::fstatat(dfd, d->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+    return laesMappe(folder, beskrivArt);
+}
+
+std::function<std::optional<std::vector<DirEntry>>()> folderShownLister(const QString& folder)
+{
+    return [host = hostName(folder)]() -> std::optional<std::vector<DirEntry>> {
+        if (!host)
+            return std::nullopt;
+        return laesVaertMappe(*host, [](int dfd, const dirent* d, DirEntry& e) {
+            if (!beskrivArt(dfd, d, e))
                 return false;
-            type = IFTODT(st.st_mode);
-        }
-        e.isDir = type == DT_DIR;
-        e.isLink = type == DT_LNK;
-        e.regular = type == DT_REG;
-        return true;
-    });
+            struct stat maal;
+            if (e.isLink && ::fstatat(dfd, d->d_name, &maal, 0) == 0)
+                e.isDir = S_ISDIR(maal.st_mode);
+            return true;
+        });
+    };
 }
 
 std::optional<DirEntry> entryInfo(const QString& path)
@@ -291,30 +318,6 @@ bool removeFile(const QString& path, QString* error)
 bool removeEmptyFolder(const QString& path, QString* error)
 {
     return fjern(path, error, ::rmdir);
-}
-
-void removeFilesIn(const QString& folder, const QStringList& names,
-                   const std::function<void(qsizetype index, const QString& error)>& efter)
-{
-    QString fejl;
-    const auto host = hostName(folder, &fejl);
-    Fd dir(host ? ::open(host->constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1);
-    if (host && dir.fd < 0)
-        fejl = failure(folder, errno);
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (dir.fd < 0) {
-            efter(i, fejl);
-            continue;
-        }
-        // A name, not a path: nothing that could reach another folder.
-        if (!isSafeComponent(names[i]) || names[i].contains(u'\\') || names[i].contains(u'/')) {
-            efter(i, noDriveText(joinPath(folder, names[i])));
-            continue;
-        }
-        const QByteArray navn = encodeHostName(names[i]);
-        const bool ok = !injiceret(FejlPunkt::Slet, *host + '/' + navn) && ::unlinkat(dir.fd, navn.constData(), 0) == 0;
-        efter(i, ok ? QString() : failure(joinPath(folder, names[i]), errno));
-    }
 }
 
 namespace {

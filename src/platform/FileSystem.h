@@ -41,10 +41,6 @@ bool createFolder(const QString& path, QString* error = nullptr);
 
 // Removes one file or link. False with a reason when it fails.
 bool removeFile(const QString& path, QString* error = nullptr);
-// Removes files or links of one folder by name, with the folder opened once;
-// efter is told of each, in order, with the reason when it failed.
-void removeFilesIn(const QString& folder, const QStringList& names,
-                   const std::function<void(qsizetype index, const QString& error)>& efter);
 
 struct CopyOptions {
     // Replace an existing target. The copy is written under a temporary name

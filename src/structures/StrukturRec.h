@@ -27,6 +27,9 @@ public:
     // The caption is for the eye only (odd host bytes shown legibly); a node's
     // name is the last part of its record's path.
     StrukturNode(const QString& caption, Billede billede, StrukturRec rec);
+    // A node whose caption is the last part of its record's path, made when
+    // shown rather than kept: a folder of a million entries stays small.
+    StrukturNode(Billede billede, StrukturRec rec);
 
     StrukturRec rec;
     Billede billede;
@@ -34,6 +37,13 @@ public:
     bool listet = false;
 
     void setBillede(Billede b);
+    // The picture comes from billede unless one is set.
+    QVariant data(int column, int role) const override;
+    void setData(int column, int role, const QVariant& value) override;
+
+private:
+    bool m_navnFraSti = false;
+    bool m_egetIkon = false;
 };
 
 // The record of a node, or nothing for a null item.

@@ -310,7 +310,7 @@ int TFunktioner::makeStrukturFil(QString ext)
 {
     ext = medPunktum(ext);
     SLfil.clear();
-    FStruktur3->clear();
+    toemListe(FStruktur3);
     FStruktur3Udsnit = true;
     const auto indhold = listFolder(FMappe3);
     if (!indhold)

@@ -3,17 +3,36 @@
 #include "lists/TReopenFilerX.h"
 #include "platform/Fejl.h"
 #include "platform/FileSystem.h"
+#include "platform/Listning.h"
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"
 #include "platform/TextFile.h"
 
+#include <QCoreApplication>
 #include <QHash>
+#include <QPointer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QTreeWidget>
+#include <future>
 
 namespace kv {
+
+namespace {
+
+// Runs the work on a thread of its own; when it takes more than a moment, the
+// window answers meanwhile.
+template <class Arbejde>
+auto udenAtStandse(Arbejde arbejde)
+{
+    auto svar = std::async(std::launch::async, std::move(arbejde));
+    while (svar.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    return svar.get();
+}
+
+} // namespace
 
 TMakeStrukturer::TMakeStrukturer(QObject* owner) : TMapper(owner) {}
 
@@ -47,30 +66,15 @@ QTreeWidgetItem* TMakeStrukturer::valgtNode(QTreeWidget* trae)
     return valgte.isEmpty() ? nullptr : valgte.first();
 }
 
-void TMakeStrukturer::laesMappe(const QString& mappe, bool medFiler)
+void TMakeStrukturer::addSL(const QString& mappe)
 {
     // A folder that cannot be listed simply shows fewer entries.
     const auto indhold = listFolder(mappe);
     if (!indhold)
         return;
-    for (const DirEntry& e : *indhold) {
-        if (e.hidden)
-            continue;
-        if (e.isDir)
+    for (const DirEntry& e : *indhold)
+        if (!e.hidden && e.isDir)
             SL.push_back({e.name, joinPath(mappe, e.name), QString(), idMappe});
-        else if (medFiler)
-            SLfil.push_back({e.name, QString(), joinPath(mappe, e.name), idFil});
-    }
-}
-
-void TMakeStrukturer::addSL(const QString& mappe)
-{
-    laesMappe(mappe, false);
-}
-
-void TMakeStrukturer::addSLfil(const QString& mappe)
-{
-    laesMappe(mappe, true);
 }
 
 QString TMakeStrukturer::getLastDirectory(const QString& sti)
@@ -104,11 +108,6 @@ void TMakeStrukturer::tilfoejRod(QTreeWidgetItem* node)
         FStruktur1->clear();
     FStruktur1->addTopLevelItem(node);
     ++StartNo;
-}
-
-StrukturNode* TMakeStrukturer::nyMappeNode(const QString& caption, const QString& sti)
-{
-    return new StrukturNode(caption, Billede::Mappe, {sti, QString(), idMappe});
 }
 
 StrukturNode* TMakeStrukturer::nyStruktur1Node(const QString& caption, Billede billede, StrukturRec rec)
@@ -242,17 +241,43 @@ QString TMakeStrukturer::udfoldDirectory()
 
 void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
 {
-    SLfil.clear();
     SL.clear();
-    trae->clear();
-    addSLfil(mappe);
+    const quint64 denne = toemListe(trae);
+    QPointer<TMakeStrukturer> selv(this);
+    QPointer<QTreeWidget> vagt(trae);
+    const auto gyldig = [&] { return selv && vagt && m_fyldninger.value(trae) == denne; };
+    // A folder that cannot be listed simply shows fewer entries.
+    const auto indhold = udenAtStandse(folderShownLister(mappe));
+    if (!indhold || !gyldig())
+        return;
+    // Folders first, then files. A big folder comes in parts, the window
+    // answering between them; a newer fill of the list ends this one.
+    constexpr qsizetype portion = 16384;
     QList<QTreeWidgetItem*> noder;
-    noder.reserve(qsizetype(SL.size() + SLfil.size()));
-    for (const SLElement& e : SL)
-        noder << nyMappeNode(e.caption, e.mappe);
-    for (const SLElement& e : SLfil)
-        noder << new StrukturNode(e.caption, filBillede(extensionOf(e.caption)), {QString(), e.filnavn, idFil});
+    noder.reserve(std::min(qsizetype(indhold->size()), portion));
+    for (const bool mapper : {true, false}) {
+        for (const DirEntry& e : *indhold) {
+            if (e.hidden || e.isDir != mapper)
+                continue;
+            const QString sti = joinPath(mappe, e.name);
+            noder << (mapper ? new StrukturNode(Billede::Mappe, {sti, QString(), idMappe})
+                             : new StrukturNode(filBillede(extensionOf(e.name)), {QString(), sti, idFil}));
+            if (noder.size() < portion)
+                continue;
+            trae->addTopLevelItems(noder);
+            noder.clear();
+            QCoreApplication::processEvents();
+            if (!gyldig())
+                return;
+        }
+    }
     trae->addTopLevelItems(noder);
+}
+
+quint64 TMakeStrukturer::toemListe(QTreeWidget* trae)
+{
+    trae->clear();
+    return ++m_fyldninger[trae];
 }
 
 void TMakeStrukturer::makeStruktur2(QString mappe, bool insert)
@@ -268,8 +293,7 @@ void TMakeStrukturer::makeStruktur2(QString mappe, bool insert)
     }
     if (FFilMappe.isEmpty()) {
         SL.clear();
-        SLfil.clear();
-        FStruktur2->clear();
+        toemListe(FStruktur2);
         return;
     }
     if (insert && FHistorieDir) {
@@ -292,7 +316,7 @@ bool TMakeStrukturer::makeStruktur3(QString mappe)
     FStruktur3Udsnit = false;
     SLfil.clear();
     SL.clear();
-    FStruktur3->clear();
+    toemListe(FStruktur3);
     if (!folderExists(mappe)) {
         if (FMappeEdit3) {
             FMappeEdit3->clear();

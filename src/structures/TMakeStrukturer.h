@@ -4,6 +4,7 @@
 #include "structures/StrukturRec.h"
 #include "structures/TMapper.h"
 
+#include <QHash>
 #include <QStringList>
 #include <functional>
 #include <vector>
@@ -63,7 +64,6 @@ public:
     QTreeWidget* aktivTrae() const;
 
     void addSL(const QString& mappe);
-    void addSLfil(const QString& mappe);
     static QString getLastDirectory(const QString& sti);
     void makePreDrives();
     void makePreStruktur();
@@ -109,8 +109,9 @@ protected:
     // The drives Struktur 1 and the drive menus show, in letter order.
     static std::vector<VistDrev> visteDrev();
     void fillListe(QTreeWidget* trae, const QString& mappe);
+    // Empties a list; a fill of it still at work then gives up. Gives the new fill's number.
+    quint64 toemListe(QTreeWidget* trae);
     void tilfoejRod(QTreeWidgetItem* node);
-    StrukturNode* nyMappeNode(const QString& caption, const QString& sti);
     StrukturNode* nyStruktur1Node(const QString& caption, Billede billede, StrukturRec rec);
     // Puts the folders of SL under a node of Struktur 1 and marks it listed.
     void saetBoern(QTreeWidgetItem* node);
@@ -123,9 +124,9 @@ protected:
     void vaelgFoersteRod();
 
 private:
-    void laesMappe(const QString& mappe, bool medFiler);
-
     int FAktiveStruktur = 0;
+    // The last fill of each list: an older one still at work gives up.
+    QHash<const QTreeWidget*, quint64> m_fyldninger;
 };
 
 } // namespace kv

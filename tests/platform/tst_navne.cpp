@@ -146,10 +146,6 @@ private slots:
         QCOMPARE(error, u"Stien findes ikke på noget drev.\r"_qs + u"C:\\Data\\x.txt"_qs + QChar(0));
         QVERIFY(!removeFile(u"C:\\Data\\..\\Data\\x.txt"_qs));
         QVERIFY(fileExists(u"C:\\Data\\x.txt"_qs));
-        QStringList fejl;
-        removeFilesIn(u"C:\\Data"_qs, {u".."_qs, u"a\\b"_qs, u"x.txt"_qs},
-                      [&](qsizetype, const QString& e) { fejl << e.section(u'\r', 0, 0); });
-        QCOMPARE(fejl, (QStringList{u"Stien findes ikke på noget drev."_qs, u"Stien findes ikke på noget drev."_qs, QString()}));
 
         // Program path to host bytes and back.
         const QString odd = u"C:\\Data\\s"_qs + QChar(0xF0F8) + u"\\b"_qs + QChar(0xF05C) + u"c"_qs;
