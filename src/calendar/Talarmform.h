@@ -37,6 +37,7 @@ signals:
     // "Udsæt 5 min": the alarm shown is to ring again.
     void udsaet(const kv::TAlarmRecord& alarm);
 
+public:
     // Every way the window closes (the button, Esc, the title bar) comes here.
     void done(int r) override;
 
