@@ -152,6 +152,7 @@ Instanskanal::Udfald Instanskanal::startPaaSocket(const QByteArray& besked, int 
     const quint32 laengde = qToBigEndian(quint32(besked.size()));
     ejer.write(reinterpret_cast<const char*>(&laengde), 4);
     ejer.write(besked);
+    ejer.flush();
     QByteArray svar;
     while (svar.size() < kvittering.size() && ejer.waitForReadyRead(int(frist.remainingTime())))
         svar += ejer.readAll();
