@@ -33,6 +33,7 @@
 #include "TestPlatform.h"
 #include "platform/FileSystem.h"
 #include "platform/Platform.h"
+#include "platform/RegularFile.h"
 #include "platform/Skal.h"
 #include "app/Tmainform.h"
 #include "calendar/Helligdage.h"
@@ -376,7 +377,7 @@ int main(int argc, char** argv)
             const QString mappe = u"C:\\runde"_qs + QString::number(++runde);
             kv::createFolder(mappe);
             kv::TWebGrupper web(mappe);
-            const auto indhold = kv::readWholeFile(u"C:\\bookmarks.html"_qs);
+            const auto indhold = kv::readRegularFile(u"C:\\bookmarks.html"_qs, kv::maxBogmaerkefil);
             if (indhold)
                 web.importer(kv::laesBogmaerker(QString::fromUtf8(*indhold)), &antal);
         });

@@ -33,12 +33,20 @@ static QString noegle(const SLElement& e)
 bool TMakeStrukturer::opfriskBoern(QTreeWidgetItem* forael, const QString& mappe, bool medFiler)
 {
     QTreeWidget* trae = forael->treeWidget();
-    SL.clear();
-    SLfil.clear();
-    laesMappe(mappe, medFiler);
-    std::vector<SLElement> ny = std::move(SL);
-    ny.insert(ny.end(), std::make_move_iterator(SLfil.begin()), std::make_move_iterator(SLfil.end()));
-    SLfil.clear();
+    // The folder as it is now, folders first, in the order a listing shows
+    // them; one that cannot be listed simply shows fewer entries.
+    std::vector<SLElement> ny, filer;
+    if (const auto indhold = listFolder(mappe)) {
+        for (const DirEntry& e : *indhold) {
+            if (e.hidden)
+                continue;
+            if (e.isDir)
+                ny.push_back({e.name, joinPath(mappe, e.name), QString(), idMappe});
+            else if (medFiler)
+                filer.push_back({e.name, QString(), joinPath(mappe, e.name), idFil});
+        }
+    }
+    ny.insert(ny.end(), std::make_move_iterator(filer.begin()), std::make_move_iterator(filer.end()));
     QHash<QString, qsizetype> plads;
     plads.reserve(qsizetype(ny.size()));
     for (size_t i = 0; i < ny.size(); ++i)
@@ -71,10 +79,11 @@ bool TMakeStrukturer::opfriskBoern(QTreeWidgetItem* forael, const QString& mappe
         forrige = p;
     }
     const auto nyNode = [&](const SLElement& e) -> QTreeWidgetItem* {
+        // The lists' rows take their captions from their paths when shown.
         if (e.ID == idFil)
-            return new StrukturNode(e.caption, filBillede(extensionOf(e.caption)), {QString(), e.filnavn, idFil});
+            return new StrukturNode(filBillede(extensionOf(e.caption)), {QString(), e.filnavn, idFil});
         if (medFiler)
-            return nyMappeNode(e.caption, e.mappe);
+            return new StrukturNode(Billede::Mappe, {e.mappe, QString(), idMappe});
         return nyStruktur1Node(e.caption, Billede::Mappe, {e.mappe, QString(), idMappe});
     };
     if (iOrden) {

@@ -10,6 +10,7 @@
 #include "fileops/THandlinger.h"
 #include "platform/Argumentsti.h"
 #include "platform/FileSystem.h"
+#include "platform/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,7 +36,7 @@ static QString sti(const QByteArray& argument)
 
 static QByteArray indhold(const QString& fil)
 {
-    return readWholeFile(fil).value_or("(ingen fil)");
+    return readRegularFile(fil, maxTekstfil).value_or("(ingen fil)");
 }
 
 static QString valgtTekst(const QTreeWidget* trae)
@@ -48,7 +49,11 @@ class TstKommandolinje : public QObject {
     TestPlatform* tp = nullptr;
 
 private slots:
-    void init() { tp = &TestPlatform::install(u"Anna"_qs); }
+    void init()
+    {
+        tp = &TestPlatform::install(u"Anna"_qs);
+        tp->makeFolder(u"C:\\Kvistlund\\Anna\\Egenskaber"_qs);
+    }
 
     void options_data()
     {
@@ -151,7 +156,11 @@ private slots:
     {
         kvtest::DialogSvarer svar;
         const QString kilde = u"D:\\usr\\share\\kvistlund"_qs;
+        // A new user: the sample web groups come from the installed content.
+        QVERIFY(QDir(tp->host(u"C:\\Kvistlund\\Anna\\Egenskaber"_qs)).removeRecursively());
         tp->makeFile(kilde + u"\\Egenskaber\\webgruppe.txt"_qs, "Videnskab\r\n");
+        tp->makeFile(kilde + u"\\Egenskaber\\webliste Videnskab.txt"_qs, "");
+        tp->makeFile(kilde + u"\\Egenskaber\\webliste Underholdning.txt"_qs, "");
         tp->makeFile(kilde + u"\\Information\\Hjem.html"_qs, "<p>1</p>");
         tp->setInstalledProgramFolder(kilde);
         { Tmainform f; }

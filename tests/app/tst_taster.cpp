@@ -49,6 +49,7 @@ private slots:
     void init()
     {
         tp = &TestPlatform::install(u"Anna"_qs);
+        tp->makeFolder(u"C:\\Kvistlund\\Anna\\Egenskaber"_qs);
         tp->makeFolder(u"C:\\Data\\Fotos"_qs);
         for (const char16_t* p : {u"C:\\Data\\a.txt", u"C:\\Data\\b.jpg", u"C:\\Data\\c #1 (ny).txt"})
             tp->makeFile(QString::fromUtf16(p));

@@ -47,7 +47,8 @@ class TstGenveje : public QObject {
         if (w->opretGenvej->isEnabled()) {
             w->opretGenvej->click();
             // The script runs as a job; the button comes back when it has answered.
-            QTest::qWaitFor([this] { return !w->opretter(); }, 15000);
+            if (!QTest::qWaitFor([this] { return !w->opretter(); }, 15000))
+                svar.tekster << u"(scriptet svarede ikke)"_qs;
             QCoreApplication::processEvents();
         }
         return svar.tekster;
@@ -105,11 +106,13 @@ private slots:
         const QString ulovlig = QString(QChar(0xF000 + 0xE9));
         const QString maal = tp->makeFolder(u"C:\\-a \"b\" $(touch x) "_qs + ulovlig);
         const QString placering = tp->makeFolder(u"C:\\-n \"p\""_qs);
-        const QString navn = u"-f \"q\" $(touch y) "_qs + ulovlig;
+        // A typed name may not hold a raw byte; the target, chosen, may.
+        QCOMPARE(opret(maal, placering, u"-f "_qs + ulovlig).size(), 1);
+        const QString navn = u"-f \"q\" $(touch y)"_qs;
         QCOMPARE(opret(maal, placering, navn), QStringList());
         const QByteArray link = tp->hostBytes(placering + u'\\' + navn + u".lnk"_qs);
-        QVERIFY(link.contains('\xE9'));
         QCOMPARE(linkMaal(link), tp->hostBytes(maal));
+        QVERIFY(linkMaal(link).contains('\xE9'));
         // Nothing in them was run.
         QVERIFY(!QFile::exists(u"x"_qs) && !QFile::exists(u"y"_qs));
         QVERIFY(!QFile::exists(tp->host(u"C:\\x"_qs)) && !QFile::exists(tp->host(u"C:\\y"_qs)));

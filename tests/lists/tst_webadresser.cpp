@@ -351,9 +351,10 @@ private slots:
         TWebGrupper w = model();
         int antal = 0;
         QCOMPARE(w.importer(b, &antal), QString());
-        QCOMPARE(antal, 20001);
+        // The repeated address once; the one with a raw ">" is no web address to open.
+        QCOMPARE(antal, 20000);
         QString besked;
-        QCOMPARE(TWebGrupper::laesPar(w.gruppefil(u"Stor"_qs), &besked).size(), 2 * 20001);
+        QCOMPARE(TWebGrupper::laesPar(w.gruppefil(u"Stor"_qs), &besked).size(), 2 * 20000);
     }
 };
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace kv;
