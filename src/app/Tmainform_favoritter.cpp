@@ -20,7 +20,7 @@ namespace kv {
 QString Tmainform::filCaption(const QString& sti)
 {
     // Only the backslash separates: a Linux name may hold ":" and "/".
-    return sti.mid(sti.lastIndexOf(u'\\') + 1);
+    return nameOf(sti);
 }
 
 void Tmainform::aabnIStruktur2(const QString& mappe, bool historik)
