@@ -82,7 +82,7 @@ const Linje& linjeNr(int n)
         linje(&S::gemtMappe3),
         linje(&S::dragDrop),
         linje(&S::kopiLister),
-        tal(&S::maxElementer, 10, INT_MAX),
+        stoerrelse(&S::maxElementer, 10, S::maxElementerLoft),
         stoerrelse(&S::notatHoejde, 50, 2000),
         // The picture box's grid: never more fields than it can show.
         stoerrelse(&S::GBoxV, 1, maxFeltAntal),

@@ -48,6 +48,8 @@ struct TEgenskaber {
     bool visInfoPanel = false;                                    // 47
     QString gemtMappe3;                                           // 48
     bool dragDrop = false, kopiLister = true;                     // 49, 50
+    // Hits in the find lists; beyond the ceiling no list stays usable.
+    static constexpr int maxElementerLoft = 1'000'000;
     int maxElementer = 120;                                       // 51
     int notatHoejde = 200;                                        // 52
     int GBoxV = 4, GBoxL = 1;                                     // 53, 54

@@ -72,7 +72,7 @@ QWidget* Tmainform::byggDesignside()
     auto* ned = billedknap(u"maxNedKnap"_qs, Handlingsbillede::Ned, QString());
     auto* op = billedknap(u"maxOpKnap"_qs, Handlingsbillede::Op, QString());
     const auto skift = [this](int trin) {
-        maxElementer = std::max(10, maxElementer + trin);
+        maxElementer = std::clamp(maxElementer + trin, 10, TEgenskaber::maxElementerLoft);
         maxFindEdit->setText(QString::number(maxElementer));
     };
     connect(ned, &QToolButton::clicked, this, [=] { skift(-10); });

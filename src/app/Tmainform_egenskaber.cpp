@@ -6,6 +6,7 @@
 #include "ui/TFunktionsform.h"
 #include "app/Tmainform.h"
 #include "lists/TInternetside.h"
+#include "calendar/TNotatpanel.h"
 #include "fileops/THandlinger.h"
 #include "picturebox/TGalForm.h"
 #include "platform/FileSystem.h"
@@ -75,6 +76,7 @@ void Tmainform::anvendEgenskaber(const TEgenskaber& e)
     funk->LastStrukturNo = e.LastStrukturNo;
     hsMenuNiveau->setChecked(e.hsMenuNiveau);
     hsMenuPunkt->setChecked(!e.hsMenuNiveau);
+    fileRunNumber = e.fileRunNumber;
     funk->FDirMappe = e.FDirMappe;
     gemtMappe3 = e.gemtMappe3;
     if (!e.kalenderMappe.isEmpty() && folderExists(e.kalenderMappe))
@@ -104,6 +106,7 @@ void Tmainform::anvendEgenskaber(const TEgenskaber& e)
     }
     maxElementer = e.maxElementer;
     maxFindEdit->setText(QString::number(maxElementer));
+    notatpanel->saetNotatHoejde(e.notatHoejde);
     hpSynligtBox->setChecked(e.hpSynligt);
     for (int n = 1; n <= 8; ++n)
         findChild<QCheckBox*>(QString::fromUtf16(funktion(n).boks))->setChecked(e.udenfor(n));
@@ -136,7 +139,10 @@ void Tmainform::gemEgenskaber()
     TEgenskaber e = egenskaber;
     gemBilledboks(e);
     e.designName = designName;
-    const QRect g = isMaximized() || isFullScreen() ? normalGeometry() : QRect(pos(), size());
+    QRect g = isMaximized() || isFullScreen() ? normalGeometry() : QRect(pos(), size());
+    // What a docked window's tab changed is given back at the next start, as at its close.
+    if (m_tabStoerrelse.isValid() && g.size() == m_tabStoerrelse)
+        g.setSize(QSize(oldWidth, oldHeight));
     e.vinduesVenstre = g.left();
     e.vinduesTop = g.top();
     e.vinduesBredde = g.width();
@@ -148,6 +154,7 @@ void Tmainform::gemEgenskaber()
     e.gemtFilMappe = EditSti->text();
     e.LastStrukturNo = funk->LastStrukturNo;
     e.hsMenuNiveau = hsMenuNiveau->isChecked();
+    e.fileRunNumber = fileRunNumber;
     e.FDirMappe = funk->FDirMappe;
     e.gemtMappe3 = gemtMappe3;
     e.kalenderMappe = brugerKalenderMappe;
@@ -162,7 +169,7 @@ void Tmainform::gemEgenskaber()
     e.hoejrePanel = BrightPanel->minimumWidth();
     e.visSpalte1 = !BleftPanel->isHidden();
     e.visSpalte2 = !BleftPanel2->isHidden();
-    e.visHoejre = !BrightPanel->isHidden();
+    e.visHoejre = !BrightPanel->isHidden() || VisPanel3;
     e.visInfoPanel = !infoPanel->isHidden();
     e.AMfunktionsNumber = AMfunktionsNumber;
     e.mappeBox = mappeBox->isChecked();
@@ -170,6 +177,7 @@ void Tmainform::gemEgenskaber()
     e.progBox = progBox->checkedId();
     e.rpBox = rpBox->checkedId();
     e.maxElementer = maxElementer;
+    e.notatHoejde = notatpanel->notatHoejde();
     e.hpSynligt = hpSynligtBox->isChecked();
     for (int n = 1; n <= 8; ++n)
         e.udenfor(n) = findChild<QCheckBox*>(QString::fromUtf16(funktion(n).boks))->isChecked();

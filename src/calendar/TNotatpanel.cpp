@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QSplitter>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -54,16 +55,35 @@ TNotatpanel::TNotatpanel(Funktionsvaert* hoved) : hoved(hoved)
     notatBox->setObjectName(u"notatBox"_qs);
     notatBox->setUniformItemSizes(true);
 
+    // The note above and the list below share the page; the user sets the note's height.
+    notatPanel = new QWidget;
+    notatPanel->setObjectName(u"notatPanel"_qs);
+    auto* n = new QVBoxLayout(notatPanel);
+    n->setContentsMargins(0, 0, 0, 0);
+    n->setSpacing(2);
+    n->addWidget(new QLabel(u"Overskrift"_qs));
+    n->addWidget(notatEdit);
+    n->addWidget(new QLabel(u"Notat"_qs));
+    n->addWidget(notatMemo);
+    auto* liste = new QWidget;
+    auto* b = new QVBoxLayout(liste);
+    b->setContentsMargins(0, 0, 0, 0);
+    b->setSpacing(2);
+    b->addLayout(listeRaekke);
+    b->addWidget(notatBox);
+    deler = new QSplitter(Qt::Vertical);
+    deler->setChildrenCollapsible(false);
+    deler->addWidget(notatPanel);
+    deler->addWidget(liste);
+    deler->setStretchFactor(0, 0);
+    deler->setStretchFactor(1, 1);
+    connect(deler, &QSplitter::splitterMoved, this, [this] { m_notatHoejde = deler->sizes().constFirst(); });
+
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(2);
     l->addWidget(bar);
-    l->addWidget(new QLabel(u"Overskrift"_qs));
-    l->addWidget(notatEdit);
-    l->addWidget(new QLabel(u"Notat"_qs));
-    l->addWidget(notatMemo, 3);
-    l->addLayout(listeRaekke);
-    l->addWidget(notatBox, 2);
+    l->addWidget(deler);
 
     // Enter in the heading goes on to the text.
     notatEdit->installEventFilter(this);
@@ -75,6 +95,25 @@ TNotatpanel::TNotatpanel(Funktionsvaert* hoved) : hoved(hoved)
     connect(noteOpdaterKnap, &QToolButton::clicked, this, &TNotatpanel::opdaterListe);
     connect(notatMappeVisKnap, &QToolButton::clicked, this, &TNotatpanel::notatMappeVisKnapClick);
     connect(infoNotatKnap, &QToolButton::clicked, this, [hoved] { hoved->InfoHelp(u"Notater.html"_qs, u"Noter"_qs); });
+}
+
+void TNotatpanel::saetNotatHoejde(int hoejde)
+{
+    m_notatHoejde = hoejde;
+    placerDeler();
+}
+
+void TNotatpanel::placerDeler()
+{
+    // Before the page has its size, the splitter would share out the height in proportion.
+    if (deler->height() > m_notatHoejde)
+        deler->setSizes({m_notatHoejde, deler->height() - m_notatHoejde});
+}
+
+void TNotatpanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placerDeler();
 }
 
 bool TNotatpanel::eventFilter(QObject* obj, QEvent* event)

@@ -8,6 +8,7 @@
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QSplitter;
 class QToolButton;
 
 namespace kv {
@@ -22,7 +23,12 @@ public:
     QLineEdit* notatEdit;
     QPlainTextEdit* notatMemo;
     QListWidget* notatBox;
+    QWidget* notatPanel;  // heading and text, above the list
     QToolButton *notatNytKnap, *noteOpdaterKnap, *notatMappeVisKnap, *infoNotatKnap;
+
+    // The height of the note above the list, kept in the main settings.
+    int notatHoejde() const { return m_notatHoejde; }
+    void saetNotatHoejde(int hoejde);
 
     // Lists the notes folder anew; the heading is emptied, the text kept.
     void opdaterListe();
@@ -39,6 +45,7 @@ public:
 
 protected:
     bool eventFilter(QObject* obj, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QString notatFil(const QString& overskrift) const;
@@ -48,6 +55,10 @@ private:
     bool maaKasseres(const QString& spoergsmaal) const;
 
     Funktionsvaert* hoved;
+    void placerDeler();
+
+    QSplitter* deler;
+    int m_notatHoejde = 200;
     QString m_hentet;  // the heading of the note the text was loaded from or saved as
 };
 

@@ -7,6 +7,9 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QScrollArea>
+#include <QStatusTipEvent>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace kv {
@@ -112,6 +115,33 @@ void TFunktionsform::setVisible(bool visible)
         m_rulle->setVisible(visible);
 }
 
+void TFunktionsform::rulIndhold()
+{
+    if (!layout())
+        return;
+    auto* indhold = new QWidget;
+    indhold->setLayout(layout());  // takes the layout and its widgets over
+    auto* rulle = new QScrollArea;
+    rulle->setFrameShape(QFrame::NoFrame);
+    rulle->setWidgetResizable(true);
+    rulle->setWidget(indhold);
+    auto* l = new QVBoxLayout(this);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(rulle);
+    // The old layout's minimum would hold the window at its full height.
+    l->activate();
+}
+
+bool TFunktionsform::event(QEvent* event)
+{
+    // Outside, the hints would stop at this window's edge: they go to the main status line.
+    if (event->type() == QEvent::StatusTip && showType) {
+        hoved->UdskrivInfo(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 bool TFunktionsform::eventFilter(QObject* obj, QEvent* event)
 {
     if (event->type() == QEvent::Resize && m_rulle && obj == hoved->dokOmraade())
@@ -129,13 +159,20 @@ void TFunktionsform::showEvent(QShowEvent* event)
     if (!showType)
         return;
     // The height the subclass gave, else what its content asks for.
-    const QSize str(580, testAttribute(Qt::WA_Resized) ? height() : sizeHint().height());
-    if (fastRamme)
-        setFixedSize(str);
-    else
-        resize(str);
-    // Centred on the main window, and on its screen even when the main window is not.
+    QSize str(580, testAttribute(Qt::WA_Resized) ? height() : sizeHint().height());
     const QRect skaerm = hoved->skaermen();
+    const int plads = skaerm.height() - style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    if (str.height() > plads) {
+        // Taller than the screen: the content scrolls in a window the user can size.
+        rulIndhold();
+        str.setHeight(plads);
+        resize(str);
+    } else if (fastRamme) {
+        setFixedSize(str);
+    } else {
+        resize(str);
+    }
+    // Centred on the main window, and on its screen even when the main window is not.
     QRect r(QPoint(), frameGeometry().size());
     r.moveCenter(hoved->vindue()->frameGeometry().center());
     r.moveLeft(std::clamp(r.left(), skaerm.left(), std::max(skaerm.left(), skaerm.right() - r.width())));

@@ -52,9 +52,13 @@ protected:
     void showEvent(QShowEvent* event) override;
     // Unsaved work is asked about first: saved, let go, or the window stays.
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* obj, QEvent* event) override;
 
 private:
+    // Moves the content into a scroll area filling the window.
+    void rulIndhold();
+
     const int m_nummer;
     QCheckBox* m_boks;
     // Docked: the window's own scroll area, filling the free area, so that a

@@ -8,6 +8,7 @@
 #include "TestPlatform.h"
 #include "app/TEgenskaber.h"
 #include "app/Tmainform.h"
+#include "calendar/TNotatpanel.h"
 #include "fileops/THandlinger.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
@@ -103,10 +104,10 @@ private slots:
         linjer[20] = u"5000"_qs;
         linjer[21] = u"-1"_qs;
         linjer[35] = u"5"_qs;                // a question policy of 5 would ask nothing
-        linjer[51] = u"0"_qs;
+        linjer[51] = u"0"_qs;                // the find-list maximum is brought within 10..1,000,000
         linjer[16] = u" 140 "_qs;            // blanks around a number are fine
         TEgenskaber e;
-        QCOMPARE(e.laes(linjer), (QList<int>{0, 3, 5, 7, 8, 10, 11, 21, 35, 51}));
+        QCOMPARE(e.laes(linjer), (QList<int>{0, 3, 5, 7, 8, 10, 11, 21, 35}));
         const TEgenskaber s;
         QCOMPARE(e.designName, s.designName);
         QCOMPARE(e.vinduesBredde, s.vinduesBredde);
@@ -117,7 +118,10 @@ private slots:
         QCOMPARE(e.bogSide, s.bogSide);
         QCOMPARE(e.visSpalte1, s.visSpalte1);
         QCOMPARE(e.spmBox, s.spmBox);
-        QCOMPARE(e.maxElementer, s.maxElementer);
+        QCOMPARE(e.maxElementer, 10);
+        linjer[51] = u"2147483647"_qs;
+        QCOMPARE(e.laes(linjer).contains(51), false);
+        QCOMPARE(e.maxElementer, TEgenskaber::maxElementerLoft);
         QCOMPARE(e.spalte1, 250);
         QCOMPARE(e.hoejrePanel, 1200);
         QCOMPARE(e.listeHoejde, 140);
@@ -212,6 +216,8 @@ private slots:
             QCOMPARE(f.topBog->currentIndex(), 5);
             QCOMPARE(f.brugerKalenderMappe, u"C:\\Kalender ÅÅ"_qs);
             QCOMPARE(f.maxFindEdit->text(), u"130"_qs);
+            QCOMPARE(f.fileRunNumber, 1);
+            QCOMPARE(f.notatpanel->notatHoejde(), 250);
             QVERIFY(!f.hpSynligtBox->isChecked());
             QVERIFY(f.findChild<QCheckBox*>(u"CheckOpret"_qs)->isChecked());
             QVERIFY(f.findChild<QCheckBox*>(u"CheckInfo"_qs)->isChecked());
@@ -306,7 +312,14 @@ private slots:
         for (int i = 0; i < 12; ++i)
             ned->click();
         QCOMPARE(f.maxFindEdit->text(), u"10"_qs);
-        f.findChild<QToolButton*>(u"maxOpKnap"_qs)->click();
+        auto* op = f.findChild<QToolButton*>(u"maxOpKnap"_qs);
+        // The top stops at its ceiling instead of turning negative.
+        f.maxElementer = TEgenskaber::maxElementerLoft - 5;
+        op->click();
+        op->click();
+        QCOMPARE(f.maxFindEdit->text(), QString::number(TEgenskaber::maxElementerLoft));
+        f.maxElementer = 10;
+        op->click();
         f.hpSynligtBox->setChecked(false);
         f.close();
         const QStringList gemt = filen();

@@ -16,6 +16,8 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusTipEvent>
+#include <QLabel>
 #include <QTabBar>
 #include <QVBoxLayout>
 
@@ -262,6 +264,54 @@ private slots:
         slet();
         QTRY_VERIFY(!weg);
         QVERIFY(omraade->children().isEmpty());
+    }
+
+    // Outside on the 1366x768 screen: a tall window fits, scrolls and can be sized;
+    // its hints reach the main status line.
+    void outsideOnAShortScreen()
+    {
+        hovedvindue(QRect(lille.topLeft() + QPoint(20, 20), QSize(971, 700)));
+        f->findChild<QCheckBox*>(QString::fromUtf16(funktion(2).boks))->setChecked(true);
+        auto* w = new TProeveform(f.get(), 2);
+        w->felt->setMinimumHeight(1000);
+        w->felt->setStatusTip(u"Skriv her"_qs);
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QVERIFY(w->isWindow());
+        QVERIFY2(lille.contains(w->frameGeometry()), qPrintable(QDebug::toString(w->frameGeometry()) + QDebug::toString(f->frameGeometry())));
+        QVERIFY(w->minimumHeight() < w->maximumHeight());
+        auto* rulle = w->findChild<QScrollArea*>();
+        QVERIFY(rulle && rulle->isAncestorOf(w->felt));
+        QTRY_VERIFY(rulle->verticalScrollBar()->isVisible());
+
+        QStatusTipEvent tip(w->felt->statusTip());
+        QApplication::sendEvent(w->felt, &tip);
+        QCOMPARE(f->findChild<QLabel*>(u"infobarPanel2"_qs)->text(), u"Skriv her"_qs);
+        w->close();
+        slet();
+
+        // A low window keeps its fixed size and needs no scrolling.
+        auto* lav = new TProeveform(f.get(), 2);
+        lav->show();
+        QCOMPARE(lav->minimumSize(), lav->maximumSize());
+        QVERIFY(!lav->findChild<QScrollArea*>());
+        lav->close();
+        slet();
+    }
+
+    // A close while a docked window's tab hides the panel and widens the window
+    // saves the panel and the size as they were before the tab.
+    void theTabsChangesAreNotSaved()
+    {
+        hovedvindue(QRect(100, 100, 1200, 700), false);
+        (new TProeveform(f.get(), 2))->show();
+        QVERIFY(f->BrightPanel->isHidden());
+        QVERIFY(f->height() > 700);
+        f->gemEgenskaber();
+        const auto linjer = readTextLines(u"C:\\Kvistlund\\Anna\\Egenskaber\\MainEgenskaber.txt"_qs);
+        QVERIFY(linjer);
+        QCOMPARE(linjer->at(4), u"700"_qs);
+        QCOMPARE(linjer->at(23), u"1"_qs);
     }
 
     void focusSelectsTheTab()
