@@ -38,7 +38,7 @@ TFolderDialog::TFolderDialog(QWidget* parent) : QDialog(parent)
     connect(m_knapper, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(trae, &QTreeWidget::itemExpanded, this, &TFolderDialog::udfold);
     connect(trae, &QTreeWidget::itemSelectionChanged, this, [this] {
-        stiFelt->setText(valgtMappe());
+        stiFelt->setText(visningsnavn(valgtMappe()));
         m_knapper->button(QDialogButtonBox::Ok)->setEnabled(!valgtMappe().isEmpty());
     });
 }
@@ -91,7 +91,7 @@ void TFolderDialog::udfold(QTreeWidgetItem* item)
     if (const auto indhold = listFolder(node->rec.mappe))
         for (const DirEntry& e : *indhold)
             if (e.isDir && !e.hidden)
-                boern << nyNode(e.name, Billede::Mappe, {joinPath(node->rec.mappe, e.name), QString(), idMappe});
+                boern << nyNode(visningsnavn(e.name), Billede::Mappe, {joinPath(node->rec.mappe, e.name), QString(), idMappe});
     node->addChildren(boern);
     node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
 }

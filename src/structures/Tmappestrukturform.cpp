@@ -293,6 +293,7 @@ void Tmappestrukturform::aDoBeforeExecute()
     if (!maaKasseres(u"Skal der klargøres alligevel?"_qs))
         return;
     EditGem->clear();
+    m_hentetFil.clear();
     strukturListeMapper->clear();
     redigeret = false;
 }
@@ -334,9 +335,16 @@ QStringList Tmappestrukturform::ugemt() const
 bool Tmappestrukturform::gem()
 {
     const QString navn = strukturNavn(EditGem->text());
-    const QString filnavn = navn + u".txt"_qs;
-    // The name becomes a file of the structure folder and nothing else.
-    const QString forkert = checkTypedName(navn).isEmpty() ? checkTypedName(filnavn) : checkTypedName(navn);
+    // A structure taken in for editing goes back to its own file, whatever case
+    // or second ".txt" its name has.
+    const QString filnavn = !m_hentetFil.isEmpty() && EditGem->text() == strukturNavn(m_hentetFil)
+                                ? m_hentetFil
+                                : navn + u".txt"_qs;
+    // The name becomes a file of the structure folder and nothing else; a leading
+    // dot would hide the file, and the structure with it.
+    QString forkert = checkTypedName(navn).isEmpty() ? checkTypedName(filnavn) : checkTypedName(navn);
+    if (forkert.isEmpty() && navn.startsWith(u'.'))
+        forkert = u"Et navn, der begynder med punktum, bliver en skjult fil."_qs;
     if (!forkert.isEmpty()) {
         visInformation(u"Navnet kan ikke bruges til en struktur.\r"_qs + forkert);
         EditGem->setFocus();
@@ -354,6 +362,7 @@ bool Tmappestrukturform::gem()
     strukturListe->clear();
     strukturListeMapper->clear();
     EditGem->clear();
+    m_hentetFil.clear();
     hoved->loadMappeStruktur(true);
     sider->setCurrentIndex(1);
     redigeret = false;
@@ -378,6 +387,7 @@ void Tmappestrukturform::aRedigerMappestrukturExecute()
     strukturListeMapper->clear();
     indsaetMapper(strukturListeMapper, mapperI(strukturMappeListe));
     EditGem->setText(strukturNavn(fil));
+    m_hentetFil = fil;
     sider->setCurrentIndex(0);
     redigeret = false;
 }
@@ -405,6 +415,7 @@ void Tmappestrukturform::aDeleteExecute()
     if (redigeres) {
         strukturListeMapper->clear();
         EditGem->clear();
+        m_hentetFil.clear();
         redigeret = false;
     }
     hoved->loadMappeStruktur(true);

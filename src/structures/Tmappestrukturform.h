@@ -56,6 +56,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The file "Rediger valgte" took in; saving under its shown name writes it back.
+    QString m_hentetFil;
     QWidget* byggRedigerSide();
     QWidget* byggStrukturSide();
     QAction* nyHandling(const char* navn, const QString& tekst, const QString& hint, void (Tmappestrukturform::*udfoer)());

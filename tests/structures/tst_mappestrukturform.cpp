@@ -8,6 +8,7 @@
 #include "fileops/THandlinger.h"
 #include "lists/TFolderDialog.h"
 #include "platform/FileSystem.h"
+#include "platform/ProgramPath.h"
 #include "platform/TextFile.h"
 #include "structures/Tmappestrukturform.h"
 
@@ -257,6 +258,47 @@ private slots:
         d.visDrev(u"C:\\Data\\Fotos\\Findes ikke"_qs);
         QCOMPARE(d.valgtMappe(), u"C:\\Data\\Fotos"_qs);
         QCOMPARE(d.stiFelt->text(), u"C:\\Data\\Fotos"_qs);
+    }
+
+    // "Rediger valgte" writes back to the file it took in, whatever its case or
+    // second ".txt"; a name that would hide its file is refused.
+    void editedStructuresGoBackToTheirFile()
+    {
+        QVERIFY(writeTextLines(strukturer + u"Store.TXT"_qs, {u"D:\\Film"_qs}));
+        QVERIFY(writeTextLines(strukturer + u"Dobbelt.txt.txt"_qs, {u"D:\\Film"_qs}));
+        Tmappestrukturform* e = aabnEditor();
+        kvtest::DialogSvarer svar;
+        for (const QString& fil : {u"Store.TXT"_qs, u"Dobbelt.txt.txt"_qs}) {
+            e->strukturListe->setCurrentItem(e->strukturListe->findItems(fil, Qt::MatchExactly).value(0));
+            udfoer(e->aRedigerMappestruktur);
+            vaelgIDialog(u"C:\\Data\\Musik"_qs);
+            e->insertMappeKnap->click();
+            udfoer(e->aGem);
+            QCOMPARE(readTextLines(strukturer + fil), (QStringList{u"D:\\Film"_qs, u"C:\\Data\\Musik"_qs}));
+        }
+        QCOMPARE(listFolder(strukturer)->size(), size_t(2));
+
+        vaelgIDialog(u"C:\\Data\\Musik"_qs);
+        e->insertMappeKnap->click();
+        const qsizetype foer = svar.tekster.size();
+        e->EditGem->setText(u".skjult"_qs);
+        e->aGem->trigger();
+        QCOMPARE(svar.tekster.size(), foer + 1);
+        QVERIFY(svar.tekster.last().contains(u"punktum"_qs));
+        QCOMPARE(listFolder(strukturer)->size(), size_t(2));
+    }
+
+    // A folder name that is no text is shown with the replacement mark, and chosen as it is.
+    void folderDialogShowsNamesAsText()
+    {
+        const QString raa = u"C:\\Data\\M\xF0E6l"_qs;  // the host byte 0xE6 alone
+        tp->makeFolder(raa);
+        TFolderDialog d;
+        d.visDrev(raa);
+        QCOMPARE(d.valgtMappe(), raa);
+        QCOMPARE(d.trae->currentItem()->text(0), visningsnavn(u"M\xF0E6l"_qs));
+        QVERIFY(!d.trae->currentItem()->text(0).contains(QChar(0xF0E6)));
+        QVERIFY(!d.stiFelt->text().contains(QChar(0xF0E6)));
     }
 
     void lastStructureAtStart()
