@@ -106,7 +106,10 @@ void Tmainform::bindFavoritter()
     favDir->setOnDblListeKlik([this](const QString&, const QString& sti) { aabnIStruktur2(sti, true); });
     favFiler->setOnDblListeKlik([this](const QString&, const QString& sti) { koerFil(0, sti); });
     findDir->setOnDblListeKlik([this](const QString&, const QString& sti) { aabnIStruktur2(sti, true); });
-    findFiler->setOnDblListeKlik([this](const QString&, const QString& sti) { aabnIStruktur2(parentOf(sti), true); });
+    findFiler->setOnDblListeKlik([this](const QString&, const QString& sti) {
+        aabnIStruktur2(parentOf(sti), true);
+        funk->SelectFil(sti);
+    });
 
     const auto tast = [this](QListWidget* boks, const std::function<void(int)>& udfoer) {
         for (auto t : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
@@ -119,6 +122,8 @@ void Tmainform::bindFavoritter()
             aabnIStruktur2(favDir->GetFilnavn(r), true);
     });
     tast(favfilerListe, [this](int) { handling("FLopen")->trigger(); });
+    tast(mappeBoxen, [this](int) { findDir->listeDblKlik(); });
+    tast(filBoxen, [this](int) { findFiler->listeDblKlik(); });
 
     bindListeHandlinger(historieDir, "hOp", "hNed", "hSlet", "HistoryClear", false);
     bindListeHandlinger(favDir, "fOp", "fNed", "fSletValgte", "fSletAlle", true);

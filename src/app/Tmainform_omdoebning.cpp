@@ -155,7 +155,7 @@ void Tmainform::bindOmdoebning()
         DirectoryChange(true);
         UdskrivInfo(tekst);
     }, [this] {
-        return funkReady && !funk->sidsteHandling.tom() && !qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        return funkReady && funk->kanFortryde() && !qobject_cast<QLineEdit*>(QApplication::focusWidget());
     });
 }
 

@@ -5,6 +5,7 @@
 #include "fileops/THandlinger.h"
 #include "ui/TspmForm.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,12 +13,37 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QToolButton>
+#include <algorithm>
 
 namespace kv {
+
+namespace {
+
+// The folder list takes (the page's height - 103) / 2; the file list the rest.
+class Listehoejde : public QObject {
+public:
+    Listehoejde(QWidget* side, QListWidget* mapper) : QObject(side), m_mapper(mapper) { side->installEventFilter(this); }
+    bool eventFilter(QObject* obj, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize) {
+            // The page of the panel is the frame around this widget.
+            const auto* w = static_cast<QWidget*>(obj);
+            const int side = w->parentWidget() ? w->parentWidget()->height() : w->height();
+            m_mapper->setFixedHeight(std::max(0, (side - 103) / 2));
+        }
+        return false;
+    }
+
+private:
+    QListWidget* m_mapper;
+};
+
+} // namespace
 
 QWidget* Tmainform::byggSoegeside()
 {
     auto* side = new QWidget;
+    new Listehoejde(side, mappeBoxen);
     side->setToolTip(u"Søg efter mappe eller fil i valgte drev eller mappe"_qs);
     findTekstEdit = new QLineEdit;
     findTekstEdit->setObjectName(u"findTekstEdit"_qs);

@@ -7,6 +7,7 @@
 #include "platform/FileSystem.h"
 
 #include <QList>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -34,7 +35,7 @@ struct ExtResultat {
     QStringList fejl;
 };
 
-// The last rename, new folder or move by rename, for Ctrl+Z.
+// A rename, new folder or move by rename, for Ctrl+Z.
 struct Fortrydelse {
     QString tekst;  // what is undone, for the status line
     std::vector<std::pair<QString, QString>> omdoebt;  // from, to
@@ -140,7 +141,6 @@ public:
     QString FHovedmappe;
     // True when the folder is the data folder or holds it.
     bool holderDatamappen(const QString& mappe) const;
-    Fortrydelse sidsteHandling;
 
     // The selected node of the active structure when it may be renamed in
     // place; otherwise nothing, after saying why.
@@ -158,10 +158,13 @@ public:
     static QString getNewFilename(const QString& oldFilename, const QString& newName, const QString& subTekst);
     bool SelectMappe(const QString& aNewMappe);
     bool SelectFil(const QString& fName);
-    // Undoes sidsteHandling; the status text, or empty when nothing was undone.
+    // Undoes the newest kept operation; the status text, or empty when nothing was undone.
     QString fortryd();
-    // Keeps f for Ctrl+Z with the entries it made as they are now.
+    bool kanFortryde() const { return !m_fortrydelser.empty(); }
+    // Keeps f for Ctrl+Z with the entries it made as they are now; the oldest
+    // beyond fortrydDybde go.
     void huskFortrydelse(Fortrydelse f);
+    static constexpr size_t fortrydDybde = 20;
     // A later operation on names ends what Ctrl+Z could undo.
     void glemFortrydelse();
 
@@ -182,6 +185,7 @@ private:
     // The names of the selected entries of Struktur 2 that have an extension, in tree order.
     QStringList spillelisteNavne() const;
     Baggrundsjob* m_findJob;
+    std::deque<Fortrydelse> m_fortrydelser;  // newest first
     int kopiering() const;
     // A move within one drive: every row whose target name is free is
     // renamed into D and leaves the work lists; false when nothing is left to copy.

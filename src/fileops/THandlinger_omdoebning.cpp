@@ -331,19 +331,23 @@ void THandlinger::huskFortrydelse(Fortrydelse f)
         f.stempler.push_back(elementstempel(til));
     if (!f.nyMappe.isEmpty())
         f.stempler.push_back(elementstempel(f.nyMappe));
-    sidsteHandling = std::move(f);
+    m_fortrydelser.push_front(std::move(f));
+    if (m_fortrydelser.size() > fortrydDybde)
+        m_fortrydelser.pop_back();
 }
 
 void THandlinger::glemFortrydelse()
 {
-    sidsteHandling = {};
+    m_fortrydelser.clear();
 }
 
 QString THandlinger::fortryd()
 {
-    const Fortrydelse f = std::exchange(sidsteHandling, {});
-    if (f.tom())
+    if (m_fortrydelser.empty())
         return QString();
+    // One that cannot be undone now never can: it goes, and the next Ctrl+Z takes the one before.
+    const Fortrydelse f = std::move(m_fortrydelser.front());
+    m_fortrydelser.pop_front();
     // What holds the names now must be what this program made there: a file
     // saved under the name since, or one changed, is never renamed or removed.
     for (qsizetype i = 0; i < qsizetype(f.omdoebt.size()) + !f.nyMappe.isEmpty(); ++i) {

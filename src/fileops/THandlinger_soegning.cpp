@@ -1,5 +1,6 @@
 // Find by name: folders and files whose names hold a text, under the
-// selected folder. Links are never followed into folders, a folder is
+// selected folder. Links are never followed into folders (a link to one is
+// found as a folder), a folder is
 // entered once however it is reached, and the kernel's file systems are
 // passed over. The search runs as a job on its own copy of the folder and
 // the text, so clicks in the structures meanwhile change nothing it reads;
@@ -52,14 +53,15 @@ void Soegning::soeg(const QString& mappe)
             return;
         const QString sti = joinPath(mappe, e.name);
         const bool fund = !e.hidden && lowerAZ(e.name).contains(tekst);
-        // A link is examined by its own name, as a file: never entered.
-        if (e.isDir && !e.isLink) {
+        // A link to a folder is a folder found, but never entered.
+        if ((e.isDir && !e.isLink) || (e.isLink && folderExists(sti))) {
             ++r.mapperUndersoegt;
             if (fund) {
                 nye.mapper.append({TMakeStrukturer::mappeCaption(sti), sti});
                 ++r.mapperFundet;
             }
-            soeg(sti);
+            if (!e.isLink)
+                soeg(sti);
         } else {
             ++r.filerUndersoegt;
             if (fund) {

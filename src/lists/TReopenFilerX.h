@@ -60,10 +60,11 @@ public:
     bool flytOp(int aIndex);
     bool flytNed(int aIndex);
     void MakeListeMenu();
+    // The selected row opened as by a double click (also Enter).
+    void listeDblKlik();
 
 private slots:
     void listeKlik();
-    void listeDblKlik();
 
 private:
     int findFilnavn(const QString& FNavn) const;

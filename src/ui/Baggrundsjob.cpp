@@ -1,4 +1,5 @@
 #include "ui/Baggrundsjob.h"
+#include "ui/Beskeder.h"
 
 #include <QDateTime>
 #include <QPointer>
@@ -53,7 +54,12 @@ void Baggrundsjob::start(std::function<void(Kontekst&)> arbejde, std::function<v
     k.m_stop = m_stop;
     k.m_interval = m_interval;
     m_traad = QThread::create([k, arbejde = std::move(arbejde), faerdig = std::move(faerdig)]() mutable {
-        arbejde(k);
+        // Whatever goes wrong outside the work's own checks is told, and the job still ends.
+        try {
+            arbejde(k);
+        } catch (...) {
+            k.lever([] { visInformation(u"Der opstod en ukendt fejl."_qs); });
+        }
         const bool stoppet = k.stoppet();
         if (faerdig)
             k.lever([faerdig, stoppet] { faerdig(stoppet); });

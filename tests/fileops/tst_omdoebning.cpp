@@ -115,7 +115,9 @@ private slots:
         QVERIFY(udfoer("Fortryd"));
         QVERIFY(navne(u"C:\\M"_qs).contains(u"Foto"_qs));
         QVERIFY(status().contains(u"fortrudt"_qs));
-        QVERIFY(!udfoer("Fortryd"));
+        // And the one before it next.
+        QVERIFY(udfoer("Fortryd"));
+        QVERIFY(navne(u"C:\\M"_qs).contains(u"Album"_qs));
     }
 
     void inPlaceRenameKeepsBytesThatAreNoText()
@@ -400,12 +402,43 @@ private slots:
 
         // Unchanged it goes back; a paste meanwhile ends it.
         omdoebIStruktur2(u"C.txt"_qs, u"z"_qs);
-        QVERIFY(!f->funk->sidsteHandling.tom());
+        QVERIFY(f->funk->kanFortryde());
         QVERIFY(f->funk->RegisterElements(u"C:\\M\\y.txt"_qs));
         vis(u"C:\\N"_qs);
         QVERIFY(udfoer("Paste"));
-        QVERIFY(f->funk->sidsteHandling.tom());
+        QVERIFY(!f->funk->kanFortryde());
         QVERIFY(findes(u"C:\\M\\z.txt"_qs));
+    }
+
+    // Ctrl+Z goes back step by step, newest first, through the last 20 renames and new folders.
+    void undoGoesBackStepByStep()
+    {
+        vis(u"C:\\M"_qs);
+        QCOMPARE(f->funk->omdoeb(u"C:\\M\\a.txt"_qs, u"x"_qs, false), u"C:\\M\\x.txt"_qs);
+        QCOMPARE(f->funk->omdoeb(u"C:\\M\\x.txt"_qs, u"y"_qs, false), u"C:\\M\\y.txt"_qs);
+        QCOMPARE(f->funk->NyMappe(u"Tom"_qs), u"C:\\M\\Tom"_qs);
+        QCOMPARE(f->funk->omdoeb(u"C:\\M\\Foto"_qs, u"Billeder"_qs, true), u"C:\\M\\Billeder"_qs);
+        QVERIFY(udfoer("Fortryd"));
+        QVERIFY(findes(u"C:\\M\\Foto"_qs) && findes(u"C:\\M\\Tom"_qs));
+        QVERIFY(udfoer("Fortryd"));
+        QVERIFY(!findes(u"C:\\M\\Tom"_qs) && findes(u"C:\\M\\y.txt"_qs));
+        QVERIFY(udfoer("Fortryd"));
+        QVERIFY(findes(u"C:\\M\\x.txt"_qs));
+        QVERIFY(udfoer("Fortryd"));
+        QVERIFY(findes(u"C:\\M\\a.txt"_qs) && !findes(u"C:\\M\\x.txt"_qs));
+        QVERIFY(!f->funk->kanFortryde());
+
+        // 25 renames: the last 20 go back, the first 5 stay.
+        QString navn = u"C:\\M\\b.txt"_qs;
+        for (int i = 1; i <= 25; ++i)
+            navn = f->funk->omdoeb(navn, u"n"_qs + QString::number(i), false);
+        int gange = 0;
+        while (f->funk->kanFortryde() && gange < 30) {
+            QVERIFY(!f->funk->fortryd().isEmpty());
+            ++gange;
+        }
+        QCOMPARE(gange, 20);
+        QVERIFY(findes(u"C:\\M\\n5.txt"_qs));
     }
 
     // Neither "Klip" nor a drag moves the data folder or a folder that holds it.

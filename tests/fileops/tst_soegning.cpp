@@ -9,6 +9,7 @@
 #include "lists/TReopenFilerX.h"
 #include "platform/LinuxPlatform.h"
 #include "platform/Mappestempel.h"
+#include "structures/StrukturRec.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +73,7 @@ private slots:
         tp->makeFile(u"C:\\S\\noter.txt.bak"_qs);
         QFile::link(tp->host(u"C:\\S"_qs), tp->host(u"C:\\S\\Ferie foto 2020\\rundt"_qs));
         QFile::link(u"/"_qs, tp->host(u"C:\\S\\rod"_qs));
+        QFile::link(tp->host(u"C:\\S\\Ferie foto 2020"_qs), tp->host(u"C:\\S\\fotolink"_qs));
         ::mkfifo(tp->hostBytes(u"C:\\S\\fotofifo"_qs).constData(), 0600);
         const QByteArray ulige = tp->hostBytes(u"C:\\S"_qs) + "/foto\xff.txt";
         QVERIFY(::close(::open(ulige.constData(), O_CREAT | O_WRONLY, 0600)) == 0);
@@ -81,7 +83,7 @@ private slots:
         QCOMPARE(beskeder.size(), 1);
         QVERIFY(beskeder[0].contains(u"tusindevist"_qs));
         // The hidden folder is not listed, a file in it is; the last hit first.
-        QCOMPARE(captions(f->findDir), QStringList{u"Ferie foto 2020"_qs});
+        QCOMPARE(captions(f->findDir), (QStringList{u"fotolink"_qs, u"Ferie foto 2020"_qs}));
         QStringList filer = captions(f->findFiler);
         filer.sort();
         QCOMPARE(filer.size(), 4);
@@ -89,19 +91,48 @@ private slots:
         QVERIFY(filer[3].startsWith(u"foto"_qs));  // the name that is not UTF-8
         QVERIFY(std::any_of(f->findFiler->entries().cbegin(), f->findFiler->entries().cend(),
                             [](const TReopenRec& e) { return e.Filnavn == u"C:\\S\\.Foto\\foto.jpg"; }));
-        // Links are names, never entered: the loop and "/" add nothing.
-        QCOMPARE(f->mapperOverskrift->text(), u"Der er undersøgt 2:1 mappenavne"_qs);
-        QVERIFY(f->filerOverskrift->text().startsWith(u"Der er undersøgt 8:4"_qs));
+        // Links to folders are folders, never entered: the loop and "/" add nothing.
+        QCOMPARE(f->mapperOverskrift->text(), u"Der er undersøgt 5:2 mappenavne"_qs);
+        QVERIFY(f->filerOverskrift->text().startsWith(u"Der er undersøgt 6:4"_qs));
+        // A found link opens as the folder it is.
+        f->mappeBoxen->setCurrentRow(0);
+        emit f->mappeBoxen->itemDoubleClicked(f->mappeBoxen->item(0));
+        QCOMPARE(f->funk->FFilMappe, u"C:\\S\\fotolink"_qs);
+        QVERIFY(f->FilStruktur->findItems(u"fotoalbum.jpg"_qs, Qt::MatchExactly).size() == 1);
 
         soeg(u"C:\\S"_qs, u"Æble1"_qs);
         QVERIFY(f->findFiler->entries().isEmpty());
         soeg(u"C:\\S"_qs, u".txt.b"_qs);
         QCOMPARE(captions(f->findFiler), QStringList{u"noter.txt.bak"_qs});
-        // A double click on a found file opens its folder and records it.
+        // A double click on a found file opens its folder, records it and selects the file.
         f->filBoxen->setCurrentRow(0);
         emit f->filBoxen->itemDoubleClicked(f->filBoxen->item(0));
         QCOMPARE(f->funk->FFilMappe, u"C:\\S"_qs);
         QCOMPARE(f->historieDir->GetFilnavn(0), u"C:\\S"_qs);
+        QCOMPARE(recAf(f->FilStruktur->currentItem())->filnavn, u"C:\\S\\noter.txt.bak"_qs);
+        // Enter does the same.
+        f->Bog->setCurrentIndex(f->Bog->indexOf(f->filBoxen->parentWidget()->parentWidget()));
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        f->aabnIStruktur2(u"C:"_qs, false);
+        f->filBoxen->setFocus();
+        f->filBoxen->setCurrentRow(0);
+        f->filBoxen->item(0)->setSelected(true);
+        QTest::keyClick(f->filBoxen, Qt::Key_Return);
+        QCOMPARE(f->funk->FFilMappe, u"C:\\S"_qs);
+        QCOMPARE(recAf(f->FilStruktur->currentItem())->filnavn, u"C:\\S\\noter.txt.bak"_qs);
+    }
+
+    // The folder list takes half the page's height less 103; the file list the rest.
+    void theListsShareThePage()
+    {
+        QWidget* side = f->mappeBoxen->parentWidget()->parentWidget();
+        f->Bog->setCurrentIndex(f->Bog->indexOf(side));
+        for (int hoejde : {700, 1000}) {
+            f->resize(1200, hoejde);
+            QTRY_COMPARE(f->mappeBoxen->height(), (side->height() - 103) / 2);
+            QVERIFY(f->filBoxen->geometry().bottom() > f->mappeBoxen->geometry().bottom() + 50);
+        }
     }
 
     void limitAndOneReportForUnreadableFolders()

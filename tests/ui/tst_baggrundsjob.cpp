@@ -1,10 +1,12 @@
 // Long work as a job: batches arrive in order on the window's thread, Stop
 // and the owner's end stop the work at once, what was found before a stop
 // still comes, and a job started again never gets the old one's batches.
+#include "DialogSvarer.h"
 #include "TestMain.h"
 #include "ui/Baggrundsjob.h"
 
 #include <QThread>
+#include <new>
 
 using namespace kv;
 
@@ -40,6 +42,18 @@ private slots:
         QTRY_COMPARE(slut, 1);
         for (int i = 0; i < modtaget.size(); ++i)
             QCOMPARE(modtaget[i], i);
+    }
+
+    // What the work itself does not catch is told once, and the job still ends.
+    void aFailureInTheWorkIsToldAndEndsTheJob()
+    {
+        kvtest::DialogSvarer svar;
+        QObject ejer;
+        auto* job = new Baggrundsjob(&ejer);
+        bool slut = false;
+        job->start([](Baggrundsjob::Kontekst&) { throw std::bad_alloc(); }, [&](bool) { slut = true; });
+        QTRY_VERIFY(slut);
+        QCOMPARE(svar.tekster, QStringList{u"Der opstod en ukendt fejl."_qs});
     }
 
     void theOwnersEndStopsTheWork()
