@@ -4,12 +4,14 @@
 // already waiting in the copy lists sit it out untouched.
 #include "app/TStiTabs.h"
 #include "app/Tmainform.h"
+#include "ui/Traekmarkoer.h"
 #include "fileops/THandlinger.h"
 #include "platform/Filadresser.h"
 #include "platform/FileSystem.h"
 #include "platform/ProgramPath.h"
 #include "ui/Beskeder.h"
 
+#include <QAbstractItemDelegate>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDrag>
@@ -59,6 +61,17 @@ void afkryds(const QList<QTreeWidgetItem*>& raekker, Qt::CheckState tilstand)
         r->setCheckState(0, tilstand);
 }
 
+// Ends an open in-place edit as Enter would, so the typed name is kept.
+void afslutRedigering(QTreeWidgetItem* node)
+{
+    QTreeWidget* trae = node->treeWidget();
+    if (QWidget* editor = trae ? trae->itemWidget(node, 0) : nullptr) {
+        QAbstractItemDelegate* d = trae->itemDelegate();
+        emit d->commitData(editor);
+        emit d->closeEditor(editor, QAbstractItemDelegate::SubmitModelCache);
+    }
+}
+
 QList<QTreeWidgetItem*> afkrydsede(QTreeWidget* liste)
 {
     QList<QTreeWidgetItem*> raekker;
@@ -101,8 +114,11 @@ void Tmainform::startTraek(int s)
     QMimeData* data = traekData(s);
     if (!data)
         return;
+    const bool flere = draget(data).size() > 1;
     auto* drag = new QDrag(this);
     drag->setMimeData(data);
+    drag->setDragCursor(traekMarkoer(flere, false), Qt::MoveAction);
+    drag->setDragCursor(traekMarkoer(flere, true), Qt::CopyAction);
     drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
     m_svaever = nullptr;
 }
@@ -205,6 +221,14 @@ bool Tmainform::traekHaendelse(int maal, QEvent* event)
     }
     if (event->type() == QEvent::Drop) {
         m_udfoldTimer->stop();
+        // The rename goes first; the trees change with it, so the place under
+        // the pointer may be another folder now: the drop is not carried out.
+        if (m_redigeret) {
+            afslutRedigering(m_redigeret);
+            UdskrivInfo(u"Navnet blev gemt, før der blev sluppet. Træk elementerne igen."_qs);
+            e->ignore();
+            return true;
+        }
         if (slip(maal, punkt, e->mimeData()))
             e->acceptProposedAction();
         else

@@ -333,6 +333,29 @@ private slots:
         QCOMPARE(f->Filliste->topLevelItemCount(), 1);
     }
 
+    // A drop while a name is being typed keeps the name: the rename goes
+    // first, and the drop, whose target may have moved, is not carried out.
+    void aDropDuringAnEditKeepsTheTypedName()
+    {
+        vis(u"C:\\M"_qs);
+        f->FilStruktur->setFocus();
+        f->FilStruktur->setCurrentItem(node(f->FilStruktur, u"b.txt"_qs));
+        f->funk->setAktiveStruktur(2);
+        QVERIFY(udfoer("Rename2"));
+        auto* editor = f->FilStruktur->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->setText(u"skrevet"_qs);
+        QMimeData data;
+        data.setData(u"application/x-kvistlund-stier"_qs, QString(u"C:\\N\\Under"_qs).toUtf8());
+        bool taget = true;
+        slipPaa(f->FilStruktur2->viewport(), QPoint(5, 5), &data, &taget);
+        QVERIFY(!taget);
+        QTRY_VERIFY(f->funkReady);
+        QVERIFY(findes(u"C:\\M\\skrevet.txt"_qs) && !findes(u"C:\\M\\b.txt"_qs));
+        QVERIFY(findes(u"C:\\N\\Under"_qs));
+        QVERIFY(status().contains(u"Træk elementerne igen"_qs));
+    }
+
     // A drop needs a folder under it: the empty part of Struktur 1 and of the
     // tab row take nothing, and a tab whose folder Struktur 1 cannot show refuses.
     void dropsNeedARealTarget()
@@ -344,8 +367,14 @@ private slots:
         f->funk->setAktiveStruktur(1);
         QVERIFY(f->funk->udfoldStruktur1(u"C:\\N"_qs));
         bool taget = true;
-        slipPaa(f->MappeStruktur->viewport(), QPoint(5, f->MappeStruktur->viewport()->height() - 3), &data, &taget);
+        const QString foer = status();
+        {
+            kvtest::DialogSvarer ingen;
+            slipPaa(f->MappeStruktur->viewport(), QPoint(5, f->MappeStruktur->viewport()->height() - 3), &data, &taget);
+            QVERIFY(ingen.tekster.isEmpty());
+        }
         QVERIFY(!taget);
+        QCOMPARE(status(), foer);
         QCoreApplication::processEvents();
         slipPaa(f->stibox, QPoint(f->stibox->width() - 3, f->stibox->height() / 2), &data, &taget);
         QVERIFY(!taget);
