@@ -1,4 +1,5 @@
 #include "DesktopEntry.h"
+#include "Terminal.h"
 
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -225,9 +226,8 @@ QStringList DesktopEntry::kommando(const QStringList& filer) const
     // An entry that names no file code still gets the file.
     if (!filerGivet)
         ud << filer;
-    if (terminal)
-        ud = QStringList{u"x-terminal-emulator"_qs, u"-e"_qs} + ud;
-    return ud;
+    // Without a terminal there is nothing to run it in: no command.
+    return terminal ? terminalKommando(ud) : ud;
 }
 
 QList<QStringList> DesktopEntry::kommandoer(const QStringList& filer) const

@@ -1,4 +1,5 @@
 #include "DesktopSkal.h"
+#include "Terminal.h"
 #include "Vaert.h"
 
 #include <QCryptographicHash>
@@ -147,9 +148,8 @@ int DesktopSkal::aabn(const QString& fil, bool redigering)
     }
     const QString endelse = QFileInfo(vaert).suffix().toLower();
     if (endelse == u"sh")  // in a terminal that stays open, as a console does
-        return startProgram({u"x-terminal-emulator"_qs, u"-e"_qs, u"sh"_qs, u"-c"_qs,
-                      u"sh \"$1\"; exec \"${SHELL:-sh}\""_qs, u"sh"_qs, vaert},
-                     mappe);
+        return startProgram(terminalKommando({u"sh"_qs, u"-c"_qs, u"sh \"$1\"; exec \"${SHELL:-sh}\""_qs, u"sh"_qs, vaert}),
+                            mappe);
     // The installed scripts are sh scripts; anywhere else such a file is text.
     if ((endelse == u"vbs" || endelse == u"wsf") && !programmappe().isEmpty() && isInsideOrSame(fil, programmappe()))
         return startProgram({u"/bin/sh"_qs, vaert}, mappe);

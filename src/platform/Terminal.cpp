@@ -1,6 +1,9 @@
 #include "Terminal.h"
 
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <algorithm>
+#include <iterator>
 
 namespace kv {
 
@@ -9,22 +12,64 @@ namespace {
 struct Terminal {
     const char* skrivebord;  // "" for any desktop
     const char* program;
-    const char* koer;        // the option before the program to run
 };
 
 // In the order they are tried.
 const Terminal terminaler[] = {
-    {"", "x-terminal-emulator", "-e"},
-    {"GNOME", "gnome-terminal", "--"}, {"GNOME", "kgx", "--"},
-    {"KDE", "konsole", "-e"},
-    {"XFCE", "xfce4-terminal", "-x"},
-    {"LXQt", "qterminal", "-e"},
-    {"MATE", "mate-terminal", "-x"},
-    {"X-Cinnamon", "gnome-terminal", "--"},
-    {"", "xterm", "-e"},
+    {"", "x-terminal-emulator"},
+    {"GNOME", "gnome-terminal"}, {"GNOME", "kgx"},
+    {"KDE", "konsole"},
+    {"XFCE", "xfce4-terminal"},
+    {"LXQt", "qterminal"},
+    {"MATE", "mate-terminal"},
+    {"X-Cinnamon", "gnome-terminal"},
+    {"", "xterm"},
 };
 
+struct Form {
+    const char* program;
+    const char* koer;  // the option before the program; "" for none
+    bool etArgument;   // the program and its arguments as one text
+};
+
+const Form former[] = {
+    {"gnome-terminal", "--", false}, {"kgx", "--", false},        {"ptyxis", "--", false},
+    {"konsole", "-e", false},        {"xfce4-terminal", "-x", false}, {"mate-terminal", "-x", false},
+    {"terminator", "-x", false},     {"sakura", "-x", false},     {"xterm", "-e", false},
+    {"uxterm", "-e", false},         {"urxvt", "-e", false},      {"rxvt-unicode", "-e", false},
+    {"st", "-e", false},             {"alacritty", "-e", false},  {"kitty", "", false},
+    {"foot", "", false},             {"qterminal", "-e", true},   {"lxterminal", "-e", true},
+    {"tilix", "-e", true},           {"terminology", "-e", true},
+};
+
+// One word for sh: in single quotes, a quote inside as '\''.
+QString citeret(const QString& ord)
+{
+    return u'\'' + QString(ord).replace(u"'"_qs, u"'\\''"_qs) + u'\'';
+}
+
 } // namespace
+
+QStringList terminalForm(const QString& sti, const QStringList& program)
+{
+    QStringList kommando{sti};
+    if (program.isEmpty())
+        return kommando;
+    const QString navn = QFileInfo(QFileInfo(sti).canonicalFilePath()).fileName();
+    const auto kendt = std::find_if(std::begin(former), std::end(former),
+                                    [&navn](const Form& f) { return navn == QLatin1String(f.program); });
+    const bool fundet = kendt != std::end(former);
+    if (fundet && *kendt->koer)
+        kommando << QString::fromLatin1(kendt->koer);
+    else if (!fundet)
+        kommando << u"-e"_qs;
+    if (fundet && !kendt->etArgument)
+        return kommando + program;
+    QStringList ord;
+    for (const QString& p : program)
+        ord << citeret(p);
+    return kommando << ord.join(u' ');
+}
 
 QStringList terminalKommando(const QStringList& program)
 {
@@ -33,12 +78,8 @@ QStringList terminalKommando(const QStringList& program)
         if (*t.skrivebord && !skriveborde.contains(QString::fromLatin1(t.skrivebord)))
             continue;
         const QString sti = QStandardPaths::findExecutable(QString::fromLatin1(t.program));
-        if (sti.isEmpty())
-            continue;
-        QStringList kommando{sti};
-        if (!program.isEmpty())
-            kommando << QString::fromLatin1(t.koer) << program;
-        return kommando;
+        if (!sti.isEmpty())
+            return terminalForm(sti, program);
     }
     return {};
 }

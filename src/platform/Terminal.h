@@ -9,4 +9,9 @@ namespace kv {
 // shell); empty when this computer has no terminal.
 QStringList terminalKommando(const QStringList& program = {});
 
+// How the terminal at sti runs program: its own form when it is known (the
+// system's choice is followed to the terminal it stands for), else "-e" with
+// the whole command as one quoted text, which every terminal understands.
+QStringList terminalForm(const QString& sti, const QStringList& program);
+
 } // namespace kv

@@ -217,7 +217,8 @@ private slots:
         QCOMPARE(skal.startet[0].mappe, tp.host(u"D:"_qs));
         // PowerShell in the terminal, its safety policy untouched.
         konsoller::aabn(&f, true);
-        QCOMPARE(skal.startet[1].kommando, (QStringList{terminal, u"-e"_qs, u"pwsh"_qs, u"-NoExit"_qs}));
+        // The stub stands for no terminal we know: the command as one text.
+        QCOMPARE(skal.startet[1].kommando, (QStringList{terminal, u"-e"_qs, u"'pwsh' '-NoExit'"_qs}));
         // A vanished folder: the home drive.
         f.AktuelleMappe = u"D:\\Borte"_qs;
         f.handling("mDos")->trigger();

@@ -4,9 +4,11 @@
 #include "TestMain.h"
 #include "TestPlatform.h"
 #include "platform/DesktopSkal.h"
+#include "platform/Terminal.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -98,8 +100,16 @@ private slots:
                                      "Exec=\"/opt/mit program/vis\" --titel \"a \\\\\"b\\\\\" c\" %U 100%% %c %i\n",
                                      u"/x/vis.desktop"_qs);
         QVERIFY(e);
-        QCOMPARE(e->kommando({u"/h/a b"_qs, u"/h/c"_qs}),
-                 (QStringList{u"x-terminal-emulator"_qs, u"-e"_qs, u"/opt/mit program/vis"_qs, u"--titel"_qs,
+        // In the system's terminal, here a GNOME one: its own "--" form, one argument each.
+        QTemporaryDir bin;
+        skriv(bin.path() + u"/gnome-terminal"_qs, "#!/bin/sh\n", true);
+        QVERIFY(QFile::link(bin.path() + u"/gnome-terminal"_qs, bin.path() + u"/x-terminal-emulator"_qs));
+        const QByteArray sti = qgetenv("PATH");
+        qputenv("PATH", bin.path().toUtf8());
+        const QStringList kommando = e->kommando({u"/h/a b"_qs, u"/h/c"_qs});
+        qputenv("PATH", sti);
+        QCOMPARE(kommando,
+                 (QStringList{bin.path() + u"/x-terminal-emulator"_qs, u"--"_qs, u"/opt/mit program/vis"_qs, u"--titel"_qs,
                               u"a \"b\" c"_qs, u"/h/a b"_qs, u"/h/c"_qs, u"100%"_qs, u"Vis"_qs, u"--icon"_qs,
                               u"vis"_qs}));
         // No file code: the file goes last; %k is the entry itself.
@@ -172,8 +182,34 @@ private slots:
         qputenv("PATH", sti);
         QCOMPARE(svar, skalUdfoert);
         QCOMPARE(starter.last().program, bin.path() + u"/x-terminal-emulator"_qs);
+        // A terminal we do not know gets the command as one text, as every terminal takes "-e".
+        QCOMPARE(starter.last().argumenter.size(), 2);
         QCOMPARE(starter.last().argumenter.first(), u"-e"_qs);
-        QCOMPARE(starter.last().argumenter.last(), tp.host(u"C:\\Data\\start.sh"_qs));
+        QVERIFY(starter.last().argumenter.last().startsWith(u"'sh' '-c' "_qs));
+        QVERIFY(starter.last().argumenter.last().endsWith(u" 'sh' '"_qs + tp.host(u"C:\\Data\\start.sh"_qs) + u'\''));
+    }
+
+    // Each known terminal gets its own form; quotes in a one-text command stay words.
+    void terminalForms()
+    {
+        QTemporaryDir bin;
+        const QStringList program{u"vis"_qs, u"Mor's fil.txt"_qs};
+        const auto form = [&](const char* navn) {
+            const QString sti = bin.path() + u'/' + QLatin1String(navn);
+            skriv(sti, "#!/bin/sh\n", true);
+            return terminalForm(sti, program).mid(1);
+        };
+        QCOMPARE(form("xterm"), (QStringList{u"-e"_qs} + program));
+        QCOMPARE(form("xfce4-terminal"), (QStringList{u"-x"_qs} + program));
+        QCOMPARE(form("kitty"), program);
+        QCOMPARE(form("lxterminal"), (QStringList{u"-e"_qs, u"'vis' 'Mor'\\''s fil.txt'"_qs}));
+        QCOMPARE(form("ukendt-terminal"), (QStringList{u"-e"_qs, u"'vis' 'Mor'\\''s fil.txt'"_qs}));
+        QCOMPARE(terminalForm(bin.path() + u"/xterm"_qs, {}), QStringList{bin.path() + u"/xterm"_qs});
+        // What sh makes of the one text is the program and its arguments again.
+        QProcess sh;
+        sh.start(u"/bin/sh"_qs, {u"-c"_qs, u"printf '%s\\n' "_qs + form("lxterminal").last()});
+        QVERIFY(sh.waitForFinished());
+        QCOMPARE(QString::fromUtf8(sh.readAllStandardOutput()), u"vis\nMor's fil.txt\n"_qs);
     }
 
     // What a file is comes from its type; the execute bit only lets a program or a script run.
