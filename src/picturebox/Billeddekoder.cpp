@@ -3,6 +3,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <climits>
 #include <cmath>
 
 namespace kv {
@@ -36,7 +37,7 @@ namespace {
 
 // The image of a reader that fits room best: the largest not bigger than it,
 // else the smallest (an icon file holds several sizes).
-QImage bedsteBillede(QImageReader& r, QSize plads, Billedtype type, QSize* fuld)
+QImage bedsteBillede(QImageReader& r, QSize plads, Billedtype type, QSize* fuld, bool skaler)
 {
     r.setAllocationLimit(int(maxDekodHukommelse >> 20));
     if (type != Billedtype::Ico) {
@@ -47,7 +48,10 @@ QImage bedsteBillede(QImageReader& r, QSize plads, Billedtype type, QSize* fuld)
         if (!s.isValid() || qint64(s.width()) * s.height() * 4 > maxDekodHukommelse)
             return {};
         *fuld = s;
-        r.setScaledSize(tilpasset(s, plads));
+        if (skaler)
+            r.setScaledSize(tilpasset(s, plads));
+        else
+            r.setClipRect(QRect(QPoint(), plads).intersected(QRect(QPoint(), s)));
         return r.read();
     }
     QImage bedst;
@@ -69,15 +73,19 @@ QImage bedsteBillede(QImageReader& r, QSize plads, Billedtype type, QSize* fuld)
 
 } // namespace
 
-Miniature dekodMiniature(const QByteArray& data, QSize plads, const Afbryd& afbryd)
+Miniature dekodMiniature(const QByteArray& data, QSize plads, const Afbryd& afbryd, bool skaler)
 {
     Miniature m;
     const Billedtype type = billedtype(data);
     QImage b;
     if (type == Billedtype::Jpeg) {
         QSize fuld;
-        b = dekodJpeg(data, plads, &fuld, afbryd);
         const int o = exifOrientering(data);
+        // Turned a quarter, the stored picture's width fills the room's height.
+        const QSize lagret = o >= 5 ? plads.transposed() : plads;
+        // Uncut, only an upright or mirrored picture has its top left corner in the first lines.
+        b = skaler ? dekodJpeg(data, lagret, &fuld, afbryd)
+                   : dekodJpeg(data, lagret, &fuld, afbryd, o <= 2 ? plads.height() : INT_MAX);
         b = anvendOrientering(b, o);
         m.original = o >= 5 ? fuld.transposed() : fuld;
     } else if (type != Billedtype::Ukendt) {
@@ -86,10 +94,15 @@ Miniature dekodMiniature(const QByteArray& data, QSize plads, const Afbryd& afbr
         buf.open(QIODevice::ReadOnly);
         QImageReader r(&buf, type == Billedtype::Ico ? "ico" : type == Billedtype::Png ? "png"
                              : type == Billedtype::Gif ? "gif" : "bmp");
-        b = bedsteBillede(r, plads, type, &m.original);
+        b = bedsteBillede(r, plads, type, &m.original, skaler);
     }
     if (b.isNull())
         return m;
+    if (!skaler) {
+        m.billede = b.copy(QRect(QPoint(), plads).intersected(b.rect()));
+        m.ok = true;
+        return m;
+    }
     const QSize s = tilpasset(b.size(), plads);
     m.billede = s == b.size() ? b : b.scaled(s, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     m.ok = true;

@@ -34,12 +34,15 @@ using Afbryd = std::function<bool()>;
 
 // Pictures other than JPEG are decoded at the room's size where their reader
 // can, and refused when the whole picture would not fit the memory budget.
-Miniature dekodMiniature(const QByteArray& data, QSize plads, const Afbryd& afbryd = {});
+// Not skaler: the picture at its own size, cut to the room from its top left.
+Miniature dekodMiniature(const QByteArray& data, QSize plads, const Afbryd& afbryd = {}, bool skaler = true);
 
 // JPEG through libjpeg at the smallest DCT scale that still covers room;
 // the picture's full size is stored in fuld. A cut-off file gives what was
 // decoded before the cut; a file of more scans than maxJpegScanninger, or
-// an afbryd that answers true, gives nothing.
-QImage dekodJpeg(const QByteArray& data, QSize plads, QSize* fuld, const Afbryd& afbryd = {});
+// an afbryd that answers true, gives nothing. With linjer above 0 the
+// picture is decoded at its own size, its first linjer lines only, and
+// refused when they would not fit the memory budget.
+QImage dekodJpeg(const QByteArray& data, QSize plads, QSize* fuld, const Afbryd& afbryd = {}, int linjer = 0);
 
 } // namespace kv

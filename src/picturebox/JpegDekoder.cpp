@@ -54,7 +54,7 @@ void cmykTilRgb(const uchar* cmyk, QRgb* ud, int bredde, bool inverteret)
 
 } // namespace
 
-QImage dekodJpeg(const QByteArray& data, QSize plads, QSize* fuld, const Afbryd& afbryd)
+QImage dekodJpeg(const QByteArray& data, QSize plads, QSize* fuld, const Afbryd& afbryd, int linjer)
 {
     jpeg_decompress_struct cinfo;
     Fejlhaandtering fejl;
@@ -94,23 +94,27 @@ QImage dekodJpeg(const QByteArray& data, QSize plads, QSize* fuld, const Afbryd&
         fejlExit(reinterpret_cast<j_common_ptr>(&cinfo));
     // The smallest scale n/8 whose picture still covers the room.
     const QSize maal = tilpasset(QSize(int(cinfo.image_width), int(cinfo.image_height)), plads);
-    unsigned n = 1;
+    unsigned n = linjer > 0 ? 8 : 1;
     while (n < 8 && (cinfo.image_width * n + 7) / 8 < unsigned(maal.width()))
         ++n;
     while (n < 8 && (cinfo.image_height * n + 7) / 8 < unsigned(maal.height()))
         ++n;
+    const unsigned hoejde = linjer > 0 ? std::min<unsigned>(cinfo.image_height, unsigned(linjer)) : cinfo.image_height;
+    if (linjer > 0 && qint64(cinfo.image_width) * hoejde * 4 > maxDekodHukommelse)
+        fejlExit(reinterpret_cast<j_common_ptr>(&cinfo));
     cinfo.scale_num = n;
     cinfo.scale_denom = 8;
     cinfo.dct_method = JDCT_ISLOW;
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRX;
     jpeg_start_decompress(&cinfo);
-    t->billede = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
+    const unsigned ud = linjer > 0 ? hoejde : cinfo.output_height;
+    t->billede = QImage(int(cinfo.output_width), int(ud), QImage::Format_RGB32);
     if (t->billede.isNull())
         fejlExit(reinterpret_cast<j_common_ptr>(&cinfo));
     if (cmyk)
         t->linje.resize(qsizetype(cinfo.output_width) * 4);
-    while (cinfo.output_scanline < cinfo.output_height) {
+    while (cinfo.output_scanline < ud) {
         auto* ud = t->billede.scanLine(int(cinfo.output_scanline));
         JSAMPROW raekke = cmyk ? reinterpret_cast<JSAMPROW>(t->linje.data()) : ud;
         if (jpeg_read_scanlines(&cinfo, &raekke, 1) != 1)
@@ -120,7 +124,11 @@ QImage dekodJpeg(const QByteArray& data, QSize plads, QSize* fuld, const Afbryd&
                        int(cinfo.output_width), cinfo.saw_Adobe_marker);
         t->laest = int(cinfo.output_scanline);
     }
-    jpeg_finish_decompress(&cinfo);
+    // Lines left unread are not wanted; finishing would read them.
+    if (cinfo.output_scanline < cinfo.output_height)
+        jpeg_abort_decompress(&cinfo);
+    else
+        jpeg_finish_decompress(&cinfo);
     jpeg_destroy_decompress(&cinfo);
     return t->billede;
 }

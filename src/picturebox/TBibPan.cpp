@@ -53,7 +53,7 @@ void TBibPan::LoadListe()
     if (!m_bibliotek.isEmpty()) {
         // One order for every kind: the listing's, as a person reads names.
         for (const DirEntry& e : listFolder(m_bibliotek).value_or(std::vector<DirEntry>{}))
-            if (!e.isDir && erBilledNavn(e.name, FilType)) {
+            if (!e.isDir && erBilledNavn(e.name, m_filType)) {
                 Bil.push_back({e.name, 0, 0, e.size, e.modifiedMs});
                 m_stier.append(m_bibliotek + u'\\' + e.name);
             }
@@ -68,7 +68,7 @@ void TBibPan::nyeMiniaturer()
 {
     m_progress = -1;
     m_plads = miniatureplads();
-    m_pulje.nyGeneration(m_stier, m_plads);
+    m_pulje.nyGeneration(m_stier, m_plads, m_scale);
     emit OnProgress(Bil.empty() ? 100 : 0);
     m_pulje.prioriter(StartNr(), Antal());
     m_prioriteretFra = StartNr();
@@ -121,6 +121,30 @@ void TBibPan::setFeltFarve(const QColor& farve)
     update();
 }
 
+void TBibPan::setFilType(TFilType type)
+{
+    if (type == m_filType)
+        return;
+    m_filType = type;
+    if (maletEngang())
+        LoadListe();
+}
+
+void TBibPan::setCentrer(bool centrer)
+{
+    m_centrer = centrer;
+    update();
+}
+
+void TBibPan::setScale(bool scale)
+{
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    if (maletEngang() && !Bil.empty())
+        nyeMiniaturer();
+}
+
 void TBibPan::resizeEvent(QResizeEvent* e)
 {
     TKnapPan::resizeEvent(e);
@@ -155,7 +179,8 @@ bool TBibPan::event(QEvent* e)
 
 void TBibPan::modtag(int nr)
 {
-    if (nr < int(Bil.size())) {
+    // A picture that could not be decoded has no size to show.
+    if (nr < int(Bil.size()) && !m_pulje.ulaeselig(nr)) {
         const QSize o = m_pulje.original(nr);
         Bil[size_t(nr)].Bredde = o.width();
         Bil[size_t(nr)].Hojde = o.height();
@@ -190,16 +215,26 @@ void TBibPan::tegnFelter(QPainter& p)
     }
 }
 
+QString TBibPan::feltTekst(int nr) const
+{
+    return nr >= 0 && nr < int(Bil.size()) ? Bil[size_t(nr)].Filnavn : QString();
+}
+
+QRect TBibPan::tekstRekt(const TFeltRec& f) const
+{
+    const QRect rum = billedrum(f);
+    return QRect(rum.left(), rum.bottom() + 1, rum.width(), f.IR.bottom() - rum.bottom());
+}
+
 void TBibPan::tegnIndhold(QPainter& p, const TFeltRec& f, int nr)
 {
     p.fillRect(f.IR, m_feltFarve);
     const QRect rum = billedrum(f);
-    if (TekstFelt && nr < int(Bil.size()))
-        TekstFelt->SkrivTekst(p, QRect(rum.left(), rum.bottom() + 1, rum.width(), f.IR.bottom() - rum.bottom()),
-                              Bil[size_t(nr)].Filnavn, f.Sit);
     if (const QImage* b = m_pulje.billede(nr)) {
         const QSize s = (QSizeF(b->size()) / devicePixelRatioF()).toSize();
-        const QPoint ind = Centrer ? QPoint((rum.width() - s.width()) / 2, (rum.height() - s.height()) / 2) : QPoint();
+        // Unscaled, a picture shows its top left corner from the corner.
+        const bool midt = m_centrer && m_scale;
+        const QPoint ind = midt ? QPoint((rum.width() - s.width()) / 2, (rum.height() - s.height()) / 2) : QPoint();
         p.drawImage(QRect(rum.topLeft() + ind, s), *b);
     } else if (m_pulje.ulaeselig(nr)) {
         // In place of a picture that cannot be read: a struck-out frame and its name.

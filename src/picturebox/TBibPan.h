@@ -4,7 +4,6 @@
 // picture arrives. A picture that cannot be read shows a placeholder.
 #include "TBilledPulje.h"
 #include "TKnapPan.h"
-#include "TTekstX.h"
 
 namespace kv {
 
@@ -23,11 +22,8 @@ class TBibPan : public TKnapPan {
 public:
     explicit TBibPan(QWidget* parent = nullptr, qint64 budget = TBilledPulje::standardBudget);
 
-    TFilType FilType = ftBegge;
-    bool Centrer = true;
     int IndreMargen = 0;
-    // When set, each field shows the file name below its picture.
-    std::unique_ptr<TTekstX> TekstFelt;
+    // With a text field each field shows the file name below its picture.
     std::vector<TBilRec> Bil;
     // One line across the grid while no folder is loaded, saying how to load one.
     QString TomTekst;
@@ -36,6 +32,15 @@ public:
     QColor FeltFarve() const { return m_feltFarve; }
     // A new colour is painted at once; nothing is decoded again.
     void setFeltFarve(const QColor& farve);
+    TFilType FilType() const { return m_filType; }
+    // Another kind of file: the folder is listed and loaded again.
+    void setFilType(TFilType type);
+    bool Centrer() const { return m_centrer; }
+    // The thumbnails are placed anew; they are the same pictures.
+    void setCentrer(bool centrer);
+    bool Scale() const { return m_scale; }
+    // Shrunk to fit, or the top left corner at the picture's own size: made anew.
+    void setScale(bool scale);
 
     void LoadListe();
     void NyeFelterVL(int vandret, int lodret);
@@ -59,6 +64,8 @@ signals:
 protected:
     void tegnFelter(QPainter& p) override;
     void tegnIndhold(QPainter& p, const TFeltRec& f, int nr) override;
+    QString feltTekst(int nr) const override;
+    QRect tekstRekt(const TFeltRec& f) const override;
     void resizeEvent(QResizeEvent* e) override;
     bool event(QEvent* e) override;
 
@@ -73,6 +80,9 @@ private:
     QString m_bibliotek;
     QStringList m_stier;
     QColor m_feltFarve;
+    TFilType m_filType = ftBegge;
+    bool m_centrer = true;
+    bool m_scale = true;
     QSize m_plads;
     int m_prioriteretFra = -1;
     int m_progress = -1;

@@ -9,11 +9,12 @@ namespace {
 // A thumbnail from the shared cache when it holds a valid one; else decoded
 // from the file at the cache's size and stored there first.
 Miniature lavMiniature(const LocatedFile& fil, const std::optional<Miniaturecache::Opslag>& cache, QSize plads,
-                       const Afbryd& afbryd)
+                       bool skaler, const Afbryd& afbryd)
 {
-    if (!cache) {
+    // The shared cache holds shrunk pictures only.
+    if (!cache || !skaler) {
         const auto data = readRegularFile(fil, maxBilledfil);
-        return data ? dekodMiniature(*data, plads, afbryd) : Miniature{};
+        return data ? dekodMiniature(*data, plads, afbryd, skaler) : Miniature{};
     }
     const auto tilPladsen = [plads](Miniature m) {
         const QSize s = tilpasset(m.original, plads);
@@ -62,7 +63,7 @@ TBilledPulje::~TBilledPulje()
         t.join();
 }
 
-void TBilledPulje::nyGeneration(const QStringList& stier, QSize plads)
+void TBilledPulje::nyGeneration(const QStringList& stier, QSize plads, bool skaler)
 {
     // Host names are fixed here, where the drive table lives; workers only read.
     std::vector<LocatedFile> filer;
@@ -81,6 +82,7 @@ void TBilledPulje::nyGeneration(const QStringList& stier, QSize plads)
         m_filer = std::move(filer);
         m_cache = std::move(cache);
         m_plads = plads;
+        m_skaler = skaler;
     }
     m_poster.assign(size_t(stier.size()), Post{});
     m_lru.clear();
@@ -150,6 +152,7 @@ void TBilledPulje::arbejd()
         LocatedFile fil;
         std::optional<Miniaturecache::Opslag> cache;
         QSize plads;
+        bool skaler;
         {
             std::unique_lock lock(m_laas);
             m_vent.wait(lock, [this] { return m_slut || !m_koe.empty(); });
@@ -161,6 +164,7 @@ void TBilledPulje::arbejd()
             fil = m_filer[size_t(nr)];
             cache = m_cache[size_t(nr)];
             plads = m_plads;
+            skaler = m_skaler;
         }
         // A new generation or the end gives up the picture at once, so that
         // closing never waits for a long decode.
@@ -168,7 +172,7 @@ void TBilledPulje::arbejd()
             std::lock_guard lock(m_laas);
             return m_slut || m_generation != generation;
         };
-        const Miniature m = lavMiniature(fil, cache, plads, afbryd);
+        const Miniature m = lavMiniature(fil, cache, plads, skaler, afbryd);
         QMetaObject::invokeMethod(this, [this, generation, nr, m] { lever(generation, nr, m); }, Qt::QueuedConnection);
     }
 }

@@ -27,9 +27,10 @@ public:
     explicit TBilledPulje(qint64 budget = standardBudget, int traade = 0, QObject* parent = nullptr);
     ~TBilledPulje() override;
 
-    // New files (program paths) to decode into room of that size; what was
-    // queued, decoded or stored before is forgotten.
-    void nyGeneration(const QStringList& stier, QSize plads);
+    // New files (program paths) to decode into room of that size, shrunk to
+    // fit or (not skaler) cut to it at their own size; what was queued,
+    // decoded or stored before is forgotten.
+    void nyGeneration(const QStringList& stier, QSize plads, bool skaler = true);
     // The page from start with antal pictures first, then the pages on each
     // side, outwards, as far as the store's budget holds them.
     void prioriter(int start, int antal);
@@ -73,6 +74,7 @@ private:
     std::vector<LocatedFile> m_filer;
     std::vector<std::optional<Miniaturecache::Opslag>> m_cache;
     QSize m_plads;
+    bool m_skaler = true;
     int m_generation = 0;
     bool m_slut = false;
     std::vector<std::thread> m_traade;

@@ -74,8 +74,7 @@ TGalForm::TGalForm(Funktionsvaert* hoved, const Billedboksindstillinger& e)
     bindHandlinger();
     bindPanel();
     BibPan->NyeFelterVL(AntalV, AntalL);
-    BVedit->setText(QString::number(AntalV));
-    BLedit->setText(QString::number(AntalL));
+    visAntal();
     nulstilSkakt();
     // Wheel, double click and the count buttons' status texts, and the
     // enabling rules after any input.
@@ -91,6 +90,8 @@ void TGalForm::byggVindue()
     BibPan->RammeFelt->Margen = 2;
     BibPan->RammeFelt->FarveRamme = palette().color(QPalette::Button);
     BibPan->RammeFelt->FarveAktiv = BibPan->RammeFelt->FarveOver = Qt::blue;
+    // Flat in every situation: only the colour tells a pressed or focused field.
+    BibPan->RammeFelt->Art = BibPan->RammeFelt->ReaktionNede = BibPan->RammeFelt->ReaktionOver = rtIngen;
     BibPan->RammeFelt->MedFeltFarve = false;
     BibPan->FlatSelect = true;
     BibPan->RulRundt = false;

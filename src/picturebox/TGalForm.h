@@ -77,12 +77,16 @@ private:
     void AkopierMappeExecute();
     void AopenSFExecute();
     void glemValg();
+    // Width and height of picture nr as decoded; empty while unknown.
+    void visStoerrelse(int nr);
     // The folder listed again after a change on disk, on the same page, the
     // choice kept while its file is still there unchanged.
     void genindlaes();
     void mappeAendret(const QString& mappe);
     void nulstilSkakt();
     void visPosition();
+    // The counts in BVedit and BLedit: those the grid shows once the window is up.
+    void visAntal();
     void laasStoerrelse();
     // The file actions are refused while the main window runs a file operation.
     bool filhandlingTilladt() const;

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QTimer>
 #include <QToolButton>
+#include <QMouseEvent>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -91,7 +92,15 @@ void TGalForm::bindPanel()
     });
     connect(BibPan, &TBibPan::OnProgress, StepPan, &TProgressCompo::SetPosition);
     connect(StepPan, &TProgressCompo::OnProgress, this,
-            [this](int procent) { StepPan->Tekst = QString::number(procent) + u'%'; });
+            [this](int procent) { StepPan->setTekst(QString::number(procent) + u'%'); });
+    // A grid that has not room for the fields asked shows fewer; the counts say so.
+    connect(BibPan, &TFCompo::OnFeltAntal, this, [this](int vandret, int lodret) {
+        if (!isVisible())
+            return;
+        AntalV = vandret;
+        AntalL = lodret;
+        visAntal();
+    });
     connect(BibPan, &TBibPan::OnUlaeselige, this, [this](int antal) {
         ulaeseligLabel->setText(antal == 1 ? u"1 billede kunne ikke læses."_qs
                                            : u"%1 billeder kunne ikke læses."_qs.arg(antal));
@@ -121,10 +130,8 @@ void TGalForm::bindPanel()
     connect(m_vagt, &Mappevagt::aendret, this, &TGalForm::mappeAendret);
     // The chosen picture's size is known once it is decoded.
     connect(&BibPan->pulje(), &TBilledPulje::klar, this, [this](int nr) {
-        if (nr == m_valgtNr) {
-            Breddefelt->setText(QString::number(BibPan->GetBredde(nr)));
-            Hojdefelt->setText(QString::number(BibPan->GetHojde(nr)));
-        }
+        if (nr == m_valgtNr)
+            visStoerrelse(nr);
     });
 }
 
@@ -153,10 +160,23 @@ void TGalForm::vaelgBillede(int nr)
     m_valgtAendret = b.AendretMs;
     picFilnavn = BibPan->GetFilnavn(nr, true);
     Navnfelt->setText(b.Filnavn);
-    Breddefelt->setText(QString::number(b.Bredde));
-    Hojdefelt->setText(QString::number(b.Hojde));
+    visStoerrelse(nr);
     visPosition();
     opdaterHandlinger();
+}
+
+void TGalForm::visStoerrelse(int nr)
+{
+    // Not decoded (yet, or ever): no size is known, so none is shown.
+    const int b = BibPan->GetBredde(nr), h = BibPan->GetHojde(nr);
+    Breddefelt->setText(b > 0 ? QString::number(b) : QString());
+    Hojdefelt->setText(h > 0 ? QString::number(h) : QString());
+}
+
+void TGalForm::visAntal()
+{
+    BVedit->setText(QString::number(AntalV));
+    BLedit->setText(QString::number(AntalL));
 }
 
 void TGalForm::glemValg()
@@ -199,18 +219,17 @@ void TGalForm::AmappeExecute()
 
 void TGalForm::saetAntal(int vandret, int lodret)
 {
-    if (vandret < 1 || lodret < 1)
-        m_hoved->UdskrivInfo(u"Et felt er mindste feltantal"_qs);
-    else if (vandret > maxFeltAntal || lodret > maxFeltAntal)
-        m_hoved->UdskrivInfo(u"Der er ikke plads til flere felter"_qs);
     AntalV = std::clamp(vandret, 1, maxFeltAntal);
     AntalL = std::clamp(lodret, 1, maxFeltAntal);
-    BVedit->setText(QString::number(AntalV));
-    BLedit->setText(QString::number(AntalL));
+    visAntal();
     // The box stays empty until it is loaded again at the new counts.
     glemValg();
     ulaeseligLabel->clear();
     BibPan->NewDirectory(AntalV, AntalL, QString());
+    if (vandret < 1 || lodret < 1)
+        m_hoved->UdskrivInfo(u"Et felt er mindste feltantal"_qs);
+    else if (AntalV < vandret || AntalL < lodret)
+        m_hoved->UdskrivInfo(u"Der er ikke plads til flere felter"_qs);
     m_vagt->vogt(QString());
     mappeFelt->clear();
     nulstilSkakt();
@@ -323,16 +342,19 @@ bool TGalForm::eventFilter(QObject* obj, QEvent* e)
             m_hoved->UdskrivInfo(e->type() == QEvent::Enter ? t.toString() : QString());
         break;
     case QEvent::Wheel:
-        if (obj == BibPan && BibPan->Antal() > 0) {
-            const int trin = static_cast<QWheelEvent*>(e)->angleDelta().y() > 0 ? -1 : 1;
-            const int ny = BibPan->StartNr() + trin * BibPan->AntalVandret();
-            BibPan->NytStartNr(std::clamp(ny, 0, std::max(0, BibPan->AntalIalt() - BibPan->Antal())), true);
+        // The wheel over the grid turns the shaft, as the wheel over the shaft does.
+        if (obj == BibPan) {
+            BibRul->hjul(static_cast<QWheelEvent*>(e)->angleDelta());
             return true;
         }
         break;
     case QEvent::MouseButtonDblClick:
-        if (obj == BibPan && AOpenPic->isEnabled())
-            AOpenPicExecute();
+        // Only a double click on the chosen picture opens it; one on a gap or an empty field opens nothing.
+        if (obj == BibPan && AOpenPic->isEnabled()) {
+            const int felt = BibPan->feltVed(static_cast<QMouseEvent*>(e)->position().toPoint());
+            if (felt >= 0 && BibPan->StartNr() + felt == m_valgtNr)
+                AOpenPicExecute();
+        }
         break;
     case QEvent::KeyPress:
     case QEvent::MouseButtonRelease:

@@ -29,18 +29,121 @@ int TKnapPan::feltVed(QPoint p) const
 
 void TKnapPan::fjernMark(int felt)
 {
-    if (felt < 0 || felt >= int(F.size()))
+    if (!gyldigt(felt))
         return;
-    F[size_t(felt)].Fokus = false;
-    F[size_t(felt)].Sit = 1;
+    TFeltRec& f = F[size_t(felt)];
+    f.Fokus = false;
+    if (f.Sit != 0)
+        f.Sit = f.Down ? 2 : 1;
 }
 
 void TKnapPan::saetMark(int felt, quint8 sit)
 {
-    if (felt < 0 || felt >= int(F.size()))
+    if (!gyldigt(felt))
         return;
     F[size_t(felt)].Fokus = true;
     F[size_t(felt)].Sit = sit;
+}
+
+void TKnapPan::laasNed(int felt)
+{
+    // In tool mode one field at a time is latched.
+    if (ToolFunktion && m_nede != felt)
+        slipNed(m_nede);
+    F[size_t(felt)].Down = true;
+    m_nede = felt;
+}
+
+void TKnapPan::slipNed(int felt)
+{
+    if (!gyldigt(felt))
+        return;
+    TFeltRec& f = F[size_t(felt)];
+    f.Down = false;
+    if (f.Sit == 2 && !f.Fokus)
+        f.Sit = 1;
+    if (m_nede == felt)
+        m_nede = -1;
+}
+
+void TKnapPan::InitUp(int nr)
+{
+    if (!gyldigt(nr))
+        return;
+    slipNed(nr);
+    F[size_t(nr)].Sit = 1;
+    update();
+}
+
+void TKnapPan::InitDown(int nr)
+{
+    if (!gyldigt(nr))
+        return;
+    if (ToolFunktion)
+        for (int i = 0; i < int(F.size()); ++i)
+            if (i != nr)
+                slipNed(i);
+    if (m_aktuel != nr)
+        fjernMark(m_aktuel);
+    laasNed(nr);
+    m_aktuel = nr;
+    F[size_t(nr)].Sit = 2;
+    update();
+}
+
+void TKnapPan::SetKnapDown(int nr, bool nede)
+{
+    if (!gyldigt(nr))
+        return;
+    if (nede) {
+        laasNed(nr);
+        if (F[size_t(nr)].Sit != 0)
+            F[size_t(nr)].Sit = 2;
+    } else {
+        slipNed(nr);
+        if (F[size_t(nr)].Sit == 2)
+            F[size_t(nr)].Sit = F[size_t(nr)].Fokus ? 3 : 1;
+    }
+    repaint();
+}
+
+void TKnapPan::EnableFelt(int nr, bool aktiv)
+{
+    if (!gyldigt(nr))
+        return;
+    TFeltRec& f = F[size_t(nr)];
+    if (aktiv == (f.Sit != 0))
+        return;
+    f.Fokus = false;
+    f.Sit = aktiv ? (f.Down ? 2 : 1) : 0;
+    update();
+}
+
+bool TKnapPan::Down(int nr) const
+{
+    const int felt = nr - StartNr();
+    return felt >= 0 && felt < Antal() && gyldigt(felt) && F[size_t(felt)].Down;
+}
+
+void TKnapPan::setTimer(QTimer* timer)
+{
+    if (m_timer)
+        disconnect(m_timer, nullptr, this, nullptr);
+    m_timer = timer;
+    if (timer)
+        connect(timer, &QTimer::timeout, this, &TKnapPan::timerTik);
+}
+
+void TKnapPan::timerTik()
+{
+    if (TimerAuto || !m_timer)
+        return;
+    if (m_trykket < 0 || m_trykket != m_aktuel) {
+        m_timer->stop();
+        return;
+    }
+    m_timer->setInterval(TimerInterval);
+    emit OnMus(m_knap, StartNr() + m_trykket);
 }
 
 void TKnapPan::rammerEfterHaandtering()
@@ -68,7 +171,7 @@ void TKnapPan::NytStartNr(int nytNr, bool opkald)
         return;
     m_iSideskift = true;
     // Scrolled from outside: the mark stays with its picture, or leaves the page with it.
-    if (!opkald && nytNr != StartNr() && m_aktuel >= 0 && m_aktuel < int(F.size())) {
+    if (!opkald && nytNr != StartNr() && gyldigt(m_aktuel)) {
         const TFeltRec gammel = F[size_t(m_aktuel)];
         const int felt = StartNr() + m_aktuel - nytNr;
         fjernMark(m_aktuel);
@@ -85,6 +188,11 @@ void TKnapPan::NytStartNr(int nytNr, bool opkald)
         if (opkald)
             emit OnStartNr(StartNr());
         emit OnMusOver(StartNr() + m_aktuel);
+        for (int i = 0; i < Antal() && gyldigt(i); ++i)
+            if (F[size_t(i)].Down) {
+                emit OnNewDown(StartNr() + i);
+                break;
+            }
     }
     m_iSideskift = false;
 }
@@ -93,6 +201,9 @@ void TKnapPan::NytAntalVL(int vandret, int lodret)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     glemAktuelt();
+    // New fields start up and enabled.
+    F.clear();
+    m_nede = -1;
     setAntalVL(vandret, lodret);
     setStartNr(0);
     QApplication::restoreOverrideCursor();
@@ -104,21 +215,36 @@ void TKnapPan::mousePressEvent(QMouseEvent* e)
         return;
     setFocus(Qt::MouseFocusReason);
     const int i = feltVed(e->position().toPoint());
-    if (i < 0)
+    if (i < 0 || F[size_t(i)].Sit == 0)
         return;
-    fjernMark(m_aktuel);
+    if (i != m_aktuel)
+        fjernMark(m_aktuel);
     m_aktuel = m_trykket = i;
+    m_knap = e->button();
     saetMark(i, 2);
     rammerEfterHaandtering();
+    if (m_timer) {
+        if (!TimerAuto)
+            m_timer->setInterval(TimerDelay);
+        m_timer->start();
+    }
 }
 
 void TKnapPan::mouseReleaseEvent(QMouseEvent* e)
 {
+    if (m_timer)
+        m_timer->stop();
     if (m_trykket < 0)
         return;
     const int ned = std::exchange(m_trykket, -1);
     const int op = feltVed(e->position().toPoint());
     if (op == ned) {
+        if (ToolFunktion) {
+            if (!F[size_t(ned)].Down)
+                laasNed(ned);
+            else if (AlleOppe)
+                slipNed(ned);
+        }
         saetMark(ned, 3);
         rammerEfterHaandtering();
         emit OnMusOver(StartNr() + ned);
@@ -136,32 +262,38 @@ void TKnapPan::tastNed(int key)
     const int antal = Antal();
     if (antal == 0 || !FocusOver)
         return;
-    // Numbered column by column, the keys along and across the numbering swap.
-    const int V = NumLodret ? AntalLodret() : AntalVandret(), N = AntalVandret() * AntalLodret();
-    if (NumLodret)
-        key = key == Qt::Key_Down ? Qt::Key_Right : key == Qt::Key_Up ? Qt::Key_Left
-            : key == Qt::Key_Right ? Qt::Key_Down : key == Qt::Key_Left ? Qt::Key_Up : key;
+    int aktive = 0, etAktivt = -1;
+    for (int i = 0; i < antal && gyldigt(i); ++i)
+        if (F[size_t(i)].Sit != 0) {
+            ++aktive;
+            etAktivt = i;
+        }
+    if (aktive == 0)
+        return;
     // No current field acts as field 0; one past the last picture as the last.
-    int A = std::clamp(m_aktuel, 0, antal - 1);
-    int t = 0;
+    const int A = std::clamp(m_aktuel, 0, antal - 1);
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        emit OnKey(13, StartNr() + A);
+        m_aktuel = aktive == 1 ? etAktivt : A;
+        if (ToolFunktion) {
+            if (!F[size_t(m_aktuel)].Down)
+                laasNed(m_aktuel);
+            else if (AlleOppe)
+                slipNed(m_aktuel);
+            rammerEfterHaandtering();
+        }
+        emit OnKey(13, StartNr() + m_aktuel);
         return;
     case Qt::Key_Insert:
     case Qt::Key_Delete:
-        emit OnKey(key, StartNr() + A);
+        m_aktuel = aktive == 1 ? etAktivt : A;
+        emit OnKey(key, StartNr() + m_aktuel);
         return;
-    case Qt::Key_Space:
-    case Qt::Key_Right: t = A + 1; break;
-    case Qt::Key_Left: t = A - 1; break;
-    case Qt::Key_Up: t = A == 0 ? -V : A < V ? N - V + A - 1 : A - V; break;
-    case Qt::Key_Down: t = A == N - 1 ? A + V : A >= N - V ? A % V + 1 : A + V; break;
-    case Qt::Key_Home: t = RulRundt ? 0 : -StartNr(); break;
-    case Qt::Key_End: t = RulRundt ? antal - 1 : AntalIalt() - 1; break;
     case Qt::Key_PageUp:
     case Qt::Key_PageDown: {
+        if (aktive == 1)
+            break;
         const int ny = StartNr() + (key == Qt::Key_PageUp ? -antal : antal);
         m_aktuel = A;
         NytStartNr(std::clamp(ny, 0, std::max(0, AntalIalt() - antal)), true);
@@ -170,24 +302,65 @@ void TKnapPan::tastNed(int key)
         return;
     }
     default:
+        if (aktive > 1) {
+            // Numbered column by column, the keys along and across the numbering swap.
+            if (NumLodret)
+                key = key == Qt::Key_Down ? Qt::Key_Right : key == Qt::Key_Up ? Qt::Key_Left
+                    : key == Qt::Key_Right ? Qt::Key_Down : key == Qt::Key_Left ? Qt::Key_Up : key;
+            m_aktuel = A;
+            flytMark(key, antal);
+            return;
+        }
+    }
+    // The one enabled field only takes the mark.
+    if (m_aktuel != etAktivt)
+        fjernMark(m_aktuel);
+    m_aktuel = etAktivt;
+    saetMark(etAktivt, 3);
+    rammerEfterHaandtering();
+}
+
+// The key as the row-by-row numbering reads it.
+void TKnapPan::flytMark(int key, int forsog)
+{
+    const int antal = Antal();
+    const int V = NumLodret ? AntalLodret() : AntalVandret(), N = AntalVandret() * AntalLodret();
+    const int A = m_aktuel;
+    int t = 0;
+    switch (key) {
+    case Qt::Key_Space:
+    case Qt::Key_Right: t = A + 1; break;
+    case Qt::Key_Left: t = A - 1; break;
+    case Qt::Key_Up: t = A == 0 ? -V : A < V ? N - V + A - 1 : A - V; break;
+    case Qt::Key_Down: t = A == N - 1 ? A + V : A >= N - V ? A % V + 1 : A + V; break;
+    case Qt::Key_Home: t = RulRundt ? 0 : -StartNr(); break;
+    case Qt::Key_End: t = RulRundt ? antal - 1 : AntalIalt() - 1; break;
+    default:
         return;
     }
     const int f = RulRundt ? (t < 0 ? antal - 1 : t >= antal ? 0 : t) : std::clamp(t, 0, antal - 1);
     if (f == A && RulRundt)
         return;
-    if (f != A && m_aktuel >= 0 && F[size_t(A)].Fokus) {
+    if (f != A && F[size_t(A)].Fokus) {
         fjernMark(A);
         emit OnMusOut(StartNr() + A);
     }
     m_aktuel = f;
+    // A field that cannot take the mark is passed over by the same key
+    // (from the first or last field, on towards the others).
+    const TFeltRec& maal = F[size_t(f)];
+    if ((maal.Sit == 0 || (ToolFunktion && maal.Down && !AlleOppe)) && forsog > 1) {
+        flytMark(key == Qt::Key_Home ? Qt::Key_Right : key == Qt::Key_End ? Qt::Key_Left : key, forsog - 1);
+        return;
+    }
     if (!RulRundt) {
         // The page follows the target so that it stays in sight.
-        const int maal = std::max(0, StartNr() + t);
+        const int absolut = std::max(0, StartNr() + t);
         int ny = StartNr();
-        if (maal < StartNr())
-            ny = maal;
-        else if (maal > SlutNr())
-            ny = std::min(maal, AntalIalt() - 1) - antal + 1;
+        if (absolut < StartNr())
+            ny = absolut;
+        else if (absolut > SlutNr())
+            ny = std::min(absolut, AntalIalt() - 1) - antal + 1;
         NytStartNr(ny, true);
     }
     saetMark(m_aktuel, 3);
@@ -207,15 +380,19 @@ bool TKnapPan::event(QEvent* e)
 
 void TKnapPan::focusInEvent(QFocusEvent*)
 {
-    if (FocusOver && !FocusInOut && m_aktuel >= 0 && m_aktuel < Antal()) {
-        saetMark(m_aktuel, 3);
-        update();
+    if (!FocusOver || FocusInOut || m_aktuel < 0 || m_aktuel >= Antal())
+        return;
+    if (F[size_t(m_aktuel)].Sit == 0) {
+        tastNed(Qt::Key_Space);
+        return;
     }
+    saetMark(m_aktuel, 3);
+    update();
 }
 
 void TKnapPan::focusOutEvent(QFocusEvent*)
 {
-    if (m_aktuel >= 0 && m_aktuel < int(F.size()) && F[size_t(m_aktuel)].Fokus) {
+    if (gyldigt(m_aktuel) && F[size_t(m_aktuel)].Fokus) {
         fjernMark(m_aktuel);
         update();
     }

@@ -34,18 +34,50 @@ QRect TPreFelter::feltOmraade() const
     return indenforIndre().adjusted(i.AfstandLodret, i.AfstandVandret, -i.AfstandLodret, -i.AfstandVandret);
 }
 
+void TPreFelter::beregnOmraader()
+{
+    setContentsMargins(RammeYdre ? RammeYdre->klientMargener() : QMargins());
+}
+
+bool TPreFelter::tilpasAlign() const
+{
+    return (RammeYdre && RammeYdre->TilpasAlign) || (RammeIndre && RammeIndre->TilpasAlign);
+}
+
+void TPreFelter::graaTern(QPainter& p, const QRect& r) const
+{
+    // Every other pixel grey, counted from the picture's own corner.
+    QImage tern(2, 2, QImage::Format_ARGB32);
+    tern.fill(Qt::transparent);
+    tern.setPixelColor(0, 0, QColor(128, 128, 128));
+    tern.setPixelColor(1, 1, QColor(128, 128, 128));
+    p.setBrushOrigin(r.topLeft());
+    p.fillRect(r, QBrush(tern));
+}
+
 void TPreFelter::paintEvent(QPaintEvent*)
 {
+    if (!m_beregnet || tilpasAlign()) {
+        m_beregnet = true;
+        beregnOmraader();
+    }
     QPainter p(this);
     const int situation = isEnabled() ? 1 : 0;
+    const bool graa = BitmapUaGray && !isEnabled();
     if (RammeYdre)
         RammeYdre->MakeRamme(p, rect(), hasFocus(), situation);
-    if (!BitmapGrund.isNull())
+    if (!BitmapGrund.isNull()) {
         p.drawImage(indenforYdre(), BitmapGrund);
+        if (graa)
+            graaTern(p, indenforYdre());
+    }
     if (RammeIndre)
         RammeIndre->MakeRamme(p, komponentOmraade(), hasFocus(), situation);
-    if (!BitmapIndre.isNull())
+    if (!BitmapIndre.isNull()) {
         p.drawImage(indenforIndre(), BitmapIndre);
+        if (graa)
+            graaTern(p, indenforIndre());
+    }
     tegnFelter(p);
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 // A progress bar that redraws only when it has moved by a whole step.
 #include "TRammeX.h"
+#include "TTekstX.h"
 
+#include <QImage>
 #include <QWidget>
+#include <memory>
 
 namespace kv {
 
@@ -17,9 +20,17 @@ public:
     int Max = 100;
     int Trin = 5;
     QColor ColorStep = Qt::blue;
+    // When set, stretched over the bar instead of ColorStep.
+    QImage StepBitmap;
     TCompoOrientering Orientering = coVandret;
-    QString Tekst;  // kept; drawn by no text style here
+    // Growing, the whole bar is painted anew, else only the part it grew by.
+    bool Opfrisk = false;
+    // The text is written only with a text style.
+    std::unique_ptr<TTekstX> TekstBog;
     TRammeGrundX Ramme;
+
+    QString Tekst() const { return m_tekst; }
+    void setTekst(const QString& tekst);
 
     int Position() const { return m_position; }
     void SetPosition(int v);
@@ -35,6 +46,8 @@ protected:
 
 private:
     QRect omraade() const;
+    QRect barRekt(int laengde) const;
+    QString m_tekst;
     int m_position = 0;
     int m_trin = 0;
     bool m_malet = false;

@@ -110,4 +110,11 @@ void TRammeX::KunRamme(QPainter& p, const QRect& r)
     }
 }
 
+QMargins TRammeGrundX::klientMargener() const
+{
+    if (!NytClientRect)
+        return {};
+    return QMargins(Bredde + ClientLodret, Bredde + ClientVandret, Bredde + ClientLodret, Bredde + ClientVandret);
+}
+
 } // namespace kv

@@ -3,6 +3,7 @@
 // chosen by the control's situation (0 disabled, 1 normal, 2 pressed,
 // 3 focused or pointed at; 4 counts as 2).
 #include <QColor>
+#include <QMargins>
 #include <QRect>
 #include <vector>
 
@@ -34,6 +35,8 @@ public:
     bool MedOmrids = false;
     QColor FarveOmrids = Qt::black;
     bool FocusRamme = false;
+    // True: the owner works out its areas on every paint, else once.
+    bool TilpasAlign = false;
 
     TRammeX();
     void MakeRamme(QPainter& p, const QRect& r, bool aktiv, int situation);
@@ -55,6 +58,12 @@ private:
 class TRammeGrundX : public TRammeX {
 public:
     int AfstandV = 0, AfstandO = 0, AfstandH = 0, AfstandN = 0;
+    // With NytClientRect the owner's child widgets keep inside the frame
+    // plus ClientLodret left and right and ClientVandret above and below.
+    bool NytClientRect = false;
+    int ClientLodret = 0, ClientVandret = 0;
+
+    QMargins klientMargener() const;
 };
 
 // An inner frame; for a field frame the gaps between columns and rows.

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace kv {
 
@@ -115,6 +116,27 @@ void TRulskakt::flyt(int delta)
     saetOgMeld(m_position + delta);
 }
 
+void TRulskakt::hjul(QPoint vinkel)
+{
+    // Sideways turns (a tilted wheel, a touchpad's swipe) leave the shaft alone.
+    if (qAbs(vinkel.x()) > qAbs(vinkel.y()) || vinkel.y() == 0)
+        return;
+    // A touchpad's small steps add up to notches; a turn back starts afresh.
+    if (m_hjulRest != 0 && (m_hjulRest > 0) != (vinkel.y() > 0))
+        m_hjulRest = 0;
+    m_hjulRest += vinkel.y();
+    const int hak = m_hjulRest / QWheelEvent::DefaultDeltasPerStep;
+    m_hjulRest -= hak * QWheelEvent::DefaultDeltasPerStep;
+    if (hak != 0)
+        flyt(-hak * Step);
+}
+
+void TRulskakt::wheelEvent(QWheelEvent* e)
+{
+    hjul(e->angleDelta());
+    e->accept();
+}
+
 void TRulskakt::gentag()
 {
     // Held down: the pause is over, then the steps come faster while the pointer stays.
@@ -151,6 +173,10 @@ void TRulskakt::mouseMoveEvent(QMouseEvent* e)
         return;
     }
     const TOverRul del = delVed(p);
+    if (del != orOut)
+        setCursor(CursorOver);
+    else
+        unsetCursor();
     if (m_nede != orOut) {
         m_over = del;  // the repeat waits while the pointer is off the button
         return;

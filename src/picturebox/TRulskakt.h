@@ -37,6 +37,8 @@ public:
     bool CompoFunktion = false;
     bool FocusOver = true;
     bool NoOverFocus = false;
+    // The pointer's shape over the end buttons and the knob.
+    Qt::CursorShape CursorOver = Qt::ArrowCursor;
 
     int PosMax() const { return m_posMax; }
     int PosVisible() const { return m_posVisible; }
@@ -46,6 +48,8 @@ public:
     void setPosition(int v);
     void NyPosition(int nyPos);
     void NyePos(int posVis, int posMaximum, int nyPos);
+    // A turn of the mouse wheel: Step for each whole notch up or down.
+    void hjul(QPoint vinkel);
 
     // Where the parts lie, along the shaft's axis as it is drawn now.
     struct Geometri {
@@ -68,6 +72,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void leaveEvent(QEvent*) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
     bool event(QEvent* e) override;
 
 private:
@@ -84,6 +89,7 @@ private:
     TOverRul m_nede = orOut;    // the pressed part, orOut for none
     TOverRul m_over = orOut;    // the part under the pointer
     int m_traekStart = 0, m_traekPos = 0;
+    int m_hjulRest = 0;  // eighths of a degree short of a whole notch
     QTimer m_timer;
 };
 

@@ -4,6 +4,7 @@
 // keeps, and its actions while the main window
 // runs a file operation. Pictures are made here.
 #include "DialogSvarer.h"
+#include "FakeSkal.h"
 #include "JpegSkriver.h"
 #include "KopieringsTest.h"
 #include "TestMain.h"
@@ -22,6 +23,7 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWheelEvent>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -299,7 +301,9 @@ private slots:
         f->show();
         QVERIFY(udfoer("aGalleri"));
         g = f->galform;
-        QCOMPARE(g->AntalV, maxFeltAntal);
+        // As many across as the grid has room for, and the edit says so.
+        QVERIFY(g->AntalV > 4 && g->AntalV < maxFeltAntal);
+        QCOMPARE(g->BVedit->text(), QString::number(g->BibPan->AntalVandret()));
         QCOMPARE(g->AntalL, 1);
         QCOMPARE(g->colIndex, 4);
         const QRect skaerm = g->screen()->availableGeometry();
@@ -330,6 +334,81 @@ private slots:
         QVERIFY(udfoer("aGalleri"));
         QCOMPARE(f->galform->AntalL, 2);
         QCOMPARE(f->galform->pos(), sted + QPoint(5, 5));
+    }
+
+    void fieldsFramedFlatInBlueAndSizesOnlyWhenKnown()
+    {
+        skriv(u"C:\\Fotos\\ødelagt.jpg"_qs, jpeg(64, 48).left(40));
+        aabnOgIndlaes(u"C:\\Fotos"_qs);
+        QVERIFY(QTest::qWaitForWindowExposed(g));
+        TBibPan* pan = g->BibPan;
+        // Pressed, then focused: the whole ring blue, no light or shadow edge.
+        auto ring = [&](int felt) {
+            const QImage b = pan->grab().toImage();
+            const QRect r = pan->F[size_t(felt)].YR;
+            const QPoint midt = r.center();
+            return QList<QColor>{b.pixelColor(r.left(), midt.y()), b.pixelColor(midt.x(), r.top()),
+                                 b.pixelColor(r.right(), midt.y()), b.pixelColor(midt.x(), r.bottom())};
+        };
+        const QList<QColor> blaa(4, QColor(Qt::blue));
+        QTest::mousePress(pan, Qt::LeftButton, {}, pan->F[1].IR.center());
+        QCOMPARE(pan->F[1].Sit, quint8(2));
+        QCOMPARE(ring(1), blaa);
+        QTest::mouseRelease(pan, Qt::LeftButton, {}, pan->F[1].IR.center());
+        QCOMPARE(pan->F[1].Sit, quint8(3));
+        QCOMPARE(ring(1), blaa);
+        QCOMPARE(ring(0), QList<QColor>(4, g->palette().color(QPalette::Button)));
+        QCOMPARE(g->Breddefelt->text(), u"64"_qs);
+
+        // A picture that cannot be decoded has no size to show, in the fields or its tooltip.
+        vaelg(u"ødelagt.jpg"_qs);
+        QVERIFY(g->Breddefelt->text().isEmpty());
+        QVERIFY(g->Hojdefelt->text().isEmpty());
+
+        // More fields than the grid has room for: the edit shows those shown.
+        g->saetAntal(150, 1);
+        QVERIFY(g->BibPan->AntalVandret() < 150);
+        QCOMPARE(g->BVedit->text(), QString::number(g->BibPan->AntalVandret()));
+        QCOMPARE(g->AntalV, g->BibPan->AntalVandret());
+        QCOMPARE(status(), u"Der er ikke plads til flere felter"_qs);
+        g->BVknapMinus->click();
+        QCOMPARE(g->BibPan->AntalVandret(), g->AntalV);
+        QCOMPARE(g->BVedit->text(), QString::number(g->AntalV));
+    }
+
+    void wheelStepsAndDoubleClicks()
+    {
+        aabnOgIndlaes(u"C:\\A"_qs);
+        QVERIFY(QTest::qWaitForWindowExposed(g));
+        TBibPan* pan = g->BibPan;
+        QCOMPARE(pan->Antal(), 4);
+        auto hjul = [&](QPoint vinkel) {
+            const QPointF p = pan->F[0].IR.center();
+            QWheelEvent e(p, pan->mapToGlobal(p), QPoint(), vinkel, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(pan, &e);
+        };
+        // A notch moves one step of the shaft; sideways pages nothing.
+        hjul({0, -240});
+        QCOMPARE(pan->StartNr(), 2);
+        QCOMPARE(g->BibRul->Position(), 2);
+        hjul({-120, 0});
+        QCOMPARE(pan->StartNr(), 2);
+
+        // Opened by a double click on the picture, never on a gap or an empty field.
+        auto& skal = kvtest::FakeSkal::install();
+        vis(u"C:\\Fotos"_qs);
+        g->saetAntal(6, 1);
+        g->Amappe->trigger();
+        QTRY_VERIFY(pan->faerdig());
+        QCOMPARE(pan->Antal(), 4);
+        QTest::mouseClick(pan, Qt::LeftButton, {}, pan->F[0].IR.center());
+        QTest::mouseDClick(pan, Qt::LeftButton, {}, pan->F[0].IR.center());
+        QCOMPARE(skal.kald, QStringList{u"aabn C:\\Fotos\\a.jpg"_qs});
+        const QPoint mellem(pan->F[0].YR.right() + 1, pan->F[0].YR.center().y());
+        QCOMPARE(pan->feltVed(mellem), -1);
+        QTest::mouseDClick(pan, Qt::LeftButton, {}, mellem);
+        QTest::mouseDClick(pan, Qt::LeftButton, {}, pan->F[5].IR.center());
+        QCOMPARE(skal.kald.size(), 1);
     }
 
     void actionsDisabledWhileBusy()

@@ -95,6 +95,7 @@ private slots:
     void mappeIndlaeses();
     void skiftUnderIndlaesning();
     void hukommelsesbudget();
+    void egenskaberLaderIgen();
     void skaermbillede();
 };
 
@@ -135,6 +136,25 @@ void TstMiniaturer::jpegKinds()
     QCOMPARE(m.billede.size(), QSize(75, 100));
     QVERIFY(naer(m.billede.pixelColor(37, 10), Qt::red));
     QVERIFY(naer(m.billede.pixelColor(37, 90), Qt::blue));
+    // Turned a quarter, a long picture fills a tall room: the decode scale
+    // goes by the turned size, so the thumbnail is not left small.
+    for (int o : {5, 6, 7, 8}) {
+        valg.exif = kvtest::exifMedOrientering(o);
+        m = dekodMiniature(kvtest::lavJpeg(tofarvet(800, 200), valg), QSize(100, 400));
+        QCOMPARE(m.original, QSize(200, 800));
+        QCOMPARE(m.billede.size(), QSize(100, 400));
+    }
+    // Unscaled: the top left corner at the picture's own size, turned first.
+    m = dekodMiniature(kvtest::lavJpeg(tofarvet(400, 300)), rum, {}, false);
+    QCOMPARE(m.billede.size(), rum);
+    QVERIFY(naer(m.billede.pixelColor(90, 50), Qt::red));
+    valg.exif = kvtest::exifMedOrientering(6);
+    m = dekodMiniature(kvtest::lavJpeg(tofarvet(400, 300), valg), rum, {}, false);
+    QCOMPARE(m.original, QSize(300, 400));
+    QVERIFY(naer(m.billede.pixelColor(50, 10), Qt::red));
+    m = dekodMiniature(kodet(tofarvet(400, 300), "png"), QSize(250, 500), {}, false);
+    QCOMPARE(m.billede.size(), QSize(250, 300));
+    QVERIFY(naer(m.billede.pixelColor(240, 10), Qt::blue));
     // Malformed blocks: the IFD past the end; 60000 entries claimed, one
     // there; the tag with the wrong type. Each decodes as stored.
     for (int fejl = 0; fejl < 3; ++fejl) {
@@ -367,6 +387,50 @@ void TstMiniaturer::hukommelsesbudget()
     QTRY_VERIFY(pan.pulje().billede(29) != nullptr);
     QVERIFY(pan.pulje().brugt() <= 8 * 100 * 100 * 4);
     QVERIFY(pan.pulje().billede(26));
+}
+
+void TstMiniaturer::egenskaberLaderIgen()
+{
+    auto& tp = TestPlatform::install();
+    skriv(tp, u"C:\\E\\a.jpg"_qs, kvtest::lavJpeg(tofarvet(40, 20)));
+    skriv(tp, u"C:\\E\\b.bmp"_qs, kodet(tofarvet(400, 300), "bmp"));
+    // A header that claims a size its data cannot give.
+    skriv(tp, u"C:\\E\\c.jpg"_qs, medStoerrelse(kvtest::lavJpeg(tofarvet(64, 64)), 65000, 65000));
+    TBibPan pan;
+    pan.resize(2 * 120, 120);
+    pan.setAntalVL(2, 1);
+    pan.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pan));
+    pan.NytBibliotek(u"C:\\E"_qs);
+    QTRY_VERIFY(pan.faerdig());
+    QCOMPARE(pan.AntalIalt(), 3);
+    QCOMPARE(pan.antalUlaeselige(), 1);
+    QCOMPARE(pan.GetBredde(2), 0);
+    QCOMPARE(pan.GetHojde(2), 0);
+
+    // The small picture centred, then from the corner once Centrer is off.
+    const QRect ir = pan.F[0].IR;
+    auto farve = [&](QPoint p) { return pan.grab().toImage().pixelColor(p); };
+    QVERIFY(naer(farve(ir.center() + QPoint(-5, 0)), Qt::red));
+    QVERIFY(!naer(farve(ir.topLeft() + QPoint(1, 1)), Qt::red));
+    pan.setCentrer(false);
+    QVERIFY(naer(farve(ir.topLeft() + QPoint(1, 1)), Qt::red));
+    QVERIFY(!naer(farve(ir.center() + QPoint(-5, 0)), Qt::red));
+
+    // Another file type lists the folder again.
+    QSignalSpy antal(&pan, &TFCompo::OnAntalIalt);
+    pan.setFilType(ftBmp);
+    QCOMPARE(antal.last()[0].toInt(), 1);
+    QCOMPARE(pan.GetFilnavn(0, false), u"b.bmp"_qs);
+    // Unscaled, the big picture fills its field with its own top left corner.
+    QTRY_VERIFY(pan.faerdig());
+    pan.setScale(false);
+    QTRY_VERIFY(pan.faerdig());
+    QTRY_VERIFY(pan.pulje().billede(0));
+    QCOMPARE(pan.pulje().billede(0)->size(), pan.F[0].IR.size());
+    QVERIFY(naer(farve(pan.F[0].IR.center()), Qt::red));
+    pan.setFilType(ftBegge);
+    QCOMPARE(pan.AntalIalt(), 3);
 }
 
 void TstMiniaturer::skaermbillede()

@@ -12,7 +12,9 @@
 #include "picturebox/TTekstX.h"
 
 #include <QPainter>
+#include <QPaintEvent>
 #include <QSignalSpy>
+#include <QTimer>
 
 using namespace kv;
 
@@ -27,6 +29,10 @@ private slots:
     void farverOgFormater();
     void feltLayout();
     void feltTaster();
+    void vaerktoejsfelter();
+    void feltLayoutOgTekst();
+    void progressOgTekst();
+    void skaftHjulOgMarkoer();
 };
 
 void TstTegnekomponenter::rammerOgBilledindeks()
@@ -330,6 +336,207 @@ void TstTegnekomponenter::feltTaster()
     QTest::mouseClick(&pan, Qt::RightButton, {}, pan.F[2].IR.center());
     QCOMPARE(klik.size(), 1);
     QCOMPARE(klik[0][1].toInt(), 2);
+}
+
+void TstTegnekomponenter::vaerktoejsfelter()
+{
+    TKnapPan pan;
+    pan.resize(400, 100);
+    pan.setAntalVL(4, 1);
+    pan.setAntalIalt(8);
+    pan.ToolFunktion = true;
+    pan.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pan));
+    QSignalSpy klik(&pan, &TKnapPan::OnMus);
+    auto klikFelt = [&](int felt) { QTest::mouseClick(&pan, Qt::LeftButton, {}, pan.F[size_t(felt)].IR.center()); };
+    // A click latches and releases the one before; a latched field stays
+    // latched unless AlleOppe.
+    klikFelt(1);
+    klikFelt(2);
+    QVERIFY(!pan.Down(1) && pan.Down(2));
+    QCOMPARE(pan.F[1].Sit, quint8(1));
+    klikFelt(2);
+    QVERIFY(pan.Down(2));
+    pan.AlleOppe = true;
+    klikFelt(2);
+    QCOMPARE(pan.nedeFelt(), -1);
+    QCOMPARE(klik.size(), 4);
+    pan.AlleOppe = false;
+
+    // Set from outside; keys pass over a latched or disabled field, and the
+    // mark leaving a latched field leaves it pressed.
+    pan.InitDown(3);
+    QCOMPARE(pan.aktueltFelt(), 3);
+    pan.SetKnapDown(0, true);
+    QVERIFY(pan.Down(0) && !pan.Down(3));
+    pan.tastNed(Qt::Key_Home);
+    QCOMPARE(pan.aktueltFelt(), 1);
+    pan.InitUp(0);
+    pan.tastNed(Qt::Key_Return);
+    QVERIFY(!pan.Down(0) && pan.Down(1));
+    pan.tastNed(Qt::Key_Right);
+    QCOMPARE(pan.F[1].Sit, quint8(2));
+    pan.EnableFelt(3, false);
+    pan.tastNed(Qt::Key_Right);
+    QCOMPARE(pan.aktueltFelt(), 0);
+    klikFelt(3);
+    QCOMPARE(klik.size(), 4);
+    // A page change tells which picture the latched field now shows.
+    QSignalSpy nyNede(&pan, &TKnapPan::OnNewDown);
+    pan.NytStartNr(4, true);
+    QCOMPARE(nyNede.value(0).value(0).toInt(), 5);
+    // One enabled field: keys only put the mark on it.
+    pan.EnableFelt(0, false);
+    pan.EnableFelt(1, false);
+    pan.tastNed(Qt::Key_PageUp);
+    QCOMPARE(pan.StartNr(), 4);
+    QVERIFY(pan.F[2].Fokus);
+
+    // Held down, a click repeats: after TimerDelay, then every TimerInterval.
+    QTimer timer;
+    pan.setTimer(&timer);
+    pan.TimerDelay = 30;
+    pan.TimerInterval = 5;
+    QTest::mousePress(&pan, Qt::LeftButton, {}, pan.F[2].IR.center());
+    QCOMPARE(timer.interval(), 30);
+    QTRY_VERIFY(klik.size() >= 7);
+    QCOMPARE(timer.interval(), 5);
+    QTest::mouseRelease(&pan, Qt::LeftButton, {}, pan.F[2].IR.center());
+    QVERIFY(!timer.isActive());
+}
+
+void TstTegnekomponenter::feltLayoutOgTekst()
+{
+    TFCompo pan;
+    pan.RammeFelt = std::make_unique<TRammeFeltX>();
+    pan.RammeFelt->AfstandLodret = pan.RammeFelt->AfstandVandret = 2;
+    pan.resize(102, 100);
+    pan.AutoDim = false;
+    pan.setAntalVL(2, 1);
+    pan.setFeltHojde(20);
+    // Rows of 20 as the height holds them; the width still shared by the columns.
+    QCOMPARE(pan.AntalLodret(), 4);
+    QCOMPARE(pan.FeltBredde(), 50);
+    QCOMPARE(pan.F[2].YR.top(), 22);
+
+    pan.Tekst = QStringList{u"C:\\Fotos\\ferie.2020.jpg"_qs};
+    pan.TekstUdskriv = tuExtractFilename;
+    QCOMPARE(pan.udskrevetTekst(0), u"ferie.2020.jpg"_qs);
+    pan.TekstUdskriv = tuFilecaption;
+    QCOMPARE(pan.udskrevetTekst(0), u"ferie.2020"_qs);
+
+    // Client margins, worked out once, or on every paint when a frame asks;
+    // a disabled background is greyed every other pixel.
+    pan.RammeYdre = std::make_unique<TRammeGrundX>();
+    pan.RammeYdre->Bredde = 2;
+    pan.RammeYdre->NytClientRect = true;
+    pan.RammeYdre->ClientLodret = 3;
+    pan.RammeYdre->ClientVandret = 1;
+    pan.BitmapGrund = QImage(98, 96, QImage::Format_RGB32);
+    pan.BitmapGrund.fill(Qt::white);
+    pan.BitmapUaGray = true;
+    pan.setAntalIalt(0);
+    pan.setEnabled(false);
+    const QImage bild = pan.grab().toImage();
+    QCOMPARE(pan.contentsMargins(), QMargins(5, 3, 5, 3));
+    QCOMPARE(bild.pixelColor(2, 2), QColor(128, 128, 128));
+    QCOMPARE(bild.pixelColor(3, 2), QColor(Qt::white));
+    QCOMPARE(bild.pixelColor(3, 3), QColor(128, 128, 128));
+    pan.RammeYdre->Bredde = 4;
+    pan.grab();
+    QCOMPARE(pan.contentsMargins(), QMargins(5, 3, 5, 3));
+    pan.RammeYdre->TilpasAlign = true;
+    pan.grab();
+    QCOMPARE(pan.contentsMargins(), QMargins(7, 5, 7, 5));
+}
+
+void TstTegnekomponenter::progressOgTekst()
+{
+    TProgressCompo bar;
+    bar.resize(102, 20);
+    bar.Trin = 10;
+    bar.StepBitmap = QImage(4, 4, QImage::Format_RGB32);
+    bar.StepBitmap.fill(Qt::red);
+    bar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bar));
+    // Growing, only the part grown by is painted, unless Opfrisk.
+    struct Maaler : QObject {
+        QRect sidst;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint)
+                sidst = static_cast<QPaintEvent*>(e)->rect();
+            return false;
+        }
+    } maaler;
+    bar.installEventFilter(&maaler);
+    bar.SetPosition(20);
+    QTRY_COMPARE(maaler.sidst, QRect(1, 1, 20, 18));
+    bar.Opfrisk = true;
+    bar.SetPosition(50);
+    QTRY_COMPARE(maaler.sidst, bar.rect());
+    // The text is written only with a text style.
+    bar.setTekst(u"50%"_qs);
+    auto moerke = [&] {
+        const QImage b = bar.grab().toImage();
+        int n = 0;
+        for (int x = 55; x < 100; ++x)
+            for (int y = 2; y < 18; ++y)
+                n += qGray(b.pixel(x, y)) < 60;
+        return n;
+    };
+    QCOMPARE(bar.grab().toImage().pixelColor(30, 6), QColor(Qt::red));
+    QCOMPARE(moerke(), 0);
+    bar.TekstBog = std::make_unique<TTekstX>();
+    bar.TekstBog->AlignVandret = avHojre;
+    QVERIFY(moerke() > 0);
+
+    TTekstX t;
+    t.Font = QFont(u"DejaVu Sans Mono"_qs, 10);
+    t.BeregnRekt(QRect(0, 0, 9 * QFontMetrics(t.Font).horizontalAdvance(u'x'), 200));
+    t.Ombryd = true;
+    QCOMPARE(t.linjer(u"ferie i sommerlandet\nx"_qs), (QStringList{u"ferie i"_qs, u"sommer..."_qs, u"x"_qs}));
+    // Where the ink of two lines falls: spacing moves the second down;
+    // turned, the text runs up the rectangle.
+    auto blaek = [&](int afstand, bool lodret) {
+        QImage b(200, 200, QImage::Format_RGB32);
+        b.fill(Qt::white);
+        t.Linjeafstand = afstand;
+        t.Lodret = lodret;
+        t.AlignLodret = alOppe;
+        QPainter p(&b);
+        t.SkrivTekst(p, b.rect(), u"HHHHHHHH\nHHHHHHHH"_qs, 1);
+        p.end();
+        QRect r;
+        for (int y = 0; y < b.height(); ++y)
+            for (int x = 0; x < b.width(); ++x)
+                if (qGray(b.pixel(x, y)) < 128)
+                    r |= QRect(x, y, 1, 1);
+        return r;
+    };
+    const QRect taet = blaek(0, false), lodret = blaek(0, true);
+    QCOMPARE(blaek(12, false).height(), taet.height() + 12);
+    QVERIFY(taet.width() > taet.height() && lodret.height() > lodret.width());
+}
+
+void TstTegnekomponenter::skaftHjulOgMarkoer()
+{
+    TRulskakt s;
+    s.resize(20, 200);
+    s.NyePos(2, 20, 5);
+    s.Step = 2;
+    s.hjul(QPoint(0, -60));  // half a notch, then the other half
+    s.hjul(QPoint(0, -60));
+    QCOMPARE(s.Position(), 7);
+    s.hjul(QPoint(240, 30));  // sideways: nothing
+    QCOMPARE(s.Position(), 7);
+    s.CursorOver = Qt::PointingHandCursor;
+    s.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&s));
+    QTest::mouseMove(&s, s.geometri().inc.center());
+    QCOMPARE(s.cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseMove(&s, QPoint(10, s.geometri().spor.bottom() - 1));
+    QCOMPARE(s.cursor().shape(), Qt::ArrowCursor);
 }
 
 KV_TEST_MAIN(TstTegnekomponenter)
