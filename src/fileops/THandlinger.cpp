@@ -251,6 +251,13 @@ CopyResult THandlinger::copyFile(const QString& kilde, const QString& maal, bool
     return kv::copyFile(kilde, maal, valg);
 }
 
+void THandlinger::kopierMappeAttributter(const QString& kilde, const QString& maal)
+{
+    bool tabt = false;
+    copyFolderAttributes(kilde, maal, nullptr, &tabt);
+    m_attributterTabt += tabt;
+}
+
 bool THandlinger::copyMappe(const QString& kilde, const QString& maal, Flytning& flytning)
 {
     // Sizes come from the copies themselves; the listing only needs the kinds.
@@ -281,7 +288,7 @@ bool THandlinger::copyMappe(const QString& kilde, const QString& maal, Flytning&
             }
             alt = copyMappe(fra, til, flytning) && alt;
             // Modes and times last, once nothing more is written into it.
-            copyFolderAttributes(fra, til);
+            kopierMappeAttributter(fra, til);
             flytning.mapper << fra;
             continue;
         }
@@ -291,6 +298,7 @@ bool THandlinger::copyMappe(const QString& kilde, const QString& maal, Flytning&
         const CopyResult r = copyFile(fra, til, e.isLink, e.regular);
         if (r.status == CopyStatus::Stopped)
             return false;
+        m_attributterTabt += r.attributterTabt;
         if (r.status == CopyStatus::Failed)
             m_fejl << r.error;
         // A recreated FIFO or device is no copy of the source: a move keeps it.
@@ -330,6 +338,7 @@ bool THandlinger::PasteElementer()
     ikkeKopieret.clear();
     flytninger.clear();
     m_fejl.clear();
+    m_attributterTabt = 0;
     udfald = Udfald::Fejl;
     if (FMappeList->topLevelItemCount() == 0 && FFilList->topLevelItemCount() == 0) {
         visInformation(u"Der mangler elementer til funktionen."_qs);
@@ -460,7 +469,7 @@ bool THandlinger::PasteElementer()
             return stoppet();
         if (!folderExists(T))
             return mislykket(u"Mappen"_qs, P, T, grund);
-        copyFolderAttributes(P, T);
+        kopierMappeAttributter(P, T);
         if (helt)
             flytninger << flytning;
         else
@@ -478,6 +487,7 @@ bool THandlinger::PasteElementer()
             return stoppet();
         if (!r.ok())
             return mislykket(u"Filen"_qs, P, T, r.error);
+        m_attributterTabt += r.attributterTabt;
         if (r.keepSource)
             ikkeKopieret << filRaekker[i];
         else
@@ -489,6 +499,10 @@ bool THandlinger::PasteElementer()
     behandlBeskeder(true);
     lukProgress();
     opdaterStrukturer(D, AktiveStruktur() == 1 || (FopdaterCheck && FopdaterCheck->isChecked()));
+    if (m_attributterTabt > 0)
+        visInformation(elementTekst(m_attributterTabt)
+                       + u" blev kopieret helt, men destinationens filsystem kunne ikke gemme alle udvidede"
+                         u" attributter (brugerens egne og adgangslister)."_qs);
     if (!m_fejl.isEmpty()) {
         // Some files inside the folders could not be copied: that is no success.
         visFejlListe(elementTekst(m_fejl.size()) + u" i mapperne blev ikke kopieret:"_qs);

@@ -193,6 +193,9 @@ private:
     // The current folders and file follow a folder that was renamed or moved.
     void stierFlyttet(const QString& fra, const QString& til);
     bool copyMappe(const QString& kilde, const QString& maal, Flytning& flytning);
+    // The folder's modes, times and extended attributes, counting attributes not kept.
+    void kopierMappeAttributter(const QString& kilde, const QString& maal);
+    int m_attributterTabt = 0;  // elements of this paste copied without all their extended attributes
     // almindelig: the listing found kilde a plain file.
     CopyResult copyFile(const QString& kilde, const QString& maal, bool erLink, bool almindelig);
     void deleteMappeFiles(const Slettetrae& trae);

@@ -6,7 +6,10 @@
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
+#include <cstring>
+#include <string_view>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
 
@@ -291,6 +294,32 @@ std::pair<std::optional<QByteArray>, std::optional<QByteArray>> vaertsnavne(cons
     return {std::move(src), std::move(dst)};
 }
 
+// The extended attributes a copy keeps, as cp -a does: the user's own and the
+// access lists. False when the source had some the target did not take.
+bool kopierAttributter(int in, int out, bool mappe)
+{
+    std::vector<char> navne(4096);
+    ssize_t n;
+    while ((n = ::flistxattr(in, navne.data(), navne.size())) < 0 && errno == ERANGE)
+        navne.resize(navne.size() * 4);
+    if (n <= 0)
+        return true;  // none, or a file system without them: nothing to keep
+    bool alt = true;
+    std::vector<char> vaerdi;
+    for (const char* p = navne.data(); p < navne.data() + n; p += std::strlen(p) + 1) {
+        const std::string_view navn(p);
+        if (!navn.starts_with("user.") && navn != "system.posix_acl_access"
+            && !(mappe && navn == "system.posix_acl_default"))
+            continue;
+        const ssize_t l = ::fgetxattr(in, p, nullptr, 0);
+        vaerdi.resize(size_t(std::max<ssize_t>(l, 0)));
+        const ssize_t laest = l < 0 ? -1 : ::fgetxattr(in, p, vaerdi.data(), vaerdi.size());
+        if (laest < 0 || ::fsetxattr(out, p, vaerdi.data(), size_t(laest), 0) != 0)
+            alt = false;
+    }
+    return alt;
+}
+
 } // namespace
 
 CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& options)
@@ -348,6 +377,7 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
     // Set the permissions only where the umask, the owner or the name made them differ.
     if (skiftet || (kopi.st_mode & 07777) != mode)
         ::fchmod(out.fd, mode);
+    result.attributterTabt = !kopierAttributter(in.fd, out.fd, false);
     const timespec times[2] = {st.st_atim, slut.st_mtim};
     ::futimens(out.fd, times);
     const int lukket = ::close(out.fd);
@@ -395,7 +425,7 @@ CopyResult copyLink(const QString& from, const QString& to, bool overwrite)
     return result;
 }
 
-bool copyFolderAttributes(const QString& from, const QString& to, QString* error)
+bool copyFolderAttributes(const QString& from, const QString& to, QString* error, bool* attributterTabt)
 {
     const auto src = hostName(from, error);
     const auto dst = hostName(to, error);
@@ -417,6 +447,11 @@ bool copyFolderAttributes(const QString& from, const QString& to, QString* error
     const timespec tider[2] = {st.st_atim, st.st_mtim};
     if (::fchmod(mappe.fd, mode) != 0 || ::futimens(mappe.fd, tider) != 0)
         return fejl(to);
+    Fd kilde(::open(src->constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    // A source folder that cannot be opened was reported as such already.
+    const bool tabt = kilde.fd >= 0 && !kopierAttributter(kilde.fd, mappe.fd, true);
+    if (attributterTabt)
+        *attributterTabt = tabt;
     return true;
 }
 

@@ -68,11 +68,14 @@ struct CopyResult {
     // A FIFO or device node made anew rather than read: copied, but a move
     // keeps the source.
     bool keepSource = false;
+    // Copied whole, but the target did not take all the source's extended
+    // attributes (its own "user." ones and access lists).
+    bool attributterTabt = false;
     bool ok() const { return status == CopyStatus::Copied; }
 };
 
-// Copies one file with its permissions, times and, where allowed, owner and
-// group, to the end of the file however much it grows meanwhile; holes stay
+// Copies one file with its permissions, times, extended attributes and, where
+// allowed, owner and group, to the end of the file however much it grows meanwhile; holes stay
 // holes. A FIFO is made anew, and so is a device node where the user may;
 // other special files are not copied, and none is ever opened. A failed or
 // stopped copy removes what it wrote and leaves an existing target as it was.
@@ -82,10 +85,12 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
 // overwrite an existing file or link at the target is replaced; a folder never is.
 CopyResult copyLink(const QString& from, const QString& to, bool overwrite);
 
-// Gives a copied folder the permissions, times and (as far as allowed) owner
-// of its source. Called after the folder's content is copied: a read-only
-// folder could not take it before, and the copying would change the times.
-bool copyFolderAttributes(const QString& from, const QString& to, QString* error = nullptr);
+// Gives a copied folder the permissions, times, extended attributes and (as far
+// as allowed) owner of its source. Called after the folder's content is copied:
+// a read-only folder could not take it before, and the copying would change the
+// times. attributterTabt tells whether the target took all extended attributes.
+bool copyFolderAttributes(const QString& from, const QString& to, QString* error = nullptr,
+                          bool* attributterTabt = nullptr);
 
 // Removes a file or link (never a folder, never what a link points at) only
 // while its size and modification time are those a copy of it gave; false

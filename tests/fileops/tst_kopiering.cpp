@@ -9,6 +9,9 @@
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
 #include "fileops/Tprogressform.h"
+#include <QProgressBar>
+#include <QThread>
+#include <sys/xattr.h>
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 
@@ -303,6 +306,52 @@ private slots:
         QVERIFY(!findes(u"D:\\Maal\\Stor.bin"_qs));
         QCOMPARE(QDir(tp->host(u"D:\\Maal"_qs)).entryList(QDir::Files | QDir::Hidden), QStringList{});
         QVERIFY(findes(u"C:\\Kilde\\Stor.bin"_qs) && findes(u"C:\\Kilde\\Album\\a.txt"_qs));
+    }
+
+    // The main bar shows the share of the bytes done while a big file is copied,
+    // also when it lies in a pasted folder.
+    void theMainBarFollowsTheBytes()
+    {
+        tp->makeFile(u"C:\\Kilde\\Stor.bin"_qs, QByteArray(40 << 20, 's'));
+        tp->makeFile(u"C:\\Kilde\\lille.txt"_qs, "l");
+        Tprogressform* vindue = f->progressform;
+        QList<int> undervejs;
+        saetFejlKrog([&](FejlPunkt p, const QByteArray& sti, qint64 skrevet) {
+            if (p == FejlPunkt::Skriv && sti.contains("Stor.bin")) {
+                undervejs << int(skrevet * 100 / (40 << 20)) << vindue->pBarAll->value();
+                QThread::msleep(45);  // a slow disk, so the bars are drawn between the pieces
+            }
+            return 0;
+        });
+        saetInd({u"C:\\Kilde\\lille.txt"_qs, u"C:\\Kilde\\Stor.bin"_qs}, u"D:\\Maal"_qs);
+        QVERIFY(findes(u"D:\\Maal\\Stor.bin"_qs));
+        QVERIFY(QFile::rename(tp->host(u"C:\\Kilde\\Stor.bin"_qs), tp->host(u"C:\\Kilde\\Album\\Stor.bin"_qs)));
+        saetInd({u"C:\\Kilde\\Album"_qs}, u"D:\\Maal"_qs);
+        saetFejlKrog({});
+        QVERIFY(findes(u"D:\\Maal\\Album\\Stor.bin"_qs));
+        QVERIFY(undervejs.size() >= 4);
+        // Never ahead of the bytes written (it may lag by the moments between repaints).
+        for (qsizetype i = 0; i + 1 < undervejs.size(); i += 2)
+            QVERIFY2(undervejs[i + 1] <= undervejs[i] + 1,
+                     qPrintable(u"%1% skrevet, baren viste %2%"_qs.arg(undervejs[i]).arg(undervejs[i + 1])));
+        QVERIFY2(undervejs.last() > 0, qPrintable(QDebug::toString(undervejs)));
+    }
+
+    // Extended attributes go with the copy, of files and of folders, as with cp -a.
+    void extendedAttributesAreKept()
+    {
+        const QByteArray fil = tp->hostBytes(u"C:\\Kilde\\Album\\a.txt"_qs);
+        const QByteArray mappe = tp->hostBytes(u"C:\\Kilde\\Album"_qs);
+        if (::setxattr(fil.constData(), "user.kilde", "kamera", 6, 0) != 0)
+            QSKIP("this file system keeps no user attributes");
+        QVERIFY(::setxattr(mappe.constData(), "user.farve", "blå", 4, 0) == 0);
+        kvtest::DialogSvarer svar;
+        saetInd({u"C:\\Kilde\\Album"_qs}, u"D:\\Maal"_qs);
+        QVERIFY(svar.tekster.isEmpty());
+        char buf[16] = {};
+        QCOMPARE(::getxattr(tp->hostBytes(u"D:\\Maal\\Album\\a.txt"_qs).constData(), "user.kilde", buf, sizeof buf), 6);
+        QCOMPARE(QByteArray(buf), QByteArray("kamera"));
+        QCOMPARE(::getxattr(tp->hostBytes(u"D:\\Maal\\Album"_qs).constData(), "user.farve", buf, sizeof buf), 4);
     }
 
     void linksAreCopiedAndDeletedAsLinks()
