@@ -211,6 +211,13 @@ QString TMakeStrukturer::makeStruktur1()
     return FDirMappe;
 }
 
+// Nothing in it, or nothing that can be read (a drive without a disc).
+static bool tomMappe(const QString& mappe)
+{
+    const auto indhold = listFolderKinds(mappe);
+    return !indhold || indhold->empty();
+}
+
 QString TMakeStrukturer::udfoldDirectory()
 {
     FFilnavn.clear();
@@ -226,8 +233,8 @@ QString TMakeStrukturer::udfoldDirectory()
     qDeleteAll(node->takeChildren());
     SL.clear();
     addSL(node->rec.mappe);
-    if (SL.empty() && drives().driveType(node->rec.mappe + u'\\') == DriveOptical) {
-        // An empty disc is marked once and stays disabled.
+    if (SL.empty() && drives().driveType(node->rec.mappe + u'\\') == DriveOptical && tomMappe(node->rec.mappe)) {
+        // An empty disc is marked once and stays disabled; one with only files is no empty disc.
         if (!node->isDisabled()) {
             node->setText(0, node->text(0) + u" TOM"_qs);
             node->setDisabled(true);

@@ -115,6 +115,17 @@ private slots:
         s1.setCurrentItem(s1.topLevelItem(2));
         f->udfoldDirectory();
         QCOMPARE(s1.topLevelItem(2)->text(0), u"Diskdrev(F:) TOM"_qs);
+
+        // A disc with files and no folders is no empty disc.
+        tp->addDrive(u'G', u"Fotos"_qs, DriveOptical);
+        tp->makeFile(u"G:\\billede.jpg"_qs);
+        f->makeStruktur1();
+        QTreeWidgetItem* g = s1.topLevelItem(s1.topLevelItemCount() - 1);
+        QVERIFY(g->text(0).contains(u"G:"_qs));
+        s1.setCurrentItem(g);
+        f->udfoldDirectory();
+        QVERIFY(!g->text(0).contains(u"TOM"_qs));
+        QVERIFY(!g->isDisabled());
     }
 
     void privateFolders()
