@@ -200,7 +200,9 @@ private:
     CopyResult copyFile(const QString& kilde, const QString& maal, bool erLink, bool almindelig);
     void deleteMappeFiles(const Slettetrae& trae);
     bool sletEt(const QString& sti, bool tilPapirkurv, bool mappe);
-    void sletFlytning(const Flytning& f, bool tilPapirkurv, QStringList& beholdt);
+    // beholdt gets the sources that stay; tomme those whose content moved but
+    // whose emptied folders could not go, each with the reason.
+    void sletFlytning(const Flytning& f, bool tilPapirkurv, QStringList& beholdt, QStringList& tomme);
     bool sletKopieret(const KopieretFil& fil, bool tilPapirkurv);
     // Struktur 1, 2 and 3 after a delete, the current folder moved up to one that exists.
     void efterSletning(int aktiv);

@@ -74,7 +74,7 @@ bool THandlinger::sletKopieret(const KopieretFil& fil, bool tilPapirkurv)
     return ok;
 }
 
-void THandlinger::sletFlytning(const Flytning& f, bool tilPapirkurv, QStringList& beholdt)
+void THandlinger::sletFlytning(const Flytning& f, bool tilPapirkurv, QStringList& beholdt, QStringList& tomme)
 {
     bool alt = true;
     if (!f.mappe) {
@@ -103,13 +103,20 @@ void THandlinger::sletFlytning(const Flytning& f, bool tilPapirkurv, QStringList
             alt = sletKopieret(fil, false) && alt;
         }
         // Deepest first; a folder that still holds something stays.
+        QStringList mappeGrunde;
         for (const QString& mappe : f.mapper + QStringList{f.kilde}) {
             QString grund;
-            if (!FSlet->FCancel && !removeEmptyFolder(mappe, &grund)) {
-                m_fejl << grund;
-                alt = false;
-            }
+            if (!FSlet->FCancel && !removeEmptyFolder(mappe, &grund))
+                mappeGrunde << grund;
         }
+        // Everything in it moved, only emptied folders stayed (a parent that
+        // cannot be written): the content went, and that is what the user hears.
+        if (alt && !FSlet->FCancel && !mappeGrunde.isEmpty() && f.filer.size() > 0) {
+            tomme << f.kilde + u'\r' + mappeGrunde.first();
+            return;
+        }
+        m_fejl << mappeGrunde;
+        alt = alt && mappeGrunde.isEmpty();
     }
     if (!alt || FSlet->FCancel)
         beholdt << f.kilde;
@@ -142,7 +149,7 @@ bool THandlinger::sletFlyttede(bool tilPapirkurv)
     showCountInfo(false);
     FSlet->show();
     behandlBeskeder(true);
-    QStringList beholdt;
+    QStringList beholdt, tomme;
     int mappeNr = 0;
     for (const Flytning& f : std::as_const(flytninger)) {
         if (FSlet->FCancel) {
@@ -151,7 +158,7 @@ bool THandlinger::sletFlyttede(bool tilPapirkurv)
             continue;
         }
         const qsizetype foer = beholdt.size();
-        sletFlytning(f, tilPapirkurv, beholdt);
+        sletFlytning(f, tilPapirkurv, beholdt, tomme);
         // A row whose source stays is unticked, so "Ryd" leaves it in the list.
         if (beholdt.size() > foer)
             f.raekke->setCheckState(0, Qt::Unchecked);
@@ -162,6 +169,11 @@ bool THandlinger::sletFlyttede(bool tilPapirkurv)
     if (!beholdt.isEmpty()) {
         visFejlListe(elementTekst(beholdt.size()) + u" blev kun kopieret, ikke flyttet; kilden er ikke slettet:"_qs);
     }
+    if (!tomme.isEmpty())
+        visInformation(u"Indholdet blev flyttet, men "_qs
+                       + (tomme.size() == 1 ? u"den tomme mappe kunne ikke slettes og står tilbage:"_qs
+                                            : u"%1 tomme mapper kunne ikke slettes og står tilbage:"_qs.arg(tomme.size()))
+                       + u'\r' + tomme.mid(0, 5).join(u'\r') + (tomme.size() > 5 ? u"\r…"_qs : QString()));
     return true;
 }
 

@@ -308,6 +308,26 @@ private slots:
         QVERIFY(!findes(u"C:\\Kilde\\Vokser.log"_qs));
     }
 
+    // A folder whose parent cannot be written: its files move, the emptied
+    // folder stays, and the message says just that.
+    void theEmptiedFolderThatCannotGoIsToldAsSuch()
+    {
+        saetFejlKrog([](FejlPunkt p, const QByteArray& sti, qint64) {
+            return p == FejlPunkt::Slet && sti.endsWith("Kilde/Album") ? EACCES : 0;
+        });
+        flyt(false);
+        kvtest::DialogSvarer svar;
+        saetInd({u"C:\\Kilde\\Album"_qs}, u"D:\\Maal"_qs);
+        saetFejlKrog({});
+        QVERIFY(findes(u"D:\\Maal\\Album\\Under\\c.txt"_qs));
+        QVERIFY(findes(u"C:\\Kilde\\Album"_qs));
+        QVERIFY(!findes(u"C:\\Kilde\\Album\\a.txt"_qs) && !findes(u"C:\\Kilde\\Album\\Under"_qs));
+        QCOMPARE(svar.tekster.size(), 1);
+        QVERIFY2(svar.tekster[0].startsWith(u"Indholdet blev flyttet, men den tomme mappe"_qs), qPrintable(svar.tekster[0]));
+        QVERIFY(svar.tekster[0].contains(u"C:\\Kilde\\Album"_qs));
+        QVERIFY(!svar.tekster[0].contains(u"ikke slettet"_qs));
+    }
+
     void foldersKeepModeAndTime()
     {
         const QByteArray album = QFile::encodeName(tp->host(u"C:\\Kilde\\Album"_qs));
