@@ -55,6 +55,17 @@ int main(int argc, char* argv[])
     // The icon the package installs; a build folder has none and keeps Qt's.
     QApplication::setWindowIcon(QIcon::fromTheme(u"dk.kvistlund.Kvistlund"_qs));
 
+    // From here a SIGTERM closes as the close button would, however long the
+    // window takes to build: one that comes before it is shown waits for it.
+    kv::Afslutningssignal afslutning;
+    bool vist = false, afslutVenter = false;
+    QObject::connect(&afslutning, &kv::Afslutningssignal::afslut, &app, [&] {
+        if (vist)
+            QApplication::closeAllWindows();
+        else
+            afslutVenter = true;
+    });
+
     QList<QByteArray> maal;
     for (const QByteArray& arg : kommando.maal())
         maal << kv::absoluteArgument(arg);
@@ -72,11 +83,12 @@ int main(int argc, char* argv[])
     kv::Tmainform mainform;
     new kv::TspmForm(&mainform);
     instans.bind(mainform, udfald);
-    kv::Afslutningssignal afslutning;
-    QObject::connect(&afslutning, &kv::Afslutningssignal::afslut, &app, &QApplication::closeAllWindows);
     SlutEfterMaling slut;
     if (qEnvironmentVariableIntValue("KV_BENCH_QUIT_ON_SHOW") == 1)
         mainform.installEventFilter(&slut);
     mainform.show();
+    vist = true;
+    if (afslutVenter)
+        QTimer::singleShot(0, &app, &QApplication::closeAllWindows);
     return app.exec();
 }

@@ -133,20 +133,18 @@ Instanskanal::Udfald Instanskanal::startPaaSocket(const QByteArray& besked, int 
     // Two starts at once must not both take a stale socket for their own.
     QLockFile laas(sti + u".lock"_qs);
     laas.tryLock(ventetidMs);
-    if (lyt())
-        return Udfald::Ejer;
-
+    // The owner is asked first: listening would put a new socket over its
+    // own (the server is made aside and renamed into place).
     QDeadlineTimer frist(ventetidMs);
     QLocalSocket ejer;
     ejer.connectToServer(sti);
     if (!ejer.waitForConnected(int(frist.remainingTime()))) {
-        // Nobody listens: the socket is left over from a start that crashed.
+        // Nobody listens: there is no socket, or it is left over from a start that crashed.
         if (ejer.error() == QLocalSocket::ConnectionRefusedError || ejer.error() == QLocalSocket::ServerNotFoundError) {
             QLocalServer::removeServer(sti);
-            if (lyt())
-                return Udfald::Ejer;
+            lyt();
         }
-        // No socket can be made here at all: nothing to share, start as usual.
+        // Where no socket can be made at all there is nothing to share: start as usual.
         return ejer.error() == QLocalSocket::SocketTimeoutError ? Udfald::SvarerIkke : Udfald::Ejer;
     }
     const quint32 laengde = qToBigEndian(quint32(besked.size()));

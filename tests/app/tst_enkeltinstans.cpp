@@ -7,6 +7,7 @@
 #include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFile>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,8 +56,12 @@ class TstEnkeltinstans : public QObject {
     // True once the first start has taken the name or socket of this display.
     bool klar()
     {
-        if (m_busAdresse.isEmpty())
-            return QFile::exists(socket());
+        // A socket file alone may be the one left over: someone must listen on it.
+        if (m_busAdresse.isEmpty()) {
+            QLocalSocket s;
+            s.connectToServer(socket());
+            return s.waitForConnected(200);
+        }
         QDBusConnection bus = QDBusConnection::connectToBus(m_busAdresse, u"test"_qs);
         return bus.interface()->isServiceRegistered(u"dk.kvistlund.Kvistlund.skaerm_offscreen"_qs);
     }
@@ -82,6 +87,11 @@ private slots:
         QDir().mkpath(hjem() + u"/Anden"_qs);
         QDir().mkpath(koersel());
         QFile::setPermissions(koersel(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        // The program folder as run.sh installs it beside a build.
+        QDir().mkpath(hjem() + u"/Kvistlund"_qs);
+        QCOMPARE(QProcess::execute(u"cmake"_qs, {u"--install"_qs, QStringLiteral(KV_BYGGEMAPPE), u"--component"_qs,
+                                                 u"programfolder"_qs, u"--prefix"_qs, hjem() + u"/Kvistlund/Program"_qs}),
+                 0);
     }
     void cleanup()
     {
@@ -130,7 +140,6 @@ private slots:
     }
     void secondStartHandsOver()
     {
-        QSKIP("The hand-over to a first start does not work yet: the first start ends early under the test's home.");
         QFETCH(bool, bus);
         if (bus) {
             m_bus = new QProcess;
@@ -168,7 +177,6 @@ private slots:
 
     void hangingFirstStartLeavesTheSecondReadOnly()
     {
-        QSKIP("Waits on the hand-over, which does not work yet.");
         QProcess* foerste = start({});
         QTRY_VERIFY_WITH_TIMEOUT(klar(), 30000);
         ::kill(pid_t(foerste->processId()), SIGSTOP);
