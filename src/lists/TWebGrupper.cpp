@@ -6,11 +6,11 @@
 #include "platform/TextFile.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <QSet>
 #include <QUrl>
 #include <algorithm>
 #include <numeric>
+#include <string_view>
 
 namespace kv {
 
@@ -264,8 +264,14 @@ QString TWebGrupper::importer(const QList<Webgruppe>& grupper, int* antal)
     bool nyeGrupper = false;
     for (const Webgruppe& g : grupper) {
         // A folder name that cannot be a group name is mended, never dropped.
-        QString navn = g.navn;
-        navn.replace(u'\\', u'-').replace(u'/', u'-').remove(QRegularExpression(u"[\\x00-\\x1f]"_qs));
+        QString navn;
+        navn.reserve(g.navn.size());
+        for (const QChar c : g.navn) {
+            if (c == u'\\' || c == u'/')
+                navn += u'-';
+            else if (c.unicode() >= 0x20)
+                navn += c;
+        }
         navn = navn.trimmed().left(100);
         if (!navn.isEmpty() && !checkTypedName(navn).isEmpty())
             navn = u"Bogmærker"_qs;
@@ -279,6 +285,7 @@ QString TWebGrupper::importer(const QList<Webgruppe>& grupper, int* antal)
         }
         int nye = 0;
         QSet<QString> kendte;
+        kendte.reserve((par.size() + g.par.size()) / 2);
         for (qsizetype j = 0; j < par.size(); j += 2)
             kendte.insert(par[j]);
         for (qsizetype i = 0; i + 1 < g.par.size(); i += 2) {
@@ -308,8 +315,90 @@ QString TWebGrupper::importer(const QList<Webgruppe>& grupper, int* antal)
     return beskeder.trimmed();
 }
 
+namespace {
+
+bool erAlnum(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+}
+
+bool erHex(char16_t c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// An address plainly valid without asking QUrl: http, https or ftp in lower
+// case, a host of plain ASCII labels with a letter in the last one (so no
+// number address and no encoded name), an optional port, and a rest of
+// characters that need no escape, each '%' followed by two hex digits and
+// at most one '#'. Anything else is left to QUrl; this only answers yes.
+bool enkelWebadresse(QStringView s)
+{
+    qsizetype i;
+    if (s.startsWith(u"http://"))
+        i = 7;
+    else if (s.startsWith(u"https://"))
+        i = 8;
+    else if (s.startsWith(u"ftp://"))
+        i = 6;
+    else
+        return false;
+    const qsizetype n = s.size();
+    const qsizetype vaertStart = i;
+    qsizetype etiket = i;
+    bool bogstav = false;
+    for (;; ++i) {
+        const char16_t c = i < n ? s[i].unicode() : u'/';
+        if (erAlnum(c) || c == u'-') {
+            bogstav |= !(c >= u'0' && c <= u'9') && c != u'-';
+            continue;
+        }
+        // The label just ended: 1 to 63 characters, no hyphen at either end, no "--".
+        const QStringView l = s.sliced(etiket, i - etiket);
+        if (l.isEmpty() || l.size() > 63 || l.startsWith(u'-') || l.endsWith(u'-') || l.contains(u"--"))
+            return false;
+        if (c != u'.')
+            break;
+        etiket = i + 1;
+        bogstav = false;
+    }
+    if (!bogstav || i - vaertStart > 253)
+        return false;
+    if (i < n && s[i] == u':') {
+        const qsizetype fra = ++i;
+        uint port = 0;
+        while (i < n && s[i] >= u'0' && s[i] <= u'9' && i - fra < 5)
+            port = port * 10 + (s[i++].unicode() - u'0');
+        if (i == fra || port > 65535 || (s[fra] == u'0' && i - fra > 1))
+            return false;
+    }
+    if (i < n && s[i] != u'/' && s[i] != u'?' && s[i] != u'#')
+        return false;
+    static constexpr std::u16string_view tilladte = u"-._~!$&'()*+,;=:@/?";
+    bool fragment = false;
+    for (; i < n; ++i) {
+        const char16_t c = s[i].unicode();
+        if (erAlnum(c) || tilladte.find(c) != std::u16string_view::npos)
+            continue;
+        if (c == u'%' && i + 2 < n && erHex(s[i + 1].unicode()) && erHex(s[i + 2].unicode())) {
+            i += 2;
+            continue;
+        }
+        if (c == u'#' && !fragment) {
+            fragment = true;
+            continue;
+        }
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool TWebGrupper::erWebadresse(const QString& tekst)
 {
+    if (enkelWebadresse(tekst))
+        return true;
     const QUrl url(tekst.trimmed(), QUrl::StrictMode);
     const QString skema = url.scheme().toLower();
     return url.isValid() && (skema == u"http" || skema == u"https" || skema == u"ftp") && !url.host().isEmpty();
