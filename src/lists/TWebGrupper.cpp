@@ -1,5 +1,6 @@
 #include "lists/TWebGrupper.h"
 #include "platform/FileSystem.h"
+#include "platform/Helfiler.h"
 #include "platform/NameOrder.h"
 #include "platform/Omdoebning.h"
 #include "platform/ProgramPath.h"
@@ -255,13 +256,25 @@ QList<Webgruppe> TWebGrupper::alleGrupper() const
 QString TWebGrupper::importer(const QList<Webgruppe>& grupper, int* antal)
 {
     *antal = 0;
-    QString beskeder;
     // The groups there are, by name without regard to case.
     QHash<QString, QString> navne;
     for (const QStringList* liste : {&gruppeliste, &lagerliste})
         for (const QString& s : *liste)
             navne.insert(s.toCaseFolded(), s);
-    bool nyeGrupper = false;
+    // The groups that get addresses, written together at the end; a name met
+    // again goes on with its pairs.
+    struct Gruppe {
+        QString navn;
+        QString fil;
+        QStringList par;
+        QSet<QString> kendte;
+        int nye = 0;
+        bool ny = false;        // not among the groups before
+        qsizetype besked = 0;   // its place among the messages
+    };
+    QList<Gruppe> skrives;
+    QHash<QString, qsizetype> skrivesNr;
+    QStringList beskeder;
     for (const Webgruppe& g : grupper) {
         // A folder name that cannot be a group name is mended, never dropped.
         QString navn;
@@ -276,43 +289,66 @@ QString TWebGrupper::importer(const QList<Webgruppe>& grupper, int* antal)
         if (!navn.isEmpty() && !checkTypedName(navn).isEmpty())
             navn = u"Bogmærker"_qs;
         navn = navne.value(navn.toCaseFolded(), navn);
-        const QString fil = gruppefil(navn);
-        QString besked;
-        QStringList par = navn == gruppenavn ? webSL : laesPar(fil, &besked);
-        if (par.isEmpty() && !besked.isEmpty()) {
-            beskeder += besked + u'\r';
-            continue;
+        qsizetype nr = skrivesNr.value(navn, -1);
+        if (nr < 0) {
+            Gruppe ny{navn, gruppefil(navn), {}, {}, 0, false, 0};
+            QString besked;
+            ny.par = navn == gruppenavn ? webSL : laesPar(ny.fil, &besked);
+            if (ny.par.isEmpty() && !besked.isEmpty()) {
+                beskeder << besked;
+                continue;
+            }
+            ny.kendte.reserve((ny.par.size() + g.par.size()) / 2);
+            for (qsizetype j = 0; j < ny.par.size(); j += 2)
+                ny.kendte.insert(ny.par[j]);
+            ny.ny = !navn.isEmpty() && !navne.contains(navn.toCaseFolded());
+            ny.besked = beskeder.size();
+            beskeder << QString();
+            nr = skrives.size();
+            skrivesNr.insert(navn, nr);
+            skrives << std::move(ny);
         }
-        int nye = 0;
-        QSet<QString> kendte;
-        kendte.reserve((par.size() + g.par.size()) / 2);
-        for (qsizetype j = 0; j < par.size(); j += 2)
-            kendte.insert(par[j]);
+        Gruppe& m = skrives[nr];
         for (qsizetype i = 0; i + 1 < g.par.size(); i += 2) {
-            if (!kendte.contains(g.par[i]) && erWebadresse(g.par[i])) {
-                kendte.insert(g.par[i]);
-                par << g.par[i] << g.par[i + 1];
-                ++nye;
+            if (!m.kendte.contains(g.par[i]) && erWebadresse(g.par[i])) {
+                m.kendte.insert(g.par[i]);
+                m.par << g.par[i] << g.par[i + 1];
+                ++m.nye;
             }
         }
-        if (nye == 0)
+        // A new group with addresses is the one later spellings of its name go to.
+        if (m.ny && m.nye > 0)
+            navne.insert(navn.toCaseFolded(), navn);
+    }
+    QList<Helfil> filer;
+    for (const Gruppe& m : std::as_const(skrives))
+        if (m.nye > 0)
+            filer.append({m.fil, encodeTextLines(m.par)});
+    const QStringList fejl = writeWholeFiles(filer);
+    bool nyeGrupper = false;
+    qsizetype f = 0;
+    for (const Gruppe& m : std::as_const(skrives)) {
+        if (m.nye == 0)
             continue;
-        if (QString fejl = skriv(fil, par); !fejl.isEmpty()) {
-            beskeder += fejl + u'\r';
+        if (const QString& fejlen = fejl[f++]; !fejlen.isEmpty()) {
+            beskeder[m.besked] = fejlen;
             continue;
         }
-        *antal += nye;
-        if (navn == gruppenavn)
-            webSL = par;
-        if (!navn.isEmpty() && !navne.contains(navn.toCaseFolded())) {
-            gruppeliste << navn;
-            navne.insert(navn.toCaseFolded(), navn);
+        *antal += m.nye;
+        if (m.navn == gruppenavn)
+            webSL = m.par;
+        if (m.ny) {
+            gruppeliste << m.navn;
             nyeGrupper = true;
         }
     }
+    QString tekst;
+    for (const QString& b : std::as_const(beskeder))
+        if (!b.isEmpty())
+            tekst += b + u'\r';
     if (nyeGrupper)
-        beskeder += gemGrupper();
-    return beskeder.trimmed();
+        tekst += gemGrupper();
+    return tekst.trimmed();
 }
 
 namespace {
