@@ -444,6 +444,29 @@ private slots:
         }
     }
 
+    // Folders of one name, in any case, fill one group; a group whose file
+    // cannot be written is told and left out, the others are written all the
+    // same, and no temporary file stays behind.
+    void importSamlerOgFejler()
+    {
+        TWebGrupper w = model();
+        tp->makeFolder(w.gruppefil(u"Blok"_qs));
+        const QList<Webgruppe> ind = {
+            {u"Nyt"_qs, {u"https://a.dk"_qs, u"A"_qs}},
+            {u"Blok"_qs, {u"https://b.dk"_qs, u"B"_qs}},
+            {u"nyt"_qs, {u"https://c.dk"_qs, u"C"_qs, u"https://a.dk"_qs, u"A igen"_qs}},
+        };
+        int antal = 0;
+        const QString besked = w.importer(ind, &antal);
+        QVERIFY2(besked.contains(u"webliste Blok.txt"_qs), qPrintable(besked));
+        QCOMPARE(antal, 2);
+        QCOMPARE(w.gruppeliste, QStringList{u"Nyt"_qs});
+        QString b;
+        QCOMPARE(TWebGrupper::laesPar(w.gruppefil(u"Nyt"_qs), &b),
+                 (QStringList{u"https://a.dk"_qs, u"A"_qs, u"https://c.dk"_qs, u"C"_qs}));
+        QCOMPARE(QDir(tp->host(opt)).entryList({u".kvistlund-*"_qs}, QDir::Files | QDir::Hidden), QStringList{});
+    }
+
     // Tags that are never closed are read past in one pass; a quoted address
     // may hold '>'; a big file goes in whole, each address once.
     void bogmaerkerFjendtlige()
