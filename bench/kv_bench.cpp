@@ -379,7 +379,7 @@ int main(int argc, char** argv)
             kv::TWebGrupper web(mappe);
             const auto indhold = kv::readRegularFile(u"C:\\bookmarks.html"_qs, kv::maxBogmaerkefil);
             if (indhold)
-                web.importer(kv::laesBogmaerker(QString::fromUtf8(*indhold)), &antal);
+                web.importer(kv::laesBogmaerker(*indhold), &antal);
         });
         std::fprintf(stderr, "%d adresser\n", antal);
     } else if (mode == u"filtype" && argc == 4) {

@@ -9,6 +9,7 @@
 #include "ui/TFunktionsform.h"
 #include "app/THandlingsliste.h"
 #include "ui/TspmForm.h"
+#include "lists/Markoerraekke.h"
 #include "lists/TReopenFilerX.h"
 #include "platform/Fejl.h"
 #include "platform/FileSystem.h"
@@ -191,6 +192,8 @@ void Tmainform::opretListe(TReopenFilerX*& liste, const QString& fil, QListWidge
     liste->setItemfile(OptMappe + u'\\' + fil);
     liste->setListeBoks(boks);
     liste->setItemtype(TItemtype(type));
+    // Money green marks the folder lists, sky blue the file lists.
+    Markoerraekke::tegn(boks, type == itFil ? QColor(0xa6, 0xca, 0xf0) : QColor(0xc0, 0xdc, 0xc0));
 }
 
 void Tmainform::makeStartStrukturer()

@@ -18,7 +18,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
-#include <algorithm>
+#include <functional>
 
 namespace kv {
 
@@ -58,6 +58,30 @@ const Forslag forslag[] = {
       u"E:\\Program Files\\Pennehus\\Pennehus.exe"},
      {}},
 };
+
+// What a suggestion offers, empty when nothing. The fixed paths are one
+// program in different places: the first there and not listed. The desktop
+// ids are the program's packagings, most wanted first: the first installed
+// one, and nothing when that one is listed.
+QString forslagetsProgram(const Forslag& f, const Programkatalog& katalog,
+                          const std::function<bool(const QString&)>& listet)
+{
+    bool fundet = false;
+    for (const char16_t* s : f.stier) {
+        const QString sti = QString::fromUtf16(s);
+        if (!fileExists(sti))
+            continue;
+        if (!listet(sti))
+            return sti;
+        fundet = true;
+    }
+    if (fundet)
+        return QString();
+    for (const char16_t* id : f.ids)
+        if (const QString sti = katalog.find(QString::fromUtf16(id)); !sti.isEmpty())
+            return listet(sti) ? QString() : sti;
+    return QString();
+}
 
 } // namespace
 
@@ -187,22 +211,14 @@ QWidget* Tmainform::byggProgramforslag()
 int Tmainform::checkForProgrammer()
 {
     const Programkatalog katalog = Programkatalog::fraMiljoe();
+    const auto listet = [this](const QString& s) { return MenuExe->findFilnavn(s) >= 0; };
     int vist = 0;
     for (const Forslag& f : forslag) {
-        // The first installed one, unless one of them is in the list already.
-        QStringList fundne;
-        for (const char16_t* sti : f.stier)
-            if (const QString s = QString::fromUtf16(sti); fileExists(s))
-                fundne << s;
-        for (const char16_t* id : f.ids)
-            if (const QString s = katalog.find(QString::fromUtf16(id)); !s.isEmpty())
-                fundne << s;
-        const bool indfoert = std::any_of(fundne.cbegin(), fundne.cend(),
-                                          [this](const QString& s) { return MenuExe->findFilnavn(s) >= 0; });
-        if (fundne.isEmpty() || indfoert)
+        const QString sti = forslagetsProgram(f, katalog, listet);
+        if (sti.isEmpty())
             continue;
         auto* k = topBog->findChild<QPushButton*>(QString::fromUtf16(f.knap));
-        k->setProperty("sti", fundne.first());
+        k->setProperty("sti", sti);
         k->show();
         ++vist;
     }

@@ -209,7 +209,11 @@ void Tfilinfoform::visOptaelling(const Optaelling& o)
 {
     const QLocale l;
     LabelMappeSize->setText(TFilMappeInfo::infoSizeText(o.bytes));
-    LabelMappeIndhold->setText(l.toString(o.filer) + u" filer, "_qs + l.toString(o.mapper) + u" mapper"_qs);
+    QString indhold = l.toString(o.filer) + u" filer, "_qs + l.toString(o.mapper) + u" mapper"_qs;
+    // A count that had to leave folders out says so, rather than look whole.
+    if (o.utalte > 0)
+        indhold += u" (%1 kunne ikke tælles)"_qs.arg(l.toString(o.utalte));
+    LabelMappeIndhold->setText(indhold);
 }
 
 void Tfilinfoform::countMappeInfo(const QString& mappe)

@@ -1,6 +1,7 @@
 #pragma once
 // The browsers' bookmark file (the Netscape bookmark format that every
 // browser imports and exports): web groups out as folders, folders in as groups.
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -16,5 +17,7 @@ QString bogmaerkerHtml(const QList<Webgruppe>& grupper);
 // Every bookmark, under the name of the innermost folder it is in; folders
 // without bookmarks are left out.
 QList<Webgruppe> laesBogmaerker(const QString& html);
+// The same from the file's bytes (UTF-8), without decoding the markup.
+QList<Webgruppe> laesBogmaerker(const QByteArray& utf8);
 
 } // namespace kv

@@ -98,7 +98,7 @@ TInternetside::TInternetside(Funktionsvaert* hoved) : hoved(hoved)
     l->addWidget(info);
     l->addStretch();
 
-    connect(gruppeBox, &QComboBox::activated, this, [this](int i) { vaelgGruppe(gruppeBox->itemText(i)); });
+    connect(gruppeBox, &QComboBox::activated, this, [this](int i) { vaelgGruppe(gruppeBox->itemData(i).toString()); });
     connect(webEdit, &QLineEdit::returnPressed, this, [this] {
         if (webInsertInListUpdate())
             webInsertInListExecute();
@@ -125,9 +125,22 @@ void TInternetside::start(const QString& optMappe, const QString& gruppenavn, co
 void TInternetside::fyldGruppeBox()
 {
     gruppeBox->clear();
-    gruppeBox->addItems(web.gruppeliste);
-    gruppeBox->setCurrentIndex(web.gruppeliste.indexOf(web.gruppenavn));
+    // The first row chooses no group; each row carries its group's name, so a
+    // group named like that row is still itself.
+    gruppeBox->addItem(ingenGruppe, QString());
+    QFont kursiv = gruppeBox->font();
+    kursiv.setItalic(true);
+    gruppeBox->setItemData(0, kursiv, Qt::FontRole);
+    for (const QString& navn : std::as_const(web.gruppeliste))
+        gruppeBox->addItem(navn, navn);
+    visGruppe();
     emit aendret();
+}
+
+void TInternetside::visGruppe()
+{
+    // An active group that is not in the list (stored meanwhile) shows nothing.
+    gruppeBox->setCurrentIndex(web.gruppenavn.isEmpty() ? 0 : gruppeBox->findData(web.gruppenavn));
 }
 
 void TInternetside::vaelgGruppe(const QString& navn)
@@ -141,8 +154,7 @@ void TInternetside::loadGruppefil()
     const QString besked = web.loadGruppefil();
     loadMainBoksFromWebSL();
     gruppenavnLabel->setText(web.gruppenavn);
-    if (!web.gruppenavn.isEmpty())
-        gruppeBox->setCurrentIndex(web.gruppeliste.indexOf(web.gruppenavn));
+    visGruppe();
     visBesked(besked);
 }
 

@@ -32,7 +32,9 @@ public:
     void loadMainBoksFromWebSL();
     void saveWebSL();
     void insertElement(const QString& aUrl, const QString& aNavn);
-    // The group names in gruppeBox, the active one chosen.
+    // The first row of gruppeBox, which chooses no group.
+    static inline const QString ingenGruppe = u"(ingen gruppe)"_qs;
+    // The group names in gruppeBox after a row for no group, the active one chosen.
     void fyldGruppeBox();
     void vaelgGruppe(const QString& navn);
 
@@ -57,6 +59,7 @@ protected:
 
 private:
     void visBesked(const QString& besked);
+    void visGruppe();
     Funktionsvaert* const hoved;
     bool m_foersteKlik = true;
 };

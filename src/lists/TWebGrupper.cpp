@@ -1,16 +1,17 @@
 #include "lists/TWebGrupper.h"
 #include "platform/FileSystem.h"
+#include "platform/Helfiler.h"
 #include "platform/NameOrder.h"
 #include "platform/Omdoebning.h"
 #include "platform/ProgramPath.h"
 #include "platform/TextFile.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <QSet>
 #include <QUrl>
 #include <algorithm>
 #include <numeric>
+#include <string_view>
 
 namespace kv {
 
@@ -255,61 +256,185 @@ QList<Webgruppe> TWebGrupper::alleGrupper() const
 QString TWebGrupper::importer(const QList<Webgruppe>& grupper, int* antal)
 {
     *antal = 0;
-    QString beskeder;
     // The groups there are, by name without regard to case.
     QHash<QString, QString> navne;
     for (const QStringList* liste : {&gruppeliste, &lagerliste})
         for (const QString& s : *liste)
             navne.insert(s.toCaseFolded(), s);
-    bool nyeGrupper = false;
+    // The groups that get addresses, written together at the end; a name met
+    // again goes on with its pairs.
+    struct Gruppe {
+        QString navn;
+        QString fil;
+        QStringList par;
+        QSet<QString> kendte;
+        int nye = 0;
+        bool ny = false;        // not among the groups before
+        qsizetype besked = 0;   // its place among the messages
+    };
+    QList<Gruppe> skrives;
+    QHash<QString, qsizetype> skrivesNr;
+    QStringList beskeder;
     for (const Webgruppe& g : grupper) {
         // A folder name that cannot be a group name is mended, never dropped.
-        QString navn = g.navn;
-        navn.replace(u'\\', u'-').replace(u'/', u'-').remove(QRegularExpression(u"[\\x00-\\x1f]"_qs));
+        QString navn;
+        navn.reserve(g.navn.size());
+        for (const QChar c : g.navn) {
+            if (c == u'\\' || c == u'/')
+                navn += u'-';
+            else if (c.unicode() >= 0x20)
+                navn += c;
+        }
         navn = navn.trimmed().left(100);
         if (!navn.isEmpty() && !checkTypedName(navn).isEmpty())
             navn = u"Bogmærker"_qs;
         navn = navne.value(navn.toCaseFolded(), navn);
-        const QString fil = gruppefil(navn);
-        QString besked;
-        QStringList par = navn == gruppenavn ? webSL : laesPar(fil, &besked);
-        if (par.isEmpty() && !besked.isEmpty()) {
-            beskeder += besked + u'\r';
-            continue;
+        qsizetype nr = skrivesNr.value(navn, -1);
+        if (nr < 0) {
+            Gruppe ny{navn, gruppefil(navn), {}, {}, 0, false, 0};
+            QString besked;
+            ny.par = navn == gruppenavn ? webSL : laesPar(ny.fil, &besked);
+            if (ny.par.isEmpty() && !besked.isEmpty()) {
+                beskeder << besked;
+                continue;
+            }
+            ny.kendte.reserve((ny.par.size() + g.par.size()) / 2);
+            for (qsizetype j = 0; j < ny.par.size(); j += 2)
+                ny.kendte.insert(ny.par[j]);
+            ny.ny = !navn.isEmpty() && !navne.contains(navn.toCaseFolded());
+            ny.besked = beskeder.size();
+            beskeder << QString();
+            nr = skrives.size();
+            skrivesNr.insert(navn, nr);
+            skrives << std::move(ny);
         }
-        int nye = 0;
-        QSet<QString> kendte;
-        for (qsizetype j = 0; j < par.size(); j += 2)
-            kendte.insert(par[j]);
+        Gruppe& m = skrives[nr];
         for (qsizetype i = 0; i + 1 < g.par.size(); i += 2) {
-            if (!kendte.contains(g.par[i]) && erWebadresse(g.par[i])) {
-                kendte.insert(g.par[i]);
-                par << g.par[i] << g.par[i + 1];
-                ++nye;
+            if (!m.kendte.contains(g.par[i]) && erWebadresse(g.par[i])) {
+                m.kendte.insert(g.par[i]);
+                m.par << g.par[i] << g.par[i + 1];
+                ++m.nye;
             }
         }
-        if (nye == 0)
+        // A new group with addresses is the one later spellings of its name go to.
+        if (m.ny && m.nye > 0)
+            navne.insert(navn.toCaseFolded(), navn);
+    }
+    QList<Helfil> filer;
+    for (const Gruppe& m : std::as_const(skrives))
+        if (m.nye > 0)
+            filer.append({m.fil, encodeTextLines(m.par)});
+    const QStringList fejl = writeWholeFiles(filer);
+    bool nyeGrupper = false;
+    qsizetype f = 0;
+    for (const Gruppe& m : std::as_const(skrives)) {
+        if (m.nye == 0)
             continue;
-        if (QString fejl = skriv(fil, par); !fejl.isEmpty()) {
-            beskeder += fejl + u'\r';
+        if (const QString& fejlen = fejl[f++]; !fejlen.isEmpty()) {
+            beskeder[m.besked] = fejlen;
             continue;
         }
-        *antal += nye;
-        if (navn == gruppenavn)
-            webSL = par;
-        if (!navn.isEmpty() && !navne.contains(navn.toCaseFolded())) {
-            gruppeliste << navn;
-            navne.insert(navn.toCaseFolded(), navn);
+        *antal += m.nye;
+        if (m.navn == gruppenavn)
+            webSL = m.par;
+        if (m.ny) {
+            gruppeliste << m.navn;
             nyeGrupper = true;
         }
     }
+    QString tekst;
+    for (const QString& b : std::as_const(beskeder))
+        if (!b.isEmpty())
+            tekst += b + u'\r';
     if (nyeGrupper)
-        beskeder += gemGrupper();
-    return beskeder.trimmed();
+        tekst += gemGrupper();
+    return tekst.trimmed();
 }
+
+namespace {
+
+bool erAlnum(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+}
+
+bool erHex(char16_t c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+// An address plainly valid without asking QUrl: http, https or ftp in lower
+// case, a host of plain ASCII labels with a letter in the last one (so no
+// number address and no encoded name), an optional port, and a rest of
+// characters that need no escape, each '%' followed by two hex digits and
+// at most one '#'. Anything else is left to QUrl; this only answers yes.
+bool enkelWebadresse(QStringView s)
+{
+    qsizetype i;
+    if (s.startsWith(u"http://"))
+        i = 7;
+    else if (s.startsWith(u"https://"))
+        i = 8;
+    else if (s.startsWith(u"ftp://"))
+        i = 6;
+    else
+        return false;
+    const qsizetype n = s.size();
+    const qsizetype vaertStart = i;
+    qsizetype etiket = i;
+    bool bogstav = false;
+    for (;; ++i) {
+        const char16_t c = i < n ? s[i].unicode() : u'/';
+        if (erAlnum(c) || c == u'-') {
+            bogstav |= !(c >= u'0' && c <= u'9') && c != u'-';
+            continue;
+        }
+        // The label just ended: 1 to 63 characters, no hyphen at either end, no "--".
+        const QStringView l = s.sliced(etiket, i - etiket);
+        if (l.isEmpty() || l.size() > 63 || l.startsWith(u'-') || l.endsWith(u'-') || l.contains(u"--"))
+            return false;
+        if (c != u'.')
+            break;
+        etiket = i + 1;
+        bogstav = false;
+    }
+    if (!bogstav || i - vaertStart > 253)
+        return false;
+    if (i < n && s[i] == u':') {
+        const qsizetype fra = ++i;
+        uint port = 0;
+        while (i < n && s[i] >= u'0' && s[i] <= u'9' && i - fra < 5)
+            port = port * 10 + (s[i++].unicode() - u'0');
+        if (i == fra || port > 65535 || (s[fra] == u'0' && i - fra > 1))
+            return false;
+    }
+    if (i < n && s[i] != u'/' && s[i] != u'?' && s[i] != u'#')
+        return false;
+    static constexpr std::u16string_view tilladte = u"-._~!$&'()*+,;=:@/?";
+    bool fragment = false;
+    for (; i < n; ++i) {
+        const char16_t c = s[i].unicode();
+        if (erAlnum(c) || tilladte.find(c) != std::u16string_view::npos)
+            continue;
+        if (c == u'%' && i + 2 < n && erHex(s[i + 1].unicode()) && erHex(s[i + 2].unicode())) {
+            i += 2;
+            continue;
+        }
+        if (c == u'#' && !fragment) {
+            fragment = true;
+            continue;
+        }
+        return false;
+    }
+    return true;
+}
+
+} // namespace
 
 bool TWebGrupper::erWebadresse(const QString& tekst)
 {
+    if (enkelWebadresse(tekst))
+        return true;
     const QUrl url(tekst.trimmed(), QUrl::StrictMode);
     const QString skema = url.scheme().toLower();
     return url.isValid() && (skema == u"http" || skema == u"https" || skema == u"ftp") && !url.host().isEmpty();

@@ -1,6 +1,7 @@
 #include "lists/Tboksform.h"
 #include "ui/Funktionsvaert.h"
 #include "ui/TspmForm.h"
+#include "lists/Markoerraekke.h"
 #include "lists/TInternetside.h"
 #include "platform/FileSystem.h"
 #include "platform/RegularFile.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
@@ -45,31 +45,20 @@ QPushButton* trykknap(const QString& tekst, const QString& hint, const QString& 
     return k;
 }
 
-// The square before a group's name: green for groups in use, black in the store.
-QIcon firkant(const QColor& farve)
-{
-    QPixmap p(10, 10);
-    p.fill(Qt::transparent);
-    QPainter(&p).fillRect(1, 1, 8, 8, farve);
-    return QIcon(p);
-}
-
+// Groups in use are marked green, those in the store black.
 QListWidget* gruppeliste(const QString& navn, bool flere, const QColor& farve)
 {
     auto* l = new QListWidget;
     l->setObjectName(navn);
     l->setSelectionMode(flere ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
-    l->setStyleSheet(u"QListWidget::item { border-bottom: 1px solid #c0c0c0; }"_qs);
-    l->setProperty("farve", farve);
+    Markoerraekke::tegn(l, farve);
     return l;
 }
 
 void fyld(QListWidget* l, const QStringList& navne)
 {
     l->clear();
-    const QIcon ikon = firkant(l->property("farve").value<QColor>());
-    for (const QString& n : navne)
-        new QListWidgetItem(ikon, n, l);
+    l->addItems(navne);
 }
 
 QStringList raekker(const QListWidget* l)
@@ -115,15 +104,12 @@ Tboksform::Tboksform(Funktionsvaert* hoved, TInternetside* side)
     });
     connect(bog, &QTabWidget::currentChanged, this, [this](int s) {
         if (s == 3)
-            fyld(Box, raekker(gruppeBoks));
+            fyldAdministrer();
         opdaterKnapper();
     });
     fyldGruppeBoks();
     loadBokse();
-    fyld(lagerBox, web.lagerliste);
-    fyld(Box, raekker(gruppeBoks));
-    aendret = false;
-    opdaterKnapper();
+    fyldAdministrer();
 }
 
 QWidget* Tboksform::byggGrupper()
@@ -316,6 +302,28 @@ void Tboksform::fyldGruppeBoks()
     fyld(gruppeBoks, web.gruppeliste);
 }
 
+void Tboksform::fyldAdministrer()
+{
+    if (!aendret) {
+        fyld(Box, web.gruppeliste);
+        fyld(lagerBox, web.lagerliste);
+    } else {
+        // The moves not saved yet stay; a group gone since goes, and one come
+        // since (typed in, imported) joins its list. So no group is in both.
+        const QStringList kendte = web.gruppeliste + web.lagerliste;
+        QStringList brug = raekker(Box), lager = raekker(lagerBox);
+        for (QStringList* l : {&brug, &lager})
+            l->removeIf([&](const QString& n) { return !kendte.contains(n); });
+        for (auto [fra, til] : {std::pair{&web.gruppeliste, &brug}, {&web.lagerliste, &lager}})
+            for (const QString& n : *fra)
+                if (!brug.contains(n) && !lager.contains(n))
+                    *til << n;
+        fyld(Box, brug);
+        fyld(lagerBox, lager);
+    }
+    opdaterKnapper();
+}
+
 void Tboksform::loadBokse()
 {
     programBoks->clear();
@@ -470,11 +478,9 @@ void Tboksform::flytGrupper(bool tilLager, bool alle)
 {
     QListWidget* fra = tilLager ? Box : lagerBox;
     QListWidget* til = tilLager ? lagerBox : Box;
-    const QIcon ikon = firkant(til->property("farve").value<QColor>());
     for (int i = 0; i < fra->count();) {
         if (alle || fra->item(i)->isSelected()) {
             QListWidgetItem* r = fra->takeItem(i);
-            r->setIcon(ikon);
             r->setSelected(false);
             til->addItem(r);
         } else {
@@ -554,7 +560,7 @@ void Tboksform::importer(const QString& fil)
             return;
         if (!indhold)
             return k.lever([fejl] { visFejl(fejl); });
-        k.lever([this, grupper = laesBogmaerker(QString::fromUtf8(*indhold))] { importerGrupper(grupper); });
+        k.lever([this, grupper = laesBogmaerker(*indhold)] { importerGrupper(grupper); });
     });
 }
 
@@ -569,7 +575,7 @@ void Tboksform::importerGrupper(const QList<Webgruppe>& grupper)
     const QString fejl = web.importer(grupper, &antal);
     m_side->fyldGruppeBox();
     m_side->loadMainBoksFromWebSL();
-    fyld(Box, raekker(gruppeBoks));
+    fyldAdministrer();
     visBesked(fejl);
     visInformation(u"Der blev indført %1 webadresser."_qs.arg(antal));
 }

@@ -36,6 +36,8 @@ public:
     bool aendret = false;
 
     void loadBokse();
+    // Box and lagerBox from the groups in use and in the store, keeping the moves not saved yet.
+    void fyldAdministrer();
     void fyldGruppeBoks();
     void gruppeKlik(const QString& gruppe);
     void ingenAktiv();

@@ -4,6 +4,9 @@
 
 #include <QStorageInfo>
 #include <cerrno>
+#include <cstring>
+#include <string>
+#include <vector>
 #include <dirent.h>
 #include <fcntl.h>
 #include <linux/magic.h>
@@ -38,44 +41,158 @@ bool pseudo(int fd)
     }
 }
 
-// Counts the folder open at fd, which it takes over; false when stopped.
-bool taelFd(int fd, dev_t dev, Optaelling& o, const std::function<bool(const Optaelling&)>& underveis)
+// At most this many folders on the way down are held open; one closed is
+// opened again from its subfolder by ".." when the count comes back to it.
+constexpr int maxAabne = 16;
+
+bool uden(int fejl)
 {
-    DIR* d = fdopendir(fd);
-    if (!d) {
-        ::close(fd);
-        return true;
-    }
-    const int dfd = dirfd(d);
-    bool videre = true;
-    while (videre) {
-        const dirent* e = readdir(d);
-        if (!e)
-            break;
-        const char* navn = e->d_name;
-        if (navn[0] == '.' && (navn[1] == 0 || (navn[1] == '.' && navn[2] == 0)))
-            continue;
-        struct stat st;
-        if (fstatat(dfd, navn, &st, AT_SYMLINK_NOFOLLOW) != 0)
-            continue;
-        if (!S_ISDIR(st.st_mode)) {
-            ++o.filer;
-            o.bytes += st.st_size;
-            continue;
-        }
-        ++o.mapper;
-        videre = underveis(o);
-        const int barn = videre ? openat(dfd, navn, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC) : -1;
-        if (barn < 0)
-            continue;
-        if (st.st_dev != dev && pseudo(barn))
-            ::close(barn);
-        else
-            videre = taelFd(barn, st.st_dev, o, underveis);
-    }
-    closedir(d);
-    return videre;
+    return fejl == EMFILE || fejl == ENFILE;
 }
+
+// Counts a tree a folder at a time: each folder is read whole before its
+// subfolders, so that only their names wait on the way down.
+class Taeller {
+public:
+    Taeller(Optaelling& o, const std::function<bool(const Optaelling&)>& underveis) : m_o(o), m_underveis(underveis) {}
+    ~Taeller()
+    {
+        for (const Niveau& n : m_vej)
+            if (n.fd >= 0)
+                ::close(n.fd);
+    }
+
+    // Counts the folder open at fd, which it takes over.
+    void koer(int fd)
+    {
+        if (!ind(fd))
+            return;
+        while (!m_vej.empty()) {
+            Niveau& n = m_vej.back();
+            if (n.naeste >= n.under.size()) {
+                op();
+                continue;
+            }
+            const char* navn = n.under.data() + n.naeste;
+            n.naeste += std::strlen(navn) + 1;
+            const int barn = aabn([&] { return ::openat(n.fd, navn, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC); });
+            if (barn < 0) {
+                m_o.utalte += uden(errno);
+                continue;
+            }
+            if (!ind(barn))
+                return;
+        }
+    }
+
+private:
+    struct Niveau {
+        int fd = -1;
+        dev_t dev = 0;
+        ino_t ino = 0;
+        std::string under;  // the subfolders' names, each ended by a NUL
+        size_t naeste = 0;
+    };
+
+    // Runs the open again, after closing a folder above, while descriptors are short.
+    template<typename F>
+    int aabn(F&& aabning)
+    {
+        int fd;
+        while ((fd = aabning()) < 0 && uden(errno) && frigiv()) {
+        }
+        return fd;
+    }
+    // Closes the highest open folder above the current one.
+    bool frigiv()
+    {
+        for (size_t i = 0; i + 1 < m_vej.size(); ++i) {
+            if (m_vej[i].fd >= 0) {
+                ::close(m_vej[i].fd);
+                m_vej[i].fd = -1;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Reads the folder open at fd as the next level down; false when stopped.
+    bool ind(int fd)
+    {
+        struct stat st;
+        const dev_t over = m_vej.empty() ? 0 : m_vej.back().dev;
+        if (fstat(fd, &st) != 0 || ((m_vej.empty() || st.st_dev != over) && pseudo(fd))) {
+            ::close(fd);
+            return true;
+        }
+        int aabne = 0;
+        for (const Niveau& n : m_vej)
+            aabne += n.fd >= 0;
+        if (aabne >= maxAabne)
+            frigiv();
+        m_vej.push_back({fd, st.st_dev, st.st_ino, {}, 0});
+        return laes(m_vej.back());
+    }
+
+    bool laes(Niveau& n)
+    {
+        alignas(dirent64) char buffer[32768];
+        for (;;) {
+            const ssize_t laest = getdents64(n.fd, buffer, sizeof buffer);
+            if (laest <= 0)
+                return true;
+            for (ssize_t i = 0; i < laest;) {
+                const auto* e = reinterpret_cast<const dirent64*>(buffer + i);
+                i += e->d_reclen;
+                const char* navn = e->d_name;
+                if (navn[0] == '.' && (navn[1] == 0 || (navn[1] == '.' && navn[2] == 0)))
+                    continue;
+                struct stat st;
+                if (fstatat(n.fd, navn, &st, AT_SYMLINK_NOFOLLOW) != 0)
+                    continue;
+                if (!S_ISDIR(st.st_mode)) {
+                    ++m_o.filer;
+                    m_o.bytes += st.st_size;
+                    continue;
+                }
+                ++m_o.mapper;
+                n.under.append(navn, std::strlen(navn) + 1);
+                if (!m_underveis(m_o))
+                    return false;
+            }
+        }
+    }
+
+    // Done with the current folder: back to the one above, opened again from
+    // here when it was closed, and known by its device and inode so that a
+    // folder moved meanwhile is never taken for it.
+    void op()
+    {
+        Niveau n = std::move(m_vej.back());
+        m_vej.pop_back();
+        if (!m_vej.empty() && m_vej.back().fd < 0) {
+            Niveau& over = m_vej.back();
+            const int fd = n.fd < 0 ? -1 : aabn([&] { return ::openat(n.fd, "..", O_RDONLY | O_DIRECTORY | O_CLOEXEC); });
+            struct stat st;
+            if (fd >= 0 && fstat(fd, &st) == 0 && st.st_dev == over.dev && st.st_ino == over.ino) {
+                over.fd = fd;
+            } else {
+                if (fd >= 0)
+                    ::close(fd);
+                // Its remaining subfolders cannot be reached now.
+                for (size_t i = over.naeste; i < over.under.size(); ++i)
+                    m_o.utalte += over.under[i] == 0;
+                over.naeste = over.under.size();
+            }
+        }
+        if (n.fd >= 0)
+            ::close(n.fd);
+    }
+
+    Optaelling& m_o;
+    const std::function<bool(const Optaelling&)>& m_underveis;
+    std::vector<Niveau> m_vej;  // the folders on the way down, the current one last
+};
 
 } // namespace
 
@@ -125,15 +242,13 @@ void taelMappe(const QString& mappe, Optaelling& o, const std::function<bool(con
     const auto host = hostName(mappe);
     if (!host)
         return;
-    const int fd = ::open(host->constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    struct stat st;
-    if (fstat(fd, &st) != 0 || pseudo(fd)) {
-        ::close(fd);
+    // The folder itself is followed when it is a link: the user chose it.
+    const int fd = ::open(host->constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        o.utalte += uden(errno);
         return;
     }
-    taelFd(fd, st.st_dev, o, underveis);
+    Taeller(o, underveis).koer(fd);
 }
 
 QString filsystemNavn(QChar drev)

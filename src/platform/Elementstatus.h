@@ -29,12 +29,17 @@ struct Optaelling {
     qint64 filer = 0;
     qint64 mapper = 0;
     qint64 bytes = 0;
+    // Folders whose content was left out for want of file descriptors, or
+    // because they were moved away while counted.
+    qint64 utalte = 0;
 };
 
-// Adds every entry under the folder to o: links and special files count as
-// files with their own size and are never followed; pseudo file systems
+// Adds every entry under the folder to o. The folder itself may be a link
+// (the one the user chose); links and special files below it count as files
+// with their own size and are never followed, and pseudo file systems
 // (/proc, /sys, …) are left out. A folder that cannot be read is passed
-// over. underveis runs after each folder; false stops the count.
+// over. Any depth is counted: only a few folders on the way down are held
+// open. underveis runs after each folder; false stops the count.
 void taelMappe(const QString& mappe, Optaelling& o, const std::function<bool(const Optaelling&)>& underveis);
 
 // The file system of a drive ("ext4", "vfat", …), empty when unknown.

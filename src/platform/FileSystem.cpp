@@ -1,4 +1,5 @@
 #include "FileSystem.h"
+#include "Helfiler.h"
 #include "HostName.h"
 #include "Listning.h"
 #include "NameOrder.h"
@@ -6,12 +7,14 @@
 #include "ProgramPath.h"
 #include "Vaert.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace kv {
 
@@ -416,32 +419,73 @@ bool removeTree(const QString& path, QString* error)
 
 bool writeWholeFile(const QString& path, const QByteArray& data, QString* error)
 {
-    const auto host = hostName(path, error);
-    if (!host)
-        return false;
-    QByteArray temp;
-    const bool injiceretFejl = injiceret(FejlPunkt::AabnSkrivning, *host);
-    Fd out(injiceretFejl ? -1 : openTemporaryBeside(*host, temp));
-    const auto fail = [&](int err) {
-        if (error) *error = failure(path, err);
-        if (!temp.isEmpty()) ::unlink(temp.constData());
-        return false;
-    };
-    if (out.fd < 0) {
-        temp.clear();
-        return fail(errno);
+    const QString fejl = writeWholeFiles({{path, data}}).constFirst();
+    if (error && !fejl.isEmpty())
+        *error = fejl;
+    return fejl.isEmpty();
+}
+
+QStringList writeWholeFiles(const QList<Helfil>& filer)
+{
+    QStringList fejl(filer.size());
+    // A bounded number at a time, so a long list never runs out of descriptors.
+    constexpr qsizetype bunke = 64;
+    for (qsizetype fra = 0; fra < filer.size(); fra += bunke) {
+        struct Skrivning {
+            QByteArray vaert, temp;
+            int fd = -1;
+        };
+        const qsizetype til = std::min(filer.size(), fra + bunke);
+        std::vector<Skrivning> s(size_t(til - fra));
+        const auto fejlet = [&](qsizetype i, int err) {
+            Skrivning& w = s[size_t(i - fra)];
+            fejl[i] = failure(filer[i].sti, err);
+            if (w.fd >= 0)
+                ::close(w.fd);
+            w.fd = -1;
+            if (!w.temp.isEmpty())
+                ::unlink(w.temp.constData());
+        };
+        for (qsizetype i = fra; i < til; ++i) {
+            Skrivning& w = s[size_t(i - fra)];
+            const auto vaert = hostName(filer[i].sti, &fejl[i]);
+            if (!vaert) {
+                if (fejl[i].isEmpty())
+                    fejl[i] = failure(filer[i].sti, EINVAL);
+                continue;
+            }
+            w.vaert = *vaert;
+            w.fd = injiceret(FejlPunkt::AabnSkrivning, w.vaert) ? -1 : openTemporaryBeside(w.vaert, w.temp);
+            if (w.fd < 0) {
+                w.temp.clear();
+                fejlet(i, errno);
+                continue;
+            }
+            // Keep the permissions of the file being replaced.
+            struct stat st;
+            if (::stat(w.vaert.constData(), &st) == 0)
+                ::fchmod(w.fd, st.st_mode & 07777);
+            if (!writeAll(w.fd, filer[i].data.constData(), filer[i].data.size())) {
+                fejlet(i, errno);
+                continue;
+            }
+            // Its way to the disk starts now; the flush below then waits for all together.
+            ::sync_file_range(w.fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+        }
+        for (qsizetype i = fra; i < til; ++i)
+            if (s[size_t(i - fra)].fd >= 0 && ::fsync(s[size_t(i - fra)].fd) != 0)
+                fejlet(i, errno);
+        for (qsizetype i = fra; i < til; ++i) {
+            Skrivning& w = s[size_t(i - fra)];
+            if (w.fd < 0)
+                continue;
+            const int lukket = ::close(w.fd);
+            w.fd = -1;
+            if (lukket != 0 || ::rename(w.temp.constData(), w.vaert.constData()) != 0)
+                fejlet(i, errno);
+        }
     }
-    // Keep the permissions of the file being replaced.
-    struct stat st;
-    if (::stat(host->constData(), &st) == 0)
-        ::fchmod(out.fd, st.st_mode & 07777);
-    if (!writeAll(out.fd, data.constData(), data.size()) || ::fsync(out.fd) != 0)
-        return fail(errno);
-    const int closed = ::close(out.fd);
-    out.fd = -1;
-    if (closed != 0 || ::rename(temp.constData(), host->constData()) != 0)
-        return fail(errno);
-    return true;
+    return fejl;
 }
 
 } // namespace kv

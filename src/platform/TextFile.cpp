@@ -18,24 +18,15 @@ constexpr std::array<char16_t, 32> cp1252High = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-std::optional<QByteArray> toCp1252(const QString& text)
+// The character in Windows-1252, or -1 when it has none.
+int cp1252(char16_t u)
 {
-    QByteArray out(text.size(), Qt::Uninitialized);
-    char* p = out.data();
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            *p++ = char(u);
-            continue;
-        }
-        int found = -1;
-        for (int i = 0; i < 32; ++i)
-            if (cp1252High[i] == u) { found = i; break; }
-        if (found < 0)
-            return std::nullopt;
-        *p++ = char(0x80 + found);
-    }
-    return out;
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    for (int i = 0; i < 32; ++i)
+        if (cp1252High[i] == u)
+            return 0x80 + i;
+    return -1;
 }
 
 // A line without a byte-order mark that is valid UTF-8 and not plain ASCII
@@ -123,12 +114,28 @@ QStringList decodeTextLines(const QByteArray& data)
 
 QByteArray encodeTextLines(const QStringList& lines)
 {
-    QString text;
+    qsizetype size = 0;
     for (const QString& line : lines)
-        text += line + u"\r\n"_qs;
-    if (auto ansi = toCp1252(text))
-        return *ansi;
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+        size += line.size() + 2;
+    // Windows-1252 when every character has a byte there, one byte each.
+    QByteArray out(size, Qt::Uninitialized);
+    char* p = out.data();
+    for (const QString& line : lines) {
+        for (const QChar c : line) {
+            const int b = cp1252(c.unicode());
+            if (b < 0) {
+                QString text;
+                text.reserve(size);
+                for (const QString& l : lines)
+                    text.append(l).append(u"\r\n");
+                return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+            }
+            *p++ = char(b);
+        }
+        *p++ = '\r';
+        *p++ = '\n';
+    }
+    return out;
 }
 
 std::optional<QStringList> readTextLines(const QString& path, QString* error, qint64 maxBytes)

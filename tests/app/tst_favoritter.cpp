@@ -12,6 +12,7 @@
 #include "platform/RegularFile.h"
 
 #include <QAction>
+#include <QImage>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -177,6 +178,42 @@ private slots:
 
         udfoer("aOpenMappeSF");
         QVERIFY(skal->kald.last().startsWith(u"mappe "_qs));
+    }
+
+    // Each of the five lists draws its rows: 19 pixels high, filled with the
+    // normal or the selection colour, the marker money green for folders and
+    // sky blue for files, a silver line along the bottom.
+    void rowsDrawnByTheLists()
+    {
+        f->historieDir->InsertItem(u"C:\\Andet"_qs, u"a"_qs);
+        f->favDir->InsertItem(u"C:\\Andet"_qs, u"a"_qs);
+        f->favFiler->InsertItem(u"C:\\Data\\a.txt"_qs, u"a"_qs);
+        f->findDir->InsertItem(u"C:\\Andet"_qs, u"a"_qs);
+        f->findFiler->InsertItem(u"C:\\Data\\a.txt"_qs, u"a"_qs);
+        const QRgb groen = qRgb(0xc0, 0xdc, 0xc0), blaa = qRgb(0xa6, 0xca, 0xf0);
+        const struct {
+            QListWidget* liste;
+            int side;
+            QRgb markoer;
+        } lister[] = {{f->HistorieListe, 0, groen}, {f->favoritliste, 1, groen}, {f->favfilerListe, 2, blaa},
+                      {f->mappeBoxen, 5, groen}, {f->filBoxen, 5, blaa}};
+        for (const auto& [l, side, markoer] : lister) {
+            f->Bog->setCurrentIndex(side);
+            QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+            l->clearSelection();
+            const QRect r = l->visualItemRect(l->item(0));
+            QCOMPARE(r.height(), 19);
+            QImage bild = l->viewport()->grab().toImage();
+            QCOMPARE(bild.pixel(r.left() + 7, r.top() + 9), markoer);
+            QCOMPARE(bild.pixel(r.left() + 60, r.bottom()), qRgb(0xc0, 0xc0, 0xc0));
+            QCOMPARE(bild.pixel(r.right() - 4, r.top() + 4), l->palette().color(QPalette::Base).rgb());
+            l->setCurrentRow(0);
+            bild = l->viewport()->grab().toImage();
+            const QRgb valgt = bild.pixel(r.right() - 4, r.top() + 4);
+            QVERIFY(valgt == l->palette().color(QPalette::Active, QPalette::Highlight).rgb()
+                    || valgt == l->palette().color(QPalette::Inactive, QPalette::Highlight).rgb());
+            QCOMPARE(bild.pixel(r.left() + 7, r.top() + 9), markoer);
+        }
     }
 };
 

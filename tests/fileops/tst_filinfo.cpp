@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -177,6 +178,58 @@ private slots:
         QTRY_VERIFY(!form()->taeller());
         QCOMPARE(form()->LabelMappeIndhold->text(), u"0 filer, 0 mapper"_qs);
         QCOMPARE(form()->LabelMappeSize->text(), u"0 bytes (0 bytes)"_qs);
+    }
+
+    // A chosen link to a folder is counted through; the links inside it are not.
+    void taellingGennemLink()
+    {
+        tp->makeFile(u"C:\\M\\T\\a.txt"_qs, QByteArray(100, 'a'));
+        tp->makeFile(u"C:\\M\\T\\U\\b.txt"_qs, QByteArray(20, 'b'));
+        QVERIFY(::symlink("..", tp->hostBytes(u"C:\\M\\T\\U\\op"_qs).constData()) == 0);
+        QVERIFY(::symlink("T", tp->hostBytes(u"C:\\M\\Lenke"_qs).constData()) == 0);
+        QVERIFY(info(u"C:\\M"_qs, u"Lenke"_qs));
+        QCOMPARE(form()->windowTitle(), u"Mappe egenskaber"_qs);
+        QTRY_COMPARE(form()->LabelMappeIndhold->text(), u"3 filer, 1 mapper"_qs);
+        // The link inside counts its own two bytes.
+        QCOMPARE(form()->LabelMappeSize->text(), u"122 bytes (122 bytes)"_qs);
+    }
+
+    // A tree far deeper than the descriptors the process may hold is counted
+    // whole, siblings met on the way back up included; what cannot be
+    // counted is told in the label.
+    void dybereEndGraensen()
+    {
+        QString sti = u"C:\\M\\Dyb"_qs;
+        QString midt;
+        for (int i = 0; i < 120; ++i) {
+            sti += u"\\d"_qs;
+            tp->makeFile(sti + u"\\f.txt"_qs, "12");
+            if (i == 60)
+                midt = sti;
+        }
+        tp->makeFile(midt + u"\\s\\g.txt"_qs, "345");
+        tp->makeFile(u"C:\\M\\Dyb\\e\\h.txt"_qs, "6");
+
+        struct rlimit gammel;
+        QVERIFY(::getrlimit(RLIMIT_NOFILE, &gammel) == 0);
+        const qsizetype aabne = QDir(u"/proc/self/fd"_qs).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size();
+        struct rlimit lav = gammel;
+        lav.rlim_cur = rlim_t(aabne + 6);
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &lav) == 0);
+        Optaelling o;
+        taelMappe(u"C:\\M\\Dyb"_qs, o, [](const Optaelling&) { return true; });
+        QVERIFY(::setrlimit(RLIMIT_NOFILE, &gammel) == 0);
+        QCOMPARE(o.mapper, 122);
+        QCOMPARE(o.filer, 122);
+        QCOMPARE(o.bytes, 244);
+        QCOMPARE(o.utalte, 0);
+
+        Optaelling ikkeTalt;
+        ikkeTalt.filer = 1;
+        ikkeTalt.mapper = 4;
+        ikkeTalt.utalte = 3;
+        form()->visOptaelling(ikkeTalt);
+        QCOMPARE(form()->LabelMappeIndhold->text(), u"1 filer, 4 mapper (3 kunne ikke tælles)"_qs);
     }
 
     // Closing or deleting the window while it counts ends the count at once

@@ -310,6 +310,38 @@ private slots:
         qunsetenv("XDG_DATA_HOME");
         qunsetenv("XDG_DATA_DIRS");
     }
+
+    // A program listed under a later id does not hide the first installed
+    // one; a listed first one hides the suggestion. Of the fixed places, the
+    // first not listed is offered.
+    void aSuggestionIsSkippedOnlyForItsFirstProgram()
+    {
+        qputenv("XDG_DATA_HOME", tp->host(tp->makeFolder(u"C:\\hjem"_qs)).toUtf8());
+        qputenv("XDG_DATA_DIRS", tp->host(tp->makeFolder(u"C:\\system"_qs)).toUtf8());
+        const QString vlc = skrivebordsfil(u"C:\\system\\applications\\vlc.desktop"_qs, "Exec=vlc %F\n");
+        const QString vlcFlatpak = skrivebordsfil(u"C:\\system\\applications\\org.videolan.VLC.desktop"_qs, "Exec=vlc\n");
+        const QString chrome = skrivebordsfil(u"C:\\system\\applications\\google-chrome.desktop"_qs, "Exec=gc\n");
+        skrivebordsfil(u"C:\\system\\applications\\chromium.desktop"_qs, "Exec=chromium\n");
+        const QString pennehus = tp->makeFile(u"C:\\Program Files\\Pennehus\\Pennehus.exe"_qs);
+        const QString pennehus86 = tp->makeFile(u"C:\\Program Files (x86)\\Pennehus\\Pennehus.exe"_qs);
+        Tmainform f;
+        f.tilfoejProgram(vlcFlatpak, u"VLC"_qs, 1);
+        f.tilfoejProgram(chrome, u"Chrome"_qs, 1);
+        f.tilfoejProgram(pennehus, u"Pennehus"_qs, 1);
+        const auto knap = [&f](const QString& navn) { return f.topBog->findChild<QPushButton*>(navn); };
+        QCOMPARE(f.checkForProgrammer(), 2);
+        QVERIFY(knap(u"ChromeButton"_qs)->isHidden());
+        QVERIFY(!knap(u"VLCButton"_qs)->isHidden());
+        QCOMPARE(knap(u"VLCButton"_qs)->property("sti").toString(), vlc);
+        QVERIFY(!knap(u"SkrivScriptButton"_qs)->isHidden());
+        QCOMPARE(knap(u"SkrivScriptButton"_qs)->property("sti").toString(), pennehus86);
+
+        knap(u"SkrivScriptButton"_qs)->click();
+        knap(u"VLCButton"_qs)->click();
+        QCOMPARE(f.checkForProgrammer(), 0);
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_DATA_DIRS");
+    }
 };
 
 KV_TEST_MAIN(TstProgramliste)

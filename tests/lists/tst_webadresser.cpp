@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QToolButton>
+#include <QUrl>
 #include <QTreeWidget>
 #include <QUrlQuery>
 
@@ -190,7 +191,7 @@ private slots:
         tp->installStartFiles();
         auto f = std::make_unique<Tmainform>();
         TInternetside* s = f->internetside;
-        QCOMPARE(s->gruppeBox->count(), 2);
+        QCOMPARE(s->gruppeBox->count(), 3);
         s->vaelgGruppe(u"Videnskab"_qs);
         const int antal = s->web.antal();
         QVERIFY(antal > 0);
@@ -238,7 +239,7 @@ private slots:
             b->gEdit->setText(u"x\\..\\..\\y"_qs);
             b->indfoerGruppe();
             QCOMPARE(svar.tekster.size(), 1);
-            QCOMPARE(s->gruppeBox->count(), 2);
+            QCOMPARE(s->gruppeBox->count(), 3);
         }
         // The active group to the store and saved: no group is active.
         b->bog->setCurrentIndex(3);
@@ -248,7 +249,7 @@ private slots:
         b->gemForandringer();
         QVERIFY(s->web.gruppenavn.isEmpty());
         QCOMPARE(*readTextLines(s->web.webLagerfil()), QStringList{u"Forskning"_qs});
-        QCOMPARE(s->gruppeBox->count(), 1);
+        QCOMPARE(s->gruppeBox->count(), 2);
         // Deleting a group whose file was never written says so and still removes it.
         s->vaelgGruppe(u"Underholdning"_qs);
         removeFile(s->web.webFilename());
@@ -267,6 +268,80 @@ private slots:
         f = std::make_unique<Tmainform>();
         QCOMPARE(f->internetside->findEdit->text(), u"æble"_qs);
         QCOMPARE(f->internetside->web.lagerliste, QStringList{u"Forskning"_qs});
+    }
+
+    // The first row of gruppeBox chooses no group and shows the addresses
+    // without group; a group named like that row is still a group.
+    void ingenGruppeIGruppeBox()
+    {
+        kvtest::FakeSkal::install();
+        tp->installStartFiles();
+        auto f = std::make_unique<Tmainform>();
+        TInternetside* s = f->internetside;
+        QVERIFY(writeTextLines(s->web.gruppefil({}), {u"https://uden.dk"_qs, u"Uden"_qs}));
+        s->vaelgGruppe(u"Videnskab"_qs);
+        QCOMPARE(s->gruppeBox->currentText(), u"Videnskab"_qs);
+        QCOMPARE(s->gruppeBox->itemText(0), TInternetside::ingenGruppe);
+        emit s->gruppeBox->activated(0);
+        QVERIFY(s->web.gruppenavn.isEmpty());
+        QCOMPARE(s->webBoks->count(), 1);
+        QCOMPARE(s->valgtAdresse(), u"https://uden.dk"_qs);
+        QCOMPARE(s->gruppeBox->currentIndex(), 0);
+
+        QCOMPARE(s->web.nyGruppe(TInternetside::ingenGruppe), QString());
+        s->fyldGruppeBox();
+        const int raekke = s->gruppeBox->count() - 1;
+        QCOMPARE(s->gruppeBox->itemText(raekke), TInternetside::ingenGruppe);
+        emit s->gruppeBox->activated(raekke);
+        QCOMPARE(s->web.gruppenavn, TInternetside::ingenGruppe);
+        QCOMPARE(s->webBoks->count(), 0);
+        QCOMPARE(s->gruppeBox->currentIndex(), raekke);
+        // No group again from the window: the box follows.
+        f->aabnBoksform();
+        f->boksform->ingenAktiv();
+        QCOMPARE(s->gruppeBox->currentIndex(), 0);
+        f->boksform->close();
+    }
+
+    // An import while groups are moved to or from the store unsaved keeps
+    // those moves; a new group joins the groups in use, and none is in both.
+    void importMedUgemteFlytninger()
+    {
+        kvtest::FakeSkal::install();
+        tp->installStartFiles();
+        auto f = std::make_unique<Tmainform>();
+        TInternetside* s = f->internetside;
+        f->aabnBoksform();
+        Tboksform* b = f->boksform;
+        const auto raekker = [](const QListWidget* l) {
+            QStringList r;
+            for (int i = 0; i < l->count(); ++i)
+                r << l->item(i)->text();
+            return r;
+        };
+        b->bog->setCurrentIndex(3);
+        QCOMPARE(raekker(b->Box), (QStringList{u"Videnskab"_qs, u"Underholdning"_qs}));
+        b->Box->item(1)->setSelected(true);
+        b->flytGrupper(true, false);
+        QVERIFY(b->aendret);
+        const QString fil = tp->makeFile(u"C:\\bogmaerker.html"_qs,
+            "<DL><p><DT><H3>Underholdning</H3><DL><p><DT><A HREF=\"https://sjov.dk\">Sjov</A></DL><p>"
+            "<DT><H3>Nyheder</H3><DL><p><DT><A HREF=\"https://dr.dk\">DR</A></DL><p></DL><p>");
+        kvtest::DialogSvarer svar;
+        b->importer(fil);
+        QTRY_COMPARE(svar.tekster, QStringList{u"Der blev indført 2 webadresser."_qs});
+        QCOMPARE(raekker(b->Box), (QStringList{u"Videnskab"_qs, u"Nyheder"_qs}));
+        QCOMPARE(raekker(b->lagerBox), QStringList{u"Underholdning"_qs});
+        // Showing the page again keeps them too.
+        b->bog->setCurrentIndex(0);
+        b->bog->setCurrentIndex(3);
+        QCOMPARE(raekker(b->Box), (QStringList{u"Videnskab"_qs, u"Nyheder"_qs}));
+        QVERIFY(b->gemForandringer());
+        QCOMPARE(s->web.gruppeliste, (QStringList{u"Videnskab"_qs, u"Nyheder"_qs}));
+        QCOMPARE(s->web.lagerliste, QStringList{u"Underholdning"_qs});
+        QString besked;
+        QVERIFY(TWebGrupper::laesPar(s->web.gruppefil(u"Underholdning"_qs), &besked).contains(u"https://sjov.dk"_qs));
+        b->close();
     }
 
     void bogmaerker()
@@ -324,6 +399,72 @@ private slots:
         QCOMPARE(TWebGrupper::laesPar(w.gruppefil(u"indre"_qs), &besked), (QStringList{u"https://indre.dk"_qs, u"Indre side"_qs}));
         QCOMPARE(w.alleGrupper().size(), 4);
         QCOMPARE(w.alleGrupper().first().par, (QStringList{u"https://top.dk"_qs, u"Top"_qs}));
+    }
+
+    // Names and titles as browsers write them: references by number and by
+    // name (one that is no printable character kept as written), tags inside
+    // a title dropped, blanks folded; bytes that are no UTF-8 marked, never dropped.
+    void bogmaerkeTekster()
+    {
+        const QByteArray fil =
+            "<dl><p><dt><h3>  Mine&nbsp;&nbsp;<i>sider</i>\n</h3>\n<dl><p>\n"
+            "<dt><a add_date=\"1\" href = 'https://a.dk/?x=1&amp;y=2' icon=\"data:ab\">&#65;&#x42;&#0;&#xZZ;&#38;lt;</a>\n"
+            "<dt><A\tHREF=\"https://b.dk\">  Et  <b>fedt</b>\n navn&nbsp; </A>\n"
+            "<dt><A HREF=\"https://c.dk\">x\xff y</A>\n"
+            "<dt><A HREF=\"https://d.dk\"></A>\n"
+            "</dl><p></dl><p>";
+        const QList<Webgruppe> g = laesBogmaerker(fil);
+        QCOMPARE(g.size(), 1);
+        QCOMPARE(g[0].navn, u"Mine sider"_qs);
+        QCOMPARE(g[0].par, (QStringList{u"https://a.dk/?x=1&y=2"_qs, u"AB&#0;&#xZZ;<"_qs, u"https://b.dk"_qs,
+                                        u"Et fedt navn"_qs, u"https://c.dk"_qs, u"x\ufffd y"_qs, u"https://d.dk"_qs,
+                                        u"https://d.dk"_qs}));
+    }
+
+    // Plain addresses are judged without building a QUrl; the answer is
+    // always the one QUrl gives.
+    void webadresseSomQUrl()
+    {
+        const auto qurl = [](const QString& t) {
+            const QUrl url(t.trimmed(), QUrl::StrictMode);
+            const QString skema = url.scheme().toLower();
+            return url.isValid() && (skema == u"http" || skema == u"https" || skema == u"ftp") && !url.host().isEmpty();
+        };
+        for (const char16_t* t :
+             {u"https://www.side1.dk/sti/til/noget?id=1&s=2", u"http://a", u"ftp://x.y.z:21/f#top", u"http://A.DK/",
+              u"http://a.dk:65535/", u"http://a.dk:65536/", u"http://a.dk:080", u"http://a.dk:", u"http://1.2.3.4/",
+              u"http://999.1/", u"http://-a.dk", u"http://a-.dk", u"http://ab--cd.dk", u"http://xn--bcher-kva.de",
+              u"http://xn--zz.dk", u"http://a..dk", u"http://a.dk./", u"http://.dk", u"https://a.dk/%zz",
+              u"https://a.dk/%4", u"https://a.dk/%41", u"https://a.dk/a#b#c", u"https://a.dk#", u"https://a.dk?",
+              u"https://a.dk/?a>b", u"https://a.dk/ a", u" https://a.dk ", u"HTTP://a.dk", u"https://a_b.dk",
+              u"https://a.dk/(x)!$'*+,;=:@~", u"https://user@a.dk", u"https://[::1]/", u"https://æ.dk", u"https://a.dk/æ",
+              u"mailto:a@b.dk", u"https://", u"https:/a.dk", u"https://a.dk\\x"}) {
+            const QString s = QString::fromUtf16(t);
+            QVERIFY2(TWebGrupper::erWebadresse(s) == qurl(s), qPrintable(s));
+        }
+    }
+
+    // Folders of one name, in any case, fill one group; a group whose file
+    // cannot be written is told and left out, the others are written all the
+    // same, and no temporary file stays behind.
+    void importSamlerOgFejler()
+    {
+        TWebGrupper w = model();
+        tp->makeFolder(w.gruppefil(u"Blok"_qs));
+        const QList<Webgruppe> ind = {
+            {u"Nyt"_qs, {u"https://a.dk"_qs, u"A"_qs}},
+            {u"Blok"_qs, {u"https://b.dk"_qs, u"B"_qs}},
+            {u"nyt"_qs, {u"https://c.dk"_qs, u"C"_qs, u"https://a.dk"_qs, u"A igen"_qs}},
+        };
+        int antal = 0;
+        const QString besked = w.importer(ind, &antal);
+        QVERIFY2(besked.contains(u"webliste Blok.txt"_qs), qPrintable(besked));
+        QCOMPARE(antal, 2);
+        QCOMPARE(w.gruppeliste, QStringList{u"Nyt"_qs});
+        QString b;
+        QCOMPARE(TWebGrupper::laesPar(w.gruppefil(u"Nyt"_qs), &b),
+                 (QStringList{u"https://a.dk"_qs, u"A"_qs, u"https://c.dk"_qs, u"C"_qs}));
+        QCOMPARE(QDir(tp->host(opt)).entryList({u".kvistlund-*"_qs}, QDir::Files | QDir::Hidden), QStringList{});
     }
 
     // Tags that are never closed are read past in one pass; a quoted address
