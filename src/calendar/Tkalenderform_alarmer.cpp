@@ -127,7 +127,14 @@ QWidget* Tkalenderform::byggNyAlarmside()
     raekke(1, u"Dato (år, måned, dag)"_qs, {EditYear, EditMonth, EditDay});
     raekke(2, u"Klokken (time, minut)"_qs, {EditTime, EditMinut});
     raekke(3, u"Lyd"_qs, {cbLydfiler, sbSide4Play});
-    raekke(4, u"Gentagelse"_qs, {EditGentagelse, UpDownGentagelse});
+    // The arrows sit against their edit.
+    auto* gentagelse = new QWidget;
+    auto* gl = new QHBoxLayout(gentagelse);
+    gl->setContentsMargins(0, 0, 0, 0);
+    gl->setSpacing(1);
+    gl->addWidget(EditGentagelse);
+    gl->addWidget(UpDownGentagelse);
+    raekke(4, u"Gentagelse"_qs, {gentagelse});
     g->addWidget(new QLabel(u"Overskrift"_qs), 5, 0);
     g->addWidget(EditOverskrift, 5, 1);
     alarmMemo = new QPlainTextEdit;
