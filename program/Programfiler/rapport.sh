@@ -3,9 +3,23 @@
 # this writes them beside the script as a text file (UTF-8 with a byte-order
 # mark, CR LF) or an HTML table, through a temporary name, private to the user.
 
-# One property of the instance being read.
+# One property of the instance being read. A line break in the value (a
+# mount name may hold one) is shown as "␤", so the value stays one line.
 v() {
-    printf '%s\t%s\n' "$1" "$2"
+    v_nl='
+'
+    v_rest=$2
+    v_ud=""
+    while :; do
+        case $v_rest in
+        *"$v_nl"*)
+            v_ud="$v_ud${v_rest%%"$v_nl"*}␤"
+            v_rest=${v_rest#*"$v_nl"}
+            ;;
+        *) break ;;
+        esac
+    done
+    printf '%s\t%s\n' "$1" "$v_ud$v_rest"
 }
 
 # The first line of a file, or nothing when it cannot be read.

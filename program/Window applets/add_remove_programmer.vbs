@@ -1,7 +1,8 @@
 #!/bin/sh
 # Programmer: the desktop's own settings tool for this job.
+case $0 in */*) her=${0%/*} ;; *) her=. ;; esac
 # shellcheck source=applet.sh
-. "${0%/*}/applet.sh"
+. "$her/applet.sh"
 applet "$@" <<'EOF'
 GNOME org.gnome.Software.desktop gnome-software
 KDE org.kde.discover.desktop plasma-discover

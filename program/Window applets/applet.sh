@@ -29,18 +29,39 @@ applet_i_liste() {
     return 1
 }
 
+# Sets applet_tekst to $1 without the blanks (and a CR) at its ends.
+applet_trim() {
+    applet_tekst=$1
+    while :; do
+        case $applet_tekst in
+        [[:space:]]*) applet_tekst=${applet_tekst#?} ;;
+        *[[:space:]]) applet_tekst=${applet_tekst%?} ;;
+        *) return 0 ;;
+        esac
+    done
+}
+
 # Is the entry file $1 shown here: not Hidden, and its OnlyShowIn and
-# NotShowIn (of the [Desktop Entry] group) allow this desktop?
+# NotShowIn (of the [Desktop Entry] group) allow this desktop? Blanks
+# around the "=" of a key do not count, as the entry format says.
 applet_vises() {
     applet_gruppe=""
     applet_kun=""
     applet_ikke=""
     while IFS= read -r applet_linje || [ -n "$applet_linje" ]; do
-        case $applet_linje in
-        "["*) applet_gruppe=$applet_linje ;;
-        Hidden=true) [ "$applet_gruppe" = "[Desktop Entry]" ] && return 1 ;;
-        OnlyShowIn=*) [ "$applet_gruppe" = "[Desktop Entry]" ] && applet_kun=${applet_linje#OnlyShowIn=} ;;
-        NotShowIn=*) [ "$applet_gruppe" = "[Desktop Entry]" ] && applet_ikke=${applet_linje#NotShowIn=} ;;
+        applet_trim "$applet_linje"
+        case $applet_tekst in
+        "["*) applet_gruppe=$applet_tekst; continue ;;
+        *=*) [ "$applet_gruppe" = "[Desktop Entry]" ] || continue ;;
+        *) continue ;;
+        esac
+        applet_trim "${applet_linje#*=}"
+        applet_vaerdi=$applet_tekst
+        applet_trim "${applet_linje%%=*}"
+        case $applet_tekst in
+        Hidden) [ "$applet_vaerdi" = true ] && return 1 ;;
+        OnlyShowIn) applet_kun=$applet_vaerdi ;;
+        NotShowIn) applet_ikke=$applet_vaerdi ;;
         esac
     done <"$1"
     if [ -n "$applet_kun" ] && ! applet_i_liste "$applet_kun"; then return 1; fi

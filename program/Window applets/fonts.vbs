@@ -1,7 +1,8 @@
 #!/bin/sh
 # Skrifttyper: the desktop's own settings tool for this job.
+case $0 in */*) her=${0%/*} ;; *) her=. ;; esac
 # shellcheck source=applet.sh
-. "${0%/*}/applet.sh"
+. "$her/applet.sh"
 applet "$@" <<'EOF'
 GNOME org.gnome.font-viewer.desktop gnome-font-viewer
 KDE kcm_fonts.desktop systemsettings kcm_fonts

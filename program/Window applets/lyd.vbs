@@ -1,7 +1,8 @@
 #!/bin/sh
 # Lyd: the desktop's own settings tool for this job.
+case $0 in */*) her=${0%/*} ;; *) her=. ;; esac
 # shellcheck source=applet.sh
-. "${0%/*}/applet.sh"
+. "$her/applet.sh"
 applet "$@" <<'EOF'
 GNOME org.gnome.Settings.desktop gnome-control-center sound
 KDE kcm_pulseaudio.desktop systemsettings kcm_pulseaudio

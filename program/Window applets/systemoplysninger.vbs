@@ -1,7 +1,8 @@
 #!/bin/sh
 # System oplysninger: the desktop's own settings tool for this job.
+case $0 in */*) her=${0%/*} ;; *) her=. ;; esac
 # shellcheck source=applet.sh
-. "${0%/*}/applet.sh"
+. "$her/applet.sh"
 applet "$@" <<'EOF'
 GNOME org.gnome.Settings.desktop gnome-control-center system about
 KDE org.kde.kinfocenter.desktop kinfocenter

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Windows firewall: the desktop's own settings tool for this job.
+case $0 in */*) her=${0%/*} ;; *) her=. ;; esac
 # shellcheck source=applet.sh
-. "${0%/*}/applet.sh"
+. "$her/applet.sh"
 applet "$@" <<'EOF'
 KDE kcm_firewall.desktop systemsettings kcm_firewall
 * gufw.desktop gufw

@@ -19,9 +19,9 @@ void Tmainform::bindWeb()
     const auto side = [this, s](const char* navn, const QString& url) {
         handlinger->bind(navn, [s, url] { s->aabn(url); });
     };
-    side("tavlonUrlen", u"https://www.tavlon.dk/"_qs);
-    side("kritikUrl", u"https://www.tavlon.dk/sendmail.asp?strEmne=Tornhaven"_qs);
-    side("TornhavenUrl", u"https://www.tavlon.dk/gruppe0_8.asp"_qs);
+    side("tavlonUrlen", TInternetside::makersSide(u"/"_qs));
+    side("kritikUrl", TInternetside::makersSide(u"/sendmail.asp?strEmne=Tornhaven"_qs));
+    side("TornhavenUrl", TInternetside::makersSide(u"/gruppe0_8.asp"_qs));
 }
 
 void Tmainform::aabnBoksform()

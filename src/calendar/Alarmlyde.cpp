@@ -45,6 +45,12 @@ void Alarmlyde::stop(const QObject* ejer)
     naeste();
 }
 
+bool Alarmlyde::andenSpiller(const QObject* ejer) const
+{
+    const bool spiller = m_spiller && m_spiller != ejer && Lyd::instance().spiller();
+    return spiller || std::any_of(m_koe.cbegin(), m_koe.cend(), [ejer](const Afspilning& a) { return a.ejer != ejer; });
+}
+
 void Alarmlyde::naeste()
 {
     m_spiller = nullptr;

@@ -19,6 +19,8 @@ public:
     bool spil(const QObject* ejer, const QString& fil, int gange);
     // Ends ejer's sound, or takes it out of the queue.
     void stop(const QObject* ejer);
+    // True while the sound of someone else than ejer plays or waits.
+    bool andenSpiller(const QObject* ejer) const;
 
 private:
     explicit Alarmlyde(QObject* parent);

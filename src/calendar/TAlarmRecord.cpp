@@ -107,6 +107,9 @@ std::variant<TAlarmRecord, QString> byggAlarm(const AlarmIndtastning& ind, const
         const auto m = tal(ind.maaned), d = tal(ind.dag), y = tal(aar);
         if (!m || !y)
             return ikkeTal(!m ? ind.maaned : aar);
+        // The year 3016 marks a yearly alarm's files; a one-time alarm there would be taken for one.
+        if (ind.type == 1 && *y >= gentagetAar)
+            return u"År er forkert.\rEn alarm på en dato skal ligge før år %1."_qs.arg(gentagetAar);
         if (*m < 1 || *m > 12)
             return u"Måned er forkert.\rVærdien skal være mellem 1 og 12 begge medregnet."_qs;
         if (!d)
@@ -161,11 +164,12 @@ bool gemAlarmfiler(const TAlarmRecord& a, QStringList tekst, QString* fejl)
     return false;
 }
 
-void sletAlarmfiler(const TAlarmRecord& a)
+bool sletAlarmfiler(const TAlarmRecord& a, QString* fejl)
 {
     for (const QString& f : {a.tekstfilnavn, a.filnavn})
-        if (fileExists(f))
-            removeFile(f);
+        if (fileExists(f) && !removeFile(f, fejl))
+            return false;
+    return true;
 }
 
 QString alarmLydfil(const QString& lydfilDir, int alarmfil)

@@ -54,8 +54,9 @@ std::variant<TAlarmRecord, QString> byggAlarm(const AlarmIndtastning& ind, const
 // Writes the text and then the record, each whole or not at all; on a failure
 // neither is left. An empty text is stored as "Ingen tekst.".
 bool gemAlarmfiler(const TAlarmRecord& a, QStringList tekst, QString* fejl);
-// Removes the text and the record, each where it exists.
-void sletAlarmfiler(const TAlarmRecord& a);
+// Removes the text and the record, each where it exists; false, with the
+// system's reason in fejl, when one of them stays.
+bool sletAlarmfiler(const TAlarmRecord& a, QString* fejl);
 // The sound file of the alarm in the sound folder (ending in a backslash).
 QString alarmLydfil(const QString& lydfilDir, int alarmfil);
 

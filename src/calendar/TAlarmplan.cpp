@@ -29,6 +29,7 @@ void TAlarmplan::udsaet(const TAlarmRecord& a)
     m_udsat.push_back(igen);
     alarm.push_back(igen);
     sorter();
+    emit aendret();
 }
 
 TAlarmplan::TAlarmplan(const QString& alarmDir, const QString& alarmTekster, QObject* parent)
@@ -70,6 +71,7 @@ void TAlarmplan::hent(QDateTime fra)
     sorter();
     // Runs also while nothing is pending, to collect the next day's alarms.
     alarmTimer->start();
+    emit aendret();
 }
 
 void TAlarmplan::alarmTimerTimer()
@@ -91,6 +93,7 @@ void TAlarmplan::alarmTimerTimer()
     m_ringet.insert(noegle(n.date(), a));
     std::erase_if(m_udsat, [&](const TAlarmRecord& u) { return sammeAlarm(u, a); });
     const bool forsinket = n.time() >= klokken(a).addSecs(60);
+    emit aendret();
     emit ring(a, forsinket);
 }
 

@@ -31,6 +31,8 @@ public:
 signals:
     // The alarm has left the list; late when its minute had passed.
     void ring(const kv::TAlarmRecord& alarm, bool forsinket);
+    // The list of pending alarms is another now.
+    void aendret();
 
 private:
     void hent(QDateTime fra);

@@ -7,6 +7,7 @@
 #include "platform/TextFile.h"
 #include "ui/Beskeder.h"
 #include "ui/Handlingsbilleder.h"
+#include "ui/Tekstmenu.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -51,6 +52,7 @@ TNotatpanel::TNotatpanel(Funktionsvaert* hoved) : hoved(hoved)
     notatEdit->setToolTip(u"Overskriften danner filnavnet"_qs);
     notatMemo = new QPlainTextEdit;
     notatMemo->setObjectName(u"notatMemo"_qs);
+    saetTekstmenu(notatMemo);
     notatBox = new QListWidget;
     notatBox->setObjectName(u"notatBox"_qs);
     notatBox->setUniformItemSizes(true);

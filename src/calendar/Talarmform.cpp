@@ -71,8 +71,12 @@ void Talarmform::playAlarm(const TAlarmRecord& alarm, bool forsinket)
                                    + alarm.minutS + u".)"_qs);
     if (!Alarmlyde::instance().spil(this, alarmLydfil(m_lydfilDir, alarm.alarmfil), qMax(1, int(alarm.gentagelse))))
         emit besked(u"Ingen lydenhed"_qs);
-    if (alarm.alarmtype == 1)
-        sletAlarmfiler(alarm);
+    // A one-time alarm has rung: its files go. One that stays is said here, in the window that is open anyway.
+    QString fejl;
+    if (alarm.alarmtype == 1 && !sletAlarmfiler(alarm, &fejl)) {
+        alarmMemo->appendPlainText(u"\n(Alarmens filer kunne ikke slettes: "_qs + fejl + u")"_qs);
+        emit besked(u"Alarmens filer kunne ikke slettes"_qs);
+    }
 }
 
 void Talarmform::ButtonLukClick()

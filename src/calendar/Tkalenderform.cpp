@@ -1,9 +1,12 @@
 #include "calendar/Tkalenderform.h"
+#include "calendar/Alarmlyde.h"
 #include "calendar/Helligdage.h"
+#include "calendar/TAlarmplan.h"
 #include "ui/Beskeder.h"
 #include "ui/Funktionsvaert.h"
 #include "fileops/THandlinger.h"
 #include "ui/TspmForm.h"
+#include "ui/Tekstmenu.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 #include "platform/Ur.h"
@@ -18,6 +21,8 @@
 #include <QRegularExpressionValidator>
 #include <QTabWidget>
 #include <QTextCharFormat>
+#include <QTimer>
+#include <algorithm>
 #include <tuple>
 
 namespace kv {
@@ -96,18 +101,49 @@ Tkalenderform::Tkalenderform(Funktionsvaert* hoved) : TFunktionsform(hoved, 2, Q
     l->addLayout(fod);
 
     // As on first show: today, the remembered sound, the pending alarms.
-    datoLabel->setText(u"I dag: "_qs + nu().date().toString(memoFormat));
-    for (QPushButton* k : {dato1Label, dato2Label})
-        k->setText(datoLabel->text());
+    idagTimer = new QTimer(this);
+    idagTimer->setSingleShot(true);
+    connect(idagTimer, &QTimer::timeout, this, &Tkalenderform::visIdag);
+    visIdag();
     gaaTil(nu().date());
     kalenderChange();
     visNotatdage();
     sbNyAlarmClick();
     EditYear->setText(u"0000"_qs), EditMonth->setText(u"00"_qs), EditDay->setText(u"00"_qs);
     sbUdskrivAktiveClick();
+    // The pending alarms are shown as they are: a save, a ring or a new day changes them.
+    if (TAlarmplan* plan = hoved->alarmer())
+        connect(plan, &TAlarmplan::aendret, this, [this] {
+            if (m_visAktive)
+                sbUdskrivAktiveClick();
+        });
 }
 
-Tkalenderform::~Tkalenderform() = default;
+Tkalenderform::~Tkalenderform()
+{
+    // A test of a sound still playing ends with the window.
+    Alarmlyde::instance().stop(this);
+}
+
+void Tkalenderform::visIdag()
+{
+    const QDateTime n = nu();
+    datoLabel->setText(u"I dag: "_qs + n.date().toString(memoFormat));
+    for (QPushButton* k : {dato1Label, dato2Label})
+        k->setText(datoLabel->text());
+    // Just after midnight, and at least every minute: a timer runs late over
+    // a machine's sleep, and the clock may be set.
+    const qint64 tilMidnat = n.msecsTo(QDateTime(n.date().addDays(1), QTime(0, 0)));
+    idagTimer->start(int(std::clamp<qint64>(tilMidnat + 50, 50, 60'000)));
+}
+
+bool Tkalenderform::filhandlingKoerer() const
+{
+    if (!hoved->optaget())
+        return false;
+    hoved->UdskrivInfo(u"Der kopieres eller slettes stadig. Prøv igen, når det er færdigt."_qs);
+    return true;
+}
 
 QWidget* Tkalenderform::byggKalenderside()
 {
@@ -157,6 +193,7 @@ QWidget* Tkalenderform::byggKalenderside()
     l->addWidget(new QLabel(u"Dagens notater"_qs));
     notatMemo = new QPlainTextEdit;
     notatMemo->setObjectName(u"notatMemo"_qs);
+    saetTekstmenu(notatMemo);
     l->addWidget(notatMemo, 2);
     gemNotatKnap = knap(u"gemNotatKnap"_qs, u"Gem"_qs, u"Gem dagens notater"_qs);
     sletNotatKnap = knap(u"sletNotatKnap"_qs, u"Slet"_qs, u"Slet dagens notater"_qs);
@@ -182,8 +219,13 @@ QWidget* Tkalenderform::byggKalenderside()
         mappeEdit->setText(sti);
         this->hoved->saetKalenderMappe(sti);
     });
-    connect(visDatomappe, &QPushButton::clicked, this, [this] { visMappe(this->hoved->kalenderMappe()); });
+    connect(visDatomappe, &QPushButton::clicked, this, [this] {
+        if (!filhandlingKoerer())
+            visMappe(this->hoved->kalenderMappe());
+    });
     connect(visNotatmappe, &QPushButton::clicked, this, [this] {
+        if (filhandlingKoerer())
+            return;
         if (!createFolder(this->hoved->stier().brugerNotatMappe))
             return visInformation(u"Der opstod en fejl.\rVigtige mapper er muligvist blevet slettet."_qs);
         visMappe(this->hoved->stier().brugerNotatMappe);
@@ -218,8 +260,9 @@ void Tkalenderform::gaaTil(const QDate& dato)
 
 void Tkalenderform::gaaTil(QCalendarWidget* k, const QDate& dato)
 {
-    k->setSelectedDate(dato);
+    // The page first: a day that is refused puts its own page back.
     k->setCurrentPage(dato.year(), dato.month());
+    k->setSelectedDate(dato);
 }
 
 void Tkalenderform::visNotatdage()
@@ -246,10 +289,10 @@ void Tkalenderform::kalenderChange()
     const QDate dato = kalender->selectedDate();
     if (dato == m_dato)
         return;
-    // A memo that could not be saved stays with its own day.
-    if (!gemAendretNotat()) {
-        const QSignalBlocker blok(kalender);
-        kalender->setSelectedDate(m_dato);
+    // While a paste or delete has the structures no day is chosen, and a
+    // memo that could not be saved stays with its own day.
+    if (m_dato.isValid() && (filhandlingKoerer() || !gemAendretNotat())) {
+        gaaTil(kalender, m_dato);
         return;
     }
     m_dato = dato;
@@ -261,7 +304,7 @@ void Tkalenderform::kalenderChange()
         mappe += u'\\' + del;
     }
     // Stepping through days mostly lands on the folder already shown.
-    if (hoved->struktur2Mappe() != mappe)
+    if (!hoved->optaget() && hoved->struktur2Mappe() != mappe)
         visMappe(mappe);
     const auto linjer = readTextLines(memoFil(dato));
     notatMemo->setPlainText(linjer ? linjer->join(u'\n') : QString());
@@ -349,6 +392,8 @@ void Tkalenderform::opdater(QLineEdit* d, QLineEdit* m, QLineEdit* y, QCalendarW
 
 void Tkalenderform::opretMappe()
 {
+    if (filhandlingKoerer())
+        return;
     const QDate dato = kalender->selectedDate();
     const QString rod = hoved->kalenderMappe();
     const QString aar = rod + u'\\' + QString::number(dato.year());

@@ -21,6 +21,8 @@ class QTreeWidget;
 
 namespace kv {
 
+class UpDown;
+
 class Tkalenderform : public TFunktionsform {
     Q_OBJECT
 public:
@@ -55,6 +57,7 @@ public:
     // Page "Ny alarm".
     QButtonGroup* alarmtypeValg;
     QLineEdit *EditYear, *EditMonth, *EditDay, *EditTime, *EditMinut, *EditGentagelse, *EditOverskrift;
+    UpDown* UpDownGentagelse;
     QComboBox* cbLydfiler;
     QPushButton* sbSide4Play;
     QPlainTextEdit* alarmMemo;
@@ -66,6 +69,8 @@ public:
     QPushButton* beregnKnap;
     QLineEdit *Edit1, *Edit2;
     QTimer* scriptTimer;
+    // Sets the "I dag: " captions again just after midnight.
+    QTimer* idagTimer;
 
     // The memo file of a date: the name never depends on the desktop's date format.
     QString memoFil(const QDate& dato) const;
@@ -105,6 +110,11 @@ private:
     QWidget* byggAlarmside();
     QWidget* byggNyAlarmside();
     QWidget* byggDatoforskelside();
+    // The three "I dag: " captions from the clock; the timer is set for the next day.
+    void visIdag();
+    // True, with a word on the status line, while a paste or delete has the
+    // structures: the calendar then leaves Struktur 2 alone.
+    bool filhandlingKoerer() const;
     // One calendar of "Datoforskelle" with its edits and buttons (n is 1 or 2).
     QWidget* byggDatovaelger(int n, QCalendarWidget*& k, QLineEdit*& d, QLineEdit*& m, QLineEdit*& y,
                              QPushButton*& idag, QPushButton*& opdater);
@@ -127,6 +137,7 @@ private:
     static QLineEdit* talfelt(const QString& navn, int cifre, const QString& hint = {});
 
     QDate m_dato;  // the day the memo belongs to
+    bool m_visAktive = true;  // the page "Alarmer" shows the pending alarms
     std::optional<TAlarmRecord> m_redigeret;  // the alarm "Rediger" loaded
     int m_tik = 0;  // ticks of scriptTimer since the script was started
 };

@@ -1,12 +1,13 @@
 // The pages "Alarmer" and "Ny alarm" of the calendar window.
+#include "calendar/Alarmlyde.h"
 #include "ui/Beskeder.h"
 #include "ui/Programfiler.h"
 #include "ui/Funktionsvaert.h"
 #include "calendar/TAlarmplan.h"
 #include "calendar/Tkalenderform.h"
 #include "ui/TspmForm.h"
+#include "ui/UpDown.h"
 #include "platform/FileSystem.h"
-#include "platform/Lyd.h"
 #include "platform/TextFile.h"
 #include "platform/Ur.h"
 
@@ -105,6 +106,8 @@ QWidget* Tkalenderform::byggNyAlarmside()
     EditTime = talfelt(u"EditTime"_qs, 2, u"Time"_qs);
     EditMinut = talfelt(u"EditMinut"_qs, 2, u"Minut"_qs);
     EditGentagelse = talfelt(u"EditGentagelse"_qs, 2, u"Antal gange lyden spilles (1-16)"_qs);
+    UpDownGentagelse = new UpDown(EditGentagelse, 1, 16);
+    UpDownGentagelse->setObjectName(u"UpDown"_qs);
     EditOverskrift = new QLineEdit;
     EditOverskrift->setObjectName(u"EditOverskrift"_qs);
     EditOverskrift->setMaxLength(maxOverskrift);
@@ -124,7 +127,14 @@ QWidget* Tkalenderform::byggNyAlarmside()
     raekke(1, u"Dato (år, måned, dag)"_qs, {EditYear, EditMonth, EditDay});
     raekke(2, u"Klokken (time, minut)"_qs, {EditTime, EditMinut});
     raekke(3, u"Lyd"_qs, {cbLydfiler, sbSide4Play});
-    raekke(4, u"Gentagelse"_qs, {EditGentagelse});
+    // The arrows sit against their edit.
+    auto* gentagelse = new QWidget;
+    auto* gl = new QHBoxLayout(gentagelse);
+    gl->setContentsMargins(0, 0, 0, 0);
+    gl->setSpacing(1);
+    gl->addWidget(EditGentagelse);
+    gl->addWidget(UpDownGentagelse);
+    raekke(4, u"Gentagelse"_qs, {gentagelse});
     g->addWidget(new QLabel(u"Overskrift"_qs), 5, 0);
     g->addWidget(EditOverskrift, 5, 1);
     alarmMemo = new QPlainTextEdit;
@@ -145,14 +155,20 @@ QWidget* Tkalenderform::byggNyAlarmside()
     connect(sbGemAlarm, &QPushButton::clicked, this, &Tkalenderform::sbGemAlarmClick);
     for (QLineEdit* e : {EditYear, EditMonth, EditDay, EditTime, EditMinut, EditGentagelse, EditOverskrift})
         connect(e, &QLineEdit::textEdited, this, &Tkalenderform::alarmAendret);
+    connect(UpDownGentagelse, &UpDown::aendret, this, &Tkalenderform::alarmAendret);
     connect(alarmMemo, &QPlainTextEdit::textChanged, this, &Tkalenderform::alarmAendret);
     connect(cbLydfiler, &QComboBox::activated, this, [this](int i) {
         alarmLydIndex = i;
         alarmAendret();
     });
     connect(sbSide4Play, &QPushButton::clicked, this, [this] {
-        const QString fil = alarmLydfil(hoved->stier().lydfilDir, cbLydfiler->currentIndex());
-        if (!Lyd::instance().spil(fil, 1))
+        // An alarm that rings keeps the one sound device: the test waits for
+        // nothing and cuts nothing, it is simply not played then.
+        Alarmlyde& lyde = Alarmlyde::instance();
+        if (lyde.andenSpiller(this))
+            return hoved->UdskrivInfo(u"En alarm ringer. Lyden kan testes, når den er færdig."_qs);
+        lyde.stop(this);
+        if (!lyde.spil(this, alarmLydfil(hoved->stier().lydfilDir, cbLydfiler->currentIndex()), 1))
             hoved->UdskrivInfo(u"Ingen lydenhed"_qs);
     });
     return side;
@@ -223,8 +239,9 @@ bool Tkalenderform::gemAlarm()
         && spmForm().spoerg({u"Alarmen er gemt med nyt tidspunkt."_qs, u"Skal den gamle alarm"_qs,
                              m_redigeret->overskrift + u" ("_qs + datoTekst(*m_redigeret) + u' '
                                  + m_redigeret->timeS + u':' + m_redigeret->minutS + u')',
-                             u"slettes?"_qs}))
-        sletAlarmfiler(*m_redigeret);
+                             u"slettes?"_qs})
+        && !sletAlarmfiler(*m_redigeret, &fejl))
+        visFejl(fejl);
     m_redigeret = a;
     return true;
 }
@@ -240,6 +257,7 @@ void Tkalenderform::visAlarmliste(const std::vector<TAlarmRecord>& liste)
 
 void Tkalenderform::sbUdskrivAktiveClick()
 {
+    m_visAktive = true;
     visAlarmliste(hoved->alarmer() ? hoved->alarmer()->alarm : std::vector<TAlarmRecord>{});
     LabelOverskrift->setText(u"Aktive alarmer"_qs);
     sbUdskrivAlle->setEnabled(true);
@@ -249,6 +267,7 @@ void Tkalenderform::sbUdskrivAktiveClick()
 
 void Tkalenderform::sbUdskrivAlleClick()
 {
+    m_visAktive = false;
     alarmX = hentAlleAlarmer(hoved->stier().alarmDir, hoved->stier().alarmTekster);
     visAlarmliste(alarmX);
     LabelOverskrift->setText(u"Alle alarmer"_qs);
@@ -287,7 +306,10 @@ void Tkalenderform::sbSletValgteClick()
     const TAlarmRecord a = alarmX[size_t(i)];
     if (!spmForm().spoerg({u"Skal alarmen"_qs, a.overskrift, u"slettes?"_qs}))
         return;
-    sletAlarmfiler(a);
+    // A file removed before the failure stays removed; the list shows what is left.
+    QString fejl;
+    if (!sletAlarmfiler(a, &fejl))
+        visFejl(fejl);
     hoved->hentAlarmer();
     sbUdskrivAlleClick();
 }

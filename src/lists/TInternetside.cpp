@@ -236,9 +236,19 @@ void TInternetside::soeg(bool video)
 
 void TInternetside::aabn(const QString& url)
 {
+    aabn(hoved, url);
+}
+
+void TInternetside::aabn(Funktionsvaert* hoved, const QString& url)
+{
     const int svar = Skal::instance().startProgram({u"xdg-open"_qs, url}, {});
     if (svar <= 32)
         hoved->ErrorInfo(svar);
+}
+
+QString TInternetside::makersSide(const QString& sti)
+{
+    return u"https://www.tavlon.dk"_qs + sti;
 }
 
 bool TInternetside::eventFilter(QObject* obj, QEvent* event)

@@ -49,6 +49,10 @@ public:
     void soeg(bool video);
     // Hands an address to the browser through the shell.
     void aabn(const QString& url);
+    // The same for any window; hoved reports a failure.
+    static void aabn(Funktionsvaert* hoved, const QString& url);
+    // A page of the maker's site by its path ("/gruppe0_8.asp"); "/" the home page.
+    static QString makersSide(const QString& sti);
 
 signals:
     // The active group, its addresses or the group names changed.

@@ -409,11 +409,13 @@ bool Tekstsoeger::soegBlokvis(RegularFileStream& in, QByteArray data, std::vecto
     }
 }
 
-QStringList dokumenterI(const QString& mappe, const QString& maske)
+QStringList dokumenterI(const QString& mappe, const QStringList& masker)
 {
     QStringList navne;
+    if (masker.isEmpty())
+        return navne;
     for (const DirEntry& e : listFolder(mappe).value_or(std::vector<DirEntry>{}))
-        if (!e.isDir && passerMaske(e.name, maske))
+        if (!e.isDir && std::any_of(masker.cbegin(), masker.cend(), [&e](const QString& m) { return passerMaske(e.name, m); }))
             navne << e.name;
     return navne;
 }

@@ -49,8 +49,8 @@ private:
     bool m_heleOrd;
 };
 
-// The names of folder's files that match the mask, in name order; folders
-// are left out, and so is everything in sub-folders.
-QStringList dokumenterI(const QString& mappe, const QString& maske);
+// The names of folder's files that match one of the masks, in name order;
+// folders are left out, and so is everything in sub-folders.
+QStringList dokumenterI(const QString& mappe, const QStringList& masker);
 
 } // namespace kv

@@ -26,6 +26,7 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace kv {
 
@@ -249,8 +250,8 @@ void Tfindform::AfindBibExecute()
     if (EditFind->findText(FTekst, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0)
         EditFind->addItem(FTekst);
     EditFind->setEditText(FTekst);
-    // Each entry carries its own mask, so unsaved ticks on "Filtre" change nothing.
-    const QString maske = filterBoks->currentData().toString();
+    // Each entry carries its own masks, so unsaved ticks on "Filtre" change nothing.
+    const QStringList masker = filterBoks->currentData().toStringList();
 
     // The search is a job on its own copies of the folder, the text and the
     // options: a click in Struktur 2 meanwhile changes nothing it reads.
@@ -261,11 +262,11 @@ void Tfindform::AfindBibExecute()
     setCursor(Qt::BusyCursor);
     opdaterHandlinger();
     m_job->start(
-        [this, mappe, mappeMedSkilletegn, tekst, helOrd, storeSmaa, maske](Baggrundsjob::Kontekst& k) {
+        [this, mappe, mappeMedSkilletegn, tekst, helOrd, storeSmaa, masker](Baggrundsjob::Kontekst& k) {
             Tekstsoeger soeger(tekst, helOrd, storeSmaa);
             soeger.fortsaet = [&k] { return !k.stoppet(); };
             Parti parti;
-            const QStringList navne = maske.isEmpty() ? QStringList() : dokumenterI(mappe, maske);
+            const QStringList navne = dokumenterI(mappe, masker);
             // The hits are bounded: a search that finds more stops there and says so.
             qsizetype antal = 0;
             bool fuld = false;
@@ -313,7 +314,7 @@ void Tfindform::closeEvent(QCloseEvent* event)
 {
     // A search stops at once with the window.
     m_job->stop();
-    writeTextLines(optfil, {QString::number(filterBoks->currentIndex())});
+    writeTextLines(optfil, {QString::number(std::max(-1, filterBoks->currentIndex() - 1))});
     TFunktionsform::closeEvent(event);
 }
 

@@ -32,6 +32,8 @@ public:
     QString optfil;         // Findoptions.txt
     QString typelistenavn;  // Filtertyper.txt
     QStringList filliste;   // the type list as triples: name, mask, "1" when offered
+    // The type chosen in the filter box, counted among the offered types;
+    // -1 for all of them at once (the first entry), as on the first opening.
     int filterItemIndex = -1;
     QString Mappe;          // always ends in a backslash
 
@@ -61,6 +63,7 @@ public:
     QAction* ArunValgte;
     QAction* Aop;
     QAction* Aned;
+    QAction* Pennehus;
 
     // The folder to search; shown in dirEdit.
     void saetMappe(const QString& mappe);
@@ -72,6 +75,8 @@ public:
     // The mask of a typed type: "*.*" as it is, otherwise "*." and what
     // follows the last full stop.
     static QString maskeFor(const QString& type);
+    // The filter box's first entry, which searches every offered type.
+    static QString alleTyper();
     void opdaterHandlinger();
 
     void AfindBibExecute();

@@ -1,6 +1,7 @@
 // The page "Filtre" of the search window: the list of document types, their
 // file "Filtertyper.txt", and the filter box filled from it.
 #include "lists/Tfindform.h"
+#include "lists/TInternetside.h"
 #include "ui/TspmForm.h"
 #include "platform/TextFile.h"
 #include "ui/Beskeder.h"
@@ -25,6 +26,11 @@ QStringList Tfindform::standardliste()
             u"VB script"_qs,  u"*.vbs"_qs, u"1"_qs,           u"Windows script files"_qs, u"*.wsf"_qs, u"1"_qs,
             u"Batch"_qs,      u"*.bat"_qs, u"1"_qs,           u"Power Shell"_qs, u"*.ps1"_qs, u"0"_qs,
             u"Rich Text"_qs,  u"*.rtf"_qs, u"1"_qs,           u"Tekstfil"_qs,   u"*.txt"_qs, u"1"_qs};
+}
+
+QString Tfindform::alleTyper()
+{
+    return u"Alle afkrydsede filtyper"_qs;
 }
 
 QString Tfindform::maskeFor(const QString& type)
@@ -82,6 +88,12 @@ QWidget* Tfindform::byggFiltreside()
                             u"Indfør programmet ved Andre funktioner: Indfør og vælg der derefter som det aktive "
                             u"program i Højre panelet."_qs);
     note->setWordWrap(true);
+    Pennehus = nyHandling("Pennehus", u"Download programmet"_qs, u"Download programmet, hvis du ikke har det allerede"_qs,
+                          nullptr);
+    connect(Pennehus, &QAction::triggered, this,
+            [this] { TInternetside::aabn(hoved, TInternetside::makersSide(u"/gruppe0_13.asp"_qs)); });
+    auto* download = new QToolButton;
+    download->setDefaultAction(Pennehus);
 
     auto* g = new QGridLayout(side);
     g->addWidget(new QLabel(u"Afkryds filtyper der skal være tilgængelige i Filterboksen."_qs), 0, 0, 1, 4);
@@ -97,6 +109,7 @@ QWidget* Tfindform::byggFiltreside()
     g->addWidget(standardKnap, 4, 2);
     g->addWidget(saveknap, 4, 3);
     g->addWidget(note, 5, 0, 1, 4);
+    g->addWidget(download, 6, 0, 1, 2, Qt::AlignLeft);
     g->setColumnStretch(1, 1);
     g->setColumnStretch(3, 1);
     g->setRowStretch(1, 1);
@@ -131,12 +144,19 @@ void Tfindform::fyldTypeliste()
 void Tfindform::fyldFilterBoks()
 {
     filterBoks->clear();
+    // First every offered type at once, then each on its own.
+    QStringList alle;
     for (qsizetype i = 0; i + 2 < filliste.size(); i += 3)
         if (filliste[i + 2] == u"1")
-            filterBoks->addItem(filliste[i] + u" ("_qs + filliste[i + 1] + u')', filliste[i + 1]);
-    filterBoks->setMaxVisibleItems(std::max(1, filterBoks->count()));
-    // Without a remembered entry (the first opening) the first one, so that a search finds something.
-    filterBoks->setCurrentIndex(filterItemIndex >= 0 && filterItemIndex < filterBoks->count() ? filterItemIndex : 0);
+            alle << filliste[i + 1];
+    filterBoks->addItem(alleTyper(), alle);
+    for (qsizetype i = 0; i + 2 < filliste.size(); i += 3)
+        if (filliste[i + 2] == u"1")
+            filterBoks->addItem(filliste[i] + u" ("_qs + filliste[i + 1] + u')', QStringList{filliste[i + 1]});
+    filterBoks->setMaxVisibleItems(filterBoks->count());
+    // Nothing remembered (the first opening), or a type no longer offered: all of them.
+    const int valgt = filterItemIndex + 1;
+    filterBoks->setCurrentIndex(valgt >= 0 && valgt < filterBoks->count() ? valgt : 0);
 }
 
 void Tfindform::flytType(int retning)

@@ -12,10 +12,30 @@
 #include <QRegularExpression>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <cerrno>
 
 namespace kv {
 
 static const QString vaelgKlasse = u"Vælg en wmi class"_qs;
+
+// The shell's error code (the program's table of them) for a script that
+// did not start.
+static int startkode(const QString& skript, int fejl)
+{
+    if (!fileExists(skript))
+        return 2;
+    switch (fejl) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP: return 3;  // the working folder went
+    case EACCES:
+    case EPERM: return 5;
+    case ETXTBSY: return 26;
+    case ENOMEM: return 8;
+    default: return 0;  // out of processes or other resources
+    }
+}
 
 TwmiSide::TwmiSide(Funktionsvaert* hoved, QWidget* bar) : hoved(hoved)
 {
@@ -62,7 +82,7 @@ void TwmiSide::AloadListeExecute()
     if (fileExists(hoved->stier().classFile))
         removeFile(hoved->stier().classFile);
     if (!m_hent.start(hoved->stier().wmiFile, {}, {}, hoved->stier().wmidir)) {
-        visInformation(u"Der opstod en ukendt fejl."_qs);
+        hoved->ErrorInfo(startkode(hoved->stier().wmiFile, m_hent.startfejl()));
         return;
     }
     m_hentFrist = QDeadlineTimer(hentGraense);
@@ -109,8 +129,11 @@ void TwmiSide::AmakeFileExecute(bool html)
         && !spmForm().spoerg({u"Scriptet \"%1\" findes allerede."_qs.arg(nameOf(vbsFile)),
                               u"Skal det erstattes?"_qs}))
         return;
-    if (!m_generator.start(html ? hoved->stier().udskrivFileHTML : hoved->stier().udskrivFile, {klasse}, {}, hoved->stier().wmiMappe)) {
-        visInformation(u"Der opstod en ukendt fejl."_qs);
+    // The generator may have gone since the action was enabled; sh would
+    // then start and fail without saying why.
+    const QString generator = html ? hoved->stier().udskrivFileHTML : hoved->stier().udskrivFile;
+    if (!fileExists(generator) || !m_generator.start(generator, {klasse}, {}, hoved->stier().wmiMappe)) {
+        hoved->ErrorInfo(startkode(generator, m_generator.startfejl()));
         return;
     }
     m_generatorFrist = QDeadlineTimer(generatorGraense);
@@ -119,35 +142,43 @@ void TwmiSide::AmakeFileExecute(bool html)
 
 void TwmiSide::wmiTimerTimer()
 {
-    const auto tidenGik = [](Underproces& p, const QDeadlineTimer& frist) {
-        if (!p.koerer() || !frist.hasExpired())
+    // True once the script waited for has ended; one that ran out of time is
+    // stopped first (forLaenge). A forever deadline: not waiting for it.
+    bool forLaenge = false;
+    const auto faerdig = [&forLaenge](Underproces& p, QDeadlineTimer& frist) {
+        if (frist.isForever())
             return false;
-        p.stop();
+        forLaenge = p.koerer() && frist.hasExpired();
+        if (forLaenge)
+            p.stop();
+        if (p.koerer())
+            return false;
+        frist = QDeadlineTimer(QDeadlineTimer::Forever);
         return true;
     };
-    if (tidenGik(m_hent, m_hentFrist))
-        visInformation(u"Hentningen af classes tog for lang tid og blev stoppet."_qs);
-    if (tidenGik(m_generator, m_generatorFrist))
-        visInformation(u"Skrivningen af scriptet tog for lang tid og blev stoppet."_qs);
-    if (m_hentFrist.isForever() && m_generatorFrist.isForever())
-        return;
-    if (!m_hentFrist.isForever() && !m_hent.koerer()) {
-        m_hentFrist = QDeadlineTimer(QDeadlineTimer::Forever);
-        if (m_hent.udfald() == 0 && fileExists(hoved->stier().classFile))
+    const auto kode = [](const Underproces& p) { return p.udfald() ? QString::number(*p.udfald()) : u"-"_qs; };
+    if (faerdig(m_hent, m_hentFrist)) {
+        const bool hentet = !forLaenge && m_hent.udfald() == 0 && fileExists(hoved->stier().classFile);
+        // A list that did not come can be asked for again.
+        namespaceDone = hentet;
+        if (hentet)
             hoved->UdskrivInfo(u"Classes er hentet og kan indlæses"_qs);
-        else if (m_hent.udfald())
-            visInformation(u"Listen over classes kunne ikke hentes.\rFejlkode: %1"_qs.arg(*m_hent.udfald()));
+        else if (forLaenge)
+            visInformation(u"Hentningen af classes tog for lang tid og blev stoppet."_qs);
+        else
+            visInformation(u"Listen over classes kunne ikke hentes.\rFejlkode: %1"_qs.arg(kode(m_hent)));
     }
-    if (!m_generatorFrist.isForever() && !m_generator.koerer()) {
-        m_generatorFrist = QDeadlineTimer(QDeadlineTimer::Forever);
-        if (m_generator.udfald() == 0 && fileExists(vbsFile)) {
+    if (faerdig(m_generator, m_generatorFrist)) {
+        if (forLaenge) {
+            visInformation(u"Skrivningen af scriptet tog for lang tid og blev stoppet."_qs);
+        } else if (m_generator.udfald() == 0 && fileExists(vbsFile)) {
             // A paste or delete running has the structures.
             if (!hoved->optaget())
                 hoved->aabnIStruktur2(hoved->stier().wmiMappe, false);
             hoved->UdskrivInfo(u"Scriptet er skrevet: "_qs + nameOf(vbsFile));
-        } else if (m_generator.udfald()) {
-            visInformation(u"Scriptet til \"%1\" kunne ikke skrives.\rFejlkode: %2"_qs.arg(
-                wmiBox->currentText(), QString::number(*m_generator.udfald())));
+        } else {
+            visInformation(u"Scriptet til \"%1\" kunne ikke skrives.\rFejlkode: %2"_qs.arg(wmiBox->currentText(),
+                                                                                           kode(m_generator)));
         }
     }
     if (m_hentFrist.isForever() && m_generatorFrist.isForever())

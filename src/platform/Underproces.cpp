@@ -2,6 +2,7 @@
 #include "Vaert.h"
 
 #include <QDeadlineTimer>
+#include <cerrno>
 #include <csignal>
 #include <fcntl.h>
 #include <spawn.h>
@@ -21,6 +22,8 @@ Underproces::~Underproces()
 bool Underproces::start(const QString& skript, const QStringList& tekster, const QStringList& stier,
                         const QString& mappe)
 {
+    // A path with no host name is one the host cannot have.
+    m_startfejl = ENOENT;
     QList<QByteArray> argv{"/bin/sh"};
     const auto tilfoej = [&argv](const QString& sti) {
         const auto vaert = hostName(sti);
@@ -50,6 +53,7 @@ bool Underproces::start(const QList<QByteArray>& argv, const QByteArray& mappe)
 {
     stop();
     m_udfald.reset();
+    m_startfejl = EINVAL;
     if (argv.isEmpty())
         return false;
     std::vector<char*> args;
@@ -73,6 +77,7 @@ bool Underproces::start(const QList<QByteArray>& argv, const QByteArray& mappe)
     posix_spawn_file_actions_destroy(&handlinger);
     if (fejl != 0)
         m_pid = -1;
+    m_startfejl = fejl;
     return fejl == 0;
 }
 

@@ -29,6 +29,8 @@ public:
     bool koerer();
     // The exit status of a child that ended by itself.
     std::optional<int> udfald() const { return m_udfald; }
+    // Why the last start failed, as an errno value; 0 after a start.
+    int startfejl() const { return m_startfejl; }
     // Waits at most ms milliseconds, and no longer than afbryd says false;
     // a child still running then is stopped.
     std::optional<int> vent(int ms, const std::function<bool()>& afbryd = {});
@@ -39,6 +41,7 @@ private:
 
     pid_t m_pid = -1;
     std::optional<int> m_udfald;
+    int m_startfejl = 0;
 };
 
 // Runs a script to its end, at most ms milliseconds and while afbryd says

@@ -15,17 +15,26 @@
 #include "platform/TextFile.h"
 #include "platform/Ur.h"
 #include "platform/Wav.h"
+#include "ui/UpDown.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <ctime>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kv;
 using kvtest::TestPlatform;
@@ -65,6 +74,45 @@ private:
 };
 
 QDateTime kl(int y, int m, int d, int h, int mi, int s = 0) { return QDateTime(QDate(y, m, d), QTime(h, mi, s)); }
+
+// A file that cannot be deleted while this lives: immutable for root, in a
+// folder without write permission for anyone else.
+class Fastlaast {
+public:
+    explicit Fastlaast(const QByteArray& fil) : m_fil(fil), m_mappe(fil.left(fil.lastIndexOf('/')))
+    {
+        if (::geteuid() != 0) {
+            m_ok = ::chmod(m_mappe.constData(), 0555) == 0;
+            return;
+        }
+        const int fd = ::open(fil.constData(), O_RDONLY | O_NONBLOCK);
+        int flag = 0;
+        m_ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flag) == 0
+               && (flag |= FS_IMMUTABLE_FL, ::ioctl(fd, FS_IOC_SETFLAGS, &flag) == 0);
+        if (fd >= 0)
+            ::close(fd);
+    }
+    ~Fastlaast()
+    {
+        if (::geteuid() != 0) {
+            ::chmod(m_mappe.constData(), 0755);
+            return;
+        }
+        const int fd = ::open(m_fil.constData(), O_RDONLY | O_NONBLOCK);
+        int flag = 0;
+        if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flag) == 0) {
+            flag &= ~FS_IMMUTABLE_FL;
+            ::ioctl(fd, FS_IOC_SETFLAGS, &flag);
+        }
+        if (fd >= 0)
+            ::close(fd);
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    QByteArray m_fil, m_mappe;
+    bool m_ok = false;
+};
 
 } // namespace
 
@@ -197,8 +245,7 @@ private slots:
     // The editor and the list in the calendar window, with the question answered both ways.
     void sidenNyAlarm()
     {
-        tp->installProgramFiles({u"Egenskaber\\webliste Videnskab.txt"_qs, u"Egenskaber\\webliste Underholdning.txt"_qs,
-                                 u"Egenskaber\\webgruppe.txt"_qs});
+        tp->installStartFiles();
         Tmainform f;
         f.alarmDir = dir, f.alarmTekster = tekster;
         Tkalenderform k(&f);
@@ -366,8 +413,7 @@ private slots:
 
         gem(0, {}, 0, 0, 9, 0, u"Anden"_qs, 1);  // the same minute: the list keeps one file a name
         gem(0, {}, 0, 0, 9, 1, u"Tredje"_qs, 1);
-        tp->installProgramFiles({u"Egenskaber\\webliste Videnskab.txt"_qs, u"Egenskaber\\webliste Underholdning.txt"_qs,
-                                 u"Egenskaber\\webgruppe.txt"_qs});
+        tp->installStartFiles();
         Tmainform f;
         f.alarmDir = dir;
         f.alarmTekster = tekster;
@@ -418,6 +464,134 @@ private slots:
         QCOMPARE(w.alarmMemo->toPlainText(), u"Møde tekst"_qs);
         QVERIFY(plan.alarm.empty());
         w.close();
+    }
+
+    // A one-time alarm in the year that marks yearly alarms would share their file names.
+    void datoalarmIFjerntAar()
+    {
+        const auto besked = [&](int type, const QString& aar) {
+            const auto r = byggAlarm({type, aar, u"12"_qs, u"24"_qs, u"18"_qs, u"0"_qs, u"1"_qs, {}, 0}, dir, tekster, tid);
+            const auto* b = std::get_if<QString>(&r);
+            return b ? *b : std::get<TAlarmRecord>(r).navn();
+        };
+        QCOMPARE(besked(1, u"3016"_qs), u"År er forkert.\rEn alarm på en dato skal ligge før år 3016."_qs);
+        QCOMPARE(besked(1, u"9999"_qs), besked(1, u"3016"_qs));
+        QCOMPARE(besked(1, u"3015"_qs), u"3015-12-24-18-00.txt"_qs);
+        QCOMPARE(besked(2, {}), u"3016-12-24-18-00.txt"_qs);
+    }
+
+    // The editor's up-down control steps "Gentagelse" within 1 to 16, and a
+    // step is a change that can be saved.
+    void gentagelseOpNed()
+    {
+        tp->installStartFiles();
+        Tmainform f;
+        Tkalenderform k(&f);
+        auto* updown = k.findChild<UpDown*>(u"UpDown"_qs);
+        QVERIFY(updown);
+        auto* op = updown->findChild<QToolButton*>(u"op"_qs);
+        auto* ned = updown->findChild<QToolButton*>(u"ned"_qs);
+        QCOMPARE(k.EditGentagelse->text(), u"1"_qs);
+        QVERIFY(!k.sbGemAlarm->isEnabled());
+        ned->click();
+        QCOMPARE(k.EditGentagelse->text(), u"1"_qs);
+        QVERIFY(!k.sbGemAlarm->isEnabled());
+        op->click();
+        op->click();
+        QCOMPARE(k.EditGentagelse->text(), u"3"_qs);
+        QVERIFY(k.sbGemAlarm->isEnabled());
+        k.EditGentagelse->setText(u"16"_qs);
+        op->click();
+        QCOMPARE(k.EditGentagelse->text(), u"16"_qs);
+        QTest::keyClick(k.EditGentagelse, Qt::Key_Down);
+        QCOMPARE(k.EditGentagelse->text(), u"15"_qs);
+        k.EditGentagelse->clear();
+        QTest::keyClick(k.EditGentagelse, Qt::Key_Up);
+        QCOMPARE(k.EditGentagelse->text(), u"1"_qs);
+    }
+
+    // "Test alarmen" plays nothing while an alarm rings, and its own sound gives way to a new test.
+    void testLydMensAlarmRinger()
+    {
+        tp->installStartFiles();
+        testLyd->varer = true;
+        Tmainform f;
+        Tkalenderform k(&f);
+        k.cbLydfiler->setCurrentIndex(1);
+        Talarmform w(u"C:\\Lyde\\"_qs);
+        w.playAlarm(gem(0, {}, 0, 0, 9, 0, u"Ringer"_qs, 4), false);
+        k.sbSide4Play->click();
+        QCOMPARE(lyde, QStringList{u"Melodi.wav x4"_qs});
+        QVERIFY(testLyd->spiller());
+        // The alarm's sound ends: the test plays, and again from the start when pressed again.
+        testLyd->spillerNu = false;
+        k.sbSide4Play->click();
+        k.sbSide4Play->click();
+        QCOMPARE(lyde, (QStringList{u"Melodi.wav x4"_qs, u"DingDong.wav x1"_qs, u"stop"_qs, u"DingDong.wav x1"_qs}));
+        w.close();
+    }
+
+    // A file that cannot be deleted is said, from the list and after a one-time alarm has rung.
+    void sletningDerFejler()
+    {
+        tp->installStartFiles();
+        Tmainform f;
+        f.alarmDir = dir, f.alarmTekster = tekster;
+        Tkalenderform k(&f);
+        const TAlarmRecord a = gem(0, {}, 0, 0, 9, 0, u"Fast"_qs);
+        {
+            Fastlaast laas(tp->hostBytes(a.filnavn));
+            if (!laas.ok())
+                QSKIP("A file here cannot be made undeletable");
+            k.sbUdskrivAlleClick();
+            k.alarmBox->setCurrentItem(k.alarmBox->topLevelItem(0));
+            kvtest::DialogSvarer svar(true);
+            k.sbSletValgteClick();
+            QCOMPARE(svar.tekster.size(), 2);
+            QVERIFY(svar.tekster[1].contains(u"0000-00-00-09-00.txt"_qs));
+            // The text went first and stays gone; the list shows what is left.
+            QVERIFY(!fileExists(a.tekstfilnavn));
+            QCOMPARE(k.alarmBox->topLevelItemCount(), 1);
+        }
+        const TAlarmRecord b = gem(1, u"2025"_qs, 6, 10, 9, 0, u"Engang"_qs);
+        Fastlaast laas(tp->hostBytes(b.filnavn));
+        QStringList beskeder;
+        Talarmform w(u"C:\\Lyde\\"_qs);
+        connect(&w, &Talarmform::besked, this, [&](const QString& t) { beskeder << t; });
+        w.playAlarm(b, false);
+        QVERIFY(w.alarmMemo->toPlainText().contains(u"Alarmens filer kunne ikke slettes"_qs));
+        QCOMPARE(beskeder, QStringList{u"Alarmens filer kunne ikke slettes"_qs});
+        QVERIFY(fileExists(b.filnavn));
+        w.close();
+    }
+
+    // The list "Aktive alarmer" follows the pending alarms: a save later today, and a ring.
+    void aktiveAlarmerFoelgerMed()
+    {
+        tp->installStartFiles();
+        tid = kl(2025, 6, 10, 8, 0);
+        Tmainform f;
+        f.alarmDir = dir, f.alarmTekster = tekster;
+        f.hentAlarmer();
+        Tkalenderform k(&f);
+        QCOMPARE(k.LabelOverskrift->text(), u"Aktive alarmer"_qs);
+        QCOMPARE(k.alarmBox->topLevelItemCount(), 0);
+        k.alarmtypeValg->button(0)->click();
+        k.EditTime->setText(u"9"_qs), k.EditMinut->setText(u"15"_qs);
+        k.EditOverskrift->setText(u"Senere i dag"_qs);
+        k.sbGemAlarmClick();
+        QCOMPARE(k.alarmBox->topLevelItemCount(), 1);
+        QCOMPARE(k.alarmBox->topLevelItem(0)->text(3), u"Senere i dag"_qs);
+        // "Vis alle" is left alone by a change of the pending list.
+        k.sbUdskrivAlleClick();
+        f.hentAlarmer();
+        QCOMPARE(k.LabelOverskrift->text(), u"Alle alarmer"_qs);
+        k.sbUdskrivAktiveClick();
+        tid = kl(2025, 6, 10, 9, 15, 1);
+        f.alarmplan->alarmTimerTimer();
+        QCOMPARE(k.alarmBox->topLevelItemCount(), 0);
+        for (Talarmform* w : f.findChildren<Talarmform*>())
+            w->close();
     }
 
     void wavOgAfspilning()

@@ -1,5 +1,6 @@
 // The calendar window: day memos under any locale, the question on a changed
-// memo, date folders, typed dates, month steps, and kalender.txt.
+// memo, date folders, typed dates, month steps, kalender.txt, "I dag" over
+// midnight, and the structures left alone while a file operation runs.
 #include "DialogSvarer.h"
 #include "TestMain.h"
 #include "TestPlatform.h"
@@ -21,10 +22,28 @@ using namespace kv;
 using kvtest::TestPlatform;
 
 namespace {
+
+const QDateTime middag(QDate(2013, 10, 30), QTime(12, 0));
+
 class TestUr : public Ur {
 public:
-    QDateTime nu() const override { return QDateTime(QDate(2013, 10, 30), QTime(12, 0)); }
+    QDateTime nu() const override { return tid; }
+    static inline QDateTime tid = middag;
 };
+
+// A main window whose file operation runs while travl says so.
+class TravlHoved : public Tmainform {
+public:
+    bool travl = false;
+    QStringList status;
+    bool optaget() const override { return travl || Tmainform::optaget(); }
+    void UdskrivInfo(const QString& tekst) override
+    {
+        status << tekst;
+        Tmainform::UdskrivInfo(tekst);
+    }
+};
+
 } // namespace
 
 class TstKalender : public QObject {
@@ -36,6 +55,7 @@ private slots:
     void initTestCase() { Ur::install(std::make_unique<TestUr>()); }
     void init()
     {
+        TestUr::tid = middag;
         tp = &TestPlatform::install();
         tp->installProgramFiles({u"Egenskaber\\webliste Videnskab.txt"_qs, u"Egenskaber\\webliste Underholdning.txt"_qs,
                                  u"Egenskaber\\webgruppe.txt"_qs});
@@ -121,6 +141,51 @@ private slots:
         QCOMPARE(k.monthEdit->text(), u"2"_qs);
         k.datoLabel->click();
         QCOMPARE(k.kalender->selectedDate(), QDate(2013, 10, 30));
+        k.close();
+    }
+
+    void idagFoelgerMidnat()
+    {
+        TestUr::tid = QDateTime(QDate(2013, 10, 30), QTime(23, 59, 59, 900));
+        Tkalenderform k(f.get());
+        QCOMPARE(k.datoLabel->text(), u"I dag: 30-10-2013"_qs);
+        TestUr::tid = QDateTime(QDate(2013, 10, 31), QTime(0, 0, 1));
+        QTRY_COMPARE(k.datoLabel->text(), u"I dag: 31-10-2013"_qs);
+        QCOMPARE(k.dato1Label->text(), k.datoLabel->text());
+        QCOMPARE(k.dato2Label->text(), k.datoLabel->text());
+        // The chosen day stays; "I dag" goes to the new day.
+        QCOMPARE(k.kalender->selectedDate(), QDate(2013, 10, 30));
+        k.datoLabel->click();
+        QCOMPARE(k.kalender->selectedDate(), QDate(2013, 10, 31));
+        k.close();
+    }
+
+    // While a paste or delete has the structures, the calendar leaves Struktur 2 alone.
+    void underFilhandling()
+    {
+        f.reset();
+        TravlHoved h;
+        Tkalenderform k(&h);
+        h.visIStruktur2(h.OptMappe, false);
+        const QString dag = h.brugerKalenderMappe + u"\\2013\\10 Oktober\\30 Onsdag"_qs;
+        h.travl = true;
+        k.ButtonOpretMappe->click();
+        k.visDatomappe->click();
+        k.visNotatmappe->click();
+        k.kalender->setSelectedDate(QDate(2013, 10, 29));
+        k.mNext->click();
+        QVERIFY(!folderExists(dag));
+        QCOMPARE(h.funk->FFilMappe, h.OptMappe);
+        QCOMPARE(k.kalender->selectedDate(), QDate(2013, 10, 30));
+        QCOMPARE(k.kalender->monthShown(), 10);
+        QCOMPARE(k.dayEdit->text(), u"30"_qs);
+        QCOMPARE(h.status.filter(u"Der kopieres eller slettes stadig."_qs).size(), 5);
+        // Afterwards all of it works again.
+        h.travl = false;
+        k.kalender->setSelectedDate(QDate(2013, 10, 29));
+        QCOMPARE(h.funk->FFilMappe, h.brugerKalenderMappe);
+        k.ButtonOpretMappe->click();
+        QVERIFY(folderExists(h.brugerKalenderMappe + u"\\2013\\10 Oktober\\29 Tirsdag"_qs));
         k.close();
     }
 

@@ -10,6 +10,10 @@
 #include "platform/TextFile.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QTest>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -216,6 +220,49 @@ private slots:
         panel().notatMappeVisKnap->click();
         QCOMPARE(f->funk->AktiveStruktur(), 2);
         QCOMPARE(f->funk->FFilMappe, f->NotatMappe.chopped(1));
+    }
+
+    // The memo's right-click menu, its hints, and its Ctrl+Alt keys at work.
+    void memoensMenu()
+    {
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QPlainTextEdit* m = panel().notatMemo;
+        m->setPlainText(u"en to tre"_qs);
+        m->setFocus();
+        QGuiApplication::clipboard()->setText(u"x"_qs);
+        emit m->customContextMenuRequested(QPoint(5, 5));
+        auto* menu = m->findChild<QMenu*>(u"tekstmenu"_qs);
+        QVERIFY(menu);
+        QStringList poster;
+        for (const QAction* a : menu->actions())
+            if (!a->isSeparator())
+                poster << a->text() + u" | "_qs + a->toolTip() + u" | "_qs + a->shortcut().toString()
+                              + (a->isEnabled() ? QString() : u" (-)"_qs);
+        QCOMPARE(poster, (QStringList{u"Annuller | Annuller handling: Ctrl+Alt+Z | Ctrl+Alt+Z (-)"_qs,
+                                      u"Klip | Klip valgte tekst: Ctrl+Alt+X | Ctrl+Alt+X (-)"_qs,
+                                      u"Kopier | Kopier valgte tekst: Ctrl+Alt+C | Ctrl+Alt+C (-)"_qs,
+                                      u"Sæt ind | Indsæt tekst fra klipbord: Ctrl+Alt+V | Ctrl+Alt+V"_qs,
+                                      u"Slet | Slet valgte tekst: Del | Del (-)"_qs,
+                                      u"Vælg alt | Vælg alt: Ctrl+Alt+A | Ctrl+Alt+A"_qs}));
+        menu->close();
+
+        const auto ctrlAlt = [m](Qt::Key k) { QTest::keyClick(m, k, Qt::ControlModifier | Qt::AltModifier); };
+        ctrlAlt(Qt::Key_A);
+        QCOMPARE(m->textCursor().selectedText(), u"en to tre"_qs);
+        ctrlAlt(Qt::Key_X);
+        QVERIFY(m->toPlainText().isEmpty());
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"en to tre"_qs);
+        ctrlAlt(Qt::Key_V);
+        ctrlAlt(Qt::Key_V);
+        QCOMPARE(m->toPlainText(), u"en to treen to tre"_qs);
+        ctrlAlt(Qt::Key_Z);
+        QCOMPARE(m->toPlainText(), u"en to tre"_qs);
+        ctrlAlt(Qt::Key_A);
+        ctrlAlt(Qt::Key_C);
+        m->findChild<QAction*>(u"aSlet"_qs)->trigger();
+        QVERIFY(m->toPlainText().isEmpty());
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"en to tre"_qs);
     }
 };
 

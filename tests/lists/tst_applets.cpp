@@ -118,6 +118,59 @@ private slots:
         QCOMPARE(koer(u"ODBC.vbs"_qs, {}).status, 1);
     }
 
+    // The entry format allows blanks around "=": they change nothing.
+    void indgangeMedBlanke()
+    {
+        skrivStub(bin, u"font-manager"_qs);
+        skrivIndgang(system, u"font-manager.desktop"_qs, "Hidden = true\n");
+        QCOMPARE(koer(u"fonts.vbs"_qs).status, 1);
+        skrivIndgang(system, u"font-manager.desktop"_qs, "Hidden\t=  false \r\nNotShowIn = XFCE;\n");
+        skrivebord(u"KDE"_qs);
+        QCOMPARE(koer(u"fonts.vbs"_qs).ud, u"font-manager"_qs);
+        skrivebord(u"XFCE"_qs);
+        QCOMPARE(koer(u"fonts.vbs"_qs).status, 1);
+        skrivIndgang(system, u"font-manager.desktop"_qs, "OnlyShowIn = GNOME;XFCE;\n");
+        QCOMPARE(koer(u"fonts.vbs"_qs).ud, u"font-manager"_qs);
+        // Only the entry's own group counts.
+        skrivIndgang(system, u"font-manager.desktop"_qs, "[Desktop Action ny]\nHidden = true\n");
+        QCOMPARE(koer(u"fonts.vbs"_qs).ud, u"font-manager"_qs);
+    }
+
+    // Every wrapper script finds its shared part when it is run by name from
+    // its own folder, under sh and dash.
+    void skripterFraEgenMappe()
+    {
+        const QString program = QStringLiteral(KV_SOURCE_DIR) + u"/program/"_qs;
+        const QString kopi = tmp.path() + u"/Programfiler"_qs;
+        QDir(kopi).removeRecursively();
+        QVERIFY(QProcess::execute(u"cp"_qs, {u"-R"_qs, program + u"Programfiler"_qs, kopi}) == 0);
+        const auto koerHer = [](const QString& skal, const QString& mappe, const QStringList& args) {
+            QProcess p;
+            p.setWorkingDirectory(mappe);
+            p.start(skal, args);
+            p.waitForFinished(10000);
+            return Svar{p.exitCode(), QString::fromUtf8(p.readAllStandardError()).trimmed()};
+        };
+        for (const QString& skal : {u"sh"_qs, u"dash"_qs}) {
+            for (const QString& navn : QDir(appletMappe).entryList({u"*.vbs"_qs})) {
+                const Svar svar = koerHer(skal, appletMappe, {navn, u"--vis"_qs});
+                QVERIFY2(svar.status <= 1 && svar.ud.isEmpty(), qPrintable(skal + u' ' + navn + u": "_qs + svar.ud));
+            }
+            for (const auto& [generator, fil] : {std::pair{u"_udskrivKode.wsf"_qs, u"Win32_BIOS.vbs"_qs},
+                                                 std::pair{u"_udskrivKodeHTML.wsf"_qs, u"Win32_BIOS_Html.vbs"_qs}}) {
+                QFile::remove(kopi + u'/' + fil);
+                QCOMPARE(koerHer(skal, kopi, {generator, u"Win32_BIOS"_qs}).status, 0);
+                QVERIFY(QFile::exists(kopi + u'/' + fil));
+            }
+            for (const auto& [skript, maal] : {std::pair{u"createShortcut.vbs"_qs, appletMappe + u"applet.sh"_qs},
+                                               std::pair{u"createShortcutMappe.vbs"_qs, kopi}}) {
+                const QString link = tmp.path() + u"/genvej-"_qs + skal + u'-' + skript;
+                QCOMPARE(koerHer(skal, program + u"scripts"_qs, {skript, maal, link}).status, 0);
+                QCOMPARE(QFileInfo(link).symLinkTarget(), QFileInfo(maal).absoluteFilePath());
+            }
+        }
+    }
+
     void vinduetDeaktivererKnapperUdenVaerktoej()
     {
         TestPlatform& tp = TestPlatform::install();

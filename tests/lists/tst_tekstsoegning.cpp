@@ -347,13 +347,18 @@ private slots:
         QVERIFY(s && !f.handling("findTekst")->isEnabled());
         QCOMPARE(s->Mappe, u"C:\\Docs\\"_qs);
         QCOMPARE(*readTextLines(s->typelistenavn), Tfindform::standardliste());
-        // Nothing remembered yet: the first type is chosen, and a search finds its documents.
+        // Nothing remembered yet: every offered type at once, each document once.
         QCOMPARE(s->filterBoks->currentIndex(), 0);
+        QCOMPARE(s->filterBoks->currentText(), Tfindform::alleTyper());
+        QCOMPARE(s->filterBoks->count(), 12);
+        QCOMPARE(s->filterBoks->itemText(1), u"Hjemmeside (*.html)"_qs);
         s->EditFind->setEditText(u"hus"_qs);
         s->AfindBibExecute();
         QTRY_VERIFY(!s->soeger());
-        QCOMPARE(s->findis->topLevelItemCount(), 1);
-        QCOMPARE(s->findis->topLevelItem(0)->text(0), u"C:\\Docs\\c.html"_qs);
+        QStringList dokumenter;
+        for (int i = 0; i < s->findis->topLevelItemCount(); ++i)
+            dokumenter << s->findis->topLevelItem(i)->text(0).section(u'\\', -1);
+        QCOMPARE(dokumenter, (QStringList{u"a.TXT"_qs, u"a.TXT"_qs, u"a.TXT"_qs, u"c.html"_qs}));
         s->filterBoks->setCurrentIndex(s->filterBoks->findText(u"Tekstfil (*.txt)"_qs));
         // A tick not saved does not change what the chosen entry searches.
         s->typeliste->topLevelItem(11)->setCheckState(0, Qt::Unchecked);
@@ -402,6 +407,11 @@ private slots:
         // Struktur 2 leads the folder.
         QCOMPARE(s->dirEdit->text(), u"C:\\Docs\\undermappe.txt\\"_qs);
 
+        // "Download programmet" opens the program's page.
+        s->Pennehus->trigger();
+        QCOMPARE(skal.startet.last().kommando,
+                 (QStringList{u"xdg-open"_qs, u"https://www.tavlon.dk/gruppe0_13.asp"_qs}));
+
         // Closing in the middle of a search stops it at once and closes.
         const QString stor = fil(u"undermappe.txt\\stor.txt"_qs, QByteArray(64 << 20, 'x'));
         s->filterBoks->setCurrentIndex(s->filterBoks->count() - 1);
@@ -411,7 +421,12 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!s);
         QVERIFY(!f.findform);
-        QVERIFY(readTextLines(f.OptMappe + u"\\Findoptions.txt"_qs).has_value());
+        // The type is remembered among the offered ones: "Stor" is the eleventh, "Tekstfil" not ticked.
+        QCOMPARE(*readTextLines(f.OptMappe + u"\\Findoptions.txt"_qs), QStringList{u"10"_qs});
+        f.aabnFindform();
+        QCOMPARE(f.findform->filterBoks->currentText(), u"Stor (*.TXT)"_qs);
+        f.findform->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
         // Without its type file the window takes the standard list again.
         QVERIFY(removeFile(f.OptMappe + u"\\Filtertyper.txt"_qs));

@@ -8,6 +8,7 @@
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
 #include "lists/TwmiSide.h"
+#include "platform/FileSystem.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -202,6 +203,83 @@ private slots:
         s->AmakeFileExecute(false);
         QCOMPARE(svar.tekster.size(), 2);
         QVERIFY(svar.tekster[1].startsWith(u"WMI mappen findes ikke"_qs));
+    }
+
+    // A list that did not come, for any reason, can be asked for again; a
+    // generator that is gone gets the shell's message for a missing file.
+    void hentIgenOgManglendeGenerator()
+    {
+        TestPlatform& tp = TestPlatform::install();
+        tp.makeFolder(u"C:\\Kvistlund\\Anna\\Egenskaber"_qs);
+        const QString pf = u"C:\\Kvistlund\\Program\\Programfiler\\"_qs;
+        const auto skript = [&](const QString& navn, const QByteArray& krop) {
+            tp.makeFile(pf + navn, "#!/bin/sh\n" + krop);
+        };
+        skript(u"_udskrivKode.wsf"_qs, "printf x >\"$1.vbs\"\n");
+        Tmainform f;
+        TwmiSide* s = f.wmiSide;
+        const auto aktiv = [&](const char* navn) {
+            f.handlinger->opdaterAlle();
+            return f.handling(navn)->isEnabled();
+        };
+        s->hentGraense = 200;
+        const QList<std::pair<QByteArray, QString>> fejl = {
+            {"exit 3\n", u"Listen over classes kunne ikke hentes.\nFejlkode: 3"_qs},
+            {"exit 0\n", u"Listen over classes kunne ikke hentes.\nFejlkode: 0"_qs},
+            {"sleep 30\n", u"Hentningen af classes tog for lang tid og blev stoppet."_qs},
+        };
+        for (const auto& [krop, besked] : fejl) {
+            skript(u"_wmiClasses.wsf"_qs, krop);
+            DialogSvarer svar;
+            QVERIFY(aktiv("AloadListe"));
+            f.handling("AloadListe")->trigger();
+            QVERIFY(!aktiv("AloadListe"));
+            QTRY_COMPARE(svar.tekster, QStringList{besked});
+            QVERIFY(aktiv("AloadListe"));
+        }
+        skript(u"_wmiClasses.wsf"_qs, "printf 'Win32_Disk\\r\\n' >classes.txt\n");
+        f.handling("AloadListe")->trigger();
+        QTRY_VERIFY(aktiv("Awmi"));
+        QVERIFY(!aktiv("AloadListe"));
+        f.handling("Awmi")->trigger();
+        s->wmiBox->setCurrentIndex(1);
+        QVERIFY(aktiv("AmakeFile"));
+        QVERIFY(removeFile(pf + u"_udskrivKode.wsf"_qs));
+        DialogSvarer svar;
+        s->AmakeFileExecute(false);
+        QCOMPARE(svar.tekster, QStringList{Tmainform::fejltekst(2)});
+        QVERIFY(!s->arbejder());
+    }
+
+    // A volume whose mount point holds line breaks is one drive of the report,
+    // in a mount namespace of the test's own.
+    void monteringMedLinjeskift()
+    {
+        QTemporaryDir tmp;
+        const QString p = tmp.path() + u"/Programfiler"_qs;
+        QVERIFY(QProcess::execute(u"cp"_qs, {u"-R"_qs, QStringLiteral(KV_SOURCE_DIR) + u"/program/Programfiler"_qs, p}) == 0);
+        QCOMPARE(koer(u"dash"_qs, {p + u"/_udskrivKode.wsf"_qs, u"Win32_LogicalDisk"_qs}, tmp.path()).status, 0);
+        QProcessEnvironment miljoe = QProcessEnvironment::systemEnvironment();
+        miljoe.insert(u"HOME"_qs, tmp.path());
+        const QString nat = u"mount -t tmpfs none /media && d='/media/a\nb\n' && mkdir \"$d\""
+                            u" && mount -t tmpfs none \"$d\" && mount -t tmpfs none \"$d\" && dash \"$1\""_qs;
+        const Koersel k = koer(u"unshare"_qs, {u"-m"_qs, u"dash"_qs, u"-c"_qs, nat, u"sh"_qs,
+                                               tmp.path() + u"/Win32_LogicalDisk.vbs"_qs},
+                               tmp.path(), miljoe);
+        if (k.status != 0 && !QFile::exists(tmp.path() + u"/Win32_LogicalDisk.txt"_qs))
+            QSKIP(qPrintable(u"No mount namespace here: "_qs + k.fejl));
+        QCOMPARE(k.status, 0);
+        const QString rapport = QString::fromUtf8(laes(tmp.path() + u"/Win32_LogicalDisk.txt"_qs));
+        const QString navn = u"/media/a\u2424b\u2424"_qs;
+        QCOMPARE(rapport.count(u"  ProviderName: "_qs + navn + u"\r\n"_qs), 1);
+        QVERIFY(rapport.contains(u"  VolumeName: a\u2424b\u2424\r\n"_qs));
+        // Every line of an instance is a property, and the count is the instances'.
+        const QStringList linjer = rapport.split(u"\r\n"_qs);
+        const qsizetype drev = linjer.filter(u"  DeviceID: "_qs).size();
+        QVERIFY(linjer[1].endsWith(u", "_qs + QString::number(drev) + u" forekomster"_qs));
+        for (qsizetype i = 2; i < linjer.size(); ++i)
+            QVERIFY2(linjer[i].isEmpty() || linjer[i].startsWith(u"Win32_LogicalDisk "_qs) || linjer[i].startsWith(u"  "_qs),
+                     qPrintable(linjer[i]));
     }
 };
 

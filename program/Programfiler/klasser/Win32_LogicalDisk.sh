@@ -25,23 +25,22 @@ laes() {
     drev D: System / 3
     bogstaver="E F G H I J K L M N O P Q R S T U V W X Y Z"
 
-    sete="
-${HOME:-/}
-/
-"
-    while read -r _ punkt _; do
-        punkt=$(printf '%b' "$punkt")
+    # The mount points as the table writes them, where a blank, a tab, a
+    # line break and a backslash are octal escapes: no blank in one.
+    sete=" "
+    while read -r _ raa _; do
+        # The "." keeps a line break at the end of the name.
+        punkt=$(printf '%b.' "$raa")
+        punkt=${punkt%.}
         case $punkt in
         /media/?* | /run/media/?*) type=2 ;;
         /mnt/?*) type=3 ;;
         *) continue ;;
         esac
-        # A volume mounted twice is one drive.
-        case $sete in *"
-$punkt
-"*) continue ;; esac
-        sete="$sete$punkt
-"
+        # A volume mounted twice is one drive, and so is home on its own.
+        [ "$punkt" = "${HOME:-/}" ] && continue
+        case $sete in *" $raa "*) continue ;; esac
+        sete="$sete$raa "
         [ -n "$bogstaver" ] || break
         b=${bogstaver%% *}
         bogstaver=${bogstaver#"$b"}; bogstaver=${bogstaver# }
