@@ -363,7 +363,7 @@ int main(int argc, char** argv)
             job.start(
                 [&](kv::Baggrundsjob::Kontekst&) {
                     std::vector<kv::Fund> f;
-                    for (const QString& navn : kv::dokumenterI(u"C:\\docs"_qs, u"*.*"_qs))
+                    for (const QString& navn : kv::dokumenterI(u"C:\\docs"_qs, QStringList{u"*.*"_qs}))
                         fund += soeger.soeg(u"C:\\docs\\"_qs + navn, f) ? qsizetype(f.size()) : 0;
                 },
                 [&](bool) { faerdig = true; });

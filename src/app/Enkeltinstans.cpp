@@ -6,6 +6,7 @@
 #include "ui/Beskeder.h"
 
 #include <QTimer>
+#include <utility>
 
 namespace kv {
 
@@ -27,24 +28,43 @@ QList<QByteArray> Enkeltinstans::udpak(const QByteArray& besked)
 
 Instanskanal::Udfald Enkeltinstans::start()
 {
+    // What later starts hand over while the window is still being built waits for it.
+    connect(&m_kanal, &Instanskanal::modtaget, this, [this](const QByteArray& besked) {
+        if (m_vindue)
+            modtag(*m_vindue, besked);
+        else
+            m_venter << besked;
+    });
     return m_kanal.start(pak(m_maal), ventetidMs);
+}
+
+void Enkeltinstans::modtag(Tmainform& vindue, const QByteArray& besked)
+{
+    // A message that came as the window closed opens nothing.
+    if (!vindue.isVisible())
+        return;
+    vindue.setWindowState(vindue.windowState() & ~Qt::WindowMinimized);
+    vindue.show();
+    vindue.raise();
+    vindue.activateWindow();
+    aabn(vindue, udpak(besked));
 }
 
 void Enkeltinstans::bind(Tmainform& vindue, Instanskanal::Udfald udfald)
 {
     vindue.skrivebeskyttet = udfald == Instanskanal::Udfald::SvarerIkke;
-    connect(&m_kanal, &Instanskanal::modtaget, &vindue, [&vindue](const QByteArray& besked) {
-        vindue.setWindowState(vindue.windowState() & ~Qt::WindowMinimized);
-        vindue.show();
-        vindue.raise();
-        vindue.activateWindow();
-        aabn(vindue, udpak(besked));
-    });
-    QTimer::singleShot(0, &vindue, [&vindue, maal = m_maal] {
+    QTimer::singleShot(0, &vindue, [this, &vindue] {
+        // Closed already (a SIGTERM at the start): nothing more to show.
+        if (!vindue.isVisible())
+            return;
         if (vindue.skrivebeskyttet)
             visInformation(u"Kvistlund kører allerede, men svarer ikke.\r"
                            "Dette vindue gemmer derfor ikke indstillingerne, når det lukkes."_qs);
-        aabn(vindue, maal);
+        aabn(vindue, m_maal);
+        // Then what later starts handed over meanwhile, the newest last.
+        m_vindue = &vindue;
+        for (const QByteArray& besked : std::exchange(m_venter, {}))
+            modtag(vindue, besked);
     });
 }
 

@@ -36,8 +36,13 @@ public:
     static QList<QByteArray> udpak(const QByteArray& besked);
 
 private:
+    // Brings the window forward and opens what a later start handed over.
+    static void modtag(Tmainform& vindue, const QByteArray& besked);
+
     QList<QByteArray> m_maal;
     Instanskanal m_kanal;
+    Tmainform* m_vindue = nullptr;  // set once the window takes messages
+    QList<QByteArray> m_venter;     // handed over before that
 };
 
 } // namespace kv

@@ -103,9 +103,11 @@ Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
 
 Tmainform::~Tmainform()
 {
-    // Function windows leave their tab while the window is still whole.
+    // Function windows leave their tab while the window is still whole, also
+    // those closed and only waiting to be deleted.
     for (auto& w : m_funktioner)
         delete w.data();
+    qDeleteAll(findChildren<TFunktionsform*>());
 }
 
 QString Tmainform::getBrugernavn()

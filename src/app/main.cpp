@@ -10,8 +10,10 @@
 #include "platform/Afslutningssignal.h"
 #include "platform/Argumentsti.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QIcon>
+#include <QThread>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -55,15 +57,25 @@ int main(int argc, char* argv[])
     // The icon the package installs; a build folder has none and keeps Qt's.
     QApplication::setWindowIcon(QIcon::fromTheme(u"dk.kvistlund.Kvistlund"_qs));
 
-    // From here a SIGTERM closes as the close button would, however long the
-    // window takes to build: one that comes before it is shown waits for it.
+    // From here a SIGTERM closes as the close button would. It waits until the
+    // window is shown and the event loop is idle at its top: never from inside
+    // work that lets events run (a listing, a paste), which would find its
+    // window closed under it. An open question is answered "no" first.
     kv::Afslutningssignal afslutning;
     bool vist = false, afslutVenter = false;
-    QObject::connect(&afslutning, &kv::Afslutningssignal::afslut, &app, [&] {
-        if (vist)
-            QApplication::closeAllWindows();
-        else
-            afslutVenter = true;
+    QObject::connect(&afslutning, &kv::Afslutningssignal::afslut, &app, [&] { afslutVenter = true; });
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &app, [&] {
+        if (!afslutVenter || !vist)
+            return;
+        if (QWidget* spoergsmaal = QApplication::activeModalWidget()) {
+            spoergsmaal->close();
+            return;
+        }
+        if (QThread::currentThread()->loopLevel() > 1)
+            return;
+        // Here, not posted: a posted close could be run by work that lets events run.
+        afslutVenter = false;
+        QApplication::closeAllWindows();
     });
 
     QList<QByteArray> maal;
@@ -88,7 +100,5 @@ int main(int argc, char* argv[])
         mainform.installEventFilter(&slut);
     mainform.show();
     vist = true;
-    if (afslutVenter)
-        QTimer::singleShot(0, &app, &QApplication::closeAllWindows);
     return app.exec();
 }

@@ -9,7 +9,10 @@
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QThread>
 #include <QtEndian>
+#include <csignal>
+#include <pthread.h>
 
 namespace kv {
 
@@ -46,7 +49,34 @@ QString Instanskanal::socketsti()
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + u"/kvistlund-"_qs + skaerm();
 }
 
-Instanskanal::Instanskanal(QObject* parent) : QObject(parent) {}
+Instanskanal::Instanskanal() = default;
+
+Instanskanal::~Instanskanal()
+{
+    if (m_paaBus)
+        QDBusConnection::sessionBus().unregisterObject(objektsti);
+    if (m_traad) {
+        m_traad->quit();
+        m_traad->wait();
+        delete m_traad;
+    }
+}
+
+void Instanskanal::svarFraEgenTraad()
+{
+    m_traad = new QThread;
+    m_traad->setObjectName(u"Instanskanal"_qs);
+    // A later start that gave up has closed its end: the answer written to it
+    // must fail quietly, not end this program with SIGPIPE.
+    connect(m_traad, &QThread::started, m_traad, [] {
+        sigset_t pipe;
+        sigemptyset(&pipe);
+        sigaddset(&pipe, SIGPIPE);
+        pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
+    }, Qt::DirectConnection);
+    m_traad->start();
+    moveToThread(m_traad);
+}
 
 Instanskanal::Udfald Instanskanal::start(const QByteArray& besked, int ventetidMs)
 {
@@ -57,9 +87,10 @@ Instanskanal::Udfald Instanskanal::start(const QByteArray& besked, int ventetidM
 
 void Instanskanal::Aabn(const QByteArray& besked)
 {
-    // Answered at once; the work waits for the event loop, so a large folder
-    // never makes the caller think this start hangs.
-    QMetaObject::invokeMethod(this, [this, besked] { emit modtaget(besked); }, Qt::QueuedConnection);
+    // Answered at once from the channel's own thread; the window gets the
+    // message through its event loop, so a large folder never makes the
+    // caller think this start hangs.
+    emit modtaget(besked);
 }
 
 std::optional<Instanskanal::Udfald> Instanskanal::startPaaBus(const QByteArray& besked, int ventetidMs)
@@ -70,8 +101,11 @@ std::optional<Instanskanal::Udfald> Instanskanal::startPaaBus(const QByteArray& 
     // Twice: the owner may end between our failed claim and the call.
     for (int forsoeg = 0; forsoeg < 2; ++forsoeg) {
         if (bus.registerService(tjenestenavn())) {
-            if (bus.registerObject(objektsti, this, QDBusConnection::ExportScriptableSlots))
+            m_paaBus = bus.registerObject(objektsti, this, QDBusConnection::ExportScriptableSlots);
+            if (m_paaBus) {
+                svarFraEgenTraad();
                 return Udfald::Ejer;
+            }
             bus.unregisterService(tjenestenavn());
             return std::nullopt;
         }
@@ -103,6 +137,7 @@ bool Instanskanal::lyt()
             laesForbindelse(forbindelse);
         }
     });
+    svarFraEgenTraad();
     return true;
 }
 
@@ -122,9 +157,10 @@ void Instanskanal::laesForbindelse(QLocalSocket* forbindelse)
         return;
     forbindelse->read(4);
     const QByteArray besked = forbindelse->read(laengde);
+    // On its way to the window before the later start hears it was taken.
+    Aabn(besked);
     forbindelse->write(kvittering);
     forbindelse->disconnectFromServer();
-    Aabn(besked);
 }
 
 Instanskanal::Udfald Instanskanal::startPaaSocket(const QByteArray& besked, int ventetidMs)

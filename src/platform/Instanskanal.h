@@ -10,6 +10,7 @@
 
 class QLocalServer;
 class QLocalSocket;
+class QThread;
 
 namespace kv {
 
@@ -23,7 +24,9 @@ public:
         SvarerIkke,  // the owner did not answer in time
     };
 
-    explicit Instanskanal(QObject* parent = nullptr);
+    // Without a parent: the owner's channel moves to a thread of its own.
+    Instanskanal();
+    ~Instanskanal() override;
 
     // Takes the name of this user and display, or hands the message over to
     // the start that has it, waiting at most ventetidMs for its answer.
@@ -46,8 +49,13 @@ private:
     Udfald startPaaSocket(const QByteArray& besked, int ventetidMs);
     bool lyt();
     void laesForbindelse(QLocalSocket* forbindelse);
+    // The owner answers later starts from a thread of its own, so it answers
+    // at once even while its window is still being built.
+    void svarFraEgenTraad();
 
     QLocalServer* m_server = nullptr;
+    QThread* m_traad = nullptr;
+    bool m_paaBus = false;
 };
 
 } // namespace kv

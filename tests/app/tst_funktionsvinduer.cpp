@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -312,6 +313,21 @@ private slots:
         QVERIFY(linjer);
         QCOMPARE(linjer->at(4), u"700"_qs);
         QCOMPARE(linjer->at(23), u"1"_qs);
+    }
+
+    // Windows closed but not yet deleted go before the main window is taken apart.
+    void closedWindowsGoWithTheMainWindow()
+    {
+        hovedvindue(QRect(100, 100, 971, 700));
+        QPointer<TProeveform> a = new TProeveform(f.get(), 2);
+        QPointer<TProeveform> b = new TProeveform(f.get(), 8);
+        a->show();
+        b->show();
+        a->close();
+        b->close();
+        QVERIFY(a && b);  // waiting for the event loop
+        f.reset();
+        QVERIFY(!a && !b);
     }
 
     void focusSelectsTheTab()

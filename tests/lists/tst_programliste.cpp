@@ -3,6 +3,8 @@
 #include "DialogSvarer.h"
 #include "FakeSkal.h"
 #include "TestMain.h"
+#include <QFile>
+#include <QTemporaryDir>
 #include "TestPlatform.h"
 #include "app/THandlingsliste.h"
 #include "app/Tmainform.h"
@@ -67,9 +69,23 @@ private slots:
         QCOMPARE(e->kommandoer({u"/h/a"_qs, u"/h/b"_qs}), (QList<QStringList>{{u"/opt/to ord/edit"_qs, u"/h/a"_qs, u"/h/b"_qs}}));
         e->exec = u"edit %U"_qs;
         e->terminal = true;
-        QCOMPARE(e->kommandoer({u"/h/æ #1.txt"_qs}),
-                 (QList<QStringList>{{u"x-terminal-emulator"_qs, u"-e"_qs, u"edit"_qs, u"file:///h/%C3%A6%20%231.txt"_qs}}));
-        QCOMPARE(e->kommandoer({}), (QList<QStringList>{{u"x-terminal-emulator"_qs, u"-e"_qs, u"edit"_qs}}));
+        // In the terminal there is (here xterm, which takes the program as separate words); none, no command.
+        QTemporaryDir bin;
+        QFile xterm(bin.path() + u"/xterm"_qs);
+        QVERIFY(xterm.open(QIODevice::WriteOnly));
+        xterm.write("#!/bin/sh\n");
+        xterm.close();
+        xterm.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        const QByteArray sti = qgetenv("PATH");
+        qputenv("PATH", QFile::encodeName(bin.path()));
+        const auto medTerminal = e->kommandoer({u"/h/æ #1.txt"_qs});
+        const auto udenFiler = e->kommandoer({});
+        qputenv("PATH", "/ingen/steder");
+        const auto udenTerminal = e->kommandoer({});
+        qputenv("PATH", sti);
+        QCOMPARE(medTerminal, (QList<QStringList>{{xterm.fileName(), u"-e"_qs, u"edit"_qs, u"file:///h/%C3%A6%20%231.txt"_qs}}));
+        QCOMPARE(udenFiler, (QList<QStringList>{{xterm.fileName(), u"-e"_qs, u"edit"_qs}}));
+        QVERIFY(udenTerminal.isEmpty() || udenTerminal.first().isEmpty());
 
         // What counts as a program: an application entry, an ELF file or a script we may run.
         const QString app = skrivebordsfil(u"C:\\a\\vis.desktop"_qs, "Exec=vis %f\n");
