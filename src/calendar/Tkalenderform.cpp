@@ -1,4 +1,5 @@
 #include "calendar/Tkalenderform.h"
+#include "platform/ProgramPath.h"
 #include "calendar/Alarmlyde.h"
 #include "calendar/Helligdage.h"
 #include "calendar/TAlarmplan.h"
@@ -295,6 +296,10 @@ void Tkalenderform::kalenderChange()
         gaaTil(kalender, m_dato);
         return;
     }
+    // Opening the calendar leaves Struktur 2 where the user is, unless the
+    // user chose a calendar folder of their own.
+    const bool flyt = m_dato.isValid()
+                      || !sameTextAZ(hoved->kalenderMappe(), hoved->stier().BrugerMappe + u"\\Kalender"_qs);
     m_dato = dato;
     // The deepest date folder that exists, or the calendar folder itself.
     QString mappe = hoved->kalenderMappe();
@@ -304,7 +309,7 @@ void Tkalenderform::kalenderChange()
         mappe += u'\\' + del;
     }
     // Stepping through days mostly lands on the folder already shown.
-    if (!hoved->optaget() && hoved->struktur2Mappe() != mappe)
+    if (flyt && !hoved->optaget() && hoved->struktur2Mappe() != mappe)
         visMappe(mappe);
     const auto linjer = readTextLines(memoFil(dato));
     notatMemo->setPlainText(linjer ? linjer->join(u'\n') : QString());

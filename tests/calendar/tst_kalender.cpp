@@ -112,7 +112,10 @@ private slots:
 
     void datoerOgMapper()
     {
+        // Opening it leaves Struktur 2 where the user was.
+        f->aabnIStruktur2(f->OptMappe, false);
         Tkalenderform k(f.get());
+        QCOMPARE(f->funk->FFilMappe, f->OptMappe);
         k.ButtonOpretMappe->click();
         const QString dag = f->brugerKalenderMappe + u"\\2013\\10 Oktober\\30 Onsdag"_qs;
         QVERIFY(folderExists(dag));
@@ -141,6 +144,17 @@ private slots:
         QCOMPARE(k.monthEdit->text(), u"2"_qs);
         k.datoLabel->click();
         QCOMPARE(k.kalender->selectedDate(), QDate(2013, 10, 30));
+        k.close();
+    }
+
+    // A calendar folder the user chose is shown when the calendar opens.
+    void egenKalendermappeVises()
+    {
+        QVERIFY(createFolder(f->BrugerMappe + u"\\Min kalender"_qs));
+        f->brugerKalenderMappe = f->BrugerMappe + u"\\Min kalender"_qs;
+        f->aabnIStruktur2(f->OptMappe, false);
+        Tkalenderform k(f.get());
+        QCOMPARE(f->funk->FFilMappe, f->brugerKalenderMappe);
         k.close();
     }
 
