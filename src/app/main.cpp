@@ -63,12 +63,21 @@ int main(int argc, char* argv[])
     // window closed under it. An open question is answered "no" first.
     kv::Afslutningssignal afslutning;
     bool vist = false, afslutVenter = false;
-    QObject::connect(&afslutning, &kv::Afslutningssignal::afslut, &app, [&] { afslutVenter = true; });
+    const kv::Tmainform* vindue = nullptr;
+    QObject::connect(&afslutning, &kv::Afslutningssignal::afslut, &app, [&] {
+        afslutVenter = true;
+        // A running paste or delete takes the close itself: it stops, then the window closes.
+        if (vindue && vindue->optaget()) {
+            afslutVenter = false;
+            QApplication::closeAllWindows();
+        }
+    });
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &app, [&] {
         if (!afslutVenter || !vist)
             return;
-        if (QWidget* spoergsmaal = QApplication::activeModalWidget()) {
-            spoergsmaal->close();
+        if (QWidget* aaben = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                               : QApplication::activeModalWidget()) {
+            aaben->close();
             return;
         }
         if (QThread::currentThread()->loopLevel() > 1)
@@ -93,6 +102,7 @@ int main(int argc, char* argv[])
     kv::anvendDesign(u"Sky"_qs);
 
     kv::Tmainform mainform;
+    vindue = &mainform;
     new kv::TspmForm(&mainform);
     instans.bind(mainform, udfald);
     SlutEfterMaling slut;
