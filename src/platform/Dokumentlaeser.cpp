@@ -58,6 +58,10 @@ private:
     bool m_aaben = true;
 };
 
+// A run of blanks is shown as at most this many: no page holds more, and a
+// document that asks for billions would otherwise fill the whole text cap.
+constexpr qint64 maxMellemrum = 4096;
+
 // The character data of the text elements; paragraphs, breaks and tabs as
 // the word processor shows them.
 class XmlTekst {
@@ -90,7 +94,8 @@ private:
             else if (navn == (m_od ? u"text:line-break" : u"w:br") || navn == u"w:cr")
                 m_ud.tilfoej(u"\n");
             else if (m_od && navn == u"text:s")
-                m_ud.mellemrum(std::max<qint64>(1, m_r.attributes().value(QLatin1String("text:c")).toLongLong()));
+                m_ud.mellemrum(std::clamp<qint64>(m_r.attributes().value(QLatin1String("text:c")).toLongLong(), 1,
+                                                  maxMellemrum));
             else if (m_od && navn == u"text:note")
                 --m_iTekst;  // footnotes stand elsewhere on the page
             break;
