@@ -7,7 +7,6 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
-#include <cmath>
 
 namespace kv {
 
@@ -45,23 +44,79 @@ QSize TBibPan::miniatureplads() const
     return QSize(std::max(1, int(rum.width() * dpr)), std::max(1, int(rum.height() * dpr)));
 }
 
+std::vector<TBilRec> TBibPan::listBilleder() const
+{
+    std::vector<TBilRec> bil;
+    if (m_bibliotek.isEmpty())
+        return bil;
+    // One order for every kind: the listing's, as a person reads names.
+    for (const DirEntry& e : listFolder(m_bibliotek).value_or(std::vector<DirEntry>{}))
+        if (!e.isDir && erBilledNavn(e.name, m_filType))
+            bil.push_back({e.name, 0, 0, e.size, e.modifiedMs});
+    return bil;
+}
+
 void TBibPan::LoadListe()
 {
     glemAktuelt();
-    Bil.clear();
+    Bil = listBilleder();
     m_stier.clear();
-    if (!m_bibliotek.isEmpty()) {
-        // One order for every kind: the listing's, as a person reads names.
-        for (const DirEntry& e : listFolder(m_bibliotek).value_or(std::vector<DirEntry>{}))
-            if (!e.isDir && erBilledNavn(e.name, m_filType)) {
-                Bil.push_back({e.name, 0, 0, e.size, e.modifiedMs});
-                m_stier.append(m_bibliotek + u'\\' + e.name);
-            }
-    }
+    for (const TBilRec& b : Bil)
+        m_stier.append(m_bibliotek + u'\\' + b.Filnavn);
     setAntalIalt(int(Bil.size()));
     m_startNr = 0;
     emit OnAntalIalt(AntalIalt());
     nyeMiniaturer();
+}
+
+bool TBibPan::FoelgMappe()
+{
+    const std::vector<TBilRec> nye = listBilleder();
+    // Only pictures gone, the rest unchanged and in order: those are taken
+    // out one by one, and no other picture is made again.
+    std::vector<int> vaek;
+    size_t j = 0;
+    for (size_t i = 0; i < Bil.size(); ++i) {
+        const TBilRec& b = Bil[i];
+        if (j < nye.size() && nye[j].Filnavn == b.Filnavn && nye[j].Storrelse == b.Storrelse
+            && nye[j].AendretMs == b.AendretMs)
+            ++j;
+        else
+            vaek.push_back(int(i));
+    }
+    if (j < nye.size()) {
+        LoadListe();
+        return false;
+    }
+    for (auto it = vaek.rbegin(); it != vaek.rend(); ++it)
+        FjernBillede(*it);
+    return true;
+}
+
+void TBibPan::FjernBillede(int nr)
+{
+    if (nr < 0 || nr >= int(Bil.size()))
+        return;
+    // The mark stays with its picture; on the removed one it goes to the
+    // next, or at the end to the one before.
+    const int felt = aktueltFelt();
+    int markeret = felt >= 0 ? StartNr() + felt : -1;
+    if (markeret > nr || markeret == int(Bil.size()) - 1)
+        --markeret;
+    const bool ulaeselig = m_pulje.ulaeselig(nr);
+    Bil.erase(Bil.begin() + nr);
+    m_stier.removeAt(nr);
+    m_pulje.fjern(nr);
+    setAntalIalt(int(Bil.size()));
+    if (felt >= 0)
+        flytAktuelt(markeret - StartNr());
+    emit OnAntalIalt(AntalIalt());
+    if (ulaeselig)
+        emit OnUlaeselige(m_pulje.antalUlaeselige());
+    visProgress();
+    // The page may have moved or gained a picture: asked for at the next paint.
+    m_prioriteretFra = -1;
+    update();
 }
 
 void TBibPan::nyeMiniaturer()
@@ -69,10 +124,21 @@ void TBibPan::nyeMiniaturer()
     m_progress = -1;
     m_plads = miniatureplads();
     m_pulje.nyGeneration(m_stier, m_plads, m_scale);
-    emit OnProgress(Bil.empty() ? 100 : 0);
+    visProgress();
     m_pulje.prioriter(StartNr(), Antal());
     m_prioriteretFra = StartNr();
     update();
+}
+
+void TBibPan::visProgress()
+{
+    // Every picture of the folder counts, so 100 only once the last is made.
+    const int ialt = int(Bil.size());
+    const int procent = ialt == 0 ? 100 : int(100LL * std::min(m_pulje.antalForsogt(), ialt) / ialt);
+    if (procent != m_progress) {
+        m_progress = procent;
+        emit OnProgress(procent);
+    }
 }
 
 void TBibPan::NyeFelterVL(int vandret, int lodret)
@@ -112,7 +178,7 @@ int TBibPan::GetHojde(int nr) const
 
 bool TBibPan::faerdig() const
 {
-    return m_pulje.antalForsogt() >= std::min<int>(int(Bil.size()), m_pulje.kapacitet());
+    return m_pulje.antalForsogt() >= int(Bil.size());
 }
 
 void TBibPan::setFeltFarve(const QColor& farve)
@@ -188,12 +254,7 @@ void TBibPan::modtag(int nr)
     const int i = nr - StartNr();
     if (i >= 0 && i < Antal())
         update(F[size_t(i)].YR);
-    const int maal = std::max(1, std::min<int>(int(Bil.size()), m_pulje.kapacitet()));
-    const int procent = int(std::lround(100.0 * std::min(m_pulje.antalForsogt(), maal) / maal));
-    if (procent != m_progress) {
-        m_progress = procent;
-        emit OnProgress(procent);
-    }
+    visProgress();
     if (m_pulje.ulaeselig(nr))
         emit OnUlaeselige(m_pulje.antalUlaeselige());
 }

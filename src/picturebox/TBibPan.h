@@ -43,6 +43,12 @@ public:
     void setScale(bool scale);
 
     void LoadListe();
+    // The folder listed again after a change on disk. Pictures only gone are
+    // taken out and the others keep their thumbnails (true); any other
+    // change loads the list anew (false).
+    bool FoelgMappe();
+    // Picture nr is taken out of the grid; the pictures after it move up.
+    void FjernBillede(int nr);
     void NyeFelterVL(int vandret, int lodret);
     void NytBibliotek(const QString& bnavn);
     void NewDirectory(int antV, int antL, const QString& dir);
@@ -50,7 +56,7 @@ public:
     int GetBredde(int nr) const;
     int GetHojde(int nr) const;
     int antalUlaeselige() const { return m_pulje.antalUlaeselige(); }
-    // Decoded (or found unreadable) of those the store holds room for.
+    // Every picture of the folder made once (or found unreadable).
     bool faerdig() const;
     TBilledPulje& pulje() { return m_pulje; }
 
@@ -76,6 +82,9 @@ private:
     // Thumbnails for the fields as they are now; the listing stays.
     void nyeMiniaturer();
     void modtag(int nr);
+    std::vector<TBilRec> listBilleder() const;
+    // The share of the folder's pictures made, when it changed.
+    void visProgress();
 
     QString m_bibliotek;
     QStringList m_stier;

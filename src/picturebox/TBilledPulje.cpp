@@ -1,6 +1,7 @@
 #include "TBilledPulje.h"
 
 #include <QMetaObject>
+#include <algorithm>
 
 namespace kv {
 
@@ -75,16 +76,21 @@ void TBilledPulje::nyGeneration(const QStringList& stier, QSize plads, bool skal
         filer.push_back(locateFile(sti));
         cache.push_back(delt.opslag(sti, plads));
     }
+    m_poster.assign(size_t(stier.size()), Post{});
+    std::vector<int> ider;
+    ider.reserve(m_poster.size());
+    for (Post& p : m_poster)
+        ider.push_back(p.id = m_naesteId++);
     {
         std::lock_guard lock(m_laas);
         ++m_generation;
         m_koe.clear();
         m_filer = std::move(filer);
         m_cache = std::move(cache);
+        m_ider = std::move(ider);
         m_plads = plads;
         m_skaler = skaler;
     }
-    m_poster.assign(size_t(stier.size()), Post{});
     m_lru.clear();
     m_brugt = 0;
     m_forsogt = m_ulaeselige = 0;
@@ -115,25 +121,28 @@ void TBilledPulje::prioriter(int start, int antal)
         m_koe.clear();
     }
     std::vector<int> orden;
+    orden.reserve(size_t(n));
     auto tilfoej = [&](int fra, int til) {
         for (int i = std::max(0, fra); i < std::min(n, til); ++i)
             orden.push_back(i);
     };
     tilfoej(start, start + antal);
     const int side = std::max(1, antal);
-    const int graense = std::min(n, kapacitet());
-    for (int k = 1; int(orden.size()) < graense && (start + k * side < n || start - (k - 1) * side > 0); ++k) {
+    for (int k = 1; start + k * side < n || start - (k - 1) * side > 0; ++k) {
         tilfoej(start + k * side, start + (k + 1) * side);
         tilfoej(start - k * side, start - (k - 1) * side);
     }
-    if (int(orden.size()) > std::max(graense, antal))
-        orden.resize(size_t(std::max(graense, antal)));
+    const size_t beholdes = size_t(std::max(std::min(n, kapacitet()), antal));
     std::deque<int> koe;
-    for (int i : orden) {
+    for (size_t j = 0; j < orden.size(); ++j) {
+        const int i = orden[j];
         Post& p = m_poster[size_t(i)];
-        if (p.iLager)
-            m_lru.splice(m_lru.begin(), m_lru, p.lru);  // wanted again: kept longer
-        else if (!p.iGang && !(p.forsogt && !p.ok)) {
+        p.beholdes = j < beholdes;
+        if (p.iLager) {
+            if (p.beholdes)
+                m_lru.splice(m_lru.begin(), m_lru, p.lru);  // wanted again: kept longer
+        } else if (!p.iGang && !(p.forsogt && (!p.ok || !p.beholdes))) {
+            // A picture once made and let go is made again only when it is to be kept.
             p.iGang = true;
             koe.push_back(i);
         }
@@ -145,10 +154,41 @@ void TBilledPulje::prioriter(int start, int antal)
     m_vent.notify_all();
 }
 
+void TBilledPulje::fjern(int nr)
+{
+    if (nr < 0 || nr >= int(m_poster.size()))
+        return;
+    {
+        // A worker takes a number and its file under the lock; the numbers it
+        // has not taken yet are moved down here with the list.
+        std::lock_guard lock(m_laas);
+        m_filer.erase(m_filer.begin() + nr);
+        m_cache.erase(m_cache.begin() + nr);
+        m_ider.erase(m_ider.begin() + nr);
+        std::deque<int> koe;
+        for (int i : m_koe)
+            if (i != nr)
+                koe.push_back(i > nr ? i - 1 : i);
+        m_koe = std::move(koe);
+    }
+    const Post& p = m_poster[size_t(nr)];
+    if (p.iLager)
+        glem(nr);
+    if (p.forsogt) {
+        --m_forsogt;
+        if (!p.ok)
+            --m_ulaeselige;
+    }
+    m_poster.erase(m_poster.begin() + nr);
+    for (int& i : m_lru)
+        if (i > nr)
+            --i;
+}
+
 void TBilledPulje::arbejd()
 {
     for (;;) {
-        int nr, generation;
+        int nr, id, generation;
         LocatedFile fil;
         std::optional<Miniaturecache::Opslag> cache;
         QSize plads;
@@ -161,6 +201,7 @@ void TBilledPulje::arbejd()
             nr = m_koe.front();
             m_koe.pop_front();
             generation = m_generation;
+            id = m_ider[size_t(nr)];
             fil = m_filer[size_t(nr)];
             cache = m_cache[size_t(nr)];
             plads = m_plads;
@@ -173,28 +214,36 @@ void TBilledPulje::arbejd()
             return m_slut || m_generation != generation;
         };
         const Miniature m = lavMiniature(fil, cache, plads, skaler, afbryd);
-        QMetaObject::invokeMethod(this, [this, generation, nr, m] { lever(generation, nr, m); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this, generation, id, m] { lever(generation, id, m); }, Qt::QueuedConnection);
     }
 }
 
-void TBilledPulje::lever(int generation, int nr, const Miniature& m)
+void TBilledPulje::lever(int generation, int id, const Miniature& m)
 {
     {
         std::lock_guard lock(m_laas);
         if (generation != m_generation)
             return;  // of a folder or grid that is gone
     }
-    Post& p = m_poster[size_t(nr)];
+    const auto post = std::lower_bound(m_poster.begin(), m_poster.end(), id,
+                                       [](const Post& p, int i) { return p.id < i; });
+    if (post == m_poster.end() || post->id != id)
+        return;  // removed while it was made
+    const int nr = int(post - m_poster.begin());
+    Post& p = *post;
     p.iGang = false;
+    ++m_leverede;
     if (!p.forsogt) {
         p.forsogt = true;
         ++m_forsogt;
         if (!m.ok)
             ++m_ulaeselige;
+    } else if (p.ok != m.ok) {
+        m_ulaeselige += m.ok ? -1 : 1;
     }
     p.ok = m.ok;
     p.original = m.original;
-    if (m.ok) {
+    if (m.ok && p.beholdes && !p.iLager) {
         p.billede = m.billede;
         p.iLager = true;
         m_lru.push_front(nr);

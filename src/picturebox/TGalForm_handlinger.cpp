@@ -102,8 +102,9 @@ void TGalForm::bindPanel()
         visAntal();
     });
     connect(BibPan, &TBibPan::OnUlaeselige, this, [this](int antal) {
-        ulaeseligLabel->setText(antal == 1 ? u"1 billede kunne ikke læses."_qs
-                                           : u"%1 billeder kunne ikke læses."_qs.arg(antal));
+        ulaeseligLabel->setText(antal == 0   ? QString()
+                                : antal == 1 ? u"1 billede kunne ikke læses."_qs
+                                             : u"%1 billeder kunne ikke læses."_qs.arg(antal));
     });
     connect(BibPan, &TKnapPan::OnStartNr, this, [this](int nr) {
         BibRul->setPosition(nr);
@@ -303,17 +304,28 @@ void TGalForm::ADeleteExecute()
     }
     m_hoved->fjernFraStruktur2(fil);
     m_hoved->UdskrivInfo(u"Der blev slettet til papirkurv"_qs);
-    glemValg();
-    genindlaes();
+    // Only its thumbnail goes; the next picture (at the end the one before) is chosen.
+    const int nr = m_valgtNr;
+    if (BibPan->GetFilnavn(nr, true) != fil) {
+        genindlaes();
+        return;
+    }
+    BibPan->FjernBillede(nr);
+    if (BibPan->AntalIalt() > 0)
+        vaelgBillede(std::min(nr, BibPan->AntalIalt() - 1));
+    else
+        glemValg();
+    laasStoerrelse();
 }
 
 void TGalForm::genindlaes()
 {
     const int start = BibPan->StartNr();
     const QString valgt = m_valgtNr >= 0 ? BibPan->GetFilnavn(m_valgtNr, false) : QString();
-    ulaeseligLabel->clear();
-    BibPan->LoadListe();
-    BibPan->NytStartNr(std::min(start, std::max(0, BibPan->AntalIalt() - BibPan->Antal())), true);
+    if (!BibPan->FoelgMappe()) {
+        ulaeseligLabel->clear();
+        BibPan->NytStartNr(std::min(start, std::max(0, BibPan->AntalIalt() - BibPan->Antal())), true);
+    }
     nulstilSkakt();
     const auto nu = std::find_if(BibPan->Bil.begin(), BibPan->Bil.end(), [&](const TBilRec& b) {
         return b.Filnavn == valgt && b.Storrelse == m_valgtStoerrelse && b.AendretMs == m_valgtAendret;

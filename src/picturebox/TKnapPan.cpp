@@ -165,6 +165,17 @@ void TKnapPan::glemAktuelt()
     m_trykket = -1;
 }
 
+void TKnapPan::flytAktuelt(int felt)
+{
+    const bool mark = gyldigt(m_aktuel) && F[size_t(m_aktuel)].Fokus;
+    const quint8 sit = mark ? F[size_t(m_aktuel)].Sit : 1;
+    fjernMark(m_aktuel);
+    m_aktuel = felt >= 0 && felt < Antal() ? felt : -1;
+    m_trykket = -1;
+    if (mark)
+        saetMark(m_aktuel, sit);
+}
+
 void TKnapPan::NytStartNr(int nytNr, bool opkald)
 {
     if (m_iSideskift || nytNr < 0 || Antal() == 0)

@@ -69,6 +69,9 @@ protected:
     bool event(QEvent* e) override;
     // The current field is forgotten (a new folder or new counts).
     void glemAktuelt();
+    // The current field becomes felt (none outside the page), holding the
+    // mark when the field before held it.
+    void flytAktuelt(int felt);
     bool maletEngang() const { return m_malet; }
 
 private:

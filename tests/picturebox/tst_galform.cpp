@@ -14,13 +14,17 @@
 #include "picturebox/TGalForm.h"
 #include "picturebox/TRulskakt.h"
 #include "platform/FileSystem.h"
+#include "platform/Mappevagt.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFocusEvent>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QWheelEvent>
@@ -109,6 +113,7 @@ private slots:
         const auto filRaekker = afkrydsning(f->Filliste), mappeRaekker = afkrydsning(f->Mappeliste);
 
         vaelg(u"b.jpg"_qs);
+        const int efterB = nummer(u"b.jpg"_qs);
         QCOMPARE(g->picFilnavn, u"C:\\Fotos\\b.jpg"_qs);
         QCOMPARE(g->Breddefelt->text(), u"64"_qs);
         {
@@ -132,11 +137,11 @@ private slots:
         QCOMPARE(f->funk->AktiveStruktur(), 1);
         QVERIFY(f->FilStruktur->findItems(u"b.jpg"_qs, Qt::MatchExactly).isEmpty());
         QCOMPARE(f->FilStruktur->findItems(u"B.JPG"_qs, Qt::MatchExactly).size(), 1);
-        // The choice went with the picture; the rest is listed again.
-        QVERIFY(g->picFilnavn.isEmpty());
-        QVERIFY(!g->ADelete->isEnabled());
+        // The choice went on to the next picture.
         QCOMPARE(g->BibPan->AntalIalt(), 3);
         QCOMPARE(nummer(u"b.jpg"_qs), -1);
+        QCOMPARE(g->picFilnavn, g->BibPan->GetFilnavn(efterB, true));
+        QVERIFY(g->ADelete->isEnabled());
 
         // Changed since it was listed: nothing is deleted.
         vaelg(u"c.jpg"_qs);
@@ -149,6 +154,70 @@ private slots:
         }
         QVERIFY(findes(u"C:\\Fotos\\c.jpg"_qs));
         QCOMPARE(papirkurv().size(), 1);
+    }
+
+    void deleteTakesOutOnlyItsThumbnail()
+    {
+        aabnOgIndlaes(u"C:\\A"_qs);
+        TBibPan* pan = g->BibPan;
+        const int ialt = pan->AntalIalt();
+        QVERIFY(pan->Antal() >= 3);
+        std::vector<qint64> foer;
+        QStringList navne;
+        for (int i = 0; i < ialt; ++i) {
+            QVERIFY(pan->pulje().billede(i));
+            foer.push_back(pan->pulje().billede(i)->cacheKey());
+            navne << pan->GetFilnavn(i, false);
+        }
+        const int leveret = pan->pulje().antalLeverede();
+        auto* vagt = g->findChild<Mappevagt*>();
+        QVERIFY(vagt);
+        QSignalSpy aendret(vagt, &Mappevagt::aendret);
+
+        // Picture 1 clicked and deleted by its key.
+        QTest::mouseClick(pan, Qt::LeftButton, {}, pan->F[1].IR.center());
+        QCOMPARE(g->Navnfelt->text(), navne[1]);
+        {
+            kvtest::DialogSvarer ja;
+            QTest::keyClick(pan, Qt::Key_Delete);
+            QCOMPARE(ja.tekster.size(), 1);
+        }
+        QCOMPARE(papirkurv(), QStringList{navne[1]});
+        QTRY_VERIFY(aendret.count() > 0);  // our own delete, seen on disk
+        QTest::qWait(100);
+        // The grid closed up around the same thumbnails; nothing was made again.
+        QCOMPARE(pan->AntalIalt(), ialt - 1);
+        QCOMPARE(g->antalEdit->text(), QString::number(ialt - 1));
+        QCOMPARE(g->BibRul->PosMax(), ialt - 1 - pan->Antal());
+        for (int i = 0; i < ialt - 1; ++i) {
+            const int var = i < 1 ? i : i + 1;
+            QCOMPARE(pan->GetFilnavn(i, false), navne[var]);
+            QVERIFY(pan->pulje().billede(i));
+            QCOMPARE(pan->pulje().billede(i)->cacheKey(), foer[size_t(var)]);
+        }
+        QCOMPARE(pan->pulje().antalLeverede(), leveret);
+        QVERIFY(pan->faerdig());
+        // The next picture is chosen; the mark, gone with the focus to the
+        // question, comes back on it.
+        QCOMPARE(g->Navnfelt->text(), navne[2]);
+        QCOMPARE(g->picFilnavn, u"C:\\A\\"_qs + navne[2]);
+        QCOMPARE(pan->aktueltFelt(), 1);
+        QFocusEvent ind(QEvent::FocusIn);
+        QApplication::sendEvent(pan, &ind);
+        QVERIFY(pan->F[1].Fokus);
+        QVERIFY(g->grab().save(u"/tmp/kv-billedboks-slettet.png"_qs));
+
+        // The last picture deleted: the one before it is chosen.
+        pan->NytStartNr(pan->AntalIalt() - pan->Antal(), true);
+        g->vaelgBillede(pan->AntalIalt() - 1);
+        {
+            kvtest::DialogSvarer ja;
+            g->ADelete->trigger();
+        }
+        QCOMPARE(pan->AntalIalt(), ialt - 2);
+        QCOMPARE(g->Navnfelt->text(), navne[ialt - 2]);
+        QCOMPARE(pan->StartNr(), ialt - 2 - pan->Antal());
+        QCOMPARE(pan->pulje().antalLeverede(), leveret);
     }
 
     void deletesANameThatIsNotUtf8()
@@ -264,13 +333,19 @@ private slots:
         QVERIFY(g->picFilnavn.isEmpty() && g->Navnfelt->text().isEmpty());
         QVERIFY(!g->ADelete->isEnabled());
 
-        // Removed files: the page moves back only as far as it must.
+        // Removed files: the page moves back only as far as it must, and the
+        // pictures left are not made again.
         g->BibPan->NytStartNr(g->BibPan->AntalIalt() - g->BibPan->Antal(), true);
+        QTRY_VERIFY(g->BibPan->faerdig());
+        QTest::qWait(50);
+        const int leveret = g->BibPan->pulje().antalLeverede();
         for (int i = 30; i < 40; ++i)
             QVERIFY(QFile::remove(tp->host(u"C:\\A\\a%1.jpg"_qs.arg(i))));
         QTRY_COMPARE(g->BibPan->AntalIalt(), 31);
         QCOMPARE(g->BibPan->StartNr(), 31 - g->BibPan->Antal());
         QCOMPARE(g->BibRul->PosMax(), 31 - g->BibPan->Antal());
+        QTest::qWait(50);
+        QCOMPARE(g->BibPan->pulje().antalLeverede(), leveret);
 
         // Once another folder is loaded, the first one's changes are not shown.
         vis(u"C:\\B"_qs);

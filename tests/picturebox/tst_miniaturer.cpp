@@ -95,6 +95,7 @@ private slots:
     void mappeIndlaeses();
     void skiftUnderIndlaesning();
     void hukommelsesbudget();
+    void fremskridtOverHeleMappen();
     void egenskaberLaderIgen();
     void skaermbillede();
 };
@@ -380,13 +381,65 @@ void TstMiniaturer::hukommelsesbudget()
     pan.NytBibliotek(u"C:\\M"_qs);
     QTRY_VERIFY(pan.faerdig());
     QTest::qWait(50);
-    QVERIFY(pan.pulje().antalForsogt() < 30);
+    // Every picture was made once, but the store kept only what it has room for.
+    QCOMPARE(pan.pulje().antalForsogt(), 30);
+    QVERIFY(!pan.pulje().billede(29));
     QVERIFY(pan.pulje().brugt() <= 8 * 100 * 100 * 4);
     // Paging on: the new page is decoded, old ones give way.
     pan.NytStartNr(26, false);
     QTRY_VERIFY(pan.pulje().billede(29) != nullptr);
     QVERIFY(pan.pulje().brugt() <= 8 * 100 * 100 * 4);
     QVERIFY(pan.pulje().billede(26));
+}
+
+void TstMiniaturer::fremskridtOverHeleMappen()
+{
+    auto& tp = TestPlatform::install();
+    const QByteArray a = kvtest::lavJpeg(tofarvet(320, 240));
+    for (int i = 0; i < 20; ++i)
+        skriv(tp, u"C:\\S\\s%1.jpg"_qs.arg(i, 2, 10, QChar(u'0')), a);
+    skriv(tp, u"C:\\S\\t.jpg"_qs, "ikke et billede");
+    TBibPan pan(nullptr, 4 * 100 * 100 * 4);
+    pan.resize(2 * 100, 100);
+    pan.setAntalVL(2, 1);
+    pan.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&pan));
+    // Each step of the bar, with how many pictures were made when it came.
+    QList<std::pair<int, int>> trin;
+    connect(&pan, &TBibPan::OnProgress, &pan,
+            [&](int procent) { trin.append({procent, pan.pulje().antalForsogt()}); });
+    pan.NytBibliotek(u"C:\\S"_qs);
+    QVERIFY(pan.pulje().kapacitet() < 21);
+    QTRY_VERIFY(pan.faerdig());
+    QTest::qWait(50);
+    QVERIFY(!trin.isEmpty());
+    QCOMPARE(trin.first().first, 0);
+    QCOMPARE(trin.last().first, 100);
+    for (qsizetype i = 0; i < trin.size(); ++i) {
+        QCOMPARE(trin[i].first == 100, trin[i].second == 21);
+        if (i > 0)
+            QVERIFY(trin[i].first > trin[i - 1].first);
+    }
+    // Every picture was looked at, also those the store let go.
+    for (int i = 0; i < 20; ++i)
+        QCOMPARE(pan.GetBredde(i), 320);
+    QCOMPARE(pan.antalUlaeselige(), 1);
+    QVERIFY(pan.pulje().brugt() <= 4 * 100 * 100 * 4);
+
+    // Taken out by number: the rest keep their thumbnails and the count.
+    QVERIFY(pan.pulje().billede(1));
+    const qint64 naeste = pan.pulje().billede(1)->cacheKey();
+    const int leveret = pan.pulje().antalLeverede();
+    pan.FjernBillede(0);
+    pan.FjernBillede(19);  // the unreadable one, last
+    QCOMPARE(pan.AntalIalt(), 19);
+    QCOMPARE(pan.antalUlaeselige(), 0);
+    QVERIFY(pan.faerdig());
+    QCOMPARE(trin.last().first, 100);
+    QCOMPARE(pan.GetFilnavn(0, false), u"s01.jpg"_qs);
+    QVERIFY(pan.pulje().billede(0));
+    QCOMPARE(pan.pulje().billede(0)->cacheKey(), naeste);
+    QCOMPARE(pan.pulje().antalLeverede(), leveret);
 }
 
 void TstMiniaturer::egenskaberLaderIgen()
