@@ -371,15 +371,23 @@ int main(int argc, char** argv)
         });
         std::fprintf(stderr, "%lld fund\n", qlonglong(fund));
     } else if (mode == u"bogmaerker") {
-        // As "Importer" does it: the file read, its bookmarks found, and each group's file written.
+        // As "Importer" does it: on a worker thread, the file read, its bookmarks
+        // found, and each group's file written.
         int runde = 0, antal = 0;
+        kv::Baggrundsjob job(nullptr);
         tid = bedsteTid(5, [&] {
             const QString mappe = u"C:\\runde"_qs + QString::number(++runde);
             kv::createFolder(mappe);
-            kv::TWebGrupper web(mappe);
-            const auto indhold = kv::readRegularFile(u"C:\\bookmarks.html"_qs, kv::maxBogmaerkefil);
-            if (indhold)
-                web.importer(kv::laesBogmaerker(*indhold), &antal);
+            bool faerdig = false;
+            job.start(
+                [&, mappe](kv::Baggrundsjob::Kontekst&) {
+                    kv::TWebGrupper web(mappe);
+                    const auto indhold = kv::readRegularFile(u"C:\\bookmarks.html"_qs, kv::maxBogmaerkefil);
+                    if (indhold)
+                        web.importer(kv::laesBogmaerker(*indhold), &antal);
+                },
+                [&](bool) { faerdig = true; });
+            ventPaa([&] { return faerdig; });
         });
         std::fprintf(stderr, "%d adresser\n", antal);
     } else if (mode == u"filtype" && argc == 4) {

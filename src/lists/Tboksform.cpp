@@ -552,16 +552,22 @@ void Tboksform::eksporter(const QString& fil)
 
 void Tboksform::importer(const QString& fil)
 {
-    // Read and parsed as a job; the groups are written on the window's thread.
-    m_import->start([this, fil](Baggrundsjob::Kontekst& k) {
-        QString fejl;
-        const auto indhold = readRegularFile(fil, maxBogmaerkefil, &fejl);
-        if (k.stoppet())
-            return;
-        if (!indhold)
-            return k.lever([fejl] { visFejl(fejl); });
-        k.lever([this, grupper = laesBogmaerker(*indhold)] { importerGrupper(grupper); });
-    });
+    // Read, parsed and written as a job, on a copy of the groups as they are
+    // now; the window takes no edits meanwhile and gets the new state at the end.
+    setEnabled(false);
+    m_import->start(
+        [this, fil, kopi = web](Baggrundsjob::Kontekst& k) mutable {
+            QString fejl;
+            const auto indhold = readRegularFile(fil, maxBogmaerkefil, &fejl);
+            if (k.stoppet())
+                return;
+            if (!indhold)
+                return k.lever([fejl] { visFejl(fejl); });
+            int antal = 0;
+            const QString besked = kopi.importer(laesBogmaerker(*indhold), &antal);
+            k.lever([this, kopi, besked, antal] { importerGrupper(kopi, besked, antal); });
+        },
+        [this](bool) { setEnabled(true); });
 }
 
 bool Tboksform::importerer() const
@@ -569,10 +575,15 @@ bool Tboksform::importerer() const
     return m_import->koerer();
 }
 
-void Tboksform::importerGrupper(const QList<Webgruppe>& grupper)
+void Tboksform::importerGrupper(const TWebGrupper& importeret, const QString& fejl, int antal)
 {
-    int antal = 0;
-    const QString fejl = web.importer(grupper, &antal);
+    // New groups join the groups in use; the active group's addresses are the
+    // imported ones while it is still the active group.
+    for (const QString& navn : importeret.gruppeliste)
+        if (!web.gruppeliste.contains(navn) && !web.lagerliste.contains(navn))
+            web.gruppeliste << navn;
+    if (web.gruppenavn == importeret.gruppenavn)
+        web.webSL = importeret.webSL;
     m_side->fyldGruppeBox();
     m_side->loadMainBoksFromWebSL();
     fyldAdministrer();

@@ -66,7 +66,7 @@ public:
     bool importerer() const;
 
 private:
-    void importerGrupper(const QList<Webgruppe>& grupper);
+    void importerGrupper(const TWebGrupper& importeret, const QString& fejl, int antal);
     QWidget* byggGrupper();
     QWidget* byggIndfoer();
     QWidget* byggRediger();
