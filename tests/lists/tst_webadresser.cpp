@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QThread>
 #include <QToolButton>
 #include <QUrl>
 #include <QTreeWidget>
@@ -328,8 +329,19 @@ private slots:
             "<DL><p><DT><H3>Underholdning</H3><DL><p><DT><A HREF=\"https://sjov.dk\">Sjov</A></DL><p>"
             "<DT><H3>Nyheder</H3><DL><p><DT><A HREF=\"https://dr.dk\">DR</A></DL><p></DL><p>");
         kvtest::DialogSvarer svar;
+        // The group files are written off the window's thread, and the window waits meanwhile.
+        QThread* vindue = QThread::currentThread();
+        bool paaVindue = false;
+        saetFejlKrog([&](FejlPunkt p, const QByteArray&, qint64) {
+            paaVindue = paaVindue || (p == FejlPunkt::AabnSkrivning && QThread::currentThread() == vindue);
+            return 0;
+        });
         b->importer(fil);
+        QVERIFY(!b->isEnabled());
         QTRY_COMPARE(svar.tekster, QStringList{u"Der blev indført 2 webadresser."_qs});
+        saetFejlKrog({});
+        QVERIFY(!paaVindue);
+        QTRY_VERIFY(b->isEnabled());
         QCOMPARE(raekker(b->Box), (QStringList{u"Videnskab"_qs, u"Nyheder"_qs}));
         QCOMPARE(raekker(b->lagerBox), QStringList{u"Underholdning"_qs});
         // Showing the page again keeps them too.
