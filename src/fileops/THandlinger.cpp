@@ -10,6 +10,7 @@
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"
 
+#include <algorithm>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
@@ -232,7 +233,12 @@ CopyResult THandlinger::copyFile(const QString& kilde, const QString& maal, bool
     valg.overwrite = true;
     valg.knownRegular = almindelig;
     int sidst = -1;
+    qint64 kendt = -1;
     valg.progress = [&](qint64 kopieret, qint64 ialt) {
+        // A file that grows while it is copied makes the whole paste larger.
+        if (kendt >= 0 && ialt > kendt)
+            totalSize += ialt - kendt;
+        kendt = std::max(kendt, ialt);
         if (!visningKlar())
             return !FProgress->FCancel;
         if (ialt > 0) {

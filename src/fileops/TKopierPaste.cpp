@@ -1,4 +1,5 @@
 #include "fileops/TKopierPaste.h"
+#include <algorithm>
 #include "ui/Beskeder.h"
 #include "fileops/Tdeleteform.h"
 #include "fileops/Tprogressform.h"
@@ -53,7 +54,8 @@ void TKopierPaste::behandlBeskeder(bool altid)
 
 int TKopierPaste::procent() const
 {
-    return totalSize > 0 ? int(posSize * 100 / totalSize) : 100;
+    // What grew before its copy began is only known when it is copied: never past 100.
+    return totalSize > 0 ? int(std::min<qint64>(posSize * 100 / totalSize, 100)) : 100;
 }
 
 QString TKopierPaste::resterendeTekst() const

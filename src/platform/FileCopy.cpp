@@ -233,6 +233,10 @@ private:
             m_pos += n;
             m_skrevetTil = m_pos;
             tilpas(std::chrono::steady_clock::now() - start);
+            // A file that grows meanwhile says so at once, so the progress shows its share of the new size.
+            struct stat nu;
+            if (til < 0 && ::fstat(m_in, &nu) == 0 && nu.st_size > m_kendt)
+                m_kendt = nu.st_size;
             if (m_options.progress && !m_options.progress(m_pos, std::max(m_kendt, m_pos))) {
                 errno = 0;
                 return false;
@@ -364,6 +368,9 @@ CopyResult copyFile(const QString& from, const QString& to, const CopyOptions& o
         return result;
     };
 
+    // The size it has as the copy begins: what it grows by later is told as it grows.
+    if (options.progress && !options.progress(0, st.st_size))
+        return fail(0);
     struct stat slut;
     Dataflytning data(in.fd, out.fd, *dst, options, st.st_size);
     if (!data.alt(qint64(st.st_blocks) * 512 < qint64(st.st_size), slut))
