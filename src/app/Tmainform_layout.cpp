@@ -4,6 +4,7 @@
 #include "app/THandlingsliste.h"
 #include "app/TStiTabs.h"
 #include "app/Tmainform.h"
+#include "ui/Vinduer.h"
 #include "lists/TInternetside.h"
 #include "calendar/TDatopanel.h"
 #include "calendar/TNotatpanel.h"
@@ -62,17 +63,6 @@ QTreeWidget* nyKopiliste(const QString& navn, const QString& kolonne)
     t->setColumnWidth(0, 44);
     t->setEditTriggers(QAbstractItemView::NoEditTriggers);
     return t;
-}
-
-QWidget* lodret(std::initializer_list<QWidget*> indhold, int margen = 0)
-{
-    auto* w = new QWidget;
-    auto* l = new QVBoxLayout(w);
-    l->setContentsMargins(margen, margen, margen, margen);
-    l->setSpacing(2);
-    for (QWidget* c : indhold)
-        l->addWidget(c);
-    return w;
 }
 
 QWidget* vandret(std::initializer_list<QWidget*> indhold)

@@ -7,6 +7,7 @@
 #include "platform/TextFile.h"
 #include "ui/Beskeder.h"
 #include "ui/Handlingsbilleder.h"
+#include "ui/Vinduer.h"
 #include "ui/Tekstmenu.h"
 
 #include <QAction>
@@ -41,11 +42,13 @@ TNotatpanel::TNotatpanel(Funktionsvaert* hoved) : hoved(hoved)
     bar->addWidget(notatNytKnap);
     bar->addWidget(infoNotatKnap);
     // The list's own buttons sit beside its label.
-    auto* listeRaekke = new QHBoxLayout;
-    listeRaekke->addWidget(new QLabel(u"Eksisterende notater"_qs));
-    listeRaekke->addStretch();
-    listeRaekke->addWidget(noteOpdaterKnap);
-    listeRaekke->addWidget(notatMappeVisKnap);
+    auto* listeRaekke = new QWidget;
+    auto* r = new QHBoxLayout(listeRaekke);
+    r->setContentsMargins(0, 0, 0, 0);
+    r->addWidget(new QLabel(u"Eksisterende notater"_qs));
+    r->addStretch();
+    r->addWidget(noteOpdaterKnap);
+    r->addWidget(notatMappeVisKnap);
 
     notatEdit = new QLineEdit;
     notatEdit->setObjectName(u"notatEdit"_qs);
@@ -58,21 +61,9 @@ TNotatpanel::TNotatpanel(Funktionsvaert* hoved) : hoved(hoved)
     notatBox->setUniformItemSizes(true);
 
     // The note above and the list below share the page; the user sets the note's height.
-    notatPanel = new QWidget;
+    notatPanel = lodret({new QLabel(u"Overskrift"_qs), notatEdit, new QLabel(u"Notat"_qs), notatMemo});
     notatPanel->setObjectName(u"notatPanel"_qs);
-    auto* n = new QVBoxLayout(notatPanel);
-    n->setContentsMargins(0, 0, 0, 0);
-    n->setSpacing(2);
-    n->addWidget(new QLabel(u"Overskrift"_qs));
-    n->addWidget(notatEdit);
-    n->addWidget(new QLabel(u"Notat"_qs));
-    n->addWidget(notatMemo);
-    auto* liste = new QWidget;
-    auto* b = new QVBoxLayout(liste);
-    b->setContentsMargins(0, 0, 0, 0);
-    b->setSpacing(2);
-    b->addLayout(listeRaekke);
-    b->addWidget(notatBox);
+    QWidget* liste = lodret({listeRaekke, notatBox});
     deler = new QSplitter(Qt::Vertical);
     deler->setChildrenCollapsible(false);
     deler->addWidget(notatPanel);

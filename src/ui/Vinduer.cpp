@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 #include <QProgressBar>
 #include <QScreen>
 #include <QWidget>
@@ -39,6 +40,17 @@ QWidget* resterendeRaekke(QWidget* ejer, QLabel* procent, QLabel* resterende)
     l->addWidget(new QLabel(QStringLiteral(" Resterende elementer: "), w));
     l->addWidget(procent);
     l->addWidget(resterende, 1);
+    return w;
+}
+
+QWidget* lodret(std::initializer_list<QWidget*> indhold, int margen)
+{
+    auto* w = new QWidget;
+    auto* l = new QVBoxLayout(w);
+    l->setContentsMargins(margen, margen, margen, margen);
+    l->setSpacing(2);
+    for (QWidget* c : indhold)
+        l->addWidget(c);
     return w;
 }
 

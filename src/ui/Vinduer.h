@@ -1,4 +1,6 @@
 #pragma once
+#include <initializer_list>
+
 // Small helpers shared by the windows: placement, labels and bars.
 class QLabel;
 class QProgressBar;
@@ -15,5 +17,7 @@ QLabel* nyLabel(QWidget* ejer, const QString& navn);
 QProgressBar* nyProcentBar(QWidget* ejer, const QString& navn);
 // " Resterende elementer: " followed by the percent and what is left.
 QWidget* resterendeRaekke(QWidget* ejer, QLabel* procent, QLabel* resterende);
+// The widgets one under the other, 2 pixels apart, within the margin.
+QWidget* lodret(std::initializer_list<QWidget*> indhold, int margen = 0);
 
 } // namespace kv
