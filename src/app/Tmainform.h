@@ -37,6 +37,7 @@ class QSessionManager;
 namespace kv {
 
 class TStiTabs;
+class TFaneraekker;
 class UgemtArbejde;
 class THandlinger;
 class Tdeleteform;
@@ -152,6 +153,7 @@ public:
     QListWidget* mappeBoxen = nullptr;
     QListWidget* filBoxen = nullptr;
     QTabWidget* Bog = nullptr;
+    TFaneraekker* bogFaner = nullptr; // Bog's tabs in rows when they sit at its top
     QLabel* bogTekstLabel = nullptr;
     QLineEdit* MappeEdit3 = nullptr;
     QLineEdit* NavnEdit = nullptr;

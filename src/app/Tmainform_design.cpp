@@ -5,6 +5,7 @@
 #include "app/Design.h"
 #include "ui/Handlingsbilleder.h"
 #include "app/Tmainform.h"
+#include "ui/Faneraekker.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -58,7 +59,7 @@ QWidget* Tmainform::byggDesignside()
     rpBox = rp;
     connect(tabBox, &QButtonGroup::idClicked, this, [this](int id) {
         static const QTabWidget::TabPosition sider[] = {QTabWidget::North, QTabWidget::West, QTabWidget::East};
-        Bog->setTabPosition(sider[id]);
+        bogFaner->placer(sider[id]);
     });
     connect(progBox, &QButtonGroup::idClicked, this, [this](int id) {
         programBox->setViewMode(id == 0 ? QListView::IconMode : QListView::ListMode);

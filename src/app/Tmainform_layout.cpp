@@ -5,6 +5,7 @@
 #include "app/TStiTabs.h"
 #include "app/Tmainform.h"
 #include "ui/Vinduer.h"
+#include "ui/Faneraekker.h"
 #include "lists/TInternetside.h"
 #include "calendar/TDatopanel.h"
 #include "calendar/TNotatpanel.h"
@@ -203,6 +204,7 @@ void Tmainform::byggVindue()
     Bog = navngiv(new QTabWidget, u"Bog"_qs);
     Bog->setUsesScrollButtons(true);
     Bog->setDocumentMode(true);
+    bogFaner = navngiv(new TFaneraekker(Bog), u"bogFaner"_qs);
     MappeEdit3 = visningsfelt(u"MappeEdit3"_qs);
     const auto side = [this](std::initializer_list<QWidget*> indhold, const QString& titel) {
         Bog->addTab(lodret(indhold, 2), titel);
@@ -267,7 +269,7 @@ void Tmainform::byggVindue()
                                 felter}),
                         u"infoPanel"_qs);
     infoPanel->hide();
-    BrightPanel = navngiv(lodret({bogTekstLabel, Bog, infoPanel}, 2), u"BrightPanel"_qs);
+    BrightPanel = navngiv(lodret({bogTekstLabel, bogFaner, Bog, infoPanel}, 2), u"BrightPanel"_qs);
 
     // The body: three columns and the free area for docked function windows.
     fritOmraade = navngiv(new QWidget, u"fritOmraade"_qs);

@@ -8,11 +8,13 @@
 #include "app/THandlingsliste.h"
 #include "app/TStiTabs.h"
 #include "app/Tmainform.h"
+#include "ui/Faneraekker.h"
 #include "lists/TReopenFilerX.h"
 #include "platform/TextFile.h"
 #include "fileops/THandlinger.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -22,6 +24,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -427,6 +430,43 @@ private slots:
 
         f->Bog->setCurrentIndex(4);
         QCOMPARE(f->bogTekstLabel->text(), u"Struktur 3: Mapper og filer"_qs);
+    }
+
+    void everyPageTabInReach()
+    {
+        // The right-hand panel keeps its width; its eight tabs wrap into rows instead of scrolling.
+        for (const QSize vindue : {QSize(1024, 768), QSize(1600, 1000), QSize(971, 902)}) {
+            f->resize(vindue);
+            QCoreApplication::sendPostedEvents();
+            QApplication::processEvents();
+            QVERIFY(f->Bog->tabBar()->isHidden());
+            QVERIFY(f->bogFaner->isVisible());
+            const QList<QRect> felter = f->bogFaner->felter(f->bogFaner->width());
+            QCOMPARE(felter.size(), 8);
+            for (int i = 0; i < felter.size(); ++i) {
+                QVERIFY2(f->bogFaner->rect().contains(felter[i]), qPrintable(f->Bog->tabText(i)));
+                QVERIFY(felter[i].width() >= f->bogFaner->fontMetrics().horizontalAdvance(f->Bog->tabText(i)));
+            }
+        }
+        const QList<QRect> felter = f->bogFaner->felter(f->bogFaner->width());
+        QTest::mouseClick(f->bogFaner, Qt::LeftButton, {}, felter[4].center());
+        QCOMPARE(f->Bog->currentIndex(), 4);
+        QCOMPARE(f->bogTekstLabel->text(), u"Struktur 3: Mapper og filer"_qs);
+        f->bogFaner->setFocus();
+        QTest::keyClick(f->bogFaner, Qt::Key_Right);
+        QCOMPARE(f->Bog->currentIndex(), 5);
+        QTest::keyClick(f->bogFaner, Qt::Key_Left);
+        QTest::keyClick(f->bogFaner, Qt::Key_Left);
+        QCOMPARE(f->Bog->currentIndex(), 3);
+
+        // On a side the page control's own tab bar serves, and back at the top the rows again.
+        f->tabBox->button(1)->click();
+        QCOMPARE(f->Bog->tabPosition(), QTabWidget::West);
+        QVERIFY(f->Bog->tabBar()->isVisible());
+        QVERIFY(f->bogFaner->isHidden());
+        f->tabBox->button(0)->click();
+        QVERIFY(f->Bog->tabBar()->isHidden());
+        QVERIFY(f->bogFaner->isVisible());
     }
 
     void drivesMenuAndPrivateFolders()
