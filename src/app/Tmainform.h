@@ -253,6 +253,7 @@ public:
     int oldWidth = 0, oldHeight = 0;
     bool VisPanel3 = false;
     void InsertTab(int nummer) override;
+    int dokBredde() const override;
     void CloseTab(const QString& caption) override;
     void fokusTab(const QString& caption) override;
     // The function window with this number (1..8); nullptr while it does not exist.
@@ -477,6 +478,14 @@ private:
     // The open function windows in the order they were opened.
     QList<TFunktionsform*> m_aabningsorden;
     QSize m_tabStoerrelse;  // the size the first tab gave the window, if it changed it
+    // What the first docked window does to the window: its new size, whether
+    // the right-hand panel goes, and the free area's width then.
+    struct Dokplads {
+        QSize stoerrelse;
+        bool skjulPanel = false;
+        int bredde = 0;
+    };
+    Dokplads dokplads() const;
     QPoint m_trykPunkt;  // where the left button went down in a structure
     QTreeWidgetItem* m_svaever = nullptr;  // the Struktur 1 node a drag rests on
     QTimer* m_udfoldTimer = nullptr;

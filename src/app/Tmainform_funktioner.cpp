@@ -4,6 +4,7 @@
 #include "app/Tmainform.h"
 
 #include <QCheckBox>
+#include <QLayout>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTabBar>
@@ -41,34 +42,59 @@ QRect Tmainform::skaermen() const
     return (s ? s : QGuiApplication::primaryScreen())->availableGeometry();
 }
 
+Tmainform::Dokplads Tmainform::dokplads() const
+{
+    // The first tab widens the window to hold the columns and a docked window
+    // of 586 pixels, and hides the right-hand panel when it is in the way.
+    const auto bredde = [](const QWidget* w) { return w->isHidden() ? 0 : w->minimumWidth(); };
+    const int noedvendig = bredde(BleftPanel) + bredde(BleftPanel2) + 586;
+    const int panel = BrightPanel->minimumWidth();
+    const bool panelVises = !BrightPanel->isHidden();
+    Dokplads d;
+    d.stoerrelse = QSize(width(), height() <= 840 ? 841 : height());
+    bool iVejen = false;
+    if (hpSynligtBox->isChecked() && panelVises) {
+        d.stoerrelse.setWidth(noedvendig + panel);
+    } else {
+        iVejen = width() < noedvendig || width() - noedvendig < panel;
+        d.stoerrelse.setWidth(std::max(width(), noedvendig));
+    }
+    d.skjulPanel = iVejen && panelVises;
+    // Never narrower than before, never beyond the screen, and a maximised window keeps its size.
+    const QSize ramme = frameGeometry().size() - size();
+    d.stoerrelse = d.stoerrelse.expandedTo(size()).boundedTo(skaermen().size() - ramme).expandedTo(minimumSize());
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        d.stoerrelse = size();
+    // The free area takes what the window's new width leaves beside the columns.
+    const QWidget* krop = fritOmraade->parentWidget();
+    const QLayout* kolonner = krop->layout();
+    const QMargins m = kolonner->contentsMargins();
+    int optaget = m.left() + m.right();
+    for (const QWidget* k : {BleftPanel, BleftPanel2, BrightPanel})
+        if (!k->isHidden() && !(k == BrightPanel && d.skjulPanel))
+            optaget += std::max(k->sizeHint().width(), k->minimumWidth()) + kolonner->spacing();
+    d.bredde = d.stoerrelse.width() - (width() - krop->width()) - optaget;
+    return d;
+}
+
+int Tmainform::dokBredde() const
+{
+    return tc->count() > 0 ? fritOmraade->width() : dokplads().bredde;
+}
+
 void Tmainform::InsertTab(int nummer)
 {
     if (tc->count() == 0) {
         oldWidth = width();
         oldHeight = height();
         m_tabStoerrelse = QSize();
-        const auto bredde = [](const QWidget* w) { return w->isHidden() ? 0 : w->minimumWidth(); };
-        const int noedvendig = bredde(BleftPanel) + bredde(BleftPanel2) + 586;
-        const int panel = BrightPanel->minimumWidth();
-        const bool panelVises = !BrightPanel->isHidden();
-        QSize ny(width(), height() <= 840 ? 841 : height());
-        bool iVejen = false;
-        if (hpSynligtBox->isChecked() && panelVises) {
-            ny.setWidth(noedvendig + panel);
-        } else {
-            iVejen = width() < noedvendig || width() - noedvendig < panel;
-            ny.setWidth(std::max(width(), noedvendig));
-        }
-        VisPanel3 = iVejen && panelVises;
+        const Dokplads d = dokplads();
+        VisPanel3 = d.skjulPanel;
         if (VisPanel3)
             BrightPanel->hide();
-        // Never narrower than before, never beyond the screen, and a
-        // maximised window keeps its size.
-        const QSize ramme = frameGeometry().size() - size();
-        ny = ny.expandedTo(size()).boundedTo(skaermen().size() - ramme).expandedTo(minimumSize());
-        if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) && ny != size()) {
-            resize(ny);
-            m_tabStoerrelse = ny;
+        if (d.stoerrelse != size()) {
+            resize(d.stoerrelse);
+            m_tabStoerrelse = d.stoerrelse;
             holdPaaSkaermen();
         }
         tc->show();

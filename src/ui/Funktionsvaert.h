@@ -106,6 +106,8 @@ public:
     virtual void funktionAabnet(int nummer, TFunktionsform* form) = 0;
     virtual void funktionLukket(int nummer) = 0;
     virtual void InsertTab(int nummer) = 0;
+    // The width a docked window would get, the first one making room as InsertTab does.
+    virtual int dokBredde() const = 0;
     virtual void CloseTab(const QString& caption) = 0;
     virtual void fokusTab(const QString& caption) = 0;
     virtual QRect skaermen() const = 0;

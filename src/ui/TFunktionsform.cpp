@@ -32,7 +32,10 @@ TFunktionsform::TFunktionsform(Funktionsvaert* hoved, int nummer, const QString&
     setObjectName(QString::fromUtf16(funktion(nummer).navn).remove(u' '));
     CapNavn = capNavn;
     setWindowTitle(capNavn);
-    showType = m_boks->isChecked();
+    // Where a docked window would be squeezed narrower than a structure may be, it opens outside.
+    showType = m_boks->isChecked() || hoved->dokBredde() < mindsteDokBredde;
+    if (showType && !m_boks->isChecked())
+        hoved->UdskrivInfo(u"Der er ikke plads til vinduet ved siden af strukturerne; det åbnes uden for hovedvinduet."_qs);
     // The way of opening cannot change while the window exists.
     m_boks->setEnabled(false);
     hoved->funktionAabnet(nummer, this);

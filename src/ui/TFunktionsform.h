@@ -33,6 +33,7 @@ public:
     ~TFunktionsform() override;
 
     int nummer() const { return m_nummer; }
+    static constexpr int mindsteDokBredde = 200;
     bool opstart = true;
     bool showType = false;  // outside; fixed at creation
     QString CapNavn;

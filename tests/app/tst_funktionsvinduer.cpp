@@ -229,6 +229,37 @@ private slots:
         QCOMPARE(f->tc->count(), 1);
     }
 
+    void noRoomBesideTheColumnsOpensOutside()
+    {
+        // Wide columns and the panel kept visible leave a 1366 screen too little room beside them.
+        hovedvindue(QRect(lille.topLeft() + QPoint(20, 20), QSize(971, 700)));
+        f->BleftPanel->setMinimumWidth(600);
+        QTRY_VERIFY(f->BleftPanel->width() >= 600);
+        QVERIFY(f->dokBredde() < TFunktionsform::mindsteDokBredde);
+        auto* w = new TProeveform(f.get(), 2);
+        w->show();
+        QVERIFY(w->showType);
+        QVERIFY(w->isWindow());
+        QVERIFY(f->tc->isHidden());
+        QVERIFY(!f->funktionsBoks(2)->isChecked());
+        QVERIFY(f->findChild<QLabel*>(u"infobarPanel2"_qs)->text().contains(u"uden for hovedvinduet"_qs));
+        QVERIFY(f->BleftPanel->width() >= 600);
+        w->close();
+        slet();
+
+        // With the panel free to go, the same window docks in the room it leaves.
+        f->hpSynligtBox->setChecked(false);
+        QVERIFY(f->dokBredde() >= TFunktionsform::mindsteDokBredde);
+        w = new TProeveform(f.get(), 2);
+        w->show();
+        QVERIFY(!w->showType);
+        QVERIFY(fritOmraade()->isAncestorOf(w));
+        QTRY_VERIFY(fritOmraade()->width() >= TFunktionsform::mindsteDokBredde);
+        QCOMPARE(fritOmraade()->width(), f->dokBredde());
+        w->close();
+        slet();
+    }
+
     void aNarrowFreeAreaScrolls()
     {
         // On 1366x768 with the panel kept visible the free area is some 400 wide.
