@@ -3,7 +3,12 @@
 #include "ProgramPath.h"
 #include "Vaert.h"
 
+#include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -34,12 +39,58 @@ std::optional<Slettetrae> Slettetrae::tael(const QString& folder, const std::fun
     Slettetrae t;
     t.m_sti = folder;
     t.m_top.navn = *host;
-    if (fd >= 0)
-        t.taelMappe(fd, t.m_top, undervejs);
+    if (fd < 0)
+        return t;
+    const int topFd = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    Taelling i;
+    taelMappe(fd, t.m_top, i, &undervejs, false);
+    // The subtrees are counted side by side, one per worker, each into its own
+    // place in the tree; this thread goes on answering meanwhile.
+    std::vector<Taelling> taellinger(t.m_top.under.size());
+    std::atomic<size_t> naeste = 0;
+    std::atomic<int> faerdige = 0;
+    const int arbejdere = int(std::min<size_t>(std::max(2u, std::thread::hardware_concurrency()), 8));
+    const int antal = int(std::min<size_t>(size_t(arbejdere), t.m_top.under.size()));
+    std::mutex laas;
+    std::condition_variable faerdig;
+    std::vector<std::thread> traade;
+    for (int n = 0; n < antal && topFd >= 0; ++n)
+        traade.emplace_back([&] {
+            for (size_t k; (k = naeste++) < t.m_top.under.size();) {
+                Mappe& m = t.m_top.under[k];
+                const int under = aabnMappe(topFd, m.navn.constData());
+                if (under >= 0)
+                    taelMappe(under, m, taellinger[k], nullptr, true);
+            }
+            std::lock_guard l(laas);
+            ++faerdige;
+            faerdig.notify_one();
+        });
+    {
+        std::unique_lock l(laas);
+        while (faerdige < int(traade.size()))
+            if (!faerdig.wait_for(l, std::chrono::milliseconds(20), [&] { return faerdige == int(traade.size()); })) {
+                l.unlock();
+                undervejs();
+                l.lock();
+            }
+    }
+    for (std::thread& traad : traade)
+        traad.join();
+    if (topFd >= 0)
+        ::close(topFd);
+    for (const Taelling& u : taellinger) {
+        i.filer += u.filer;
+        i.mapper += u.mapper;
+        i.bytes += u.bytes;
+    }
+    t.m_filer = i.filer;
+    t.m_mapper = i.mapper;
+    t.m_bytes = i.bytes;
     return t;
 }
 
-void Slettetrae::taelMappe(int fd, Mappe& m, const std::function<void()>& undervejs)
+void Slettetrae::taelMappe(int fd, Mappe& m, Taelling& i, const std::function<void()>* undervejs, bool dybt)
 {
     DIR* dir = ::fdopendir(fd);
     if (!dir) {
@@ -63,19 +114,22 @@ void Slettetrae::taelMappe(int fd, Mappe& m, const std::function<void()>& underv
         }
         if (type == DT_DIR) {
             m.under.push_back({QByteArray(navn), {}, {}, {}});
-            ++m_mapper;
-            const int under = aabnMappe(dfd, navn);
-            if (under >= 0)
-                taelMappe(under, m.under.back(), undervejs);
-            undervejs();
+            ++i.mapper;
+            if (dybt) {
+                const int under = aabnMappe(dfd, navn);
+                if (under >= 0)
+                    taelMappe(under, m.under.back(), i, undervejs, true);
+            }
+            if (undervejs)
+                (*undervejs)();
             continue;
         }
         const qint64 stoerrelse = kendt && type == DT_REG ? qint64(st.st_size) : 0;
         m.navne.append(navn, qsizetype(std::strlen(navn)) + 1);
         m.stoerrelser.push_back(stoerrelse);
-        m_bytes += stoerrelse;
-        if (++m_filer % 1024 == 0)
-            undervejs();
+        i.bytes += stoerrelse;
+        if (++i.filer % 1024 == 0 && undervejs)
+            (*undervejs)();
     }
     ::closedir(dir);
 }

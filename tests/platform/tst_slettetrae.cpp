@@ -63,7 +63,7 @@ private slots:
         QVERIFY(trae);
         QCOMPARE(trae->filer(), 8);  // 2 files, 2 links, the FIFO, 3 odd names
         QCOMPARE(trae->mapper(), 2);
-        QCOMPARE(undervejs, 2);
+        QVERIFY(undervejs > 0);
         QCOMPARE(trae->bytes(), qint64(8));
         int fortalt = 0;
         qint64 bytes = 0;
@@ -80,6 +80,30 @@ private slots:
         QCOMPARE(bytes, qint64(8));
         QVERIFY(!findes(u"C:\\Slet"_qs));
         QCOMPARE(QDir(tp->host(u"C:\\Ude"_qs)).entryList(QDir::Files), QStringList{u"ude.txt"_qs});
+    }
+
+    void manySubfoldersCountedSideBySide()
+    {
+        // More subfolders than workers, nested unevenly: the sums and the removal are as one walk gives.
+        qint64 ventet = 0;
+        for (int m = 0; m < 40; ++m)
+            for (int f = 0; f <= m % 7; ++f) {
+                const QString under = m % 3 ? QString() : u"\\Dybere"_qs;
+                tp->makeFile(u"C:\\Mange\\m%1%2\\f%3.txt"_qs.arg(m).arg(under).arg(f), QByteArray(f + 1, 'x'));
+                ventet += f + 1;
+            }
+        const auto trae = Slettetrae::tael(u"C:\\Mange"_qs, [] {});
+        QVERIFY(trae);
+        QCOMPARE(trae->mapper(), 40 + 14);
+        QCOMPARE(trae->filer(), 155);  // 1 to 7 files in each
+        QCOMPARE(trae->bytes(), ventet);
+        int fortalt = 0;
+        trae->fjern([&](qint64, const QString& f) {
+            ++fortalt;
+            return f.isEmpty();
+        });
+        QCOMPARE(fortalt, trae->filer());
+        QVERIFY(!findes(u"C:\\Mange"_qs));
     }
 
     void notATree()
