@@ -162,6 +162,11 @@ int vis(kv::TFunktioner& funk, QTreeWidget& s2)
     QApplication::processEvents();
     const double tid = t.nsecsElapsed() / 1e9;
     const int n = s2.topLevelItemCount();
+    // Memory once the window has settled: what the listing leaves is given back meanwhile.
+    QElapsedTimer ro;
+    ro.start();
+    while (ro.elapsed() < 1000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
     const qint64 nu = procKB("VmRSS:") * 1024 - foer;
     const qint64 top = procKB("VmHWM:") * 1024 - std::max(topFoer, foer);
     std::printf("%.4f %d %.1f %.0f %.0f\n", tid, n, pause.stoersteMs(), double(nu) / std::max(n, 1),

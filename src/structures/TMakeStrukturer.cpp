@@ -9,6 +9,7 @@
 #include "platform/TextFile.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QPointer>
 #include <QLineEdit>
@@ -16,6 +17,8 @@
 #include <QMenu>
 #include <QTreeWidget>
 #include <future>
+#include <malloc.h>
+#include <thread>
 
 namespace kv {
 
@@ -254,14 +257,17 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
     QPointer<QTreeWidget> vagt(trae);
     const auto gyldig = [&] { return selv && vagt && m_fyldninger.value(trae) == denne; };
     // A folder that cannot be listed simply shows fewer entries.
-    const auto indhold = udenAtStandse(folderShownLister(mappe));
+    auto indhold = udenAtStandse(folderShownLister(mappe));
     if (!indhold || !gyldig())
         return;
-    // Folders first, then files. A big folder comes in parts, the window
-    // answering between them; a newer fill of the list ends this one.
-    constexpr qsizetype portion = 16384;
+    // Folders first, then files. A big folder comes in parts of about 15 ms'
+    // work each, the window answering between them; a newer fill of the list
+    // ends this one.
+    constexpr qsizetype stor = 50000;
     QList<QTreeWidgetItem*> noder;
-    noder.reserve(std::min(qsizetype(indhold->size()), portion));
+    noder.reserve(std::min(qsizetype(indhold->size()), qsizetype(16384)));
+    QElapsedTimer portion;
+    portion.start();
     for (const bool mapper : {true, false}) {
         for (const DirEntry& e : *indhold) {
             if (e.hidden || e.isDir != mapper)
@@ -269,16 +275,25 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
             const QString sti = joinPath(mappe, e.name);
             noder << (mapper ? new StrukturNode(Billede::Mappe, {sti, QString(), idMappe})
                              : new StrukturNode(filBillede(extensionOf(e.name)), {QString(), sti, idFil}));
-            if (noder.size() < portion)
+            if (noder.size() % 1024 != 0 || portion.elapsed() < 15)
                 continue;
             trae->addTopLevelItems(noder);
             noder.clear();
             QCoreApplication::processEvents();
             if (!gyldig())
                 return;
+            portion.restart();
         }
     }
     trae->addTopLevelItems(noder);
+    if (qsizetype(indhold->size()) >= stor) {
+        // The listing's many small names leave holes among the rows: freed and
+        // given back to the system off the window's thread, for it takes a while.
+        std::thread([weg = std::move(*indhold)]() mutable {
+            std::vector<DirEntry>().swap(weg);
+            ::malloc_trim(0);
+        }).detach();
+    }
 }
 
 quint64 TMakeStrukturer::toemListe(QTreeWidget* trae)
