@@ -174,7 +174,8 @@ void Tmainform::opretStier()
 
     mappestrukturDir = BrugerMappe + u"\\Mappestrukturer\\"_qs;
     opret(mappestrukturDir);
-    brugerKalenderMappe = BrugerMappe + u"\\Kalender"_qs;
+    standardKalenderMappe = BrugerMappe + u"\\Kalender"_qs;
+    brugerKalenderMappe = standardKalenderMappe;
     opret(brugerKalenderMappe);
     brugerNotatMappe = BrugerMappe + u"\\Notater"_qs;
     opret(brugerNotatMappe);

@@ -299,7 +299,7 @@ void Tkalenderform::kalenderChange()
     // Opening the calendar leaves Struktur 2 where the user is, unless the
     // user chose a calendar folder of their own.
     const bool flyt = m_dato.isValid()
-                      || !sameTextAZ(hoved->kalenderMappe(), hoved->stier().BrugerMappe + u"\\Kalender"_qs);
+                      || !sameTextAZ(hoved->kalenderMappe(), hoved->stier().standardKalenderMappe);
     m_dato = dato;
     // The deepest date folder that exists, or the calendar folder itself.
     QString mappe = hoved->kalenderMappe();

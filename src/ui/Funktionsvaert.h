@@ -28,6 +28,7 @@ struct Datastier {
     QString BrugerMappe, wmiMappe, NotatMappe, OptMappe, optFilnavn;
     QString webFilename, webGruppefil, webLagerfil;
     QString mappestrukturDir, brugerNotatMappe, alarmTekster, alarmDir;
+    QString standardKalenderMappe;  // the calendar's folder until the user chooses another
 };
 
 class Funktionsvaert {
