@@ -32,21 +32,6 @@ struct Soegning {
     void soeg(const QString& mappe);
 };
 
-// Whether the name holds the text, A to Z compared without regard to case; the
-// text is lower-cased already. No copy of the name, for it runs once per entry.
-bool holderAZ(QStringView navn, QStringView tekst)
-{
-    const auto lav = [](char16_t u) { return u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u; };
-    for (qsizetype i = 0; i + tekst.size() <= navn.size(); ++i) {
-        qsizetype j = 0;
-        while (j < tekst.size() && lav(navn[i + j].unicode()) == tekst[j].unicode())
-            ++j;
-        if (j == tekst.size())
-            return true;
-    }
-    return false;
-}
-
 void Soegning::soeg(const QString& mappe)
 {
     const auto stempel = mappestempel(mappe);
@@ -66,7 +51,7 @@ void Soegning::soeg(const QString& mappe)
             r.stoppet = true;
         if (r.stoppet || r.filerFundet >= maks || r.mapperFundet >= maks)
             return;
-        const bool fund = !e.hidden && holderAZ(e.name, tekst);
+        const bool fund = !e.hidden && containsAZ(e.name, tekst);
         // Most entries are files not found: they need no path.
         if (!e.isDir && !e.isLink && !fund) {
             ++r.filerUndersoegt;

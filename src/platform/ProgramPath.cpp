@@ -5,14 +5,20 @@
 
 namespace kv {
 
+namespace {
+
+char16_t lavAZ(char16_t u)
+{
+    return u >= u'A' && u <= u'Z' ? char16_t(u + 32) : u;
+}
+
+} // namespace
+
 QString lowerAZ(const QString& s)
 {
     QString r = s;
-    for (QChar& c : r) {
-        const char16_t u = c.unicode();
-        if (u >= u'A' && u <= u'Z')
-            c = QChar(char16_t(u + 32));
-    }
+    for (QChar& c : r)
+        c = QChar(lavAZ(c.unicode()));
     return r;
 }
 
@@ -20,14 +26,22 @@ bool sameTextAZ(const QString& a, const QString& b)
 {
     if (a.size() != b.size())
         return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        char16_t x = a[i].unicode(), y = b[i].unicode();
-        if (x >= u'A' && x <= u'Z') x += 32;
-        if (y >= u'A' && y <= u'Z') y += 32;
-        if (x != y)
+    for (qsizetype i = 0; i < a.size(); ++i)
+        if (lavAZ(a[i].unicode()) != lavAZ(b[i].unicode()))
             return false;
-    }
     return true;
+}
+
+bool containsAZ(QStringView s, QStringView lavTekst)
+{
+    for (qsizetype i = 0; i + lavTekst.size() <= s.size(); ++i) {
+        qsizetype j = 0;
+        while (j < lavTekst.size() && lavAZ(s[i + j].unicode()) == lavTekst[j].unicode())
+            ++j;
+        if (j == lavTekst.size())
+            return true;
+    }
+    return false;
 }
 
 QString extensionOf(const QString& path)

@@ -9,6 +9,8 @@ namespace kv {
 
 QString lowerAZ(const QString& s);
 bool sameTextAZ(const QString& a, const QString& b);
+// Whether s holds lavTekst, which is lower-cased A to Z already; no copy of s is made.
+bool containsAZ(QStringView s, QStringView lavTekst);
 // Extension with its dot, as written ("C:\a\B.TXT" gives ".TXT"); empty when none.
 QString extensionOf(const QString& path);
 // The characters after the last backslash; the whole text when there is none.

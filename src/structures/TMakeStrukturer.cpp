@@ -12,13 +12,13 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QPointer>
+#include <QThreadPool>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QTreeWidget>
 #include <future>
 #include <malloc.h>
-#include <thread>
 
 namespace kv {
 
@@ -289,10 +289,10 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
     if (qsizetype(indhold->size()) >= stor) {
         // The listing's many small names leave holes among the rows: freed and
         // given back to the system off the window's thread, for it takes a while.
-        std::thread([weg = std::move(*indhold)]() mutable {
+        QThreadPool::globalInstance()->start([weg = std::move(*indhold)]() mutable {
             std::vector<DirEntry>().swap(weg);
             ::malloc_trim(0);
-        }).detach();
+        });
     }
 }
 

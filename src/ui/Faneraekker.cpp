@@ -45,28 +45,27 @@ QSize TFaneraekker::faneStoerrelse(int i) const
 
 QList<QRect> TFaneraekker::felter(int bredde) const
 {
-    QList<QRect> ud;
     const int n = m_bog->count();
+    QList<QSize> stoerrelser;
+    for (int i = 0; i < n; ++i)
+        stoerrelser.append(faneStoerrelse(i));
+    QList<QRect> ud;
     int y = 0;
     for (int start = 0; start < n;) {
         // As many tabs as fit on the row (always one), then the row's spare room shared among them.
         int slut = start;
         int brugt = 0;
         int hoejde = 0;
-        while (slut < n) {
-            const QSize s = faneStoerrelse(slut);
-            if (slut > start && brugt + s.width() > bredde)
-                break;
-            brugt += s.width();
-            hoejde = std::max(hoejde, s.height());
-            ++slut;
+        for (; slut < n && (slut == start || brugt + stoerrelser[slut].width() <= bredde); ++slut) {
+            brugt += stoerrelser[slut].width();
+            hoejde = std::max(hoejde, stoerrelser[slut].height());
         }
         const bool eneRaekke = start == 0 && slut == n;
         const int ekstra = eneRaekke ? 0 : std::max(0, bredde - brugt);
         int x = 0;
         for (int i = start; i < slut; ++i) {
             const int tillaeg = ekstra * (i - start + 1) / (slut - start) - ekstra * (i - start) / (slut - start);
-            const int w = std::min(faneStoerrelse(i).width() + tillaeg, bredde - x);
+            const int w = std::min(stoerrelser[i].width() + tillaeg, bredde - x);
             ud.append(QRect(x, y, w, hoejde));
             x += w;
         }
@@ -118,14 +117,7 @@ void TFaneraekker::paintEvent(QPaintEvent*)
     if (valgt >= 0 && valgt < f.size())
         bund.selectedTabRect = f[valgt];
     p.drawPrimitive(QStyle::PE_FrameTabBarBase, bund);
-    // The selected tab last, so its frame lies over its neighbours'.
-    QList<int> orden;
-    for (int i = 0; i < f.size(); ++i)
-        if (i != valgt)
-            orden.append(i);
-    if (valgt >= 0 && valgt < f.size())
-        orden.append(valgt);
-    for (int i : orden) {
+    for (int i = 0; i < f.size(); ++i) {
         QStyleOptionTab opt;
         opt.initFrom(this);
         opt.shape = QTabBar::RoundedNorth;

@@ -178,6 +178,20 @@ private slots:
         QCOMPARE(compareNames(u"Æble", u"Æble"), 0);
     }
 
+    void lettersAToZFoldedOnly()
+    {
+        // A to Z ignore case; æ, ø, å and the marks that stand for host bytes must match exactly.
+        QVERIFY(containsAZ(u"Ferie FOTO 2024.JPG", u"foto"));
+        QVERIFY(containsAZ(u"abc", u""));
+        QVERIFY(!containsAZ(u"fo", u"foto"));
+        QVERIFY(!containsAZ(u"ÆBLER", u"æble"));
+        QVERIFY(containsAZ(u"æbler", u"æble"));
+        QVERIFY(!containsAZ(QString(QChar(0xF02E)) + u"x"_qs, u"."));
+        QVERIFY(sameTextAZ(u"C:\\DATA\\Æ"_qs, u"c:\\data\\Æ"_qs));
+        QVERIFY(!sameTextAZ(u"Æ"_qs, u"æ"_qs));
+        QCOMPARE(lowerAZ(u"ÆBLE Pie"_qs), u"Æble pie"_qs);
+    }
+
     void oddNamesShownLegibly()
     {
         QCOMPARE(visningsnavn(u"s"_qs + QChar(0xF0F8) + u".txt"_qs), u"s\uFFFD.txt"_qs);
