@@ -3,6 +3,7 @@
 #include "Vaert.h"
 
 #include <algorithm>
+#include <memory>
 #include <cerrno>
 #include <chrono>
 #include <fcntl.h>
@@ -256,10 +257,14 @@ private:
             // under /proc give the kernel copy nothing, so a read says where the end is.
             m_kerne = false;
         }
-        if (qint64(m_buffer.size()) < oenske)
-            m_buffer.resize(size_t(oenske));
-        const ssize_t n = ::pread(m_in, m_buffer.data(), size_t(oenske), m_pos);
-        if (n > 0 && (::lseek(m_out, m_pos, SEEK_SET) < 0 || !writeAll(m_out, m_buffer.data(), n)))
+        // Not zeroed first: an empty file reads nothing into it, and a megabyte
+        // of zeros for each would cost more than the copy.
+        if (m_bufferStoerrelse < oenske) {
+            m_buffer.reset(new char[size_t(oenske)]);
+            m_bufferStoerrelse = oenske;
+        }
+        const ssize_t n = ::pread(m_in, m_buffer.get(), size_t(oenske), m_pos);
+        if (n > 0 && (::lseek(m_out, m_pos, SEEK_SET) < 0 || !writeAll(m_out, m_buffer.get(), n)))
             return -1;
         return n;
     }
@@ -286,7 +291,8 @@ private:
     qint64 m_skrevetTil = 0;
     qint64 m_stykke = 1 << 20;
     bool m_kerne = true;
-    std::vector<char> m_buffer;
+    std::unique_ptr<char[]> m_buffer;
+    qint64 m_bufferStoerrelse = 0;
 };
 
 // The host names of a copy's source and target; the reason in result when one has none.

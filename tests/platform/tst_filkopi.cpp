@@ -147,6 +147,12 @@ private slots:
         QVERIFY2(r.ok(), qPrintable(r.error));
         QVERIFY(r.bytes > 0);
         QCOMPARE(lstatOf(u"D:\\proc"_qs).st_size, r.bytes);
+        // An empty file goes the same way and stays empty.
+        tp->makeFile(u"C:\\tom.txt"_qs, QByteArray());
+        r = copyFile(u"C:\\tom.txt"_qs, u"D:\\tom.txt"_qs);
+        QVERIFY2(r.ok(), qPrintable(r.error));
+        QCOMPARE(r.bytes, qint64(0));
+        QCOMPARE(lstatOf(u"D:\\tom.txt"_qs).st_size, 0);
 
         append(kilde, "c");
         QString grund;
