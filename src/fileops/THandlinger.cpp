@@ -9,8 +9,10 @@
 #include "platform/Papirkurv.h"
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"
+#include "ui/UdenAtStandse.h"
 
 #include <algorithm>
+#include <atomic>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
@@ -550,17 +552,38 @@ bool THandlinger::sletEt(const QString& sti, bool tilPapirkurv, bool mappe)
 
 void THandlinger::deleteMappeFiles(const Slettetrae& trae)
 {
-    // Links go as links; the delete never goes through one.
-    trae.fjern([&](qint64 stoerrelse, const QString& fejl) {
-        if (!fejl.isEmpty())
-            m_fejl << fejl;
-        --antalFiler;
-        posSize += stoerrelse;
-        if (visProgress(stoerrelse))
-            FSlet->proBar->setValue(deleteProgress());
-        behandlBeskeder();
-        return !FSlet->FCancel;
-    });
+    // Links go as links; the delete never goes through one. The removal runs on
+    // a thread of its own, for one unlink can wait long on the disk's journal;
+    // the window shows how far it got and passes Stop on.
+    std::atomic<int> fjernet = 0;
+    std::atomic<qint64> bytes = 0;
+    std::atomic<bool> stop = false;
+    QStringList fejl;  // the worker's own until it has ended
+    int vist = 0;
+    qint64 vistBytes = 0;
+    const auto vis = [&] {
+        const int n = fjernet;
+        const qint64 b = bytes;
+        antalFiler -= n - vist;
+        posSize += b - vistBytes;
+        vist = n;
+        vistBytes = b;
+        FSlet->proBar->setValue(deleteProgress());
+        stop = FSlet->FCancel;
+    };
+    udenAtStandse(
+        [&] {
+            trae.fjern([&](qint64 stoerrelse, const QString& f) {
+                if (!f.isEmpty())
+                    fejl << f;
+                bytes += stoerrelse;
+                ++fjernet;
+                return !stop;
+            });
+        },
+        vis);
+    vis();
+    m_fejl << fejl;
 }
 
 void THandlinger::efterSletning(int aktiv)

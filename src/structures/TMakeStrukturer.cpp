@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"
 #include "platform/TextFile.h"
+#include "ui/UdenAtStandse.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,25 +18,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTreeWidget>
-#include <future>
 #include <malloc.h>
 
 namespace kv {
-
-namespace {
-
-// Runs the work on a thread of its own; when it takes more than a moment, the
-// window answers meanwhile.
-template <class Arbejde>
-auto udenAtStandse(Arbejde arbejde)
-{
-    auto svar = std::async(std::launch::async, std::move(arbejde));
-    while (svar.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
-        QCoreApplication::processEvents();
-    return svar.get();
-}
-
-} // namespace
 
 TMakeStrukturer::TMakeStrukturer(QObject* owner) : TMapper(owner) {}
 

@@ -8,9 +8,12 @@
 #include "app/THandlingsliste.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
+#include "fileops/Tdeleteform.h"
 #include "fileops/Tprogressform.h"
 #include <QProgressBar>
 #include <QThread>
+#include <QTimer>
+#include <atomic>
 #include <QFileInfo>
 #include <utility>
 #include <sys/xattr.h>
@@ -398,6 +401,49 @@ private slots:
         QVERIFY(udfoer("DeletePermanent"));
         QVERIFY(!findes(u"D:\\Maal\\Album"_qs));
         QVERIFY(findes(u"C:\\Kilde\\Album\\a.txt"_qs));  // the link's target is untouched
+    }
+
+    void aPermanentDeleteStopsAndTellsWhatStayed()
+    {
+        // The removal runs beside the window: a file that cannot go is told, and Stop reaches it.
+        for (int i = 0; i < 10; ++i)
+            tp->makeFile(u"C:\\Slet\\f%1.txt"_qs.arg(i));
+        tp->makeFile(u"C:\\Laast\\a.txt"_qs);
+        tp->makeFile(u"C:\\Laast\\laast.txt"_qs);
+        politik(OverskrivIkke, 2);
+        saetFejlKrog([](FejlPunkt p, const QByteArray& sti, qint64) {
+            return p == FejlPunkt::Slet && sti.endsWith("laast.txt") ? EACCES : 0;
+        });
+        kvtest::DialogSvarer svar;
+        f->funk->RegisterElements(u"C:\\Laast"_qs);
+        QVERIFY(!f->funk->DeleteElementer(false));
+        QVERIFY(!findes(u"C:\\Laast\\a.txt"_qs));
+        QCOMPARE(svar.tekster.size(), 1);
+        QVERIFY2(svar.tekster[0].contains(u"laast.txt"_qs), qPrintable(svar.tekster[0]));
+        f->handling("lukKopilister")->trigger();
+
+        // The first removal waits until Stop was pressed; each after it takes a while.
+        std::atomic<bool> stoppet = false;
+        std::atomic<int> kald = 0;
+        saetFejlKrog([&](FejlPunkt p, const QByteArray&, qint64) {
+            if (p != FejlPunkt::Slet)
+                return 0;
+            if (kald++ == 0)
+                while (!stoppet)
+                    QThread::msleep(1);
+            else
+                QThread::msleep(50);
+            return 0;
+        });
+        QTimer::singleShot(0, f.get(), [&] {
+            f->funk->FSlet->FCancel = true;
+            stoppet = true;
+        });
+        f->funk->RegisterElements(u"C:\\Slet"_qs);
+        QVERIFY(!f->funk->DeleteElementer(false));
+        saetFejlKrog({});
+        QVERIFY(findes(u"C:\\Slet"_qs));
+        QVERIFY(QDir(tp->host(u"C:\\Slet"_qs)).entryList(QDir::Files).size() >= 7);
     }
 
     void deleteToTheRecycleBin()
