@@ -13,7 +13,6 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QPointer>
-#include <QThreadPool>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -23,6 +22,12 @@
 namespace kv {
 
 TMakeStrukturer::TMakeStrukturer(QObject* owner) : TMapper(owner) {}
+
+TMakeStrukturer::~TMakeStrukturer()
+{
+    if (m_frigiv.joinable())
+        m_frigiv.join();
+}
 
 void TMakeStrukturer::setAktiveStruktur(int n)
 {
@@ -274,7 +279,9 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
     if (qsizetype(indhold->size()) >= stor) {
         // The listing's many small names leave holes among the rows: freed and
         // given back to the system off the window's thread, for it takes a while.
-        QThreadPool::globalInstance()->start([weg = std::move(*indhold)]() mutable {
+        if (m_frigiv.joinable())
+            m_frigiv.join();  // long done, unless two such folders came in a row
+        m_frigiv = std::thread([weg = std::move(*indhold)]() mutable {
             std::vector<DirEntry>().swap(weg);
             ::malloc_trim(0);
         });

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QStringList>
 #include <functional>
+#include <thread>
 #include <vector>
 
 class QLineEdit;
@@ -29,6 +30,7 @@ class TMakeStrukturer : public TMapper {
     Q_OBJECT
 public:
     explicit TMakeStrukturer(QObject* owner);
+    ~TMakeStrukturer() override;
 
     // Bound by the main window when it is created.
     QTreeWidget* FStruktur1 = nullptr;
@@ -127,6 +129,8 @@ private:
     int FAktiveStruktur = 0;
     // The last fill of each list: an older one still at work gives up.
     QHash<const QTreeWidget*, quint64> m_fyldninger;
+    // Frees a big folder's listing and gives its memory back, off the window's thread.
+    std::thread m_frigiv;
 };
 
 } // namespace kv
