@@ -1,9 +1,13 @@
 #include "app/Design.h"
+#include "ui/TegnetIkon.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPalette>
-#include <QStyle>
+#include <QProxyStyle>
+#include <QStyleOption>
 #include <QStyleFactory>
+#include <algorithm>
 
 namespace kv {
 
@@ -41,6 +45,51 @@ QPalette palet(const Farver& f)
     return p;
 }
 
+// Every toolbar asks the style for its extension button's picture as it is
+// made. Qt's own is a picture file, and reading the first one loads every
+// image plugin there is: a tenth of the start. Ours is drawn, as the other
+// pictures of the program are.
+class Udvidelsespil : public QProxyStyle {
+public:
+    explicit Udvidelsespil(QStyle* stil) : QProxyStyle(stil) {}
+
+    QIcon standardIcon(StandardPixmap billede, const QStyleOption* valg, const QWidget* widget) const override
+    {
+        if (billede == SP_ToolBarHorizontalExtensionButton || billede == SP_ToolBarVerticalExtensionButton) {
+            const bool vandret = billede == SP_ToolBarHorizontalExtensionButton;
+            const bool hoejreMod = (valg ? valg->direction : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
+            QIcon& pil = m_pile[vandret ? (hoejreMod ? 1 : 0) : 2];
+            if (pil.isNull())
+                pil = tegnetIkon([vandret, hoejreMod](QPainter& p, const QRectF& r) { tegnDobbeltpil(p, r, vandret, hoejreMod); });
+            return pil;
+        }
+        return QProxyStyle::standardIcon(billede, valg, widget);
+    }
+
+private:
+    // Two chevrons pointing on along the toolbar: », « or downwards.
+    static void tegnDobbeltpil(QPainter& p, const QRectF& r, bool vandret, bool hoejreMod)
+    {
+        const qreal s = std::min(r.width(), r.height());
+        p.setPen(QPen(QApplication::palette().color(QPalette::ButtonText), std::max(1.0, s / 10), Qt::SolidLine,
+                      Qt::RoundCap, Qt::RoundJoin));
+        p.translate(r.center());
+        if (!vandret)
+            p.rotate(90);
+        else if (hoejreMod)
+            p.rotate(180);
+        for (const qreal x : {-s / 5, s / 20})
+            p.drawPolyline(QPolygonF{{x, -s / 4}, {x + s / 5, 0}, {x, s / 4}});
+    }
+
+    mutable QIcon m_pile[3];
+};
+
+void brugStil(QStyle* stil)
+{
+    QApplication::setStyle(new Udvidelsespil(stil));
+}
+
 } // namespace
 
 bool anvendDesign(const QString& navn)
@@ -53,14 +102,14 @@ bool anvendDesign(const QString& navn)
         return true;
     if (navn == u"Windows") {
         QStyle* stil = QStyleFactory::create(platformens);
-        QApplication::setStyle(stil ? stil : QStyleFactory::create(u"Fusion"_qs));
+        brugStil(stil ? stil : QStyleFactory::create(u"Fusion"_qs));
         QApplication::setPalette(QApplication::style()->standardPalette());
         iBrug = navn;
         return true;
     }
     for (const Farver& f : designs) {
         if (navn == QStringView(f.navn)) {
-            QApplication::setStyle(QStyleFactory::create(u"Fusion"_qs));
+            brugStil(QStyleFactory::create(u"Fusion"_qs));
             QApplication::setPalette(palet(f));
             iBrug = navn;
             return true;

@@ -12,23 +12,33 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QThread>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <thread>
 
 namespace {
 
-// bench/startup times the start until the main window is first painted: with
-// KV_BENCH_QUIT_ON_SHOW=1 the program ends there, without the close steps.
-struct SlutEfterMaling : QObject {
-    bool eventFilter(QObject*, QEvent* event) override
+// Runs what can wait until the window is first painted, once.
+class EfterFoersteMaling : public QObject {
+public:
+    explicit EfterFoersteMaling(std::function<void()> arbejde) : m_arbejde(std::move(arbejde)) {}
+
+    bool eventFilter(QObject* vindue, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, [] { std::_Exit(0); });
+        if (event->type() == QEvent::Paint) {
+            vindue->removeEventFilter(this);
+            QTimer::singleShot(0, this, m_arbejde);
+        }
         return false;
     }
+
+private:
+    std::function<void()> m_arbejde;
 };
 
 } // namespace
@@ -54,8 +64,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Kvistlund"_qs);
     QGuiApplication::setDesktopFileName(u"dk.kvistlund.Kvistlund"_qs);
-    // The icon the package installs; a build folder has none and keeps Qt's.
-    QApplication::setWindowIcon(QIcon::fromTheme(u"dk.kvistlund.Kvistlund"_qs));
+    // The fonts are listed from fontconfig while the instance check runs; the
+    // window's first text would otherwise wait for them.
+    std::jthread skrifter([] { QFontDatabase::families(); });
 
     // From here a SIGTERM closes as the close button would. It waits until the
     // window is shown and the event loop is idle at its top: never from inside
@@ -105,9 +116,14 @@ int main(int argc, char* argv[])
     vindue = &mainform;
     new kv::TspmForm(&mainform);
     instans.bind(mainform, udfald);
-    SlutEfterMaling slut;
-    if (qEnvironmentVariableIntValue("KV_BENCH_QUIT_ON_SHOW") == 1)
-        mainform.installEventFilter(&slut);
+    // bench/startup times the start until the window is first painted: with
+    // KV_BENCH_QUIT_ON_SHOW=1 the program ends there, without the close steps.
+    // Otherwise the icon the package installs is looked up then, for the theme
+    // lookup is slow; a build folder has none and keeps Qt's.
+    EfterFoersteMaling efterMaling(qEnvironmentVariableIntValue("KV_BENCH_QUIT_ON_SHOW") == 1
+                                       ? std::function<void()>([] { std::_Exit(0); })
+                                       : [] { QApplication::setWindowIcon(QIcon::fromTheme(u"dk.kvistlund.Kvistlund"_qs)); });
+    mainform.installEventFilter(&efterMaling);
     mainform.show();
     vist = true;
     return app.exec();

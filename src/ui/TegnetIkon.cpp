@@ -13,14 +13,13 @@ class TegneMotor : public QIconEngine {
 public:
     explicit TegneMotor(Tegner t) : m_tegner(std::move(t)) {}
 
-    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    // Item views paint their icons row by row: from the picture drawn once.
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
-        p->save();
-        p->setRenderHint(QPainter::Antialiasing);
-        if (mode == QIcon::Disabled)
-            p->setOpacity(0.35);
-        m_tegner(*p, rect);
-        p->restore();
+        if (rect.isEmpty())
+            return;
+        const qreal skala = p->device() ? p->device()->devicePixelRatio() : 1.0;
+        p->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, skala));
     }
 
     // Drawn once per size and mode, then reused: toolbars repaint often.
@@ -30,9 +29,14 @@ public:
         if (const auto it = m_cache.constFind(noegle); it != m_cache.cend())
             return *it;
         QPixmap pm(size);
+        if (pm.isNull())
+            return pm;
         pm.fill(Qt::transparent);
         QPainter p(&pm);
-        paint(&p, QRect(QPoint(), size), mode, state);
+        p.setRenderHint(QPainter::Antialiasing);
+        if (mode == QIcon::Disabled)
+            p.setOpacity(0.35);
+        m_tegner(p, QRectF(QPoint(), size));
         p.end();
         m_cache.insert(noegle, pm);
         return pm;

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include "TestPlatform.h"
+#include "app/Design.h"
 #include "app/TEgenskaber.h"
 #include "app/Tmainform.h"
 #include "calendar/TNotatpanel.h"
@@ -24,6 +25,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStyle>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QToolButton>
@@ -334,6 +337,35 @@ private slots:
         g.findChild<QPushButton*>(u"genskabKnap"_qs)->click();
         QCOMPARE(static_cast<QHBoxLayout*>(g.BrightPanel->parentWidget()->layout())->indexOf(g.BrightPanel), 2);
         QVERIFY(g.hpSynligtBox->isChecked());
+    }
+
+    // A toolbar too narrow for its buttons shows the rest behind an arrow;
+    // every design draws that arrow, painted through an item view's path too.
+    void everyDesignDrawsTheToolbarsOverflowArrow()
+    {
+        // Ink inside the field the icon is given, and outside it.
+        const QRect felt(4, 4, 16, 16);
+        const auto blaek = [&felt](const QIcon& ikon) {
+            QImage billede(24, 24, QImage::Format_ARGB32_Premultiplied);
+            billede.fill(Qt::transparent);
+            QPainter p(&billede);
+            ikon.paint(&p, felt);
+            p.end();
+            int inde = 0, ude = 0;
+            for (int y = 0; y < billede.height(); ++y)
+                for (int x = 0; x < billede.width(); ++x)
+                    if (qAlpha(billede.pixel(x, y)) > 0)
+                        ++(felt.contains(x, y) ? inde : ude);
+            return std::pair(inde, ude);
+        };
+        for (const QString& navn : designNavne()) {
+            QVERIFY(anvendDesign(navn));
+            for (auto pil : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+                const auto [inde, ude] = blaek(QApplication::style()->standardIcon(pil));
+                QVERIFY2(inde > 0 && ude == 0, qPrintable(navn));
+            }
+        }
+        QVERIFY(anvendDesign(u"Sky"_qs));
     }
 };
 
