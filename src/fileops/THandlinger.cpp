@@ -1,4 +1,5 @@
 #include "fileops/THandlinger.h"
+#include "fileops/Kopijob.h"
 #include "ui/Baggrundsjob.h"
 #include "ui/Beskeder.h"
 #include "fileops/Tdeleteform.h"
@@ -144,66 +145,7 @@ QStringList THandlinger::tagRaekker(QList<QTreeWidgetItem*>& mapper, QList<QTree
     return forsvundne;
 }
 
-// ---- Copy names ----
-
-// The words before the first that equals the sub-text, or all of them. A
-// name that begins with the sub-text ("Kopi af rapport", "Kopi") stays whole:
-// cut there it would be empty.
-static QString udenKopiOrd(const QString& navn, const QString& subTekst)
-{
-    const QStringList ord = navn.split(u' ');
-    for (qsizetype i = 0; i < ord.size(); ++i) {
-        if (!sameTextAZ(ord[i].trimmed(), subTekst))
-            continue;
-        const QString foran = ord.mid(0, i).join(u' ').trimmed();
-        return foran.isEmpty() ? navn : foran;
-    }
-    return navn;
-}
-
-QString THandlinger::getNewDirectoryName(QString aDirectory, const QString& subTekst)
-{
-    aDirectory = aDirectory.trimmed();
-    const qsizetype skel = aDirectory.lastIndexOf(u'\\') + 1;
-    const QString P = aDirectory.left(skel) + udenKopiOrd(aDirectory.mid(skel), subTekst);
-    if (!folderExists(P))
-        return P;
-    for (int n = 1;; ++n) {
-        const QString kandidat = P + u' ' + subTekst + u" ("_qs + QString::number(n) + u')';
-        if (!folderExists(kandidat))
-            return kandidat;
-    }
-}
-
-QString THandlinger::getNewCopyFilename(const QString& target, const QString& subTekst)
-{
-    const qsizetype skel = target.lastIndexOf(u'\\') + 1;
-    const QString F = target.left(skel);
-    const QString navn = target.mid(skel);
-    // A leading dot begins a hidden name, not an extension: ".profile" has none.
-    const qsizetype punkt = navn.lastIndexOf(u'.');
-    const QString X = punkt <= 0 ? QString() : navn.mid(punkt);
-    const QString B = udenKopiOrd(punkt <= 0 ? navn : navn.left(punkt), subTekst);
-    if (!fileExists(F + B + X))
-        return F + B + X;
-    for (int n = 1;; ++n) {
-        const QString kandidat = F + B + u' ' + subTekst + u" ("_qs + QString::number(n) + u')' + X;
-        if (!fileExists(kandidat))
-            return kandidat;
-    }
-}
-
 // ---- Paste ----
-
-int THandlinger::copyProgress(qint64 size)
-{
-    posSize += size;
-    --antalFiler;
-    const int p = procent();
-    if (visningKlar() || antalFiler == 0)
-        visTal(0);
-    return p;
-}
 
 void THandlinger::visTal(qint64 iGang)
 {
@@ -215,7 +157,6 @@ void THandlinger::visTal(qint64 iGang)
         FProgress->pBarAll->setValue(procent());
     viserFart();
     posSize -= iGang;
-    behandlBeskeder(true);
 }
 
 void THandlinger::viserFart()
@@ -227,99 +168,6 @@ void THandlinger::viserFart()
     const qint64 tilbage = qint64(double(totalSize - posSize) / perSek);
     FProgress->LabelFart->setText(u"Hastighed: "_qs + sizeText(qint64(perSek)) + u"/s   Resterende tid: "_qs
                                   + QString::asprintf("%lld:%02lld", tilbage / 60, tilbage % 60));
-}
-
-CopyResult THandlinger::copyFile(const QString& kilde, const QString& maal, bool erLink, bool almindelig)
-{
-    CopyOptions valg;
-    valg.overwrite = true;
-    valg.knownRegular = almindelig;
-    int sidst = -1;
-    qint64 kendt = -1;
-    valg.progress = [&](qint64 kopieret, qint64 ialt) {
-        // A file that grows while it is copied makes the whole paste larger.
-        if (kendt >= 0 && ialt > kendt)
-            totalSize += ialt - kendt;
-        kendt = std::max(kendt, ialt);
-        if (!visningKlar())
-            return !FProgress->FCancel;
-        if (ialt > 0) {
-            const int p = int((kopieret * 100 + ialt / 2) / ialt);
-            if (p != sidst) {
-                FProgress->pBar->setValue(p);
-                sidst = p;
-            }
-        }
-        visTal(kopieret);
-        return !FProgress->FCancel;
-    };
-    // A link is copied as the link it is, never as what it points at.
-    if (erLink)
-        return copyLink(kilde, maal, true);
-    return kv::copyFile(kilde, maal, valg);
-}
-
-void THandlinger::kopierMappeAttributter(const QString& kilde, const QString& maal)
-{
-    bool tabt = false;
-    copyFolderAttributes(kilde, maal, nullptr, &tabt);
-    m_attributterTabt += tabt;
-}
-
-bool THandlinger::copyMappe(const QString& kilde, const QString& maal, Flytning& flytning)
-{
-    // Sizes come from the copies themselves; the listing only needs the kinds.
-    const auto indhold = listFolderKinds(kilde);
-    if (!indhold) {
-        // A folder that vanished has nothing to lose; one that cannot be read is not copied.
-        if (!folderExists(kilde)) {
-            visInformation(u"Mappen "_qs + kilde + u" eksisterer ikke."_qs);
-            return true;
-        }
-        m_fejl << systemErrorText(EACCES) + u'\r' + kilde;
-        return false;
-    }
-    bool alt = true;
-    for (const DirEntry& e : *indhold) {
-        if (FProgress->FCancel)
-            return false;
-        const QString fra = joinPath(kilde, e.name);
-        QString til = joinPath(maal, e.name);
-        if (e.isDir && !e.isLink) {
-            if (folderExists(til) && kopiering() == OpretKopi)
-                til = getNewDirectoryName(til, u"Kopi"_qs);
-            QString grund;
-            if (!createFolder(til, &grund)) {
-                m_fejl << grund;
-                alt = false;
-                continue;
-            }
-            alt = copyMappe(fra, til, flytning) && alt;
-            // Modes and times last, once nothing more is written into it.
-            kopierMappeAttributter(fra, til);
-            flytning.mapper << fra;
-            continue;
-        }
-        if (kopiering() == OpretKopi && entryInfo(til))
-            til = getNewCopyFilename(til, u"Kopi"_qs);
-        // A file is never copied onto itself; it stays as it is, and counts as not copied.
-        const CopyResult r = copyFile(fra, til, e.isLink, e.regular);
-        if (r.status == CopyStatus::Stopped)
-            return false;
-        m_attributterTabt += r.attributterTabt;
-        if (r.status == CopyStatus::Failed)
-            m_fejl << r.error;
-        // A recreated FIFO or device is no copy of the source: a move keeps it.
-        if (r.ok() && r.keepSource)
-            flytning.saerfiler << fra;
-        else if (r.ok())
-            flytning.filer.push_back({fra, r.sourceSize, r.sourceMtimeNs});
-        alt = alt && r.ok();
-        const int p = copyProgress(r.bytes);
-        if (p != FProgress->pBarAll->value())
-            FProgress->pBarAll->setValue(p);
-    }
-    return alt;
 }
 
 void THandlinger::opdaterStrukturer(const QString& mappe, bool struktur1)
@@ -346,7 +194,6 @@ bool THandlinger::PasteElementer()
     ikkeKopieret.clear();
     flytninger.clear();
     m_fejl.clear();
-    m_attributterTabt = 0;
     udfald = Udfald::Fejl;
     if (FMappeList->topLevelItemCount() == 0 && FFilList->topLevelItemCount() == 0) {
         visInformation(u"Der mangler elementer til funktionen."_qs);
@@ -371,7 +218,7 @@ bool THandlinger::PasteElementer()
         visInformation(u"Der mangler en destination."_qs);
         return false;
     }
-    const int politik = kopiering();
+    const auto politik = Kopiering(kopiering());
 
     QList<QTreeWidgetItem*> mappeRaekker, filRaekker;
     const QStringList forsvundne = tagRaekker(mappeRaekker, filRaekker);
@@ -464,51 +311,46 @@ bool THandlinger::PasteElementer()
         return false;
     };
 
-    for (qsizetype i = 0; i < listeMapper.size(); ++i) {
-        const QString& P = listeMapper[i];
-        QString T = joinPath(D, getLastDirectory(P));
-        if (folderExists(T) && kopiering() == OpretKopi)
-            T = getNewDirectoryName(T, u"Kopi"_qs);
-        QString grund;
-        createFolder(T, &grund);
-        Flytning flytning{mappeRaekker[i], P, true, {}, {}, {}};
-        const bool helt = folderExists(T) && copyMappe(P, T, flytning);
-        if (FProgress->FCancel)
-            return stoppet();
-        if (!folderExists(T))
-            return mislykket(u"Mappen"_qs, P, T, grund);
-        kopierMappeAttributter(P, T);
-        if (helt)
-            flytninger << flytning;
-        else
-            ikkeKopieret << mappeRaekker[i];
-        FProgress->listbox->item(int(i))->setCheckState(Qt::Checked);
-    }
-    for (qsizetype i = 0; i < listeFiler.size(); ++i) {
-        const QString& P = listeFiler[i];
-        QString T = joinPath(D, nameOf(P));
-        if (entryInfo(T) && kopiering() == OpretKopi)
-            T = getNewCopyFilename(T, u"Kopi"_qs);
-        const auto info = entryInfo(P);
-        const CopyResult r = copyFile(P, T, info && info->isLink, false);
-        if (r.status == CopyStatus::Stopped || FProgress->FCancel)
-            return stoppet();
-        if (!r.ok())
-            return mislykket(u"Filen"_qs, P, T, r.error);
-        m_attributterTabt += r.attributterTabt;
-        if (r.keepSource)
-            ikkeKopieret << filRaekker[i];
-        else
-            flytninger << Flytning{filRaekker[i], P, false, {{P, r.sourceSize, r.sourceMtimeNs}}, {}, {}};
-        const int p = copyProgress(fileSize(P));
-        if (p != FProgress->pBarAll->value())
-            FProgress->pBarAll->setValue(p);
-    }
+    Kopijob job(D, politik, FProgress->FCancel);
+    for (qsizetype i = 0; i < listeMapper.size(); ++i)
+        job.tilfoejMappe(mappeRaekker[i], listeMapper[i], getLastDirectory(listeMapper[i]));
+    for (qsizetype i = 0; i < listeFiler.size(); ++i)
+        job.tilfoejFil(filRaekker[i], listeFiler[i]);
+    // The window takes over what the job has done so far, and shows it a few
+    // dozen times a second: each new text asks for a repaint.
+    int filer = 0, mapper = 0;
+    qint64 bytes = 0, vokset = 0;
+    const auto vis = [&](bool altid) {
+        const int nuFiler = job.filerFaerdige, nuMapper = job.mapperFaerdige;
+        const qint64 nuBytes = job.bytesFaerdige, nuVokset = job.vokset;
+        antalFiler -= nuFiler - std::exchange(filer, nuFiler);
+        posSize += nuBytes - std::exchange(bytes, nuBytes);
+        totalSize += nuVokset - std::exchange(vokset, nuVokset);
+        for (; mapper < nuMapper; ++mapper)
+            FProgress->listbox->item(mapper)->setCheckState(Qt::Checked);
+        if (!altid && !visningKlar())
+            return;
+        visningGivet();
+        if (FProgress->pBar->value() != job.filProcent)
+            FProgress->pBar->setValue(job.filProcent);
+        visTal(job.iGang);
+    };
+    const Kopijob::Slut slut = udenAtStandse([&] { return job.koer(); }, [&] { vis(false); });
+    vis(true);
+    flytninger = std::move(job.flytninger);
+    ikkeKopieret << job.ikkeKopieret;
+    m_fejl << job.fejl;
+    for (const QString& mappe : std::as_const(job.forsvundne))
+        visInformation(u"Mappen "_qs + mappe + u" eksisterer ikke."_qs);
+    if (slut == Kopijob::Slut::Stoppet)
+        return stoppet();
+    if (slut == Kopijob::Slut::Mislykket)
+        return mislykket(job.hvad, job.kilde, job.maal, job.grund);
     behandlBeskeder(true);
     lukProgress();
     opdaterStrukturer(D, AktiveStruktur() == 1 || (FopdaterCheck && FopdaterCheck->isChecked()));
-    if (m_attributterTabt > 0)
-        visInformation(elementTekst(m_attributterTabt)
+    if (job.attributterTabt > 0)
+        visInformation(elementTekst(job.attributterTabt)
                        + u" blev kopieret helt, men destinationens filsystem kunne ikke gemme alle udvidede"
                          u" attributter (brugerens egne og adgangslister)."_qs);
     if (!m_fejl.isEmpty()) {

@@ -1,6 +1,7 @@
 #pragma once
 // Last layer of the file-operations chain: the copy lists, paste (copy and
 // move), delete and the recycle bin.
+#include "fileops/Kopijob.h"
 #include "fileops/TKopierPaste.h"
 #include "lists/TReopenFilerX.h"
 #include "platform/Elementstempel.h"
@@ -22,9 +23,6 @@ namespace kv {
 class Tkopieringsform;
 class TReopenFilerX;
 class Baggrundsjob;
-
-// The conflict policy of "Kopiering".
-enum Kopiering { OverskrivIkke = 0, Overskriv = 1, OpretKopi = 2 };
 
 // What an extension rename did: renamed, passed over (the new name was
 // taken) and failed files are counted apart; fejl holds the reasons.
@@ -48,24 +46,6 @@ struct Fortrydelse {
 
 // How the last paste ended, for the status line.
 enum class Udfald { Kopieret, Stoppet, Forsvundet, Fejl };
-
-// A file or link that a paste copied, as it was when copied.
-struct KopieretFil {
-    QString sti;
-    qint64 stoerrelse = 0;
-    qint64 mtimeNs = 0;
-};
-
-// What a paste copied of one row of the copy lists: a move deletes exactly
-// this, and only what is unchanged since it was copied.
-struct Flytning {
-    QTreeWidgetItem* raekke = nullptr;
-    QString kilde;
-    bool mappe = false;             // a folder row; a link is never one
-    std::vector<KopieretFil> filer;
-    QStringList mapper;             // the folders under kilde, deepest first
-    QStringList saerfiler;          // FIFOs and devices made anew, which stay
-};
 
 // What a search by name found and examined.
 struct FindResultat {
@@ -175,11 +155,8 @@ public:
     // and FFilnavn as it was, when it cannot.
     bool SkrivTekstfil(const QString& aFilename, int aFiltype);
 
-    static QString getNewDirectoryName(QString aDirectory, const QString& subTekst);
-    static QString getNewCopyFilename(const QString& target, const QString& subTekst);
     bool visProgress(qint64 size) const;
     int deleteProgress();
-    int copyProgress(qint64 size);
 
 private:
     // The names of the selected entries of Struktur 2 that have an extension, in tree order.
@@ -192,12 +169,6 @@ private:
     bool flytVedOmdoebning(const QString& D, QList<QTreeWidgetItem*>& mappeRaekker, QList<QTreeWidgetItem*>& filRaekker);
     // The current folders and file follow a folder that was renamed or moved.
     void stierFlyttet(const QString& fra, const QString& til);
-    bool copyMappe(const QString& kilde, const QString& maal, Flytning& flytning);
-    // The folder's modes, times and extended attributes, counting attributes not kept.
-    void kopierMappeAttributter(const QString& kilde, const QString& maal);
-    int m_attributterTabt = 0;  // elements of this paste copied without all their extended attributes
-    // almindelig: the listing found kilde a plain file.
-    CopyResult copyFile(const QString& kilde, const QString& maal, bool erLink, bool almindelig);
     void deleteMappeFiles(const Slettetrae& trae);
     bool sletEt(const QString& sti, bool tilPapirkurv, bool mappe);
     // beholdt gets the sources that stay; tomme those whose content moved but
@@ -212,6 +183,7 @@ private:
     void visFejlListe(const QString& indledning);
     void opdaterStrukturer(const QString& mappe, bool struktur1);
     void viserFart();
+    // The counts and bars of the progress window; iGang: bytes of the file under way.
     void visTal(qint64 iGang);
 
     QStringList m_fejl;  // what could not be copied or deleted, with the reason

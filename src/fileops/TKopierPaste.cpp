@@ -44,12 +44,17 @@ bool TKopierPaste::visningKlar() const
     return !m_sidst.isValid() || m_sidst.elapsed() >= 40;
 }
 
+void TKopierPaste::visningGivet()
+{
+    m_sidst.restart();
+}
+
 void TKopierPaste::behandlBeskeder(bool altid)
 {
     if (!altid && !visningKlar())
         return;
     QCoreApplication::processEvents();
-    m_sidst.restart();
+    visningGivet();
 }
 
 int TKopierPaste::procent() const

@@ -52,6 +52,7 @@ protected:
     // True when the windows are due for new texts: the same few dozen times a
     // second, since every change of a text asks for a repaint.
     bool visningKlar() const;
+    void visningGivet();
     // Percent of the whole operation done.
     int procent() const;
     QString resterendeTekst() const;

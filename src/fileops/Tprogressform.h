@@ -2,6 +2,7 @@
 // The progress window of a paste: counts and sizes, a bar for the current
 // file and one for the whole paste, the folders being copied, and "Stop".
 #include <QDialog>
+#include <atomic>
 
 class QLabel;
 class QLineEdit;
@@ -29,8 +30,8 @@ public:
     QListWidget* listbox;
     QPushButton* stopButton;
 
-    // Set by "Stop"; every file copy looks at it.
-    bool FCancel = false;
+    // Set by "Stop"; the copy, on a thread of its own, looks at it as it goes.
+    std::atomic<bool> FCancel = false;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -175,18 +175,20 @@ private slots:
                 return 0;
             foersteGang = false;
             // A second Ctrl+V, "Luk og annuller kopilisterne", a drop and a close, while the paste runs.
-            vindue->handlinger->opdaterAlle();
-            andenPaste = vindue->handling("Paste")->isEnabled();
-            lukListe = vindue->handling("lukKopilister")->isEnabled();
-            vindue->PasteExecute();
-            QMimeData data;
-            data.setUrls({QUrl::fromLocalFile(tp->host(u"C:\\Kilde\\Album"_qs))});
-            QDragEnterEvent ind(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(vindue, &ind);
-            QDropEvent slip(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(vindue, &slip);
-            slipTaget = ind.isAccepted() || slip.isAccepted();
-            lukket = vindue->close();  // asks, and "Nej" lets the paste go on
+            iVinduet([&] {
+                vindue->handlinger->opdaterAlle();
+                andenPaste = vindue->handling("Paste")->isEnabled();
+                lukListe = vindue->handling("lukKopilister")->isEnabled();
+                vindue->PasteExecute();
+                QMimeData data;
+                data.setUrls({QUrl::fromLocalFile(tp->host(u"C:\\Kilde\\Album"_qs))});
+                QDragEnterEvent ind(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(vindue, &ind);
+                QDropEvent slip(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(vindue, &slip);
+                slipTaget = ind.isAccepted() || slip.isAccepted();
+                lukket = vindue->close();  // asks, and "Nej" lets the paste go on
+            });
             return 0;
         });
         saetInd({u"C:\\Kilde\\Stor.bin"_qs}, u"D:\\Maal"_qs);
@@ -207,8 +209,11 @@ private slots:
         Tmainform* vindue = f.get();
         kvtest::DialogSvarer ja;
         saetFejlKrog([&](FejlPunkt p, const QByteArray& sti, qint64) {
-            if (p == FejlPunkt::Skriv && sti.contains("Stor.bin") && vindue->isVisible() && !vindue->progressform->FCancel)
-                vindue->close();
+            if (p == FejlPunkt::Skriv && sti.contains("Stor.bin") && !vindue->progressform->FCancel)
+                iVinduet([&] {
+                    if (vindue->isVisible())
+                        vindue->close();
+                });
             return 0;
         });
         saetInd({u"C:\\Kilde\\Stor.bin"_qs, u"C:\\Kilde\\Album"_qs}, u"D:\\Maal"_qs);

@@ -10,6 +10,7 @@
 #include "fileops/THandlinger.h"
 #include "fileops/Tdeleteform.h"
 #include "fileops/Tprogressform.h"
+#include <QDeadlineTimer>
 #include <QProgressBar>
 #include <QThread>
 #include <QTimer>
@@ -66,32 +67,32 @@ private slots:
     {
         tp->makeFolder(u"C:\\Mus\\Album"_qs);
         tp->makeFolder(u"C:\\Mus\\Album Kopi (1)"_qs);
-        QCOMPARE(THandlinger::getNewDirectoryName(u"C:\\Mus\\Album"_qs, u"Kopi"_qs), u"C:\\Mus\\Album Kopi (2)"_qs);
-        QCOMPARE(THandlinger::getNewDirectoryName(u"  C:\\Mus\\Album kopi (7) "_qs, u"Kopi"_qs), u"C:\\Mus\\Album Kopi (2)"_qs);
-        QCOMPARE(THandlinger::getNewDirectoryName(u"C:\\Mus\\Ny"_qs, u"Kopi"_qs), u"C:\\Mus\\Ny"_qs);
-        QCOMPARE(THandlinger::getNewDirectoryName(u"C:\\Mus\\Album"_qs, QString()), u"C:\\Mus\\Album  (1)"_qs);
+        QCOMPARE(Kopijob::getNewDirectoryName(u"C:\\Mus\\Album"_qs, u"Kopi"_qs), u"C:\\Mus\\Album Kopi (2)"_qs);
+        QCOMPARE(Kopijob::getNewDirectoryName(u"  C:\\Mus\\Album kopi (7) "_qs, u"Kopi"_qs), u"C:\\Mus\\Album Kopi (2)"_qs);
+        QCOMPARE(Kopijob::getNewDirectoryName(u"C:\\Mus\\Ny"_qs, u"Kopi"_qs), u"C:\\Mus\\Ny"_qs);
+        QCOMPARE(Kopijob::getNewDirectoryName(u"C:\\Mus\\Album"_qs, QString()), u"C:\\Mus\\Album  (1)"_qs);
         // "Kopi" in the parent's name plays no part.
         tp->makeFolder(u"D:\\Foto Kopi 2\\Album"_qs);
-        QCOMPARE(THandlinger::getNewDirectoryName(u"D:\\Foto Kopi 2\\Album"_qs, u"Kopi"_qs),
+        QCOMPARE(Kopijob::getNewDirectoryName(u"D:\\Foto Kopi 2\\Album"_qs, u"Kopi"_qs),
                  u"D:\\Foto Kopi 2\\Album Kopi (1)"_qs);
 
         tp->makeFile(u"C:\\Mus\\Brev.txt"_qs);
-        QCOMPARE(THandlinger::getNewCopyFilename(u"C:\\Mus\\Brev.txt"_qs, u"Kopi"_qs), u"C:\\Mus\\Brev Kopi (1).txt"_qs);
+        QCOMPARE(Kopijob::getNewCopyFilename(u"C:\\Mus\\Brev.txt"_qs, u"Kopi"_qs), u"C:\\Mus\\Brev Kopi (1).txt"_qs);
         tp->makeFile(u"C:\\Mus\\Brev Kopi (1).txt"_qs);
-        QCOMPARE(THandlinger::getNewCopyFilename(u"C:\\Mus\\Brev Kopi (1).txt"_qs, u"Kopi"_qs),
+        QCOMPARE(Kopijob::getNewCopyFilename(u"C:\\Mus\\Brev Kopi (1).txt"_qs, u"Kopi"_qs),
                  u"C:\\Mus\\Brev Kopi (2).txt"_qs);
-        QCOMPARE(THandlinger::getNewCopyFilename(u"C:\\Mus\\README"_qs, u"Kopi"_qs), u"C:\\Mus\\README"_qs);
+        QCOMPARE(Kopijob::getNewCopyFilename(u"C:\\Mus\\README"_qs, u"Kopi"_qs), u"C:\\Mus\\README"_qs);
 
         // A name that begins with the sub-text keeps it: never an empty or hidden name.
         tp->makeFile(u"C:\\Mus\\Kopi af rapport.txt"_qs);
-        QCOMPARE(THandlinger::getNewCopyFilename(u"C:\\Mus\\Kopi af rapport.txt"_qs, u"Kopi"_qs),
+        QCOMPARE(Kopijob::getNewCopyFilename(u"C:\\Mus\\Kopi af rapport.txt"_qs, u"Kopi"_qs),
                  u"C:\\Mus\\Kopi af rapport Kopi (1).txt"_qs);
         tp->makeFile(u"C:\\Mus\\Kopi"_qs);
-        QCOMPARE(THandlinger::getNewCopyFilename(u"C:\\Mus\\Kopi"_qs, u"Kopi"_qs), u"C:\\Mus\\Kopi Kopi (1)"_qs);
+        QCOMPARE(Kopijob::getNewCopyFilename(u"C:\\Mus\\Kopi"_qs, u"Kopi"_qs), u"C:\\Mus\\Kopi Kopi (1)"_qs);
         tp->makeFile(u"C:\\Mus\\.profil"_qs);
-        QCOMPARE(THandlinger::getNewCopyFilename(u"C:\\Mus\\.profil"_qs, u"Kopi"_qs), u"C:\\Mus\\.profil Kopi (1)"_qs);
+        QCOMPARE(Kopijob::getNewCopyFilename(u"C:\\Mus\\.profil"_qs, u"Kopi"_qs), u"C:\\Mus\\.profil Kopi (1)"_qs);
         tp->makeFolder(u"C:\\Mus\\Kopi (3)"_qs);
-        QCOMPARE(THandlinger::getNewDirectoryName(u"C:\\Mus\\Kopi (3)"_qs, u"Kopi"_qs), u"C:\\Mus\\Kopi (3) Kopi (1)"_qs);
+        QCOMPARE(Kopijob::getNewDirectoryName(u"C:\\Mus\\Kopi (3)"_qs, u"Kopi"_qs), u"C:\\Mus\\Kopi (3) Kopi (1)"_qs);
     }
 
     void conflictPolicy_data()
@@ -292,6 +293,31 @@ private slots:
         QVERIFY(findes(u"C:\\Kilde\\Album\\a.txt"_qs));
     }
 
+    // Making a file can wait long on a slow or busy disk: the window goes on
+    // answering meanwhile, in a folder and at the top of the lists alike.
+    void theWindowAnswersWhileAFileIsMade()
+    {
+        tp->makeFile(u"C:\\Kilde\\enkelt.txt"_qs, "e");
+        QList<bool> svarede;
+        saetFejlKrog([&](FejlPunkt p, const QByteArray& sti, qint64) {
+            if (p != FejlPunkt::AabnSkrivning || !(sti.endsWith("a.txt") || sti.endsWith("enkelt.txt")))
+                return 0;
+            // Waits until the window's thread has run an event of its own.
+            std::atomic<bool> koert = false;
+            QMetaObject::invokeMethod(qApp, [&koert] { koert = true; }, Qt::QueuedConnection);
+            QDeadlineTimer frist(10000);
+            while (!koert && !frist.hasExpired())
+                QThread::msleep(1);
+            svarede << koert;
+            return 0;
+        });
+        saetInd({u"C:\\Kilde\\Album"_qs, u"C:\\Kilde\\enkelt.txt"_qs}, u"D:\\Maal"_qs);
+        saetFejlKrog({});
+        QCOMPARE(svarede, (QList<bool>{true, true}));
+        QCOMPARE(indhold(u"D:\\Maal\\Album\\a.txt"_qs), QByteArray("a"));
+        QCOMPARE(indhold(u"D:\\Maal\\enkelt.txt"_qs), QByteArray("e"));
+    }
+
     void stopInTheMiddleOfAFile()
     {
         tp->makeFile(u"C:\\Kilde\\Stor.bin"_qs, QByteArray(40 << 20, 's'));
@@ -323,7 +349,7 @@ private slots:
         QList<int> undervejs;
         saetFejlKrog([&](FejlPunkt p, const QByteArray& sti, qint64 skrevet) {
             if (p == FejlPunkt::Skriv && sti.contains("Stor.bin")) {
-                undervejs << int(skrevet * 100 / (40 << 20)) << vindue->pBarAll->value();
+                iVinduet([&] { undervejs << int(skrevet * 100 / (40 << 20)) << vindue->pBarAll->value(); });
                 QThread::msleep(45);  // a slow disk, so the bars are drawn between the pieces
             }
             return 0;
@@ -356,7 +382,7 @@ private slots:
                 if (fil.open(QIODevice::Append))
                     fil.write(QByteArray(36 << 20, 'w'));
             }
-            undervejs << int(skrevet * 100 / (40 << 20)) << vindue->pBarAll->value();
+            iVinduet([&] { undervejs << int(skrevet * 100 / (40 << 20)) << vindue->pBarAll->value(); });
             QThread::msleep(45);
             return 0;
         });

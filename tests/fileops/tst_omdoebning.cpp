@@ -499,7 +499,7 @@ private slots:
         bool taget = true, foerste = true;
         saetFejlKrog([&](FejlPunkt p, const QByteArray& sti, qint64) {
             if (p == FejlPunkt::Skriv && sti.contains("Stor.bin") && std::exchange(foerste, false))
-                slipPaa(f->FilStruktur2->viewport(), QPoint(5, 5), &data, &taget);
+                iVinduet([&] { slipPaa(f->FilStruktur2->viewport(), QPoint(5, 5), &data, &taget); });
             return 0;
         });
         saetInd({u"C:\\M\\Stor.bin"_qs}, u"D:"_qs);

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QTest>
+#include <QThread>
 
 namespace kvtest {
 
@@ -79,6 +80,14 @@ void KopieringsTest::saetInd(const QStringList& stier, const QString& destinatio
 QStringList KopieringsTest::papirkurv()
 {
     return QDir(tp->trashDir() + u"/files"_qs).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+}
+
+void KopieringsTest::iVinduet(const std::function<void()>& handling)
+{
+    if (QThread::currentThread() == qApp->thread())
+        handling();
+    else
+        QMetaObject::invokeMethod(qApp, handling, Qt::BlockingQueuedConnection);
 }
 
 } // namespace kvtest

@@ -30,6 +30,10 @@ protected:
     // Registers the paths and pastes them into the destination.
     void saetInd(const QStringList& stier, const QString& destination);
     QStringList papirkurv();
+    // The paste copies on a thread of its own, and a test's fault hook runs
+    // there: what it does with the windows it does through this, on their
+    // thread, while the copy waits.
+    static void iVinduet(const std::function<void()>& handling);
 };
 
 } // namespace kvtest
