@@ -395,8 +395,14 @@ void TMakeStrukturer::drevMenuKlik(const QString& drev)
 
 void TMakeStrukturer::gemLastStruktur(const QStringList& liste)
 {
+    if (FLastStruktur.isEmpty())
+        return;
+    // Each start restores the structure it finds there: the same lines are
+    // not written and flushed to the disk again.
+    if (readTextLines(FLastStruktur) == liste)
+        return;
     QString fejl;
-    if (!FLastStruktur.isEmpty() && !writeTextLines(FLastStruktur, liste, &fejl))
+    if (!writeTextLines(FLastStruktur, liste, &fejl))
         throw Fejl(fejl);
 }
 

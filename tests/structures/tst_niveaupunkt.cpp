@@ -7,7 +7,9 @@
 #include "platform/TextFile.h"
 #include "structures/TFunktioner.h"
 
+#include <QDir>
 #include <QTreeWidget>
+#include <sys/stat.h>
 
 using namespace kv;
 using kvtest::TestPlatform;
@@ -66,6 +68,22 @@ private slots:
         QCOMPARE(f->FDirMappe, u"C:"_qs);
         // The list is written cleaned: no trailing backslash.
         QCOMPARE(gemt(), (QStringList{u"D:\\Musik\\Jazz"_qs, u"C:\\Data"_qs, u"C:\\A\\B"_qs, u"c:\\A\\C"_qs}));
+
+        // Each start restores the structure from the file: the same lines are
+        // not written again, and a list with a folder gone is.
+        const auto fil = [&] {
+            struct stat st {};
+            return ::stat(tp->hostBytes(sidste).constData(), &st) == 0 ? st.st_ino : ino_t(0);
+        };
+        const ino_t foer = fil();
+        QStringList igen = gemt();
+        f->makeHistoryStruktur(igen);
+        QCOMPARE(fil(), foer);
+        QVERIFY(QDir(tp->host(u"C:\\A\\C"_qs)).removeRecursively());
+        igen = gemt();
+        f->makeHistoryStruktur(igen);
+        QVERIFY(fil() != foer);
+        QCOMPARE(gemt(), (QStringList{u"D:\\Musik\\Jazz"_qs, u"C:\\Data"_qs, u"C:\\A\\B"_qs}));
     }
 
     void siblingsDifferingOnlyInCase()
