@@ -192,20 +192,23 @@ QString navngivne(const QString& s)
     static constexpr std::pair<std::u16string_view, char16_t> navne[] = {
         {u"lt;", u'<'}, {u"gt;", u'>'}, {u"quot;", u'"'}, {u"#39;", u'\''}, {u"nbsp;", u' '}, {u"amp;", u'&'}};
     QString ud;
-    ud.reserve(s.size());
     const QStringView v(s);
-    for (qsizetype i = 0; i < v.size(); ++i) {
-        ud += v[i];
-        if (v[i] != u'&')
-            continue;
+    qsizetype fra = 0;  // the text from here on is not yet in ud
+    for (qsizetype i = v.indexOf(u'&'); i >= 0; i = v.indexOf(u'&', i + 1)) {
         for (const auto& [navn, tegn] : navne) {
             if (v.sliced(i + 1).startsWith(QStringView(navn))) {
-                ud.back() = tegn;
+                ud.reserve(s.size());
+                ud += v.sliced(fra, i - fra);
+                ud += tegn;
                 i += qsizetype(navn.size());
+                fra = i + 1;
                 break;
             }
         }
     }
+    if (fra == 0)
+        return s;
+    ud += v.sliced(fra);
     return ud;
 }
 

@@ -424,13 +424,14 @@ private slots:
             "<dt><A\tHREF=\"https://b.dk\">  Et  <b>fedt</b>\n navn&nbsp; </A>\n"
             "<dt><A HREF=\"https://c.dk\">x\xff y</A>\n"
             "<dt><A HREF=\"https://d.dk\"></A>\n"
+            "<dt><A HREF=\"https://e.dk/?a=&amp;amp;&amp\">&amp;lt; &lt;&gt;&quot;&#39;&amp</A>\n"
             "</dl><p></dl><p>";
         const QList<Webgruppe> g = laesBogmaerker(fil);
         QCOMPARE(g.size(), 1);
         QCOMPARE(g[0].navn, u"Mine sider"_qs);
         QCOMPARE(g[0].par, (QStringList{u"https://a.dk/?x=1&y=2"_qs, u"AB&#0;&#xZZ;<"_qs, u"https://b.dk"_qs,
                                         u"Et fedt navn"_qs, u"https://c.dk"_qs, u"x\ufffd y"_qs, u"https://d.dk"_qs,
-                                        u"https://d.dk"_qs}));
+                                        u"https://d.dk"_qs, u"https://e.dk/?a=&amp;&amp"_qs, u"&lt; <>\"'&amp"_qs}));
     }
 
     // Plain addresses are judged without building a QUrl; the answer is
