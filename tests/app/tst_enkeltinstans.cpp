@@ -22,6 +22,7 @@ class TstEnkeltinstans : public QObject {
     QTemporaryDir* m_dir = nullptr;
     QProcess* m_bus = nullptr;
     QString m_busAdresse;
+    bool m_ingenBusAdresse = false;
 
     QString hjem() const { return m_dir->path() + u"/hjem"_qs; }
     QString koersel() const { return m_dir->path() + u"/koersel"_qs; }
@@ -43,8 +44,12 @@ class TstEnkeltinstans : public QObject {
         env.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
         env.remove(u"DISPLAY"_qs);
         env.remove(u"WAYLAND_DISPLAY"_qs);
-        // Without a bus of its own the program falls back on the socket.
-        if (m_busAdresse.isEmpty())
+        // Without a bus of its own the program falls back on the socket, also
+        // where no bus address is given and none can be launched.
+        if (m_ingenBusAdresse) {
+            env.remove(u"DBUS_SESSION_BUS_ADDRESS"_qs);
+            env.insert(u"PATH"_qs, koersel());
+        } else if (m_busAdresse.isEmpty())
             env.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, u"unix:path="_qs + koersel() + u"/ingen-bus"_qs);
         else
             env.insert(u"DBUS_SESSION_BUS_ADDRESS"_qs, m_busAdresse);
@@ -105,6 +110,7 @@ private slots:
                 delete p;
         }
         m_busAdresse.clear();
+        m_ingenBusAdresse = false;
         if (m_bus) {
             m_bus->kill();
             m_bus->waitForFinished();
@@ -135,12 +141,16 @@ private slots:
     void secondStartHandsOver_data()
     {
         QTest::addColumn<bool>("bus");
-        QTest::newRow("socket") << false;
-        QTest::newRow("session bus") << true;
+        QTest::addColumn<bool>("adresse");
+        QTest::newRow("socket") << false << true;
+        QTest::newRow("socket, no bus address") << false << false;
+        QTest::newRow("session bus") << true << true;
     }
     void secondStartHandsOver()
     {
         QFETCH(bool, bus);
+        QFETCH(bool, adresse);
+        m_ingenBusAdresse = !adresse;
         if (bus) {
             m_bus = new QProcess;
             m_bus->start(u"dbus-daemon"_qs, {u"--session"_qs, u"--nofork"_qs, u"--print-address=1"_qs});
