@@ -327,7 +327,8 @@ bool THandlinger::PasteElementer()
         posSize += nuBytes - std::exchange(bytes, nuBytes);
         totalSize += nuVokset - std::exchange(vokset, nuVokset);
         for (; mapper < nuMapper; ++mapper)
-            FProgress->listbox->item(mapper)->setCheckState(Qt::Checked);
+            if (QListWidgetItem* raekke = FProgress->listbox->item(mapper))
+                raekke->setCheckState(Qt::Checked);
         if (!altid && !visningKlar())
             return;
         visningGivet();
