@@ -269,6 +269,9 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
                 continue;
             trae->addTopLevelItems(noder);
             noder.clear();
+            // The view lays out every row again after new ones: at once, so that
+            // pass and the next part's are never both between two turns of events.
+            trae->doItemsLayout();
             QCoreApplication::processEvents();
             if (!gyldig())
                 return;
