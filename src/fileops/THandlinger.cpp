@@ -341,8 +341,13 @@ bool THandlinger::PasteElementer()
     flytninger = std::move(job.flytninger);
     ikkeKopieret << job.ikkeKopieret;
     m_fejl << job.fejl;
-    for (const QString& mappe : std::as_const(job.forsvundne))
-        visInformation(u"Mappen "_qs + mappe + u" eksisterer ikke."_qs);
+    // Folders that vanished while the paste ran: one message, however many.
+    if (!job.forsvundne.isEmpty()) {
+        QStringList linjer;
+        for (const QString& mappe : job.forsvundne.mid(0, 5))
+            linjer << u"Mappen "_qs + mappe + u" eksisterer ikke."_qs;
+        visInformation(linjer.join(u'\r') + (job.forsvundne.size() > 5 ? u"\r…"_qs : QString()));
+    }
     if (slut == Kopijob::Slut::Stoppet)
         return stoppet();
     if (slut == Kopijob::Slut::Mislykket)

@@ -318,6 +318,35 @@ private slots:
         QCOMPARE(indhold(u"D:\\Maal\\enkelt.txt"_qs), QByteArray("e"));
     }
 
+    // Folders deleted by someone else while a paste copies their parent are
+    // told once at the end, not in a message each.
+    void foldersThatVanishMeanwhileAreToldOnce()
+    {
+        for (int i = 0; i < 8; ++i)
+            tp->makeFile(u"C:\\Kilde\\Mange\\Del%1\\f.txt"_qs.arg(i), "f");
+        bool foerste = true;
+        QString denne;
+        saetFejlKrog([&](FejlPunkt p, const QByteArray& sti, qint64) {
+            if (p != FejlPunkt::AabnLaesning || !sti.endsWith("/f.txt") || !std::exchange(foerste, false))
+                return 0;
+            // All but the folder being read go.
+            const QString mange = tp->host(u"C:\\Kilde\\Mange"_qs);
+            denne = QFileInfo(QString::fromLocal8Bit(sti)).dir().dirName();
+            for (const QString& del : QDir(mange).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+                if (del != denne)
+                    QDir(mange + u'/' + del).removeRecursively();
+            return 0;
+        });
+        kvtest::DialogSvarer svar;
+        saetInd({u"C:\\Kilde\\Mange"_qs}, u"D:\\Maal"_qs);
+        saetFejlKrog({});
+        QCOMPARE(svar.tekster.size(), 1);
+        QCOMPARE(svar.tekster[0].count(u"eksisterer ikke."_qs), 5);
+        QVERIFY2(svar.tekster[0].startsWith(u"Mappen C:\\Kilde\\Mange\\Del") && svar.tekster[0].endsWith(u"…"_qs),
+                 qPrintable(svar.tekster[0]));
+        QCOMPARE(indhold(u"D:\\Maal\\Mange\\"_qs + denne + u"\\f.txt"_qs), QByteArray("f"));
+    }
+
     void stopInTheMiddleOfAFile()
     {
         tp->makeFile(u"C:\\Kilde\\Stor.bin"_qs, QByteArray(40 << 20, 's'));
