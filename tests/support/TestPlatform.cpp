@@ -14,8 +14,14 @@ TestPlatform::TestPlatform(const QString& login) : m_login(login)
 {
     QDir(m_dir.path()).mkpath(u"C"_qs);
     QDir(m_dir.path()).mkpath(u"D"_qs);
-    m_drives = kv::DriveTable({{u'C', m_dir.path() + u"/C"_qs, u"Hjem"_qs, kv::DriveFixed},
-                               {u'D', m_dir.path() + u"/D"_qs, u"System"_qs, kv::DriveFixed}});
+    nyTabel(kv::DriveTable({{u'C', m_dir.path() + u"/C"_qs, u"Hjem"_qs, kv::DriveFixed},
+                            {u'D', m_dir.path() + u"/D"_qs, u"System"_qs, kv::DriveFixed}}));
+}
+
+void TestPlatform::nyTabel(kv::DriveTable tabel)
+{
+    m_tabeller.push_back(std::make_unique<const kv::DriveTable>(std::move(tabel)));
+    m_drives.store(m_tabeller.back().get(), std::memory_order_release);
 }
 
 TestPlatform& TestPlatform::install(const QString& login)
@@ -58,25 +64,25 @@ void TestPlatform::addDrive(QChar letter, const QString& label, int type, bool w
     const QString root = m_dir.path() + u'/' + letter;
     if (withRoot)
         QDir(m_dir.path()).mkpath(QString(letter));
-    auto list = m_drives.drives();
+    auto list = drives().drives();
     list.push_back({letter, root, label, type});
-    m_drives = kv::DriveTable(std::move(list));
+    nyTabel(kv::DriveTable(std::move(list)));
 }
 
 void TestPlatform::refreshDrives()
 {
     if (!m_places.isEmpty())
-        m_drives = m_drives.medVolumener(m_places, m_letters);
+        nyTabel(drives().medVolumener(m_places, m_letters));
 }
 
 QString TestPlatform::host(const QString& programPath) const
 {
-    return m_drives.toHost(programPath).value_or(QString());
+    return drives().toHost(programPath).value_or(QString());
 }
 
 QByteArray TestPlatform::hostBytes(const QString& programPath) const
 {
-    return m_drives.toHostBytes(programPath).value_or(QByteArray());
+    return drives().toHostBytes(programPath).value_or(QByteArray());
 }
 
 // Made through this platform's own drives, whichever platform is installed.

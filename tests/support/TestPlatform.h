@@ -4,6 +4,9 @@
 #include "platform/Platform.h"
 
 #include <QTemporaryDir>
+#include <atomic>
+#include <memory>
+#include <vector>
 
 namespace kvtest {
 
@@ -15,7 +18,7 @@ public:
     static TestPlatform& install(const QString& login = u"Anna"_qs);
 
     QString loginName() const override { return m_login; }
-    const kv::DriveTable& drives() const override { return m_drives; }
+    const kv::DriveTable& drives() const override { return *m_drives.load(std::memory_order_acquire); }
     std::optional<QString> specialFolder(kv::SpecialFolder folder) const override;
     QString profileFolder() const override { return m_profil.isEmpty() ? u"C:\\users\\"_qs + m_login : m_profil; }
     QString publicFolder() const override { return u"C:\\users\\Public"_qs; }
@@ -54,7 +57,11 @@ private:
     QString m_login;
     QString m_profil;
     std::optional<QString> m_installeret;
-    kv::DriveTable m_drives;
+    // As on the real platform: a changed table is a new one, and the old ones
+    // stay for a copy or delete thread that still reads them.
+    void nyTabel(kv::DriveTable tabel);
+    std::vector<std::unique_ptr<const kv::DriveTable>> m_tabeller;
+    std::atomic<const kv::DriveTable*> m_drives = nullptr;
     QStringList m_places;
     kv::Drevbogstaver m_letters;
 };
