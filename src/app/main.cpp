@@ -125,6 +125,8 @@ int main(int argc, char* argv[])
                                        : [] { QApplication::setWindowIcon(QIcon::fromTheme(u"dk.kvistlund.Kvistlund"_qs)); });
     mainform.installEventFilter(&efterMaling);
     mainform.show();
-    vist = true;
+    // After what bind posts: a SIGTERM that comes meanwhile closes the window
+    // only once it has opened what this start and the later ones handed it.
+    QTimer::singleShot(0, &mainform, [&vist] { vist = true; });
     return app.exec();
 }
