@@ -1,4 +1,5 @@
 #include "Instanskanal.h"
+#include "platform/Sessionsbus.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -95,9 +96,10 @@ void Instanskanal::Aabn(const QByteArray& besked)
 
 std::optional<Instanskanal::Udfald> Instanskanal::startPaaBus(const QByteArray& besked, int ventetidMs)
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
+    const auto sessionsBus = sessionsbus();
+    if (!sessionsBus)
         return std::nullopt;
+    QDBusConnection bus = *sessionsBus;
     // Twice: the owner may end between our failed claim and the call.
     for (int forsoeg = 0; forsoeg < 2; ++forsoeg) {
         if (bus.registerService(tjenestenavn())) {

@@ -1,6 +1,6 @@
 #include "platform/Skrivebordsbesked.h"
+#include "platform/Sessionsbus.h"
 
-#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QVariantMap>
 
@@ -8,8 +8,8 @@ namespace kv {
 
 void visSkrivebordsbesked(const QString& titel, const QString& tekst)
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
+    auto bus = sessionsbus();
+    if (!bus)
         return;
     QDBusMessage besked = QDBusMessage::createMethodCall(
         u"org.freedesktop.Notifications"_qs, u"/org/freedesktop/Notifications"_qs, u"org.freedesktop.Notifications"_qs,
@@ -17,7 +17,7 @@ void visSkrivebordsbesked(const QString& titel, const QString& tekst)
     // Application, id to replace, icon, summary, body, actions, hints, timeout (-1: the server's).
     besked << u"Kvistlund"_qs << 0u << u"alarm-clock"_qs << titel << tekst << QStringList() << QVariantMap()
            << qint32(-1);
-    bus.send(besked);
+    bus->send(besked);
 }
 
 } // namespace kv

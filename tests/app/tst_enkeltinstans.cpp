@@ -67,7 +67,8 @@ class TstEnkeltinstans : public QObject {
             s.connectToServer(socket());
             return s.waitForConnected(200);
         }
-        QDBusConnection bus = QDBusConnection::connectToBus(m_busAdresse, u"test"_qs);
+        // Named by its address: each bus of a row gets a connection of its own.
+        QDBusConnection bus = QDBusConnection::connectToBus(m_busAdresse, m_busAdresse);
         return bus.interface()->isServiceRegistered(u"dk.kvistlund.Kvistlund.skaerm_offscreen"_qs);
     }
 
@@ -145,6 +146,7 @@ private slots:
         QTest::newRow("socket") << false << true;
         QTest::newRow("socket, no bus address") << false << false;
         QTest::newRow("session bus") << true << true;
+        QTest::newRow("user bus, no bus address") << true << false;
     }
     void secondStartHandsOver()
     {
@@ -153,7 +155,11 @@ private slots:
         m_ingenBusAdresse = !adresse;
         if (bus) {
             m_bus = new QProcess;
-            m_bus->start(u"dbus-daemon"_qs, {u"--session"_qs, u"--nofork"_qs, u"--print-address=1"_qs});
+            // Without an address the user bus is the one at its place in the run folder.
+            QStringList argumenter{u"--session"_qs, u"--nofork"_qs, u"--print-address=1"_qs};
+            if (!adresse)
+                argumenter << u"--address=unix:path="_qs + koersel() + u"/bus"_qs;
+            m_bus->start(u"dbus-daemon"_qs, argumenter);
             if (!m_bus->waitForStarted() || !m_bus->waitForReadyRead(10000))
                 QSKIP("dbus-daemon is not available");
             m_busAdresse = QString::fromUtf8(m_bus->readLine().trimmed());
