@@ -11,6 +11,9 @@ StrukturNode::StrukturNode(const QString& caption, Billede b, StrukturRec r)
 StrukturNode::StrukturNode(Billede b, StrukturRec r)
     : QTreeWidgetItem(NodeType), rec(std::move(r)), billede(b), m_navnFraSti(true)
 {
+    // A list's row never gets rows under it; told so, the view need not ask
+    // each row for children when it lays out a million of them.
+    setFlags(flags() | Qt::ItemNeverHasChildren);
 }
 
 void StrukturNode::setBillede(Billede b)
