@@ -252,7 +252,10 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
         return;
     // Folders first, then files. A big folder comes in parts of about 15 ms'
     // work each, the window answering between them; a newer fill of the list
-    // ends this one.
+    // ends this one. The view lays out all its rows again whenever rows come,
+    // so they go to it once an eighth more than it shows has been made: all
+    // those passes then cost about as much as eight at the end, however big
+    // the folder.
     constexpr qsizetype stor = 50000;
     QList<QTreeWidgetItem*> noder;
     noder.reserve(std::min(qsizetype(indhold->size()), qsizetype(16384)));
@@ -267,14 +270,20 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
                              : new StrukturNode(filBillede(extensionOf(e.name)), {QString(), sti, idFil}));
             if (noder.size() % 1024 != 0 || portion.elapsed() < 15)
                 continue;
-            trae->addTopLevelItems(noder);
-            noder.clear();
-            // The view lays out every row again after new ones: at once, so that
-            // pass and the next part's are never both between two turns of events.
-            trae->doItemsLayout();
             QCoreApplication::processEvents();
-            if (!gyldig())
+            if (gyldig() && noder.size() >= trae->topLevelItemCount() / 8) {
+                trae->addTopLevelItems(noder);
+                noder.clear();
+                // The view's pass over the rows runs in the first turn, after
+                // what waited; the second lets what came meanwhile run before
+                // more work.
+                QCoreApplication::processEvents();
+                QCoreApplication::processEvents();
+            }
+            if (!gyldig()) {
+                qDeleteAll(noder);
                 return;
+            }
             portion.restart();
         }
     }

@@ -101,17 +101,31 @@ private slots:
         QVERIFY2(vokset < qint64(s2.topLevelItemCount()) * 700, qPrintable(u"%1 bytes"_qs.arg(vokset)));
     }
 
+    void theWindowAnswersAndTheLastChoiceWins_data()
+    {
+        QTest::addColumn<bool>("visteRaekker");
+        QTest::newRow("before any row shows") << false;
+        QTest::newRow("with rows shown and more made") << true;
+    }
     void theWindowAnswersAndTheLastChoiceWins()
     {
+        QFETCH(bool, visteRaekker);
         int tik = 0;
+        bool valgt = false;
         QTimer ur;
-        connect(&ur, &QTimer::timeout, [&] { ++tik; });
-        ur.start(0);
         // Chosen while the big folder is still being filled.
-        QTimer::singleShot(0, [&] { f->makeStruktur2(u"C:\\Lille"_qs, false); });
+        connect(&ur, &QTimer::timeout, [&] {
+            ++tik;
+            if (!valgt && (!visteRaekker || s2.topLevelItemCount() > 0)) {
+                valgt = true;
+                QTimer::singleShot(0, [&] { f->makeStruktur2(u"C:\\Lille"_qs, false); });
+            }
+        });
+        ur.start(0);
         f->makeStruktur2(u"C:\\Stor"_qs, false);
         ur.stop();
         QVERIFY(tik > 0);
+        QVERIFY(valgt);
         QCOMPARE(f->FFilMappe, u"C:\\Lille"_qs);
         QCOMPARE(s2.topLevelItemCount(), 1);
         QCOMPARE(s2.topLevelItem(0)->text(0), u"a.txt"_qs);
