@@ -2,20 +2,23 @@
 
 #include <QMetaObject>
 #include <algorithm>
+#include <functional>
 
 namespace kv {
 
 namespace {
 
 // A thumbnail from the shared cache when it holds a valid one; else decoded
-// from the file at the cache's size and stored there first.
-Miniature lavMiniature(const LocatedFile& fil, const std::optional<Miniaturecache::Opslag>& cache, QSize plads,
-                       bool skaler, const Afbryd& afbryd)
+// from the file at the cache's size, with what stores it there once the
+// picture is on its way.
+std::pair<Miniature, std::function<void()>> lavMiniature(const LocatedFile& fil,
+                                                         const std::optional<Miniaturecache::Opslag>& cache,
+                                                         QSize plads, bool skaler, const Afbryd& afbryd)
 {
     // The shared cache holds shrunk pictures only.
     if (!cache || !skaler) {
         const auto data = readRegularFile(fil, maxBilledfil);
-        return data ? dekodMiniature(*data, plads, afbryd, skaler) : Miniature{};
+        return {data ? dekodMiniature(*data, plads, afbryd, skaler) : Miniature{}, {}};
     }
     const auto tilPladsen = [plads](Miniature m) {
         const QSize s = tilpasset(m.original, plads);
@@ -27,7 +30,7 @@ Miniature lavMiniature(const LocatedFile& fil, const std::optional<Miniaturecach
     if (auto gemt = Miniaturecache::hent(*cache, &m.original)) {
         m.billede = std::move(*gemt);
         m.ok = true;
-        return tilPladsen(std::move(m));
+        return {tilPladsen(std::move(m)), {}};
     }
     // The time before the read, so a change while decoding leaves a thumbnail that is not trusted.
     const auto tid = Miniaturecache::mtime(cache->vaert);
@@ -35,11 +38,11 @@ Miniature lavMiniature(const LocatedFile& fil, const std::optional<Miniaturecach
     if (!data)
         return {};
     m = dekodMiniature(*data, QSize(cache->kant, cache->kant), afbryd);
-    if (!m.ok)
-        return m;
-    if (tid)
-        Miniaturecache::gem(*cache, m.billede, m.original, *tid);
-    return tilPladsen(std::move(m));
+    if (!m.ok || !tid)
+        return {m, {}};
+    return {tilPladsen(m), [opslag = *cache, billede = m.billede, original = m.original, tid = *tid] {
+                Miniaturecache::gem(opslag, billede, original, tid);
+            }};
 }
 
 } // namespace
@@ -213,8 +216,11 @@ void TBilledPulje::arbejd()
             std::lock_guard lock(m_laas);
             return m_slut || m_generation != generation;
         };
-        const Miniature m = lavMiniature(fil, cache, plads, skaler, afbryd);
+        const auto [m, gemICache] = lavMiniature(fil, cache, plads, skaler, afbryd);
         QMetaObject::invokeMethod(this, [this, generation, id, m] { lever(generation, id, m); }, Qt::QueuedConnection);
+        // The page waits for no writing of the shared cache.
+        if (gemICache)
+            gemICache();
     }
 }
 

@@ -167,7 +167,9 @@ bool Miniaturecache::gem(const Opslag& o, const QImage& billede, QSize original,
     medTekst.setText(u"Software"_qs, u"Kvistlund"_qs);
     QBuffer buf;
     buf.open(QIODevice::WriteOnly);
-    if (!QImageWriter(&buf, "png").write(medTekst))
+    QImageWriter skriver(&buf, "png");
+    skriver.setCompression(1);
+    if (!skriver.write(medTekst))
         return false;
     QByteArray tmp;
     const int fd = openTemporaryBeside(o.fil, tmp);
