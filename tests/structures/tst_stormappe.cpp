@@ -105,7 +105,7 @@ private slots:
     {
         QTest::addColumn<bool>("visteRaekker");
         QTest::newRow("before any row shows") << false;
-        QTest::newRow("with rows shown and more made") << true;
+        QTest::newRow("with rows shown") << true;
     }
     void theWindowAnswersAndTheLastChoiceWins()
     {
