@@ -254,7 +254,7 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
     // work each, the window answering between them; a newer fill of the list
     // ends this one. The view lays out all its rows again whenever rows come,
     // so they go to it once an eighth more than it shows has been made: all
-    // those passes then cost about as much as eight at the end, however big
+    // those passes then cost about as much as nine at the end, however big
     // the folder.
     constexpr qsizetype stor = 50000;
     QList<QTreeWidgetItem*> noder;
