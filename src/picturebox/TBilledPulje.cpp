@@ -38,11 +38,14 @@ std::pair<Miniature, std::function<void()>> lavMiniature(const LocatedFile& fil,
     if (!data)
         return {};
     m = dekodMiniature(*data, QSize(cache->kant, cache->kant), afbryd);
-    if (!m.ok || !tid)
+    if (!m.ok)
         return {m, {}};
-    return {tilPladsen(m), [opslag = *cache, billede = m.billede, original = m.original, tid = *tid] {
-                Miniaturecache::gem(opslag, billede, original, tid);
-            }};
+    std::function<void()> gem;
+    if (tid)
+        gem = [opslag = *cache, billede = m.billede, original = m.original, tid = *tid] {
+            Miniaturecache::gem(opslag, billede, original, tid);
+        };
+    return {tilPladsen(std::move(m)), std::move(gem)};
 }
 
 } // namespace
