@@ -68,7 +68,7 @@ void Levendemapper::aendret(const QString& mappe)
 
 void Levendemapper::tagVentende()
 {
-    if (FLedig && !FLedig()) {
+    if ((FLedig && !FLedig()) || m_funk.fylder()) {
         m_igen.start();
         return;
     }

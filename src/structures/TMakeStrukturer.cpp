@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -243,7 +244,12 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
 {
     SL.clear();
     const quint64 denne = toemListe(trae);
+    ++m_fylderNu;
     QPointer<TMakeStrukturer> selv(this);
+    const auto faerdig = qScopeGuard([&] {
+        if (selv)
+            --m_fylderNu;
+    });
     QPointer<QTreeWidget> vagt(trae);
     const auto gyldig = [&] { return selv && vagt && m_fyldninger.value(trae) == denne; };
     // A folder that cannot be listed simply shows fewer entries.

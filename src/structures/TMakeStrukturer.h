@@ -32,6 +32,10 @@ public:
     explicit TMakeStrukturer(QObject* owner);
     ~TMakeStrukturer() override;
 
+    // A list is being filled, with events running between its parts: rows of
+    // it are still to come, so nothing may compare it with the disk meanwhile.
+    bool fylder() const { return m_fylderNu > 0; }
+
     // Bound by the main window when it is created.
     QTreeWidget* FStruktur1 = nullptr;
     QTreeWidget* FStruktur2 = nullptr;
@@ -129,6 +133,7 @@ private:
     int FAktiveStruktur = 0;
     // The last fill of each list: an older one still at work gives up.
     QHash<const QTreeWidget*, quint64> m_fyldninger;
+    int m_fylderNu = 0;
     // Frees a big folder's listing and gives its memory back, off the window's thread.
     std::thread m_frigiv;
 };

@@ -16,7 +16,9 @@
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTreeWidget>
+#include <fcntl.h>
 #include <unistd.h>
 
 using namespace kv;
@@ -210,6 +212,40 @@ private slots:
         tp->makeFile(u"C:\\Data\\e.jpg"_qs);
         lev->opfrisk(u"C:\\Data"_qs);
         QCOMPARE(captions(s3.invisibleRootItem()), (QStringList{u"a.txt"_qs, u"c.txt"_qs}));
+    }
+
+    void aChangeWhileABigFolderIsListed()
+    {
+        // A file comes while the shown folder is listed anew: it waits for the
+        // listing, and every entry is shown once.
+        constexpr int antal = 60000;
+        tp->makeFolder(u"C:\\Stor"_qs);
+        const QByteArray stor = QFile::encodeName(tp->host(u"C:\\Stor"_qs)) + '/';
+        for (int i = 0; i < antal; ++i)
+            ::close(::open(stor + "f" + QByteArray::number(i), O_CREAT | O_WRONLY | O_CLOEXEC, 0600));
+        f->makeStruktur2(u"C:\\Stor"_qs, false);
+        lev->synk();
+        int vistVedNy = 0;
+        QTimer ur;
+        connect(&ur, &QTimer::timeout, [&] {
+            if (vistVedNy == 0 && s2.topLevelItemCount() > 0) {
+                vistVedNy = s2.topLevelItemCount();
+                ::close(::open(stor + "ny", O_CREAT | O_WRONLY | O_CLOEXEC, 0600));
+                // Long enough for the watch to tell, while the listing is still at work.
+                QTest::qWait(200);
+            }
+        });
+        ur.start(0);
+        f->makeStruktur2(u"C:\\Stor"_qs, false);
+        ur.stop();
+        QVERIFY2(vistVedNy > 0 && vistVedNy < antal, qPrintable(QString::number(vistVedNy)));
+        QTRY_COMPARE(s2.topLevelItemCount(), antal + 1);
+        QTest::qWait(300);
+        QCOMPARE(s2.topLevelItemCount(), antal + 1);
+        QSet<QString> set;
+        for (int i = 0; i < s2.topLevelItemCount(); ++i)
+            set.insert(s2.topLevelItem(i)->text(0));
+        QCOMPARE(set.size(), antal + 1);
     }
 
     void theTopRowStaysWhenRowsComeAbove()
