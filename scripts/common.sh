@@ -8,7 +8,7 @@ KV_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-translations-l10n
   libjpeg62-turbo-dev libjpeg-turbo-progs libasound2-dev
-  libzip-dev libpoppler-qt6-dev
+  libzip-dev libpoppler-qt6-dev libfontconfig-dev
   fonts-dejavu-core xvfb xauth
   tree rename xdg-utils shellcheck dash shared-mime-info
   qt6-svg-dev lintian desktop-file-utils appstream dbus

@@ -2,6 +2,7 @@
 #include "ui/TegnetIkon.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QPainter>
 #include <QPalette>
 #include <QProxyStyle>
@@ -45,13 +46,35 @@ QPalette palet(const Farver& f)
     return p;
 }
 
-// Every toolbar asks the style for its extension button's picture as it is
-// made. Qt's own is a picture file, and reading the first one loads every
-// image plugin there is: a tenth of the start. Ours is drawn, as the other
-// pictures of the program are.
-class Udvidelsespil : public QProxyStyle {
+// Fusion takes a toolbar's extension arrow and a group box's frame from
+// picture files, and reading the first one loads every image plugin there is:
+// a tenth of the start. Ours are drawn, as the other pictures of the program are.
+class TegnedeDele : public QProxyStyle {
 public:
-    explicit Udvidelsespil(QStyle* stil) : QProxyStyle(stil) {}
+    explicit TegnedeDele(QStyle* stil) : QProxyStyle(stil), m_fusion(stil->name().compare(u"fusion", Qt::CaseInsensitive) == 0)
+    {
+    }
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* valg, QPainter* p, const QWidget* widget) const override
+    {
+        if (element != PE_FrameGroupBox || !m_fusion) {
+            QProxyStyle::drawPrimitive(element, valg, p, widget);
+            return;
+        }
+        // Where Fusion puts its frame: below the title, or just below the top without one.
+        constexpr int luft = 3;
+        const auto* boks = qobject_cast<const QGroupBox*>(widget);
+        const int top = boks && !boks->isCheckable() && boks->title().isEmpty()
+                            ? luft
+                            : std::max(pixelMetric(PM_ExclusiveIndicatorHeight), valg->fontMetrics.height()) + luft;
+        const QRectF ramme = QRectF(valg->rect.adjusted(0, top, 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5);
+        p->save();
+        p->setRenderHint(QPainter::Antialiasing);
+        p->setPen(valg->palette.color(QPalette::Window).darker(125));
+        p->setBrush(QColor(255, 255, 255, 40));
+        p->drawRoundedRect(ramme, 2, 2);
+        p->restore();
+    }
 
     QIcon standardIcon(StandardPixmap billede, const QStyleOption* valg, const QWidget* widget) const override
     {
@@ -82,12 +105,13 @@ private:
             p.drawPolyline(QPolygonF{{x, -s / 4}, {x + s / 5, 0}, {x, s / 4}});
     }
 
+    const bool m_fusion;
     mutable QIcon m_pile[3];
 };
 
 void brugStil(QStyle* stil)
 {
-    QApplication::setStyle(new Udvidelsespil(stil));
+    QApplication::setStyle(new TegnedeDele(stil));
 }
 
 } // namespace

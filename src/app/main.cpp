@@ -9,9 +9,11 @@
 #include "ui/TspmForm.h"
 #include "platform/Afslutningssignal.h"
 #include "platform/Argumentsti.h"
+#include "platform/Skrifter.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QDBusConnection>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QThread>
@@ -61,12 +63,20 @@ int main(int argc, char* argv[])
         break;
     }
 
+    // Parsing the font configuration takes as long as connecting to the
+    // display, so the two go side by side.
+    std::jthread skriftopsaetning(kv::indlaesSkriftopsaetning);
     QApplication app(argc, argv);
     QApplication::setApplicationName(u"Kvistlund"_qs);
     QGuiApplication::setDesktopFileName(u"dk.kvistlund.Kvistlund"_qs);
-    // The fonts are listed from fontconfig while the instance check runs; the
-    // window's first text would otherwise wait for them.
-    std::jthread skrifter([] { QFontDatabase::families(); });
+    // What the window's first item view and first text would wait for is done
+    // meanwhile: the accessibility bridge asks for the session bus (its first
+    // connection, or the failed try where there is none), and the fonts are
+    // listed from fontconfig.
+    std::jthread forvarmning([] {
+        QDBusConnection::sessionBus();
+        QFontDatabase::families();
+    });
 
     // From here a SIGTERM closes as the close button would. It waits until the
     // window is shown and the event loop is idle at its top: never from inside

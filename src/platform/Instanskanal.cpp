@@ -3,17 +3,28 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDeadlineTimer>
+#include <QFile>
 #include <QGuiApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QLockFile>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QThread>
 #include <QtEndian>
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
 #include <pthread.h>
+#include <sys/eventfd.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <vector>
 
 namespace kv {
 
@@ -54,6 +65,17 @@ Instanskanal::Instanskanal() = default;
 
 Instanskanal::~Instanskanal()
 {
+    if (m_betjening.joinable()) {
+        const quint64 en = 1;
+        [[maybe_unused]] const ssize_t n = ::write(m_stop, &en, sizeof(en));
+        m_betjening.join();
+        // The socket goes with its owner, unless a later owner has put its own there.
+        struct stat st;
+        if (::lstat(m_socketsti.constData(), &st) == 0 && st.st_ino == m_socketInode)
+            ::unlink(m_socketsti.constData());
+        ::close(m_lytter);
+        ::close(m_stop);
+    }
     if (m_paaBus)
         QDBusConnection::sessionBus().unregisterObject(objektsti);
     if (m_traad) {
@@ -123,76 +145,225 @@ std::optional<Instanskanal::Udfald> Instanskanal::startPaaBus(const QByteArray& 
     return Udfald::SvarerIkke;
 }
 
-bool Instanskanal::lyt()
+namespace {
+
+using Frist = std::chrono::steady_clock::time_point;
+
+int tilbage(Frist frist)
 {
-    auto* server = new QLocalServer(this);
-    server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server->listen(socketsti())) {
-        delete server;
-        return false;
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(frist - std::chrono::steady_clock::now()).count();
+    return int(std::clamp<long long>(ms, 0, 1 << 30));
+}
+
+// Waits until fd is ready for what is asked, or the deadline passes.
+bool vent(int fd, short paa, Frist frist)
+{
+    for (;;) {
+        pollfd p{fd, paa, 0};
+        const int n = ::poll(&p, 1, tilbage(frist));
+        if (n > 0)
+            return true;
+        if (n == 0 || errno != EINTR)
+            return false;
     }
-    m_server = server;
-    connect(server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* forbindelse = m_server->nextPendingConnection()) {
-            connect(forbindelse, &QLocalSocket::readyRead, this, [this, forbindelse] { laesForbindelse(forbindelse); });
-            connect(forbindelse, &QLocalSocket::disconnected, forbindelse, &QObject::deleteLater);
-            laesForbindelse(forbindelse);
+}
+
+bool skrivAlt(int fd, const char* data, size_t n, Frist frist)
+{
+    while (n > 0) {
+        const ssize_t s = ::send(fd, data, n, MSG_NOSIGNAL);
+        if (s > 0) {
+            data += s;
+            n -= size_t(s);
+        } else if (s < 0 && errno == EINTR) {
+            continue;
+        } else if (s < 0 && errno == EAGAIN) {
+            if (!vent(fd, POLLOUT, frist))
+                return false;
+        } else {
+            return false;
         }
-    });
-    svarFraEgenTraad();
+    }
     return true;
 }
 
-void Instanskanal::laesForbindelse(QLocalSocket* forbindelse)
+// Reads exactly n bytes, or fewer when the other end closes or the deadline passes.
+bool laesAlt(int fd, char* data, size_t n, Frist frist)
 {
-    // A message is its length (four bytes, big-endian) and its bytes.
-    if (forbindelse->bytesAvailable() < 4)
+    while (n > 0) {
+        const ssize_t r = ::recv(fd, data, n, 0);
+        if (r > 0) {
+            data += r;
+            n -= size_t(r);
+        } else if (r < 0 && errno == EINTR) {
+            continue;
+        } else if (r < 0 && errno == EAGAIN) {
+            if (!vent(fd, POLLIN, frist))
+                return false;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<sockaddr_un> adresse(const QByteArray& sti)
+{
+    sockaddr_un a{};
+    a.sun_family = AF_UNIX;
+    if (sti.isEmpty() || size_t(sti.size()) >= sizeof(a.sun_path))
+        return std::nullopt;
+    std::memcpy(a.sun_path, sti.constData(), size_t(sti.size()));
+    return a;
+}
+
+int nySocket()
+{
+    return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+}
+
+} // namespace
+
+void Instanskanal::lyt(const QByteArray& sti)
+{
+    const auto maal = adresse(sti);
+    // Made aside and renamed into place, so a later start never finds a socket
+    // that is not yet listening or open to others.
+    const QByteArray aside = sti + '.' + QByteArray::number(::getpid());
+    const auto ved = adresse(aside);
+    if (!maal || !ved)
         return;
-    quint32 laengde = 0;
-    forbindelse->peek(reinterpret_cast<char*>(&laengde), 4);
-    laengde = qFromBigEndian(laengde);
-    if (laengde > stoersteBesked) {
-        forbindelse->abort();
+    const int fd = nySocket();
+    if (fd < 0)
+        return;
+    ::unlink(aside.constData());
+    struct stat st;
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&*ved), sizeof(*ved)) != 0
+        || ::chmod(aside.constData(), S_IRUSR | S_IWUSR) != 0 || ::listen(fd, 16) != 0
+        || ::stat(aside.constData(), &st) != 0 || ::rename(aside.constData(), sti.constData()) != 0) {
+        ::unlink(aside.constData());
+        ::close(fd);
         return;
     }
-    if (forbindelse->bytesAvailable() < 4 + qint64(laengde))
+    m_stop = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (m_stop < 0) {
+        ::unlink(sti.constData());
+        ::close(fd);
         return;
-    forbindelse->read(4);
-    const QByteArray besked = forbindelse->read(laengde);
-    // On its way to the window before the later start hears it was taken.
-    Aabn(besked);
-    forbindelse->write(kvittering);
-    forbindelse->disconnectFromServer();
+    }
+    m_lytter = fd;
+    m_socketsti = sti;
+    m_socketInode = st.st_ino;
+    m_betjening = std::thread([this] { betjen(); });
+}
+
+void Instanskanal::betjen()
+{
+    // Every caller is heard side by side, so one that sends nothing holds up
+    // no other; it is given up after a while.
+    struct Forbindelse {
+        int fd;
+        QByteArray ind;
+        Frist frist;
+    };
+    std::vector<Forbindelse> aabne;
+    constexpr size_t flestAabne = 32;
+    const auto luk = [&aabne](size_t i) {
+        ::close(aabne[i].fd);
+        aabne.erase(aabne.begin() + qsizetype(i));
+    };
+    for (;;) {
+        std::vector<pollfd> p{{m_lytter, POLLIN, 0}, {m_stop, POLLIN, 0}};
+        int ventetid = -1;
+        for (const Forbindelse& f : aabne) {
+            p.push_back({f.fd, POLLIN, 0});
+            ventetid = ventetid < 0 ? tilbage(f.frist) : std::min(ventetid, tilbage(f.frist));
+        }
+        if (::poll(p.data(), p.size(), ventetid) < 0 && errno != EINTR)
+            break;
+        if (p[1].revents)
+            break;
+        // Backwards, so a closed one moves none that is still to be read.
+        for (size_t i = aabne.size(); i-- > 0;) {
+            Forbindelse& f = aabne[i];
+            if (p[i + 2].revents) {
+                char bid[4096];
+                const ssize_t r = ::recv(f.fd, bid, sizeof(bid), 0);
+                if (r <= 0) {
+                    if (r == 0 || (errno != EINTR && errno != EAGAIN))
+                        luk(i);
+                    continue;
+                }
+                f.ind.append(bid, r);
+                // A message is its length (four bytes, big-endian) and its bytes.
+                if (f.ind.size() < 4)
+                    continue;
+                const quint32 laengde = qFromBigEndian<quint32>(f.ind.constData());
+                if (laengde > stoersteBesked) {
+                    luk(i);
+                } else if (f.ind.size() >= 4 + qsizetype(laengde)) {
+                    // On its way to the window before the later start hears it was taken.
+                    Aabn(f.ind.mid(4, qsizetype(laengde)));
+                    ::send(f.fd, kvittering.constData(), size_t(kvittering.size()), MSG_NOSIGNAL);
+                    luk(i);
+                }
+            } else if (tilbage(f.frist) == 0) {
+                luk(i);
+            }
+        }
+        if (p[0].revents) {
+            for (int fd; (fd = ::accept4(m_lytter, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0;) {
+                if (aabne.size() == flestAabne)
+                    luk(0);
+                aabne.push_back({fd, {}, std::chrono::steady_clock::now() + std::chrono::seconds(10)});
+            }
+        }
+    }
+    for (const Forbindelse& f : aabne)
+        ::close(f.fd);
 }
 
 Instanskanal::Udfald Instanskanal::startPaaSocket(const QByteArray& besked, int ventetidMs)
 {
-    const QString sti = socketsti();
+    const QByteArray sti = QFile::encodeName(socketsti());
+    const Frist frist = std::chrono::steady_clock::now() + std::chrono::milliseconds(ventetidMs);
     // Two starts at once must not both take a stale socket for their own.
-    QLockFile laas(sti + u".lock"_qs);
-    laas.tryLock(ventetidMs);
-    // The owner is asked first: listening would put a new socket over its
-    // own (the server is made aside and renamed into place).
-    QDeadlineTimer frist(ventetidMs);
-    QLocalSocket ejer;
-    ejer.connectToServer(sti);
-    if (!ejer.waitForConnected(int(frist.remainingTime()))) {
-        // Nobody listens: there is no socket, or it is left over from a start that crashed.
-        if (ejer.error() == QLocalSocket::ConnectionRefusedError || ejer.error() == QLocalSocket::ServerNotFoundError) {
-            QLocalServer::removeServer(sti);
-            lyt();
+    const int laas = ::open((sti + ".lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
+    if (laas >= 0) {
+        while (::flock(laas, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK && tilbage(frist) > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    const auto slipLaas = qScopeGuard([laas] {
+        if (laas >= 0)
+            ::close(laas);
+    });
+    const auto maal = adresse(sti);
+    const int ejer = maal ? nySocket() : -1;
+    if (ejer < 0)
+        return Udfald::Ejer;  // no socket can be made here: nothing to share, start as usual
+    const auto luk = qScopeGuard([ejer] { ::close(ejer); });
+    // The owner is asked first: listening would put a new socket over its own.
+    if (::connect(ejer, reinterpret_cast<const sockaddr*>(&*maal), sizeof(*maal)) != 0) {
+        if (errno == EAGAIN || errno == EINPROGRESS) {
+            // The owner's queue is full: it is there, but does not take its calls.
+            return Udfald::SvarerIkke;
         }
-        // Where no socket can be made at all there is nothing to share: start as usual.
-        return ejer.error() == QLocalSocket::SocketTimeoutError ? Udfald::SvarerIkke : Udfald::Ejer;
+        if (errno == ECONNREFUSED || errno == ENOENT) {
+            // Nobody listens: there is no socket, or it is left over from a start that crashed.
+            struct stat st;
+            if (::lstat(sti.constData(), &st) == 0 && S_ISSOCK(st.st_mode))
+                ::unlink(sti.constData());
+            lyt(sti);
+        }
+        return Udfald::Ejer;
     }
     const quint32 laengde = qToBigEndian(quint32(besked.size()));
-    ejer.write(reinterpret_cast<const char*>(&laengde), 4);
-    ejer.write(besked);
-    ejer.flush();
-    QByteArray svar;
-    while (svar.size() < kvittering.size() && ejer.waitForReadyRead(int(frist.remainingTime())))
-        svar += ejer.readAll();
-    return svar.startsWith(kvittering) ? Udfald::Afleveret : Udfald::SvarerIkke;
+    if (!skrivAlt(ejer, reinterpret_cast<const char*>(&laengde), 4, frist)
+        || !skrivAlt(ejer, besked.constData(), size_t(besked.size()), frist))
+        return Udfald::SvarerIkke;
+    char svar[2] = {};
+    return laesAlt(ejer, svar, sizeof(svar), frist) && QByteArray(svar, 2) == kvittering ? Udfald::Afleveret
+                                                                                       : Udfald::SvarerIkke;
 }
 
 } // namespace kv

@@ -7,9 +7,9 @@
 #include <QObject>
 #include <QString>
 #include <optional>
+#include <sys/types.h>
+#include <thread>
 
-class QLocalServer;
-class QLocalSocket;
 class QThread;
 
 namespace kv {
@@ -47,15 +47,20 @@ signals:
 private:
     std::optional<Udfald> startPaaBus(const QByteArray& besked, int ventetidMs);
     Udfald startPaaSocket(const QByteArray& besked, int ventetidMs);
-    bool lyt();
-    void laesForbindelse(QLocalSocket* forbindelse);
+    void lyt(const QByteArray& sti);
+    void betjen();
     // The owner answers later starts from a thread of its own, so it answers
     // at once even while its window is still being built.
     void svarFraEgenTraad();
 
-    QLocalServer* m_server = nullptr;
     QThread* m_traad = nullptr;
     bool m_paaBus = false;
+    // The socket this start listens on, and what ends its thread.
+    int m_lytter = -1;
+    int m_stop = -1;
+    QByteArray m_socketsti;
+    ino_t m_socketInode = 0;
+    std::thread m_betjening;
 };
 
 } // namespace kv

@@ -9,9 +9,11 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
+#include <poll.h>
 #include <pwd.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -189,6 +191,44 @@ private slots:
         QVERIFY2(gemt().contains("C:\\Anden\r\n"), gemt().constData());
         if (!bus)
             QVERIFY(!QFile::exists(socket()));
+    }
+
+    // Callers that send nothing, half a message or a length past every bound
+    // hold up no later start, and the one past the bound is sent away.
+    void strangersOnTheSocketHoldUpNothing()
+    {
+        QProcess* foerste = start({});
+        QTRY_VERIFY_WITH_TIMEOUT(klar(), 30000);
+        const auto forbind = [this](const QByteArray& data) {
+            const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un adr = {};
+            adr.sun_family = AF_UNIX;
+            qstrncpy(adr.sun_path, QFile::encodeName(socket()).constData(), sizeof adr.sun_path);
+            if (::connect(s, reinterpret_cast<sockaddr*>(&adr), sizeof adr) != 0
+                || ::send(s, data.constData(), size_t(data.size()), MSG_NOSIGNAL) != data.size()) {
+                ::close(s);
+                return -1;
+            }
+            return s;
+        };
+        const int tavs = forbind({});
+        const int halv = forbind(QByteArray("\0\0", 2));
+        const int for_stor = forbind("\xff\xff\xff\xff");
+        QVERIFY(tavs >= 0 && halv >= 0 && for_stor >= 0);
+        const auto lukkes = qScopeGuard([&] {
+            for (int s : {tavs, halv, for_stor})
+                ::close(s);
+        });
+        pollfd p{for_stor, POLLIN, 0};
+        char c;
+        QVERIFY(::poll(&p, 1, 10000) == 1 && ::recv(for_stor, &c, 1, 0) == 0);
+
+        QProcess* anden = start({hjem() + u"/Anden"_qs});
+        QVERIFY(anden->waitForFinished(30000));
+        QCOMPARE(anden->exitCode(), 0);
+        QVERIFY2(!anden->readAllStandardError().contains("svarer ikke"), "the second start took the first for hanging");
+        afslut(foerste);
+        QVERIFY2(gemt().contains("C:\\Anden\r\n"), gemt().constData());
     }
 
     void hangingFirstStartLeavesTheSecondReadOnly()
