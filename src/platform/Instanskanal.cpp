@@ -227,7 +227,7 @@ int nySocket()
 void Instanskanal::lyt(const QByteArray& sti)
 {
     const auto maal = adresse(sti);
-    // Made aside and renamed into place, so a later start never finds a socket
+    // Made aside and then put in place, so a later start never finds a socket
     // that is not yet listening or open to others.
     const QByteArray aside = sti + '.' + QByteArray::number(::getpid());
     const auto ved = adresse(aside);
@@ -240,11 +240,13 @@ void Instanskanal::lyt(const QByteArray& sti)
     struct stat st;
     if (::bind(fd, reinterpret_cast<const sockaddr*>(&*ved), sizeof(*ved)) != 0
         || ::chmod(aside.constData(), S_IRUSR | S_IWUSR) != 0 || ::listen(fd, 16) != 0
-        || ::stat(aside.constData(), &st) != 0 || ::rename(aside.constData(), sti.constData()) != 0) {
+        || ::stat(aside.constData(), &st) != 0 || ::link(aside.constData(), sti.constData()) != 0) {
         ::unlink(aside.constData());
         ::close(fd);
         return;
     }
+    // Linked, not renamed: whatever else is in its place stays as it is.
+    ::unlink(aside.constData());
     m_stop = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     if (m_stop < 0) {
         ::unlink(sti.constData());

@@ -231,6 +231,24 @@ private slots:
         QVERIFY2(gemt().contains("C:\\Anden\r\n"), gemt().constData());
     }
 
+    // Something else in the socket's place is no socket left over: it stays,
+    // and the program starts without a channel.
+    void aFileInTheSocketsPlaceIsLeftAlone()
+    {
+        QFile fil(socket());
+        QVERIFY(fil.open(QIODevice::WriteOnly));
+        fil.write("ikke en socket");
+        fil.close();
+        QProcess* p = start({});
+        QVERIFY(p->waitForStarted());
+        // Long enough to have claimed its channel, and to have failed at it.
+        QTest::qWait(1000);
+        QVERIFY(p->state() == QProcess::Running);
+        afslut(p);
+        QVERIFY(fil.open(QIODevice::ReadOnly));
+        QCOMPARE(fil.readAll(), QByteArray("ikke en socket"));
+    }
+
     void hangingFirstStartLeavesTheSecondReadOnly()
     {
         QProcess* foerste = start({});
