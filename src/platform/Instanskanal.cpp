@@ -330,7 +330,7 @@ Instanskanal::Udfald Instanskanal::startPaaSocket(const QByteArray& besked, int 
     const QByteArray sti = QFile::encodeName(socketsti());
     const Frist frist = std::chrono::steady_clock::now() + std::chrono::milliseconds(ventetidMs);
     // Two starts at once must not both take a stale socket for their own.
-    const int laas = ::open((sti + ".lock").constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
+    const int laas = ::open((sti + ".flock").constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, S_IRUSR | S_IWUSR);
     if (laas >= 0) {
         while (::flock(laas, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK && tilbage(frist) > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
