@@ -13,11 +13,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
-#include <pthread.h>
 #include <sys/eventfd.h>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -89,14 +87,6 @@ void Instanskanal::svarFraEgenTraad()
 {
     m_traad = new QThread;
     m_traad->setObjectName(u"Instanskanal"_qs);
-    // A later start that gave up has closed its end: the answer written to it
-    // must fail quietly, not end this program with SIGPIPE.
-    connect(m_traad, &QThread::started, m_traad, [] {
-        sigset_t pipe;
-        sigemptyset(&pipe);
-        sigaddset(&pipe, SIGPIPE);
-        pthread_sigmask(SIG_BLOCK, &pipe, nullptr);
-    }, Qt::DirectConnection);
     m_traad->start();
     moveToThread(m_traad);
 }
@@ -168,17 +158,19 @@ bool vent(int fd, short paa, Frist frist)
     }
 }
 
-bool skrivAlt(int fd, const char* data, size_t n, Frist frist)
+// Moves all n bytes with flyt (a send or a recv on fd), waiting in between
+// for fd to be ready for paa; false when the other end closes or the deadline passes.
+template <typename Flyt>
+bool helt(int fd, short paa, size_t n, Frist frist, Flyt flyt)
 {
     while (n > 0) {
-        const ssize_t s = ::send(fd, data, n, MSG_NOSIGNAL);
-        if (s > 0) {
-            data += s;
-            n -= size_t(s);
-        } else if (s < 0 && errno == EINTR) {
+        const ssize_t k = flyt(n);
+        if (k > 0) {
+            n -= size_t(k);
+        } else if (k < 0 && errno == EINTR) {
             continue;
-        } else if (s < 0 && errno == EAGAIN) {
-            if (!vent(fd, POLLOUT, frist))
+        } else if (k < 0 && errno == EAGAIN) {
+            if (!vent(fd, paa, frist))
                 return false;
         } else {
             return false;
@@ -187,24 +179,22 @@ bool skrivAlt(int fd, const char* data, size_t n, Frist frist)
     return true;
 }
 
-// Reads exactly n bytes, or fewer when the other end closes or the deadline passes.
+bool skrivAlt(int fd, const char* data, size_t n, Frist frist)
+{
+    return helt(fd, POLLOUT, n, frist, [&](size_t rest) {
+        const ssize_t k = ::send(fd, data, rest, MSG_NOSIGNAL);
+        data += std::max<ssize_t>(k, 0);
+        return k;
+    });
+}
+
 bool laesAlt(int fd, char* data, size_t n, Frist frist)
 {
-    while (n > 0) {
-        const ssize_t r = ::recv(fd, data, n, 0);
-        if (r > 0) {
-            data += r;
-            n -= size_t(r);
-        } else if (r < 0 && errno == EINTR) {
-            continue;
-        } else if (r < 0 && errno == EAGAIN) {
-            if (!vent(fd, POLLIN, frist))
-                return false;
-        } else {
-            return false;
-        }
-    }
-    return true;
+    return helt(fd, POLLIN, n, frist, [&](size_t rest) {
+        const ssize_t k = ::recv(fd, data, rest, 0);
+        data += std::max<ssize_t>(k, 0);
+        return k;
+    });
 }
 
 std::optional<sockaddr_un> adresse(const QByteArray& sti)
