@@ -26,17 +26,27 @@ timed() {
 
 # alternate ROUNDS: runs `peer_run N` and `ours_run N` in turn, each printing
 # its seconds, so both meet the file system in the same state; sets
-# PEER_BEST and OURS_BEST.
+# PEER_BEST and OURS_BEST. A script that defines `peer2_run` too gets a
+# second peer timed in the same rounds, in PEER2_BEST.
 alternate() {
   PEER_BEST=9e9
+  PEER2_BEST=9e9
   OURS_BEST=9e9
-  local t
+  local r
   for r in $(seq "$1"); do
-    sync
-    t=$(peer_run "$r"); PEER_BEST=$(awk -v a="$PEER_BEST" -v b="$t" 'BEGIN { print (b < a ? b : a) }')
-    sync
-    t=$(ours_run "$r"); OURS_BEST=$(awk -v a="$OURS_BEST" -v b="$t" 'BEGIN { print (b < a ? b : a) }')
+    best_of PEER_BEST peer_run "$r"
+    best_of OURS_BEST ours_run "$r"
+    if declare -F peer2_run >/dev/null; then best_of PEER2_BEST peer2_run "$r"; fi
   done
+}
+
+# best_of VARIABLE COMMAND...: runs it after a sync and keeps the lower of
+# its seconds and the variable's.
+best_of() {
+  local var=$1 t; shift
+  sync
+  t=$("$@")
+  printf -v "$var" '%s' "$(awk -v a="${!var}" -v b="$t" 'BEGIN { print (b < a ? b : a) }')"
 }
 
 report() {  # name ours peer
