@@ -485,6 +485,13 @@ void Tmainform::closeEvent(QCloseEvent* event)
         kopieringsform->gemStoerrelse();
     }
     handlinger->stop();
+    // Nothing may reach the structures once they are gone: not a change on
+    // disk the live folders heard, nor a timer of the window.
+    delete levende;
+    levende = nullptr;
+    for (QTimer* t : {Timer, TimerFil, m_udfoldTimer})
+        t->stop();
+    funkReady = false;
     delete funk;
     funk = nullptr;
     for (TReopenFilerX** liste : {&favDir, &favFiler, &findDir, &findFiler}) {

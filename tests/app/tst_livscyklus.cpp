@@ -10,6 +10,7 @@
 #include "calendar/Tkalenderform.h"
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
+#include "structures/Levendemapper.h"
 #include "structures/Tmappestrukturform.h"
 
 #include <QAction>
@@ -210,6 +211,21 @@ private slots:
         QVERIFY(e->redigeret);
         QVERIFY(luk(u"jaKnap"_qs));
         QCOMPARE(*readTextLines(f->mappestrukturDir + u"Ny.txt"_qs), QStringList{u"C:\\Kvistlund"_qs});
+    }
+
+    void nothingReachesTheStructuresAfterTheClose()
+    {
+        // The close lets go of the structures; a change on disk heard just
+        // before it, and a timer of the window, must find nothing to call.
+        f->levende->synk();
+        const QStringList vogtede = f->levende->vogtede();
+        QVERIFY(!vogtede.isEmpty());
+        for (const QString& mappe : vogtede)
+            tp->makeFile(mappe + u"\\ny.txt"_qs);
+        f->Timer->start(0);
+        QVERIFY(luk(u"jaKnap"_qs));
+        QTest::qWait(1500);  // past the watches' gathering wait
+        QVERIFY(!f->isVisible());
     }
 };
 
