@@ -1,4 +1,5 @@
 #include "app/Tmainform.h"
+#include "ui/UdenAtStandse.h"
 #include "calendar/TDatopanel.h"
 #include "calendar/TNotatpanel.h"
 #include "lists/Tfindform.h"
@@ -248,9 +249,7 @@ void Tmainform::DirectoryChange(bool makeSti)
 {
     // Repaint what changed, without taking new input in the middle; a change
     // on disk waits meanwhile, so no structure changes under this call.
-    ++m_iSkift;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    --m_iSkift;
+    ladHaendelserKoere(QEventLoop::ExcludeUserInputEvents);
     switch (funk->AktiveStruktur()) {
     case 1:
         AktuelleMappe = funk->FDirMappe;
@@ -475,6 +474,15 @@ void Tmainform::closeEvent(QCloseEvent* event)
     }
     if (!spoergOmUgemt()) {
         event->ignore();
+        return;
+    }
+    // Work further down the stack lets events run, and would find the
+    // structures gone: a list being filled stops, and the close is carried
+    // out once that work has returned.
+    if (arbejdeUndervejs()) {
+        event->ignore();
+        funk->stopFyldninger();
+        QTimer::singleShot(0, this, &QWidget::close);
         return;
     }
     // The settings keep the size without function tabs.

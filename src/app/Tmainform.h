@@ -473,7 +473,6 @@ private:
     bool m_efterDobbeltKlik = false;
     QTreeWidgetItem* m_redigeret = nullptr;  // the node being edited in place
     bool m_optaget = false;
-    int m_iSkift = 0;  // inside DirectoryChange
     QPointer<TFunktionsform> m_funktioner[9];
     // The open function windows in the order they were opened.
     QList<TFunktionsform*> m_aabningsorden;

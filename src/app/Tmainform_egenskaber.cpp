@@ -1,6 +1,7 @@
 // The main settings applied to the window at creation and collected from it
 // at close. The file itself is TEgenskaber's.
 #include "ui/Beskeder.h"
+#include "ui/UdenAtStandse.h"
 #include "app/Design.h"
 #include "ui/Programfiler.h"
 #include "ui/TFunktionsform.h"
@@ -40,7 +41,7 @@ void Tmainform::hentEgenskaber()
         anvendEgenskaber(e);
     else
         standardEgenskaber();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    ladHaendelserKoere(QEventLoop::ExcludeUserInputEvents);
 }
 
 void Tmainform::standardEgenskaber()

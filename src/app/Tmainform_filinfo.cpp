@@ -1,6 +1,7 @@
 // The information window (Ctrl+I), the extension views of Struktur 3 and
 // the buttons that copy the current path to the clipboard.
 #include "app/THandlingsliste.h"
+#include "ui/UdenAtStandse.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
 #include "platform/Filadresser.h"
@@ -48,7 +49,7 @@ void Tmainform::InfoExecute()
         break;
     default: break;
     }
-    QCoreApplication::processEvents();
+    ladHaendelserKoere();
     funkReady = true;
 }
 

@@ -1,6 +1,7 @@
 // The copy lists and what works on them: copy, cut, paste (copy or move),
 // delete to the recycle bin or permanently, emptying the bin, and dropped files.
 #include "ui/Beskeder.h"
+#include "ui/UdenAtStandse.h"
 #include "app/THandlingsliste.h"
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
@@ -48,7 +49,7 @@ void Tmainform::rydKopilister()
 void Tmainform::PasteExecute()
 {
     underHandling([this] {
-        QCoreApplication::processEvents();
+        ladHaendelserKoere();
         const bool flyt = DelAfterPasteCheck->isChecked();
         kopieringsform->deleteAfterCopy = flyt;
         if (funk->PasteElementer()) {
@@ -74,7 +75,7 @@ void Tmainform::PasteExecute()
             default: UdskrivInfo(u"Processen blev afbrudt, da der opstod en fejl."_qs); break;
             }
         }
-        QCoreApplication::processEvents();
+        ladHaendelserKoere();
         DirectoryChange(true);
     });
 }
@@ -85,7 +86,7 @@ void Tmainform::sletExecute(bool tilPapirkurv)
         setCursor(Qt::WaitCursor);
         if (funk->DeleteElementer(tilPapirkurv))
             UdskrivInfo(tilPapirkurv ? u"Der blev slettet til papirkurv"_qs : u"Der blev slettet permanent"_qs);
-        QCoreApplication::processEvents();
+        ladHaendelserKoere();
         rydKopilister();
         DirectoryChange(true);
         unsetCursor();

@@ -3,6 +3,7 @@
 #include "app/Tmainform.h"
 #include "fileops/THandlinger.h"
 #include "structures/Levendemapper.h"
+#include "ui/UdenAtStandse.h"
 
 #include <QTreeWidget>
 
@@ -11,9 +12,10 @@ namespace kv {
 void Tmainform::bindLevende()
 {
     levende = new Levendemapper(*funk, this);
-    // Nothing changes under a running operation, an edit in place or a drag.
+    // Nothing changes under a running operation, an edit in place, a drag or
+    // work that lets events run.
     levende->FLedig = [this] {
-        return funkReady && !m_optaget && !m_redigeret && !m_svaever && m_iSkift == 0;
+        return funkReady && !m_optaget && !m_redigeret && !m_svaever && !arbejdeUndervejs();
     };
     levende->FonAendret = [this](bool aktuelFjernet) {
         // The current element must not go on naming what is gone.

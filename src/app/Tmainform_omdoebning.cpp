@@ -1,6 +1,7 @@
 // Renaming in place (F2) and in the "Omdøb" window (Ctrl+O), the extension
 // rename (Ctrl+U), new folders (Ctrl+M) and the undo of the last of them (Ctrl+Z).
 #include "ui/Beskeder.h"
+#include "ui/UdenAtStandse.h"
 #include "app/THandlingsliste.h"
 #include "app/Tmainform.h"
 #include "fileops/TextForm.h"
@@ -52,7 +53,7 @@ void Tmainform::RenameExecute()
         funk->makeStruktur2(funk->FFilMappe, false);
         DirectoryChange(true);
     }
-    QCoreApplication::processEvents();
+    ladHaendelserKoere();
     funkReady = true;
 }
 
@@ -88,7 +89,7 @@ void Tmainform::RenameExtExecute()
         }
     }
     DirectoryChange(true);
-    QCoreApplication::processEvents();
+    ladHaendelserKoere();
     funkReady = true;
 }
 
@@ -98,7 +99,7 @@ void Tmainform::NyMappeExecute()
     const int aktiv = funk->AktiveStruktur();
     const QString ny = funk->NyMappe(u"Ny mappe"_qs);
     if (!folderExists(ny)) {
-        QCoreApplication::processEvents();
+        ladHaendelserKoere();
         funkReady = true;
         return;
     }
@@ -107,7 +108,7 @@ void Tmainform::NyMappeExecute()
     funk->makeStruktur2(funk->FFilMappe, false);
     DirectoryChange(true);
     funk->makeStruktur3(funk->FMappe3);
-    QCoreApplication::processEvents();
+    ladHaendelserKoere();
     if (aktiv != 1)
         funk->SelectMappe(ny);
     funkReady = true;

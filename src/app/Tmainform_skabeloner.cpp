@@ -1,5 +1,6 @@
 // "Ny fil" with its templates, and the play lists of the selection in Struktur 2.
 #include "app/THandlingsliste.h"
+#include "ui/UdenAtStandse.h"
 #include "app/Tmainform.h"
 #include "fileops/Spilleliste.h"
 #include "fileops/THandlinger.h"
@@ -18,7 +19,7 @@ void Tmainform::skabelonTrin(const QString& navn)
     funk->SkrivTekstfil(navn, Tekstdokument);
     if (sameTextAZ(funk->FFilMappe, funk->FMappe3))
         funk->makeStruktur3(funk->FMappe3);
-    QCoreApplication::processEvents();
+    ladHaendelserKoere();
     funkReady = true;
 }
 
@@ -28,7 +29,7 @@ void Tmainform::spillelisteTrin(const QString& navn, int art)
     // After a failure nothing is opened: the current file may be anything.
     if (funk->SkrivTekstfil(navn, art))
         OpenFilen(funk->FFilnavn, false);
-    QCoreApplication::processEvents();
+    ladHaendelserKoere();
     funkReady = true;
 }
 

@@ -1,6 +1,7 @@
 // How the main window reacts to the three structures: clicks, double clicks,
 // keys, right clicks, in-place editing, and the actions of their toolbars.
 #include "ui/Handlingsbilleder.h"
+#include "ui/UdenAtStandse.h"
 #include "app/THandlingsliste.h"
 #include "app/TStiTabs.h"
 #include "app/Tmainform.h"
@@ -282,7 +283,7 @@ void Tmainform::redigeringSlutter(bool fortrudt)
                                 : node->text(0);
     if (fortrudt || nytNavn == OldNodeTekst || !rec) {
         node->setText(0, OldNodeTekst);
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        ladHaendelserKoere(QEventLoop::ExcludeUserInputEvents);
         funkReady = true;
         return;
     }
@@ -296,19 +297,19 @@ void Tmainform::redigeringSlutter(bool fortrudt)
     // A folder renamed in Struktur 2 or 3 leaves Struktur 2 where it was.
     (s == 1 ? Timer : TimerFil)->start();
     node->setText(0, tekst);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    ladHaendelserKoere(QEventLoop::ExcludeUserInputEvents);
 }
 
 void Tmainform::TimerTimer()
 {
     funk->udfoldStruktur1(funk->FDirMappe);
-    QCoreApplication::processEvents();
+    ladHaendelserKoere();
     funk->setAktiveStruktur(2);
     funk->makeStruktur2(funk->FDirMappe, false);
     DirectoryChange(true);
-    QCoreApplication::processEvents();
+    ladHaendelserKoere();
     funk->makeStruktur3(funk->FMappe3);
-    QCoreApplication::processEvents();
+    ladHaendelserKoere();
     funkReady = true;
 }
 
@@ -316,11 +317,11 @@ void Tmainform::TimerFilTimer()
 {
     funk->udfoldStruktur1(funk->FDirMappe);
     funk->makeStruktur3(funk->FMappe3);
-    QCoreApplication::processEvents();
+    ladHaendelserKoere();
     funk->setAktiveStruktur(2);
     funk->makeStruktur2(funk->FFilMappe, false);
     DirectoryChange(true);
-    QCoreApplication::processEvents();
+    ladHaendelserKoere();
     funkReady = true;
 }
 

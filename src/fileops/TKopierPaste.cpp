@@ -1,4 +1,5 @@
 #include "fileops/TKopierPaste.h"
+#include "ui/UdenAtStandse.h"
 #include <algorithm>
 #include "ui/Beskeder.h"
 #include "fileops/Tdeleteform.h"
@@ -53,7 +54,7 @@ void TKopierPaste::behandlBeskeder(bool altid)
 {
     if (!altid && !visningKlar())
         return;
-    QCoreApplication::processEvents();
+    ladHaendelserKoere();
     visningGivet();
 }
 

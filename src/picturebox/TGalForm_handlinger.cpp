@@ -1,6 +1,7 @@
 // What the picture box does: loading, paging, the grid, and the actions on
 // the chosen picture.
 #include "picturebox/TGalForm.h"
+#include "ui/UdenAtStandse.h"
 #include "ui/Funktionsvaert.h"
 #include "fileops/THandlinger.h"
 #include "ui/TspmForm.h"
@@ -244,10 +245,10 @@ void TGalForm::formatKlik(int vandret, int lodret)
     tilladResize = true;
     laasStoerrelse();
     resize(549, 753);
-    QCoreApplication::processEvents();
+    ladHaendelserKoere();
     tilladResize = false;
     saetAntal(vandret, lodret);
-    QCoreApplication::processEvents();
+    ladHaendelserKoere();
     AmappeExecute();
 }
 

@@ -276,15 +276,15 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
                              : new StrukturNode(filBillede(extensionOf(e.name)), {QString(), sti, idFil}));
             if (noder.size() % 1024 != 0 || portion.elapsed() < 15)
                 continue;
-            QCoreApplication::processEvents();
+            ladHaendelserKoere();
             if (gyldig() && noder.size() >= trae->topLevelItemCount() / 8) {
                 trae->addTopLevelItems(noder);
                 noder.clear();
                 // The view's pass over the rows runs in the first turn, after
                 // what waited; the second lets what came meanwhile run before
                 // more work.
-                QCoreApplication::processEvents();
-                QCoreApplication::processEvents();
+                ladHaendelserKoere();
+                ladHaendelserKoere();
             }
             if (!gyldig()) {
                 qDeleteAll(noder);
@@ -304,6 +304,12 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
             ::malloc_trim(0);
         });
     }
+}
+
+void TMakeStrukturer::stopFyldninger()
+{
+    for (quint64& fyldning : m_fyldninger)
+        ++fyldning;
 }
 
 quint64 TMakeStrukturer::toemListe(QTreeWidget* trae)

@@ -35,6 +35,8 @@ public:
     // A list is being filled, with events running between its parts: rows of
     // it are still to come, so nothing may compare it with the disk meanwhile.
     bool fylder() const { return m_fylderNu > 0; }
+    // Every list being filled stops at its next part, as it is.
+    void stopFyldninger();
 
     // Bound by the main window when it is created.
     QTreeWidget* FStruktur1 = nullptr;

@@ -1,4 +1,5 @@
 #include "structures/Tmappestrukturform.h"
+#include "ui/UdenAtStandse.h"
 #include "ui/Beskeder.h"
 #include "ui/Handlingsbilleder.h"
 #include "ui/Funktionsvaert.h"
@@ -426,7 +427,7 @@ void Tmappestrukturform::visMappeKlik()
     QString mappe = hoved->stier().mappestrukturDir;
     mappe.chop(1);
     hoved->visIStruktur2(mappe, false);
-    QCoreApplication::processEvents();
+    ladHaendelserKoere();
 }
 
 void Tmappestrukturform::strukturListeKlik()

@@ -11,6 +11,8 @@
 #include "platform/FileSystem.h"
 #include "platform/TextFile.h"
 #include "structures/Levendemapper.h"
+#include "ui/UdenAtStandse.h"
+#include "fileops/THandlinger.h"
 #include "structures/Tmappestrukturform.h"
 
 #include <QAction>
@@ -226,6 +228,18 @@ private slots:
         QVERIFY(luk(u"jaKnap"_qs));
         QTest::qWait(1500);  // past the watches' gathering wait
         QVERIFY(!f->isVisible());
+    }
+
+    void aCloseWhileWorkLetsEventsRunWaitsForIt()
+    {
+        // The desktop's close comes while work of the window lets events run:
+        // what that work uses stays until it has returned, then the window closes.
+        QMetaObject::invokeMethod(f.get(), &QWidget::close, Qt::QueuedConnection);
+        ladHaendelserKoere();
+        QVERIFY(f->funk);
+        QVERIFY(f->isVisible());
+        QTRY_VERIFY(!f->isVisible());
+        QVERIFY(!f->funk);
     }
 };
 
