@@ -1,5 +1,6 @@
 #include "lists/TFolderDialog.h"
 #include "platform/FileSystem.h"
+#include "platform/Listning.h"
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"
 #include "structures/TMakeStrukturer.h"
@@ -88,9 +89,9 @@ void TFolderDialog::udfold(QTreeWidgetItem* item)
         return;
     node->listet = true;
     QList<QTreeWidgetItem*> boern;
-    if (const auto indhold = listFolder(node->rec.mappe))
+    if (const auto indhold = listSubfolders(node->rec.mappe))
         for (const DirEntry& e : *indhold)
-            if (e.isDir && !e.hidden)
+            if (!e.hidden)
                 boern << nyNode(visningsnavn(e.name), Billede::Mappe, {joinPath(node->rec.mappe, e.name), QString(), idMappe});
     node->addChildren(boern);
     node->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);

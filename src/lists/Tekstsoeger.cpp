@@ -3,6 +3,7 @@
 #include "RtfTekst.h"
 #include "platform/Dokumentlaeser.h"
 #include "platform/FileSystem.h"
+#include "platform/Listning.h"
 #include "platform/RegularFile.h"
 #include "platform/TextFile.h"
 
@@ -414,7 +415,7 @@ QStringList dokumenterI(const QString& mappe, const QStringList& masker)
     QStringList navne;
     if (masker.isEmpty())
         return navne;
-    for (const DirEntry& e : listFolder(mappe).value_or(std::vector<DirEntry>{}))
+    for (const DirEntry& e : listFolderShown(mappe).value_or(std::vector<DirEntry>{}))
         if (!e.isDir && std::any_of(masker.cbegin(), masker.cend(), [&e](const QString& m) { return passerMaske(e.name, m); }))
             navne << e.name;
     return navne;

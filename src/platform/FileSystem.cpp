@@ -12,6 +12,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <stop_token>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -162,16 +163,21 @@ QString systemErrorText(int errnum)
 namespace {
 
 // Reads a folder, sorted by name; beskriv fills in what the caller needs of
-// each entry, or says the entry is gone. "." and ".." are left out.
+// each entry, or says the entry is gone. "." and ".." are left out. A stop
+// asked for meanwhile ends the reading with nothing.
 std::optional<std::vector<DirEntry>> laesVaertMappe(const QByteArray& host,
-                                                    bool (*beskriv)(int dirfd, const dirent* d, DirEntry& e))
+                                                    bool (*beskriv)(int dirfd, const dirent* d, DirEntry& e),
+                                                    std::stop_token stop = {})
 {
     DIR* dir = ::opendir(host.constData());
     if (!dir)
         return std::nullopt;
     const int dfd = ::dirfd(dir);
     std::vector<DirEntry> entries;
+    unsigned antal = 0;
     while (const dirent* d = ::readdir(dir)) {
+        if (++antal % 1024 == 0 && stop.stop_requested())
+            break;
         const char* raw = d->d_name;
         if (raw[0] == '.' && (raw[1] == 0 || (raw[1] == '.' && raw[2] == 0)))
             continue;
@@ -183,6 +189,8 @@ std::optional<std::vector<DirEntry>> laesVaertMappe(const QByteArray& host,
         entries.push_back(std::move(e));
     }
     ::closedir(dir);
+    if (stop.stop_requested())
+        return std::nullopt;
     sortByName(entries);
     return entries;
 }
@@ -212,6 +220,24 @@ bool beskrivArt(int dfd, const dirent* d, DirEntry& e)
     return true;
 }
 
+// The kind as a structure shows it: a link to a folder is a folder, and only
+// links cost a look at the host beyond the listing.
+bool beskrivVist(int dfd, const dirent* d, DirEntry& e)
+{
+    if (!beskrivArt(dfd, d, e))
+        return false;
+    struct stat maal;
+    if (e.isLink && ::fstatat(dfd, d->d_name, &maal, 0) == 0)
+        e.isDir = S_ISDIR(maal.st_mode);
+    return true;
+}
+
+// The rest is left out before its name is read or sorted.
+bool beskrivUndermappe(int dfd, const dirent* d, DirEntry& e)
+{
+    return beskrivVist(dfd, d, e) && e.isDir;
+}
+
 } // namespace
 
 std::optional<std::vector<DirEntry>> listFolder(const QString& folder)
@@ -224,20 +250,23 @@ std::optional<std::vector<DirEntry>> listFolderKinds(const QString& folder)
     return laesMappe(folder, beskrivArt);
 }
 
-std::function<std::optional<std::vector<DirEntry>>()> folderShownLister(const QString& folder)
+std::function<std::optional<std::vector<DirEntry>>(std::stop_token)> folderShownLister(const QString& folder)
 {
-    return [host = hostName(folder)]() -> std::optional<std::vector<DirEntry>> {
+    return [host = hostName(folder)](std::stop_token stop) -> std::optional<std::vector<DirEntry>> {
         if (!host)
             return std::nullopt;
-        return laesVaertMappe(*host, [](int dfd, const dirent* d, DirEntry& e) {
-            if (!beskrivArt(dfd, d, e))
-                return false;
-            struct stat maal;
-            if (e.isLink && ::fstatat(dfd, d->d_name, &maal, 0) == 0)
-                e.isDir = S_ISDIR(maal.st_mode);
-            return true;
-        });
+        return laesVaertMappe(*host, beskrivVist, stop);
     };
+}
+
+std::optional<std::vector<DirEntry>> listFolderShown(const QString& folder)
+{
+    return laesMappe(folder, beskrivVist);
+}
+
+std::optional<std::vector<DirEntry>> listSubfolders(const QString& folder)
+{
+    return laesMappe(folder, beskrivUndermappe);
 }
 
 std::optional<DirEntry> entryInfo(const QString& path)

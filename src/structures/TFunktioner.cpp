@@ -1,6 +1,7 @@
 #include "structures/TFunktioner.h"
 #include "ui/Beskeder.h"
 #include "platform/FileSystem.h"
+#include "platform/Listning.h"
 #include "platform/ProgramPath.h"
 
 #include <QTreeWidget>
@@ -312,7 +313,7 @@ int TFunktioner::makeStrukturFil(QString ext)
     SLfil.clear();
     toemListe(FStruktur3);
     FStruktur3Udsnit = true;
-    const auto indhold = listFolder(FMappe3);
+    const auto indhold = listFolderShown(FMappe3);
     if (!indhold)
         return 0;
     QList<QTreeWidgetItem*> noder;

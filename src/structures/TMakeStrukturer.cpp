@@ -63,11 +63,11 @@ QTreeWidgetItem* TMakeStrukturer::valgtNode(QTreeWidget* trae)
 void TMakeStrukturer::addSL(const QString& mappe)
 {
     // A folder that cannot be listed simply shows fewer entries.
-    const auto indhold = listFolder(mappe);
+    const auto indhold = listSubfolders(mappe);
     if (!indhold)
         return;
     for (const DirEntry& e : *indhold)
-        if (!e.hidden && e.isDir)
+        if (!e.hidden)
             SL.push_back({e.name, joinPath(mappe, e.name), QString(), idMappe});
 }
 
@@ -252,8 +252,14 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
     });
     QPointer<QTreeWidget> vagt(trae);
     const auto gyldig = [&] { return selv && vagt && m_fyldninger.value(trae) == denne; };
-    // A folder that cannot be listed simply shows fewer entries.
-    auto indhold = udenAtStandse(folderShownLister(mappe));
+    // A folder that cannot be listed simply shows fewer entries. A newer fill
+    // of the list, or the window closing, stops the reading of a big folder.
+    std::stop_source stop;
+    auto indhold = udenAtStandse([laes = folderShownLister(mappe), t = stop.get_token()] { return laes(t); },
+                                 [&] {
+                                     if (!gyldig())
+                                         stop.request_stop();
+                                 });
     if (!indhold || !gyldig())
         return;
     // Folders first, then files. A big folder comes in parts of about 15 ms'

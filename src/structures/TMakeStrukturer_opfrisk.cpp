@@ -2,6 +2,7 @@
 // the nodes that are still there keep their selection, expansion and place.
 #include "structures/TMakeStrukturer.h"
 #include "platform/FileSystem.h"
+#include "platform/Listning.h"
 #include "platform/Platform.h"
 #include "platform/ProgramPath.h"
 
@@ -36,7 +37,7 @@ bool TMakeStrukturer::opfriskBoern(QTreeWidgetItem* forael, const QString& mappe
     // The folder as it is now, folders first, in the order a listing shows
     // them; one that cannot be listed simply shows fewer entries.
     std::vector<SLElement> ny, filer;
-    if (const auto indhold = listFolder(mappe)) {
+    if (const auto indhold = medFiler ? listFolderShown(mappe) : listSubfolders(mappe)) {
         for (const DirEntry& e : *indhold) {
             if (e.hidden)
                 continue;

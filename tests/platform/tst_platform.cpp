@@ -4,6 +4,7 @@
 #include "TestPlatform.h"
 #include "platform/FileSystem.h"
 #include "platform/LinuxPlatform.h"
+#include "platform/Listning.h"
 #include "platform/Mappevagt.h"
 #include "platform/Papirkurv.h"
 #include "platform/DesktopEntry.h"
@@ -129,6 +130,44 @@ private slots:
         QVERIFY(!listFolder(u"C:\\Mangler"_qs));
         QVERIFY(folderExists(u"C:\\Data\\link"_qs) && !fileExists(u"C:\\Data\\link"_qs));
         QVERIFY(fileExists(u"C:\\Data\\a.txt"_qs) && !folderExists(u"C:\\Data\\a.txt"_qs));
+    }
+
+    // The structures' cheap listings tell folders from files as the full one
+    // does, among links of every kind and special files.
+    void theStructuresListingsAgreeWithTheFullOne()
+    {
+        const QByteArray mappe = QFile::encodeName(tp->host(tp->makeFolder(u"C:\\Blandet"_qs)));
+        tp->makeFolder(u"C:\\Blandet\\Under"_qs);
+        tp->makeFolder(u"C:\\Blandet\\.skjult"_qs);
+        tp->makeFile(u"C:\\Blandet\\a.txt"_qs);
+        QCOMPARE(::mkdir(mappe + "/m\xe6ppe\nny", 0700), 0);
+        QCOMPARE(::mkfifo(mappe + "/roer", 0600), 0);
+        QCOMPARE(::symlink("Under", mappe + "/tilMappe"), 0);
+        QCOMPARE(::symlink("a.txt", mappe + "/tilFil"), 0);
+        QCOMPARE(::symlink("mangler", mappe + "/doed"), 0);
+        QCOMPARE(::symlink("loekke", mappe + "/loekke"), 0);
+
+        const auto fuld = listFolder(u"C:\\Blandet"_qs);
+        const auto vist = listFolderShown(u"C:\\Blandet"_qs);
+        const auto mapper = listSubfolders(u"C:\\Blandet"_qs);
+        QVERIFY(fuld && vist && mapper);
+        QCOMPARE(vist->size(), fuld->size());
+        QStringList fuldeMapper, undermapper;
+        for (size_t i = 0; i < fuld->size(); ++i) {
+            QCOMPARE((*vist)[i].name, (*fuld)[i].name);
+            QCOMPARE((*vist)[i].isDir, (*fuld)[i].isDir);
+            QCOMPARE((*vist)[i].hidden, (*fuld)[i].hidden);
+            if ((*fuld)[i].isDir)
+                fuldeMapper << (*fuld)[i].name;
+        }
+        for (const DirEntry& e : *mapper)
+            undermapper << e.name;
+        QCOMPARE(undermapper, fuldeMapper);
+        QCOMPARE(undermapper, (QStringList{u".skjult"_qs, u"m"_qs + QChar(0xF0E6) + u"ppe"_qs + QChar(0xF00A) + u"ny"_qs,
+                                            u"tilMappe"_qs, u"Under"_qs}));
+        QVERIFY(!listSubfolders(u"C:\\Mangler"_qs));
+        // The temporary folder's own clean-up cannot reach names that are no text.
+        QVERIFY(removeTree(u"C:\\Blandet"_qs));
     }
 
     void lineEndingsAndBoms_data()

@@ -1,9 +1,11 @@
 // A folder of 200,000 entries in Struktur 2: every entry in reading order,
 // memory within a ceiling per entry, the window answering while it fills,
-// and a folder chosen meanwhile winning over the one still filling.
+// a folder chosen meanwhile winning over the one still filling, and a stopped
+// reading giving nothing.
 #include "TestMain.h"
 #include "TestPlatform.h"
 #include "platform/FileSystem.h"
+#include "platform/Listning.h"
 #include "platform/ProgramPath.h"
 #include "structures/TFunktioner.h"
 
@@ -129,6 +131,17 @@ private slots:
         QCOMPARE(f->FFilMappe, u"C:\\Lille"_qs);
         QCOMPARE(s2.topLevelItemCount(), 1);
         QCOMPARE(s2.topLevelItem(0)->text(0), u"a.txt"_qs);
+    }
+
+    // A newer fill or a close asks the reading of a big folder to stop: it then
+    // gives nothing, not a part that would pass for the whole folder.
+    void aStoppedReadingGivesNothing()
+    {
+        const auto laes = folderShownLister(u"C:\\Stor"_qs);
+        std::stop_source stop;
+        stop.request_stop();
+        QVERIFY(!laes(stop.get_token()));
+        QCOMPARE(laes({})->size(), size_t(antalMapper + antalFiler + 2 + 10));
     }
 
     // The temporary folder cannot remove names that are no text; the program can.
