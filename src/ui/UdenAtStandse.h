@@ -29,10 +29,4 @@ auto udenAtStandse(Arbejde arbejde, Undervejs undervejs)
     return svar.get();
 }
 
-template <class Arbejde>
-auto udenAtStandse(Arbejde arbejde)
-{
-    return udenAtStandse(std::move(arbejde), [] {});
-}
-
 } // namespace kv
