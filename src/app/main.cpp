@@ -9,6 +9,7 @@
 #include "ui/TspmForm.h"
 #include "platform/Afslutningssignal.h"
 #include "platform/Argumentsti.h"
+#include "platform/Ikonlager.h"
 #include "platform/Skrifter.h"
 
 #include <QAbstractEventDispatcher>
@@ -119,6 +120,8 @@ int main(int argc, char* argv[])
         std::fputs("kvistlund: Kvistlund kører allerede, men svarer ikke; indstillingerne gemmes ikke ved lukning\n", stderr);
 
     kv::brugDansk();
+    // The icons drawn in the last run are taken from the user's cache.
+    kv::Ikonlager::brug(kv::Ikonlager::standardFil());
 
     kv::anvendDesign(u"Sky"_qs);
 

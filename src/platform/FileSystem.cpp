@@ -119,6 +119,15 @@ int makeBeside(const QByteArray& target, QByteArray& tempName, const std::functi
     return -1;
 }
 
+bool lavPrivatMappe(const QByteArray& mappe)
+{
+    for (qsizetype i = 1; i <= mappe.size(); ++i)
+        if ((i == mappe.size() || mappe[i] == '/')
+            && ::mkdir(mappe.left(i).constData(), 0700) != 0 && errno != EEXIST)
+            return false;
+    return true;
+}
+
 int openTemporaryBeside(const QByteArray& target, QByteArray& tempName)
 {
     return makeBeside(target, tempName, [](const char* name) {

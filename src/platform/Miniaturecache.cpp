@@ -27,16 +27,6 @@ bool uescapet(char c)
     return QByteArrayView("-_.~!$&'()*+,/:=@").contains(c);
 }
 
-// The folder and those above it that are missing, for the user alone.
-bool lavMappe(const QByteArray& mappe)
-{
-    for (qsizetype i = 1; i <= mappe.size(); ++i)
-        if ((i == mappe.size() || mappe[i] == '/')
-            && ::mkdir(mappe.left(i).constData(), 0700) != 0 && errno != EEXIST)
-            return false;
-    return true;
-}
-
 } // namespace
 
 QByteArray Miniaturecache::standardMappe()
@@ -156,7 +146,7 @@ std::optional<QImage> Miniaturecache::hent(const Opslag& o, QSize* original)
 bool Miniaturecache::gem(const Opslag& o, const QImage& billede, QSize original, qint64 mtime)
 {
     const QByteArray mappe = o.fil.left(o.fil.lastIndexOf('/'));
-    if (billede.isNull() || !lavMappe(mappe))
+    if (billede.isNull() || !lavPrivatMappe(mappe))
         return false;
     // Set on the picture, whose keys the writer keeps whole.
     QImage medTekst = billede;

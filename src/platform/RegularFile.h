@@ -69,5 +69,6 @@ constexpr qint64 maxSkrivebordsfil = qint64(1) << 20;  // desktop entries, type 
 constexpr qint64 maxIkonfil = qint64(16) << 20;        // icons shown in the information window
 constexpr qint64 maxLydfil = qint64(64) << 20;         // alarm sounds
 constexpr qint64 maxBogmaerkefil = qint64(256) << 20;  // bookmark files to import
+constexpr qint64 maxIkonlager = qint64(16) << 20;      // the drawn icons kept between runs
 
 } // namespace kv

@@ -295,7 +295,7 @@ const QIcon& ikon(Billede b)
     static std::array<QIcon, size_t(Billede::Markering) + 1> ikoner;
     QIcon& i = ikoner[size_t(b)];
     if (i.isNull())
-        i = tegnetIkon([b](QPainter& p, const QRectF& r) { tegnBillede(p, r, b); });
+        i = tegnetIkon(u"billede%1"_qs.arg(int(b)), [b](QPainter& p, const QRectF& r) { tegnBillede(p, r, b); });
     return i;
 }
 

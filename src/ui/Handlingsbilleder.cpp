@@ -750,7 +750,7 @@ const QIcon& handlingsIkon(Handlingsbillede b)
     static std::array<QIcon, size_t(Handlingsbillede::Luk) + 1> ikoner;
     QIcon& i = ikoner[size_t(b)];
     if (i.isNull() && b != Handlingsbillede::Ingen) {
-        i = tegnetIkon([b](QPainter& p, const QRectF& r) {
+        i = tegnetIkon(u"handling%1"_qs.arg(int(b)), [b](QPainter& p, const QRectF& r) {
             p.translate(r.topLeft());
             p.scale(r.width() / 32.0, r.height() / 32.0);
             tegn(p, b);

@@ -1,4 +1,5 @@
 #include "ui/TegnetIkon.h"
+#include "platform/Ikonlager.h"
 
 #include <QHash>
 #include <QIconEngine>
@@ -11,7 +12,7 @@ namespace {
 
 class TegneMotor : public QIconEngine {
 public:
-    explicit TegneMotor(Tegner t) : m_tegner(std::move(t)) {}
+    TegneMotor(QString navn, Tegner t) : m_navn(std::move(navn)), m_tegner(std::move(t)) {}
 
     // Item views paint their icons row by row: from the picture drawn once.
     void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
@@ -22,22 +23,32 @@ public:
         p->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, skala));
     }
 
-    // Drawn once per size and mode, then reused: toolbars repaint often.
+    // Drawn once per size and mode, then reused: toolbars repaint often. A
+    // picture drawn in an earlier run is taken from the store instead.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        const QString noegle = u"%1x%2-%3-%4"_qs.arg(size.width()).arg(size.height()).arg(int(mode)).arg(int(state));
+        const QString noegle = u"%1 %2x%3-%4-%5"_qs.arg(m_navn).arg(size.width()).arg(size.height()).arg(int(mode)).arg(int(state));
         if (const auto it = m_cache.constFind(noegle); it != m_cache.cend())
             return *it;
-        QPixmap pm(size);
-        if (pm.isNull())
-            return pm;
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        if (mode == QIcon::Disabled)
-            p.setOpacity(0.35);
-        m_tegner(p, QRectF(QPoint(), size));
-        p.end();
+        if (size.isEmpty())
+            return QPixmap();
+        Ikonlager* lager = Ikonlager::aktiv();
+        QImage billede = lager ? lager->hent(noegle) : QImage();
+        if (billede.size() != size) {
+            billede = QImage(size, QImage::Format_ARGB32_Premultiplied);
+            if (billede.isNull())
+                return QPixmap();
+            billede.fill(Qt::transparent);
+            QPainter p(&billede);
+            p.setRenderHint(QPainter::Antialiasing);
+            if (mode == QIcon::Disabled)
+                p.setOpacity(0.35);
+            m_tegner(p, QRectF(QPoint(), size));
+            p.end();
+            if (lager)
+                lager->laeg(noegle, billede);
+        }
+        const QPixmap pm = QPixmap::fromImage(std::move(billede));
         m_cache.insert(noegle, pm);
         return pm;
     }
@@ -49,18 +60,19 @@ public:
         return pm;
     }
 
-    QIconEngine* clone() const override { return new TegneMotor(m_tegner); }
+    QIconEngine* clone() const override { return new TegneMotor(m_navn, m_tegner); }
 
 private:
+    QString m_navn;
     Tegner m_tegner;
     QHash<QString, QPixmap> m_cache;
 };
 
 } // namespace
 
-QIcon tegnetIkon(Tegner tegner)
+QIcon tegnetIkon(QString navn, Tegner tegner)
 {
-    return QIcon(new TegneMotor(std::move(tegner)));
+    return QIcon(new TegneMotor(std::move(navn), std::move(tegner)));
 }
 
 } // namespace kv

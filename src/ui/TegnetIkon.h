@@ -8,7 +8,8 @@ class QPainter;
 namespace kv {
 
 using Tegner = std::function<void(QPainter& p, const QRectF& r)>;
-// Disabled icons are drawn faded.
-QIcon tegnetIkon(Tegner tegner);
+// Disabled icons are drawn faded. The name tells the picture apart from the
+// program's other drawn ones: it is its key in the store kept between runs.
+QIcon tegnetIkon(QString navn, Tegner tegner);
 
 } // namespace kv
