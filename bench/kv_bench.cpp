@@ -446,8 +446,8 @@ int main(int argc, char** argv)
         kv::createFolder(u"C:\\Kvistlund\\Anna\\Egenskaber"_qs);
         kv::Tmainform f;
         f.NotatMappe = u"C:\\Noter\\"_qs;
-        tid = bedsteTid(5, [&] { f.notatpanel->opdaterListe(); });
-        std::fprintf(stderr, "%d noter\n", f.notatpanel->notatBox->count());
+        tid = bedsteTid(5, [&] { f.notatpanel()->opdaterListe(); });
+        std::fprintf(stderr, "%d noter\n", f.notatpanel()->notatBox->count());
     } else {
         return 2;
     }

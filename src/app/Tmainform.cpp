@@ -2,6 +2,7 @@
 #include "ui/UdenAtStandse.h"
 #include "calendar/TDatopanel.h"
 #include "calendar/TNotatpanel.h"
+#include "ui/TDovenSide.h"
 #include "lists/Tfindform.h"
 #include "ui/Beskeder.h"
 #include "ui/Handlingsbilleder.h"
@@ -333,11 +334,12 @@ void Tmainform::bindHandlinger()
                                                  u"Struktur 3: Mapper og filer", u"Søg i mappe og filnavne", u"Datoer",
                                                  u"Noter"};
         if (side >= 0 && side < 8)
-            bogTekstLabel->setText(side == 6 ? datopanel->DatoerCaption : QString::fromUtf16(titler[side]));
+            bogTekstLabel->setText(side == 6 ? datopanel()->DatoerCaption : QString::fromUtf16(titler[side]));
         // The clock runs only while its page is shown.
-        datopanel->vist(side == 6);
+        if (side == 6 || datoFane->lavet())
+            datopanel()->vist(side == 6);
         if (side == 7)
-            notatpanel->opdaterListe();
+            notatpanel()->opdaterListe();
     });
 
     bindStrukturHandlinger();
@@ -410,12 +412,23 @@ void Tmainform::changeEvent(QEvent* event)
     }
 }
 
+TDatopanel* Tmainform::datopanel()
+{
+    return static_cast<TDatopanel*>(datoFane->indhold());
+}
+
+TNotatpanel* Tmainform::notatpanel()
+{
+    return static_cast<TNotatpanel*>(notatFane->indhold());
+}
+
 QList<UgemtArbejde*> Tmainform::ugemtArbejde() const
 {
     QList<UgemtArbejde*> kilder;
     for (TFunktionsform* w : m_aabningsorden)
         kilder << w;
-    kilder << notatpanel;
+    if (notatFane->lavet())
+        kilder << static_cast<TNotatpanel*>(notatFane->indhold());
     return kilder;
 }
 

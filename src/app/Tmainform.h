@@ -60,6 +60,7 @@ class Tinfoform;
 class TGalForm;
 class Levendemapper;
 class TwmiSide;
+class TDovenSide;
 class TMenuExeFiler;
 class TProgform;
 class Tfindform;
@@ -272,13 +273,18 @@ public:
     void hentAlarmer() override;
     Talarmform* nyAlarmform();
     void aabnKalenderform();
-    // Web addresses and groups (Tmainform_web.cpp): the page "Internet" and the window "Webadresser".
-    TInternetside* internetside = nullptr;
+    // Web addresses and groups (Tmainform_web.cpp): the page "Internet" and
+    // the window "Webadresser". The pages "Internet", "WMI", "Datoer" and
+    // "Noter" are made the first time they are shown or used.
+    TInternetside* internetside();
+    TDovenSide* internetFane = nullptr;
     QPointer<Tboksform> boksform;
     void aabnBoksform();
     // The pages "Datoer" and "Noter" of Bog.
-    TDatopanel* datopanel = nullptr;
-    TNotatpanel* notatpanel = nullptr;
+    TDatopanel* datopanel();
+    TNotatpanel* notatpanel();
+    TDovenSide* datoFane = nullptr;
+    TDovenSide* notatFane = nullptr;
     // The picture box (Tmainform_galleri.cpp), made the first time it is opened.
     QPointer<TGalForm> galform;
     void aabnGalform();
@@ -290,7 +296,8 @@ public:
     // A file deleted elsewhere leaves Struktur 2, the rest of it as it was.
     void fjernFraStruktur2(const QString& fil) override;
     // Applets, shortcuts, consoles and the WMI page (Tmainform_launchere.cpp).
-    TwmiSide* wmiSide = nullptr;
+    TwmiSide* wmiSide();
+    TDovenSide* wmiFane = nullptr;
     // Text search in documents (Tmainform_tekstsoegning.cpp).
     QPointer<Tfindform> findform;
     void aabnFindform();
@@ -400,6 +407,7 @@ private:
     void bindTraek();
     void bindKalender();
     void bindWeb();
+    void bindInternetside(TInternetside* s);
     void bindFilinfo();
     void bindSkabeloner();
     // F1 and the help buttons (Tmainform_info.cpp).

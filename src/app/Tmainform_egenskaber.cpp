@@ -8,6 +8,7 @@
 #include "app/Tmainform.h"
 #include "lists/TInternetside.h"
 #include "calendar/TNotatpanel.h"
+#include "ui/TDovenSide.h"
 #include "fileops/THandlinger.h"
 #include "picturebox/TGalForm.h"
 #include "platform/FileSystem.h"
@@ -107,7 +108,8 @@ void Tmainform::anvendEgenskaber(const TEgenskaber& e)
     }
     maxElementer = e.maxElementer;
     maxFindEdit->setText(QString::number(maxElementer));
-    notatpanel->saetNotatHoejde(e.notatHoejde);
+    if (notatFane->lavet())
+        notatpanel()->saetNotatHoejde(e.notatHoejde);
     hpSynligtBox->setChecked(e.hpSynligt);
     for (int n = 1; n <= 8; ++n)
         findChild<QCheckBox*>(QString::fromUtf16(funktion(n).boks))->setChecked(e.udenfor(n));
@@ -118,7 +120,8 @@ void Tmainform::anvendEgenskaber(const TEgenskaber& e)
     DragDropCheck->setChecked(e.dragDrop);
     kopiCheck->setChecked(e.kopiLister);
     opdaterCheck->setChecked(e.opdater);
-    internetside->start(OptMappe, e.gruppenavn, e.findTekst);
+    if (internetFane->lavet())
+        internetside()->start(OptMappe, e.gruppenavn, e.findTekst);
 }
 
 void Tmainform::holdPaaSkaermen()
@@ -178,7 +181,9 @@ void Tmainform::gemEgenskaber()
     e.progBox = progBox->checkedId();
     e.rpBox = rpBox->checkedId();
     e.maxElementer = maxElementer;
-    e.notatHoejde = notatpanel->notatHoejde();
+    // A page never made has changed nothing of what it keeps.
+    if (notatFane->lavet())
+        e.notatHoejde = notatpanel()->notatHoejde();
     e.hpSynligt = hpSynligtBox->isChecked();
     for (int n = 1; n <= 8; ++n)
         e.udenfor(n) = findChild<QCheckBox*>(QString::fromUtf16(funktion(n).boks))->isChecked();
@@ -188,8 +193,10 @@ void Tmainform::gemEgenskaber()
     e.dragDrop = DragDropCheck->isChecked();
     e.kopiLister = kopiCheck->isChecked();
     e.opdater = opdaterCheck->isChecked();
-    e.gruppenavn = internetside->web.gruppenavn;
-    e.findTekst = internetside->findEdit->text();
+    if (internetFane->lavet()) {
+        e.gruppenavn = internetside()->web.gruppenavn;
+        e.findTekst = internetside()->findEdit->text();
+    }
     QString fejl;
     if (!e.gem(optFilnavn, &fejl))
         visFejl(fejl);

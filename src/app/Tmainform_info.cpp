@@ -3,6 +3,7 @@
 #include "app/Tmainform.h"
 #include "lists/Tinfoform.h"
 #include "ui/Handlingsbilleder.h"
+#include "ui/TDovenSide.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -112,17 +113,24 @@ void Tmainform::bindInfo()
                                            : fane(i.sted == Sted::TopBog ? topBog : Bog, QString::fromUtf16(i.fane));
         if (!w)
             continue;
-        auto* k = billedknap(QString::fromUtf16(i.navn), Handlingsbillede::Hjaelp, QString::fromUtf16(i.hint));
-        const QString tekst = QString::fromUtf16(i.tekst);
-        k->setText(tekst);
-        if (!tekst.isEmpty() && i.sted == Sted::TopBog)
-            k->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        const QString side = QString::fromUtf16(i.side), titel = QString::fromUtf16(i.titel);
-        connect(k, &QToolButton::clicked, this, [this, side, titel] { InfoHelp(side, titel); });
-        if (i.sted == Sted::TopBog)
-            iRaekken(w, k);
+        const auto placer = [this, i](QWidget* side) {
+            auto* k = billedknap(QString::fromUtf16(i.navn), Handlingsbillede::Hjaelp, QString::fromUtf16(i.hint));
+            const QString tekst = QString::fromUtf16(i.tekst);
+            k->setText(tekst);
+            if (!tekst.isEmpty() && i.sted == Sted::TopBog)
+                k->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+            const QString hjaelp = QString::fromUtf16(i.side), titel = QString::fromUtf16(i.titel);
+            connect(k, &QToolButton::clicked, this, [this, hjaelp, titel] { InfoHelp(hjaelp, titel); });
+            if (i.sted == Sted::TopBog)
+                iRaekken(side, k);
+            else
+                paaBjaelken(side, k, i.sted == Sted::Bogforan);
+        };
+        // A page made when first shown gets its button then.
+        if (auto* doven = qobject_cast<TDovenSide*>(w))
+            doven->naarLavet(placer);
         else
-            paaBjaelken(w, k, i.sted == Sted::Bogforan);
+            placer(w);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "lists/Tgenvejform.h"
 #include "lists/TwaForm.h"
 #include "lists/TwmiSide.h"
+#include "ui/TDovenSide.h"
 
 namespace kv {
 
@@ -17,7 +18,11 @@ void Tmainform::bindLaunchere()
     handlinger->bind("mDos", [this] { konsoller::aabn(this, false); });
     const bool powerShell = konsoller::harPowerShell();
     handlinger->bind("mPowerShell", [this] { konsoller::aabn(this, true); }, [powerShell] { return powerShell; });
-    wmiSide->bind();
+}
+
+TwmiSide* Tmainform::wmiSide()
+{
+    return static_cast<TwmiSide*>(wmiFane->indhold());
 }
 
 } // namespace kv

@@ -6,6 +6,7 @@
 #include "app/Tmainform.h"
 #include "ui/Vinduer.h"
 #include "ui/Faneraekker.h"
+#include "ui/TDovenSide.h"
 #include "lists/TInternetside.h"
 #include "calendar/TDatopanel.h"
 #include "calendar/TNotatpanel.h"
@@ -243,10 +244,12 @@ void Tmainform::byggVindue()
           MappeEdit3, FilStruktur2, vandret({new QLabel(u"Efternavn"_qs), extEdit, antalExtEdit})},
          u"Struktur 3"_qs);
     side({byggSoegeside()}, u"Søg"_qs);
-    datopanel = new TDatopanel(this);
-    side({datopanel}, u"Datoer"_qs);
-    notatpanel = new TNotatpanel(this);
-    side({notatpanel}, u"Noter"_qs);
+    datoFane = new TDovenSide(u"datoFane"_qs, [this] { return new TDatopanel(this); });
+    side({datoFane}, u"Datoer"_qs);
+    notatFane = new TDovenSide(
+        u"notatFane"_qs, [this] { return new TNotatpanel(this); },
+        [this](QWidget* w) { static_cast<TNotatpanel*>(w)->saetNotatHoejde(egenskaber.notatHoejde); });
+    side({notatFane}, u"Noter"_qs);
     bogTekstLabel = navngiv(new QLabel(u"Besøgte mapper"_qs), u"bogTekstLabel"_qs);
     QFont titel = bogTekstLabel->font();
     titel.setBold(true);
@@ -482,11 +485,21 @@ QWidget* Tmainform::byggTopBog()
         static_cast<QHBoxLayout*>(w->layout())->addStretch();
         return w;
     };
-    internetside = new TInternetside(this);
-    topBog->addTab(internetside, u"Internet"_qs);
-    wmiSide = new TwmiSide(this, handlingsbar(this, u"wmiBar"_qs, {"AloadListe", "Awmi", "AmakeFile", "AmakeFileHTML"},
-                                              Qt::ToolButtonTextUnderIcon));
-    topBog->addTab(wmiSide, u"WMI"_qs);
+    internetFane = new TDovenSide(
+        u"internetFane"_qs, [this] { return new TInternetside(this); },
+        [this](QWidget* w) { bindInternetside(static_cast<TInternetside*>(w)); });
+    topBog->addTab(internetFane, u"Internet"_qs);
+    wmiFane = new TDovenSide(
+        u"wmiFane"_qs,
+        [this] {
+            return new TwmiSide(this, handlingsbar(this, u"wmiBar"_qs, {"AloadListe", "Awmi", "AmakeFile", "AmakeFileHTML"},
+                                                   Qt::ToolButtonTextUnderIcon));
+        },
+        [this](QWidget* w) {
+            static_cast<TwmiSide*>(w)->bind();
+            handlinger->opdaterAlle();
+        });
+    topBog->addTab(wmiFane, u"WMI"_qs);
     topBog->addTab(byggDesignside(), u"Design"_qs);
     topBog->addTab(byggSpalteside(), u"Spalteregulering"_qs);
     topBog->addTab(bareHandlinger(u"informationBar"_qs, {"tavlonUrlen", "kritikUrl", "TornhavenUrl"}), u"Information"_qs);

@@ -220,7 +220,7 @@ private slots:
             QCOMPARE(f.brugerKalenderMappe, u"C:\\Kalender ÅÅ"_qs);
             QCOMPARE(f.maxFindEdit->text(), u"130"_qs);
             QCOMPARE(f.fileRunNumber, 1);
-            QCOMPARE(f.notatpanel->notatHoejde(), 250);
+            QCOMPARE(f.notatpanel()->notatHoejde(), 250);
             QVERIFY(!f.hpSynligtBox->isChecked());
             QVERIFY(f.findChild<QCheckBox*>(u"CheckOpret"_qs)->isChecked());
             QVERIFY(f.findChild<QCheckBox*>(u"CheckInfo"_qs)->isChecked());

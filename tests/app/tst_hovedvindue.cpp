@@ -10,12 +10,17 @@
 #include "app/Tmainform.h"
 #include "ui/Faneraekker.h"
 #include "lists/TReopenFilerX.h"
+#include "lists/TInternetside.h"
+#include "lists/TwmiSide.h"
+#include "calendar/TDatopanel.h"
+#include "calendar/TNotatpanel.h"
 #include "platform/TextFile.h"
 #include "fileops/THandlinger.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -467,6 +472,39 @@ private slots:
         f->tabBox->button(0)->click();
         QVERIFY(f->Bog->tabBar()->isHidden());
         QVERIFY(f->bogFaner->isVisible());
+    }
+
+    // The pages "Internet", "WMI", "Datoer" and "Noter" are made when first
+    // shown: whole, with their help button in its row and their actions usable.
+    void pagesMadeWhenFirstShown()
+    {
+        QVERIFY(!f->findChild<TInternetside*>() && !f->findChild<TwmiSide*>());
+        QVERIFY(!f->findChild<TDatopanel*>() && !f->findChild<TNotatpanel*>());
+
+        if (f->topBog->isHidden())
+            udfoer("aTopBog");
+        QTest::mouseClick(f->topBog->tabBar(), Qt::LeftButton, {}, f->topBog->tabBar()->tabRect(4).center());
+        auto* wmi = f->findChild<TwmiSide*>();
+        QVERIFY(wmi && wmi->isVisible());
+        auto* hjaelp = f->findChild<QToolButton*>(u"InfoSide5"_qs);
+        QVERIFY(hjaelp && hjaelp->isVisible() && wmi->isAncestorOf(hjaelp));
+        QCOMPARE(hjaelp->y(), 0);
+        QVERIFY(f->handling("AloadListe")->isEnabled());
+
+        QTest::mouseClick(f->topBog->tabBar(), Qt::LeftButton, {}, f->topBog->tabBar()->tabRect(3).center());
+        auto* web = f->findChild<TInternetside*>();
+        QVERIFY(web && web->isVisible());
+        QCOMPARE(web->gruppeBox->count(), 3);
+        QVERIFY(f->handling("googleUrl")->isEnabled());
+
+        const QList<QRect> felter = f->bogFaner->felter(f->bogFaner->width());
+        QTest::mouseClick(f->bogFaner, Qt::LeftButton, {}, felter[6].center());
+        auto* dato = f->findChild<TDatopanel*>();
+        QVERIFY(dato && dato->isVisible());
+        QCOMPARE(f->bogTekstLabel->text(), dato->DatoerCaption);
+        QTest::mouseClick(f->bogFaner, Qt::LeftButton, {}, felter[7].center());
+        QVERIFY(f->findChild<TNotatpanel*>()->isVisible());
+        QVERIFY(!dato->isVisible());
     }
 
     void drivesMenuAndPrivateFolders()

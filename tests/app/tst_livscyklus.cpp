@@ -119,7 +119,7 @@ private slots:
     void annullerOnAnyQuestionKeepsEverything()
     {
         kalenderMedNotat(false, u"første"_qs);
-        TNotatpanel* p = f->notatpanel;
+        TNotatpanel* p = f->notatpanel();
         p->notatEdit->setText(u"Plan"_qs);
         p->notatMemo->setPlainText(u"anden"_qs);
         p->notatMemo->document()->setModified(true);
@@ -138,7 +138,7 @@ private slots:
     // cannot be made, so the program stays open.
     void theNotesPageAfterARefresh()
     {
-        TNotatpanel* p = f->notatpanel;
+        TNotatpanel* p = f->notatpanel();
         p->notatEdit->setText(u"Indkøb"_qs);
         p->notatMemo->setPlainText(u"æbler"_qs);
         p->notatMemo->document()->setModified(true);

@@ -59,7 +59,7 @@ class TstDatoer : public QObject {
     TestPlatform* tp = nullptr;
     std::unique_ptr<Tmainform> f;
 
-    TDatopanel& panel() { return *f->datopanel; }
+    TDatopanel& panel() { return *f->datopanel(); }
     void visAar(int aar)
     {
         panel().yearEdit->setText(QString::number(aar));

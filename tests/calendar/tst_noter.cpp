@@ -41,7 +41,7 @@ class TstNoter : public QObject {
     TestPlatform* tp = nullptr;
     std::unique_ptr<Tmainform> f;
 
-    TNotatpanel& panel() { return *f->notatpanel; }
+    TNotatpanel& panel() { return *f->notatpanel(); }
     void skriv(const QString& overskrift, const QString& tekst)
     {
         panel().notatEdit->setText(overskrift);

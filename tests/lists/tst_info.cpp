@@ -280,6 +280,9 @@ private slots:
             QCOMPARE(vist(), k.side);
             QCOMPARE(hjaelp()->windowTitle(), k.titel);
         }
+        // The pages "Internet" and "WMI" are made the first time they are used.
+        f->internetside();
+        f->wmiSide();
         for (const char* k : {"genvejsKnap", "infoAF", "infoKnap2", "infoKnap3", "InfoSide1", "InfoSide2", "InfoSide4",
                               "InfoSide5", "InfoSide6", "infProgramKnap", "FavoritInfo", "FavoFilerKnap"})
             QVERIFY2(f->findChild<QToolButton*>(QString::fromLatin1(k)), k);

@@ -155,7 +155,7 @@ private slots:
         kvtest::FakeSkal& skal = kvtest::FakeSkal::install();
         tp->installStartFiles();
         Tmainform f;
-        TInternetside* s = f.internetside;
+        TInternetside* s = f.internetside();
         s->findEdit->setText(u"C++ & æble #1 100%"_qs);
         f.handling("googleUrl")->trigger();
         f.handling("youtubeUrl")->trigger();
@@ -191,7 +191,7 @@ private slots:
         kvtest::FakeSkal::install();
         tp->installStartFiles();
         auto f = std::make_unique<Tmainform>();
-        TInternetside* s = f->internetside;
+        TInternetside* s = f->internetside();
         QCOMPARE(s->gruppeBox->count(), 3);
         s->vaelgGruppe(u"Videnskab"_qs);
         const int antal = s->web.antal();
@@ -267,8 +267,8 @@ private slots:
         f->gemEgenskaber();
         f.reset();
         f = std::make_unique<Tmainform>();
-        QCOMPARE(f->internetside->findEdit->text(), u"æble"_qs);
-        QCOMPARE(f->internetside->web.lagerliste, QStringList{u"Forskning"_qs});
+        QCOMPARE(f->internetside()->findEdit->text(), u"æble"_qs);
+        QCOMPARE(f->internetside()->web.lagerliste, QStringList{u"Forskning"_qs});
     }
 
     // The first row of gruppeBox chooses no group and shows the addresses
@@ -278,7 +278,7 @@ private slots:
         kvtest::FakeSkal::install();
         tp->installStartFiles();
         auto f = std::make_unique<Tmainform>();
-        TInternetside* s = f->internetside;
+        TInternetside* s = f->internetside();
         QVERIFY(writeTextLines(s->web.gruppefil({}), {u"https://uden.dk"_qs, u"Uden"_qs}));
         s->vaelgGruppe(u"Videnskab"_qs);
         QCOMPARE(s->gruppeBox->currentText(), u"Videnskab"_qs);
@@ -311,7 +311,7 @@ private slots:
         kvtest::FakeSkal::install();
         tp->installStartFiles();
         auto f = std::make_unique<Tmainform>();
-        TInternetside* s = f->internetside;
+        TInternetside* s = f->internetside();
         f->aabnBoksform();
         Tboksform* b = f->boksform;
         const auto raekker = [](const QListWidget* l) {

@@ -124,7 +124,7 @@ private slots:
         skript(u"_udskrivKodeHTML.wsf"_qs, "exit 4\n");
         tp.makeFile(pf + u"classes.txt"_qs, "Gammel\r\n");
         Tmainform f;
-        TwmiSide* s = f.wmiSide;
+        TwmiSide* s = f.wmiSide();
         const auto aktiv = [&](const char* navn) {
             f.handlinger->opdaterAlle();
             return f.handling(navn)->isEnabled();
@@ -217,7 +217,7 @@ private slots:
         };
         skript(u"_udskrivKode.wsf"_qs, "printf x >\"$1.vbs\"\n");
         Tmainform f;
-        TwmiSide* s = f.wmiSide;
+        TwmiSide* s = f.wmiSide();
         const auto aktiv = [&](const char* navn) {
             f.handlinger->opdaterAlle();
             return f.handling(navn)->isEnabled();
