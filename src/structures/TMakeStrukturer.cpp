@@ -494,19 +494,26 @@ void TMakeStrukturer::makeHistoryStruktur(QStringList& liste)
         for (QTreeWidgetItem* rod : roedder)
             noder.insert(recAf(rod)->mappe, rod);
         for (const QString& sti : vis) {
-            const QStringList dele = sti.split(u'\\');
-            QTreeWidgetItem* node = noder.value(dele[0].toUpper());
-            if (!node || dele.size() < 2)
+            const qsizetype drev = sti.indexOf(u'\\');
+            QTreeWidgetItem* node = drev < 0 ? nullptr : noder.value(sti.left(drev).toUpper());
+            if (!node)
                 continue;
-            QString vej = recAf(node)->mappe;
-            for (qsizetype d = 1; d < dele.size(); ++d) {
-                vej += u'\\' + dele[d];
+            // Each folder on the way by its path, the drive as its root names it.
+            const QString rod = recAf(node)->mappe;
+            for (qsizetype start = drev + 1; start <= sti.size();) {
+                qsizetype slut = sti.indexOf(u'\\', start);
+                if (slut < 0)
+                    slut = sti.size();
+                QString vej;
+                vej.reserve(rod.size() + slut - drev);
+                vej.append(rod).append(QStringView(sti).mid(drev, slut - drev));
                 QTreeWidgetItem*& barn = noder[vej];
                 if (!barn) {
-                    barn = nyStruktur1Node(dele[d], Billede::Mappe, {vej, QString(), idMappe});
+                    barn = nyStruktur1Node(sti.mid(start, slut - start), Billede::Mappe, {vej, QString(), idMappe});
                     node->addChild(barn);
                 }
                 node = barn;
+                start = slut + 1;
             }
         }
         FStruktur1->addTopLevelItems(roedder);
