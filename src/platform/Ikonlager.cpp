@@ -68,16 +68,18 @@ Ikonlager* Ikonlager::aktiv()
 void Ikonlager::brug(const QByteArray& fil)
 {
     if (auto& l = lageret(); l)
-        l->skriv();
+        l->startenErOver();
     lageret() = fil.isEmpty() ? nullptr : std::make_unique<Ikonlager>(fil);
-    static bool vedSlut = false;
-    if (!vedSlut && QCoreApplication::instance()) {
-        vedSlut = true;
-        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, [] {
-            if (Ikonlager* l = aktiv())
-                l->skriv();
-        });
-    }
+    static int udgave = 0;
+    const int denne = ++udgave;
+    if (!lageret() || !QCoreApplication::instance())
+        return;
+    const auto slut = [denne] {
+        if (udgave == denne)
+            aktiv()->startenErOver();
+    };
+    QTimer::singleShot(5000, QCoreApplication::instance(), slut);
+    QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, QCoreApplication::instance(), slut);
 }
 
 Ikonlager::Ikonlager(QByteArray fil) : m_fil(std::move(fil)) {}
@@ -111,13 +113,19 @@ void Ikonlager::laesFil()
         billeder.insert(noegle, billede);
     }
     m_billeder = std::move(billeder);
+    m_iFilen = QSet<QString>(m_billeder.keyBegin(), m_billeder.keyEnd());
 }
 
 QImage Ikonlager::hent(const QString& noegle)
 {
     if (!m_laest)
         laesFil();
-    return m_billeder.value(noegle);
+    const auto it = m_billeder.constFind(noegle);
+    if (it == m_billeder.cend())
+        return QImage();
+    if (m_start)
+        m_brugt.insert(noegle);
+    return *it;
 }
 
 void Ikonlager::laeg(const QString& noegle, const QImage& billede)
@@ -127,27 +135,27 @@ void Ikonlager::laeg(const QString& noegle, const QImage& billede)
     if (billede.isNull() || billede.width() > maxKant || billede.height() > maxKant || noegle.toUtf8().size() > 0xffff)
         return;
     m_billeder.insert(noegle, billede.convertToFormat(QImage::Format_ARGB32_Premultiplied));
-    m_nyt = true;
-    // A little after the start, when the first window has been drawn.
-    if (!m_skrivningVenter && QCoreApplication::instance()) {
-        m_skrivningVenter = true;
-        QTimer::singleShot(3000, QCoreApplication::instance(), [] {
-            if (Ikonlager* l = aktiv()) {
-                l->m_skrivningVenter = false;
-                l->skriv();
-            }
-        });
-    }
+    if (m_start)
+        m_brugt.insert(noegle);
+}
+
+void Ikonlager::startenErOver()
+{
+    if (!m_start)
+        return;
+    skriv();
+    m_start = false;
+    m_brugt.clear();
 }
 
 bool Ikonlager::skriv()
 {
-    if (!m_nyt)
+    if (!m_laest || !m_start || m_brugt == m_iFilen)
         return true;
     QByteArray data = maerke.toByteArray() + programmetsIdentitet();
-    for (auto it = m_billeder.cbegin(); it != m_billeder.cend(); ++it) {
-        const QByteArray noegle = it.key().toUtf8();
-        const QImage& b = it.value();
+    for (const QString& n : std::as_const(m_brugt)) {
+        const QByteArray noegle = n.toUtf8();
+        const QImage& b = m_billeder[n];
         laegTil(data, quint16(noegle.size()));
         data += noegle;
         laegTil(data, quint16(b.width()));
@@ -167,7 +175,7 @@ bool Ikonlager::skriv()
         ::unlink(tmp.constData());
         return false;
     }
-    m_nyt = false;
+    m_iFilen = m_brugt;
     return true;
 }
 

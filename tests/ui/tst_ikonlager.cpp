@@ -1,6 +1,7 @@
 // The drawn icons kept between runs: a picture is drawn once and the next
-// run shows the same pixels without drawing; a store that is damaged, from
-// another build, or not a file is treated as empty and never stops a start.
+// run shows the same pixels without drawing; the store keeps what a start
+// showed, not all a session drew; a store that is damaged, from another
+// build, or not a file is treated as empty and never stops a start.
 #include "TestMain.h"
 #include "platform/Ikonlager.h"
 #include "ui/TegnetIkon.h"
@@ -61,6 +62,29 @@ private slots:
         Ikonlager lager(fil());
         QVERIFY(!lager.hent(u"prøve 18x18-0-1"_qs).isNull());
         QVERIFY(!lager.hent(u"prøve 32x32-0-1"_qs).isNull());
+    }
+
+    void theStoreKeepsWhatTheStartShowed()
+    {
+        const auto ikon = [](const QString& navn) {
+            return tegnetIkon(navn, [](QPainter& p, const QRectF& r) { p.fillRect(r, Qt::red); });
+        };
+        Ikonlager::brug(fil());
+        ikon(u"a"_qs).pixmap(QSize(18, 18));
+        ikon(u"b"_qs).pixmap(QSize(18, 18));
+        Ikonlager::aktiv()->startenErOver();
+        // The next start shows a and c; b, not shown, leaves the store.
+        Ikonlager::brug(fil());
+        ikon(u"a"_qs).pixmap(QSize(18, 18));
+        ikon(u"c"_qs).pixmap(QSize(18, 18));
+        Ikonlager::aktiv()->startenErOver();
+        // What is drawn after the start stays out of it.
+        ikon(u"d"_qs).pixmap(QSize(18, 18));
+        QVERIFY(Ikonlager::aktiv()->skriv());
+        Ikonlager::brug(QByteArray());
+        Ikonlager lager(fil());
+        for (const char* n : {"a", "b", "c", "d"})
+            QCOMPARE(lager.hent(QString::fromLatin1(n) + u" 18x18-0-1"_qs).isNull(), *n == 'b' || *n == 'd');
     }
 
     void aStoreThatCannotBeUsedIsEmptyAndIsWrittenAnew()
