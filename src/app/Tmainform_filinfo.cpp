@@ -64,9 +64,13 @@ void Tmainform::bindFilinfo()
     });
 
     const auto extVis = [this](bool isoler) {
-        const int n = isoler ? funk->makeStrukturFil(extEdit->text()) : funk->fremvisFiltype(extEdit->text());
-        UdskrivInfo(u"Der blev fundte "_qs + QString::number(n) + u" filer af typen "_qs + extEdit->text());
-        antalExtEdit->setText(QString::number(n));
+        const std::optional<int> n =
+            isoler ? funk->makeStrukturFil(extEdit->text()) : std::optional(funk->fremvisFiltype(extEdit->text()));
+        // A newer fill of Struktur 3 that came meanwhile tells its own.
+        if (!n)
+            return;
+        UdskrivInfo(u"Der blev fundte "_qs + QString::number(*n) + u" filer af typen "_qs + extEdit->text());
+        antalExtEdit->setText(QString::number(*n));
         FilStruktur2->setFocus();
         DirectoryChange(false);
     };

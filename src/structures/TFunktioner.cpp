@@ -307,23 +307,18 @@ int TFunktioner::fremvisFiltype(QString ext)
     return antal;
 }
 
-int TFunktioner::makeStrukturFil(QString ext)
+std::optional<int> TFunktioner::makeStrukturFil(QString ext)
 {
     ext = medPunktum(ext);
     SLfil.clear();
-    toemListe(FStruktur3);
     FStruktur3Udsnit = true;
-    const auto indhold = listFolderShown(FMappe3);
-    if (!indhold)
-        return 0;
-    QList<QTreeWidgetItem*> noder;
-    for (const DirEntry& e : *indhold) {
-        if (e.hidden || e.isDir || (!ext.isEmpty() && !sameTextAZ(extensionOf(e.name), ext)))
-            continue;
-        noder << new StrukturNode(e.name, filBillede(extensionOf(e.name)), {FMappe3, joinPath(FMappe3, e.name), idFil});
-    }
-    FStruktur3->addTopLevelItems(noder);
-    return int(noder.size());
+    // A big folder fills in parts, the window answering, as Struktur 2 does.
+    const QString mappe = FMappe3;
+    return fillListe(FStruktur3, mappe, [&ext, &mappe](const DirEntry& e, const QString& sti) -> QTreeWidgetItem* {
+        if (e.isDir || (!ext.isEmpty() && !sameTextAZ(extensionOf(e.name), ext)))
+            return nullptr;
+        return new StrukturNode(e.name, filBillede(extensionOf(e.name)), {mappe, sti, idFil});
+    });
 }
 
 QStringList TFunktioner::valgteFiler()

@@ -31,7 +31,8 @@ public:
     void getMappe(QString& mappe);
     void SelectMapperFiler(int n);
     int fremvisFiltype(QString ext);
-    int makeStrukturFil(QString ext);
+    // Struktur 3 with the files of one extension only; nothing when a newer fill ended it.
+    std::optional<int> makeStrukturFil(QString ext);
     QString makeParamString();
     // The existing files among the selected nodes of Struktur 2 or 3, in tree
     // order; none while Struktur 1 is active.

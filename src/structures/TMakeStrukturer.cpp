@@ -240,7 +240,7 @@ QString TMakeStrukturer::udfoldDirectory()
     return node->rec.mappe;
 }
 
-void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
+std::optional<int> TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe, const Raekke& raekke)
 {
     SL.clear();
     const quint64 denne = toemListe(trae);
@@ -260,8 +260,10 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
                                      if (!gyldig())
                                          stop.request_stop();
                                  });
-    if (!indhold || !gyldig())
-        return;
+    if (!gyldig())
+        return std::nullopt;
+    if (!indhold)
+        return 0;
     // Folders first, then files. A big folder comes in parts of about 15 ms'
     // work each, the window answering between them; a newer fill of the list
     // ends this one. The view lays out all its rows again whenever rows come,
@@ -271,6 +273,7 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
     constexpr qsizetype stor = 50000;
     QList<QTreeWidgetItem*> noder;
     noder.reserve(std::min(qsizetype(indhold->size()), qsizetype(16384)));
+    int antal = 0;
     QElapsedTimer portion;
     portion.start();
     for (const bool mapper : {true, false}) {
@@ -278,8 +281,13 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
             if (e.hidden || e.isDir != mapper)
                 continue;
             const QString sti = joinPath(mappe, e.name);
-            noder << (mapper ? new StrukturNode(Billede::Mappe, {sti, QString(), idMappe})
-                             : new StrukturNode(filBillede(extensionOf(e.name)), {QString(), sti, idFil}));
+            QTreeWidgetItem* node = raekke        ? raekke(e, sti)
+                                    : mapper      ? new StrukturNode(Billede::Mappe, {sti, QString(), idMappe})
+                                                  : new StrukturNode(filBillede(extensionOf(e.name)), {QString(), sti, idFil});
+            if (!node)
+                continue;
+            noder << node;
+            ++antal;
             if (noder.size() % 1024 != 0 || portion.elapsed() < 15)
                 continue;
             ladHaendelserKoere();
@@ -294,7 +302,7 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
             }
             if (!gyldig()) {
                 qDeleteAll(noder);
-                return;
+                return std::nullopt;
             }
             portion.restart();
         }
@@ -310,6 +318,7 @@ void TMakeStrukturer::fillListe(QTreeWidget* trae, const QString& mappe)
             ::malloc_trim(0);
         });
     }
+    return antal;
 }
 
 void TMakeStrukturer::stopFyldninger()

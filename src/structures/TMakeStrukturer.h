@@ -1,12 +1,14 @@
 #pragma once
 // Second layer of the file-operations chain: builds the content of the three
 // structures and the drive menus, and remembers which structure is active.
+#include "platform/FileSystem.h"
 #include "structures/StrukturRec.h"
 #include "structures/TMapper.h"
 
 #include <QHash>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -116,7 +118,12 @@ protected:
     };
     // The drives Struktur 1 and the drive menus show, in letter order.
     static std::vector<VistDrev> visteDrev();
-    void fillListe(QTreeWidget* trae, const QString& mappe);
+    // The row of a listed entry (its program path given), or none to leave it out.
+    using Raekke = std::function<QTreeWidgetItem*(const DirEntry& e, const QString& sti)>;
+    // Fills a list with a folder's shown entries, folders first, each made by
+    // raekke, else as a folder or a file row. Gives the number of rows, or
+    // nothing when a newer fill of the list or the window's close ended it.
+    std::optional<int> fillListe(QTreeWidget* trae, const QString& mappe, const Raekke& raekke = {});
     // Empties a list; a fill of it still at work then gives up. Gives the new fill's number.
     quint64 toemListe(QTreeWidget* trae);
     void tilfoejRod(QTreeWidgetItem* node);

@@ -1,7 +1,7 @@
-// A folder of 200,000 entries in Struktur 2: every entry in reading order,
-// memory within a ceiling per entry, the window answering while it fills,
-// a folder chosen meanwhile winning over the one still filling, and a stopped
-// reading giving nothing.
+// A folder of 200,000 entries in Struktur 2, and one extension of it in
+// Struktur 3: every entry in reading order, memory within a ceiling per
+// entry, the window answering while it fills, a folder chosen meanwhile
+// winning over the one still filling, and a stopped reading giving nothing.
 #include "TestMain.h"
 #include "TestPlatform.h"
 #include "platform/FileSystem.h"
@@ -131,6 +131,36 @@ private slots:
         QCOMPARE(f->FFilMappe, u"C:\\Lille"_qs);
         QCOMPARE(s2.topLevelItemCount(), 1);
         QCOMPARE(s2.topLevelItem(0)->text(0), u"a.txt"_qs);
+    }
+
+    // Struktur 3 with one extension of the big folder fills the same way: the
+    // window answers, every file of the extension comes, and a folder chosen
+    // meanwhile wins over it, which then counts nothing.
+    void oneExtensionOfTheBigFolderInStruktur3()
+    {
+        f->FMappe3 = u"C:\\Stor"_qs;  // the whole folder in Struktur 3 first would only cost time
+        int tik = 0;
+        QTimer ur;
+        connect(&ur, &QTimer::timeout, [&] { ++tik; });
+        ur.start(0);
+        QCOMPARE(f->makeStrukturFil(u"txt"_qs), std::optional(antalFiler));
+        QVERIFY(tik > 0);
+        QCOMPARE(s3.topLevelItemCount(), antalFiler);
+        const StrukturRec* rec = recAf(s3.topLevelItem(antalFiler - 1));
+        QCOMPARE(rec->filnavn, u"C:\\Stor\\fil%1.txt"_qs.arg(antalFiler));
+        QCOMPARE(rec->mappe, u"C:\\Stor"_qs);
+
+        bool valgt = false;
+        connect(&ur, &QTimer::timeout, [&] {
+            if (!valgt && s3.topLevelItemCount() > 0) {
+                valgt = true;
+                QTimer::singleShot(0, [&] { f->makeStruktur3(u"C:\\Lille"_qs); });
+            }
+        });
+        QCOMPARE(f->makeStrukturFil(u"txt"_qs), std::optional<int>());
+        QVERIFY(valgt);
+        QCOMPARE(f->FMappe3, u"C:\\Lille"_qs);
+        QCOMPARE(s3.topLevelItemCount(), 1);
     }
 
     // A newer fill or a close asks the reading of a big folder to stop: it then
