@@ -84,7 +84,9 @@ public:
             QIcon& pil = m_pile[vandret ? (hoejreMod ? 1 : 0) : 2];
             if (pil.isNull())
                 pil = tegnetIkon(u"dobbeltpil%1%2"_qs.arg(int(vandret)).arg(int(hoejreMod)),
-                                 [vandret, hoejreMod](QPainter& p, const QRectF& r) { tegnDobbeltpil(p, r, vandret, hoejreMod); });
+                                 [vandret, hoejreMod](QPainter& p, const QRectF& r) {
+                                     tegnDobbeltpil(p, r, vandret, hoejreMod);
+                                 });
             return pil;
         }
         return QProxyStyle::standardIcon(billede, valg, widget);

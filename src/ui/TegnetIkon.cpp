@@ -27,7 +27,8 @@ public:
     // picture drawn in an earlier run is taken from the store instead.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        const QString noegle = u"%1 %2x%3-%4-%5"_qs.arg(m_navn).arg(size.width()).arg(size.height()).arg(int(mode)).arg(int(state));
+        const QString noegle =
+            u"%1 %2x%3-%4-%5"_qs.arg(m_navn).arg(size.width()).arg(size.height()).arg(int(mode)).arg(int(state));
         if (const auto it = m_cache.constFind(noegle); it != m_cache.cend())
             return *it;
         if (size.isEmpty())
