@@ -40,7 +40,11 @@ void TDovenSide::naarLavet(std::function<void(QWidget*)> naar)
 
 void TDovenSide::showEvent(QShowEvent* event)
 {
-    indhold();
+    // Made right after, from the event loop: making may ask the user (a list
+    // that cannot be read), and a question asked in the middle of showing the
+    // window or switching the tab lets that go on under it.
+    if (!m_indhold)
+        QMetaObject::invokeMethod(this, [this] { indhold(); }, Qt::QueuedConnection);
     QWidget::showEvent(event);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // A page of a tab widget whose content is made the first time the page is
-// shown or the program asks for it, so a start pays only for the pages it
-// shows. What the content needs once made (settings, bound actions, a help
+// shown (just after) or the program asks for it, so a start pays only for
+// the pages it shows. What the content needs once made (settings, bound actions, a help
 // button) is done after the page holds it, so that work may ask for the
 // content again.
 #include <QWidget>

@@ -484,16 +484,18 @@ private slots:
         if (f->topBog->isHidden())
             udfoer("aTopBog");
         QTest::mouseClick(f->topBog->tabBar(), Qt::LeftButton, {}, f->topBog->tabBar()->tabRect(4).center());
+        QTRY_VERIFY(f->findChild<TwmiSide*>());
         auto* wmi = f->findChild<TwmiSide*>();
-        QVERIFY(wmi && wmi->isVisible());
+        QVERIFY(wmi->isVisible());
         auto* hjaelp = f->findChild<QToolButton*>(u"InfoSide5"_qs);
         QVERIFY(hjaelp && hjaelp->isVisible() && wmi->isAncestorOf(hjaelp));
         QCOMPARE(hjaelp->y(), 0);
         QVERIFY(f->handling("AloadListe")->isEnabled());
 
         QTest::mouseClick(f->topBog->tabBar(), Qt::LeftButton, {}, f->topBog->tabBar()->tabRect(3).center());
+        QTRY_VERIFY(f->findChild<TInternetside*>());
         auto* web = f->findChild<TInternetside*>();
-        QVERIFY(web && web->isVisible());
+        QVERIFY(web->isVisible());
         QCOMPARE(web->gruppeBox->count(), 3);
         QVERIFY(f->handling("googleUrl")->isEnabled());
 
@@ -503,6 +505,7 @@ private slots:
         QVERIFY(dato && dato->isVisible());
         QCOMPARE(f->bogTekstLabel->text(), dato->DatoerCaption);
         QTest::mouseClick(f->bogFaner, Qt::LeftButton, {}, felter[7].center());
+        QTRY_VERIFY(f->findChild<TNotatpanel*>());
         QVERIFY(f->findChild<TNotatpanel*>()->isVisible());
         QVERIFY(!dato->isVisible());
     }
