@@ -119,6 +119,15 @@ int makeBeside(const QByteArray& target, QByteArray& tempName, const std::functi
     return -1;
 }
 
+QByteArray brugerensCachemappe()
+{
+    const QByteArray xdg = qgetenv("XDG_CACHE_HOME");
+    if (xdg.startsWith('/'))
+        return xdg;
+    const QByteArray home = qgetenv("HOME");
+    return home.startsWith('/') ? home + "/.cache" : QByteArray();
+}
+
 bool lavPrivatMappe(const QByteArray& mappe)
 {
     for (qsizetype i = 1; i <= mappe.size(); ++i)

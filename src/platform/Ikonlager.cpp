@@ -53,11 +53,8 @@ void laegTil(QByteArray& data, T vaerdi)
 
 QByteArray Ikonlager::standardFil()
 {
-    const QByteArray xdg = qgetenv("XDG_CACHE_HOME");
-    if (xdg.startsWith('/'))
-        return xdg + "/kvistlund/ikoner";
-    const QByteArray home = qgetenv("HOME");
-    return home.startsWith('/') ? home + "/.cache/kvistlund/ikoner" : QByteArray();
+    const QByteArray mappe = brugerensCachemappe();
+    return mappe.isEmpty() ? mappe : mappe + "/kvistlund/ikoner";
 }
 
 Ikonlager* Ikonlager::aktiv()
@@ -155,7 +152,7 @@ bool Ikonlager::skriv()
     QByteArray data = maerke.toByteArray() + programmetsIdentitet();
     for (const QString& n : std::as_const(m_brugt)) {
         const QByteArray noegle = n.toUtf8();
-        const QImage& b = m_billeder[n];
+        const QImage b = m_billeder.value(n);
         laegTil(data, quint16(noegle.size()));
         data += noegle;
         laegTil(data, quint16(b.width()));

@@ -31,11 +31,8 @@ bool uescapet(char c)
 
 QByteArray Miniaturecache::standardMappe()
 {
-    const QByteArray xdg = qgetenv("XDG_CACHE_HOME");
-    if (xdg.startsWith('/'))
-        return xdg + "/thumbnails";
-    const QByteArray home = qgetenv("HOME");
-    return home.startsWith('/') ? home + "/.cache/thumbnails" : QByteArray();
+    const QByteArray mappe = brugerensCachemappe();
+    return mappe.isEmpty() ? mappe : mappe + "/thumbnails";
 }
 
 Miniaturecache::Miniaturecache(QByteArray mappe) : m_mappe(std::move(mappe))

@@ -37,6 +37,9 @@ int makeBeside(const QByteArray& target, QByteArray& tempName, const std::functi
 // Creates a unique file next to the target, for a write that is renamed into place.
 int openTemporaryBeside(const QByteArray& target, QByteArray& tempName);
 
+// The user's cache folder: $XDG_CACHE_HOME, else ~/.cache; empty without either.
+QByteArray brugerensCachemappe();
+
 // The host folder and those above it that are missing, for the user alone.
 bool lavPrivatMappe(const QByteArray& mappe);
 
