@@ -183,12 +183,29 @@ private:
             }
             if (i < 0)
                 return i;
-            m_kladde.resize(0);  // keeps its room
-            foldInd(QStringView(m_buf).sliced(i + 1, m_laengde - 1), m_kladde);
-            if (m_kladde == m_moenster.sliced(1))
+            if (restenPasser(i + 1))
                 return i;
             fra = i + 1;
         }
+    }
+
+    // Whether the text from fra, case-folded, goes on as the pattern after its
+    // first character: ASCII is folded here, the first other character sends
+    // the rest through the full folding.
+    bool restenPasser(qsizetype fra)
+    {
+        const QStringView rest = m_moenster.sliced(1);
+        const char16_t* tekst = reinterpret_cast<const char16_t*>(m_buf.constData()) + fra;
+        for (qsizetype k = 0; k < rest.size(); ++k) {
+            if (tekst[k] >= 0x80) {
+                m_kladde.resize(0);  // keeps its room
+                foldInd(QStringView(tekst + k, rest.size() - k), m_kladde);
+                return m_kladde == rest.sliced(k);
+            }
+            if (latin1Foldet(tekst[k]) != rest[k])
+                return false;
+        }
+        return true;
     }
 
     void skan(bool slut)
@@ -201,7 +218,13 @@ private:
                 m_fra = std::max(m_fra, n - m_laengde + 1);
                 break;
             }
-            const qsizetype slutning = QStringView(m_buf).sliced(i, std::min(n - i, m_hale)).indexOf(u'\n');
+            // An occurrence in the whole line of the last one, near enough to
+            // both its ends that the line is not cut, shares its text unmeasured.
+            const qint64 her = m_bufStart + i;
+            const bool sammeLinje = m_linjeHel && her >= m_linjeFra && her < m_linjeTil
+                                    && her - m_linjeFra <= linjeStykke && m_linjeTil - her <= m_laengde + linjeStykke;
+            const qsizetype slutning = sammeLinje ? qsizetype(m_linjeTil - her)
+                                                  : QStringView(m_buf).sliced(i, std::min(n - i, m_hale)).indexOf(u'\n');
             // The line and the character after the occurrence may still come.
             if (slutning < 0 && !slut && n - i < m_hale) {
                 m_fra = i;
@@ -211,14 +234,20 @@ private:
                 m_fra = i + 1;
                 continue;
             }
-            const qsizetype bund = std::max<qsizetype>(0, i - linjeStykke);
-            const qsizetype start = bund + QStringView(m_buf).sliced(bund, i - bund).lastIndexOf(u'\n') + 1;
-            const qsizetype ende = std::min(slutning < 0 ? n : i + slutning, i + m_laengde + linjeStykke);
-            // Occurrences in one line share its text.
-            if (m_bufStart + start != m_linjeFra || m_bufStart + ende != m_linjeTil) {
-                m_linje = m_buf.sliced(start, ende - start);
-                m_linjeFra = m_bufStart + start;
-                m_linjeTil = m_bufStart + ende;
+            if (!sammeLinje) {
+                // The line break that ended the last line bounds the look back.
+                const qsizetype bund = std::max<qsizetype>(
+                    {0, i - linjeStykke, m_linjeHel && m_linjeTil < her ? qsizetype(m_linjeTil - m_bufStart) : 0});
+                const qsizetype start = bund + QStringView(m_buf).sliced(bund, i - bund).lastIndexOf(u'\n') + 1;
+                const qsizetype ende = std::min(slutning < 0 ? n : i + slutning, i + m_laengde + linjeStykke);
+                // Occurrences in one line share its text.
+                if (m_bufStart + start != m_linjeFra || m_bufStart + ende != m_linjeTil) {
+                    m_linje = m_buf.sliced(start, ende - start);
+                    m_linjeFra = m_bufStart + start;
+                    m_linjeTil = m_bufStart + ende;
+                }
+                m_linjeHel = slutning >= 0 && slutning <= m_laengde + linjeStykke
+                             && (m_linjeFra == 0 || (start > 0 && m_buf[start - 1] == u'\n'));
             }
             if (qsizetype(m_fund.size()) >= m_plads) {
                 m_fuld = true;
@@ -259,6 +288,7 @@ private:
     QString m_linje;        // the text of the last occurrence's line, and where it lies
     qint64 m_linjeFra = -1;
     qint64 m_linjeTil = -1;
+    bool m_linjeHel = false;  // that text is its whole line, from a line start to a line break
 };
 
 } // namespace

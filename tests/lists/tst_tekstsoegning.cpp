@@ -93,6 +93,21 @@ QByteArray pdfMed(const QByteArray& tekst)
     return pdfMed(QList<QByteArray>{tekst});
 }
 
+// What a search must give, found the plain way: every occurrence from left to
+// right without overlaps, each with its line cut to 300 characters before it
+// and 300 after its end.
+QList<Par> simpleFund(const QString& tekst, const QString& moenster, Qt::CaseSensitivity cs)
+{
+    QList<Par> ud;
+    for (qsizetype i = tekst.indexOf(moenster, 0, cs); i >= 0; i = tekst.indexOf(moenster, i + moenster.size(), cs)) {
+        const qsizetype start = std::max(tekst.lastIndexOf(u'\n', i - 1) + 1, i - 300);
+        const qsizetype slut = tekst.indexOf(u'\n', i);
+        const qsizetype ende = std::min(slut < 0 ? tekst.size() : slut, i + moenster.size() + 300);
+        ud << Par{i, tekst.sliced(start, ende - start)};
+    }
+    return ud;
+}
+
 } // namespace
 
 class TstTekstsoegning : public QObject {
@@ -142,6 +157,37 @@ private slots:
         QVERIFY(::pwrite(fd, "\nhus", 4, qint64(1) << 30) == 4);
         ::close(fd);
         QCOMPARE(fundI(kaempe, u"hus"_qs), (QList<Par>{{(qint64(1) << 30) + 1, u"hus"_qs}}));
+    }
+
+    void linjerneAfTaetteFund()
+    {
+        // Short lines with several occurrences each, lines just under, at and
+        // over the cut, occurrences at a line's ends, letters that fold to ASCII
+        // (the long s) and from outside it, and block edges in a file:
+        // the lines given are those the plain search gives.
+        QString tekst;
+        quint32 x = 7;
+        const auto tal = [&x](quint32 n) { x = x * 1664525u + 1013904223u; return (x >> 8) % n; };
+        const QString ord[] = {u"hus"_qs, u"Hus"_qs, u"HUS"_qs, u"hu\u017F"_qs, u"ha"_qs, u"us"_qs, u"æble"_qs, u" "_qs, u"h"_qs, u"bord "_qs, u"HÆ"_qs};
+        while (tekst.size() < 2200000) {
+            const quint32 form = tal(10);
+            const qsizetype laengde = form < 6 ? 1 + tal(80) : form < 9 ? 280 + tal(60) : 600 + tal(700);
+            QString linje;
+            while (linje.size() < laengde)
+                linje += ord[tal(60) < 4 ? tal(4) : 4 + tal(7)];
+            tekst += linje + u'\n';
+        }
+        for (const auto& [moenster, cs] : {std::pair{u"hus"_qs, Qt::CaseInsensitive}, std::pair{u"Hus"_qs, Qt::CaseSensitive},
+                                           std::pair{u"hæb"_qs, Qt::CaseInsensitive}}) {
+            QList<Par> fundet;
+            for (const Fund& f : Tekstsoeger(moenster, false, cs == Qt::CaseSensitive).soegTekst(tekst))
+                fundet << Par{f.position, f.linje};
+            const QList<Par> ventet = simpleFund(tekst, moenster, cs);
+            QVERIFY(ventet.size() < Tekstsoeger::flestFund);
+            QCOMPARE(fundet.size(), ventet.size());
+            QCOMPARE(fundet, ventet);
+        }
+        QCOMPARE(fundI(fil(u"taet.txt"_qs, tekst.toUtf8()), u"hus"_qs), simpleFund(tekst, u"hus"_qs, Qt::CaseInsensitive));
     }
 
     void kodninger()
