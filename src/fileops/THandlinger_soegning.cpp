@@ -27,6 +27,7 @@ struct Soegning {
     const std::function<void(FindFund&, bool)>& lever;
     QSet<std::pair<quint64, quint64>> besoegt;
     FindFund nye;  // hits not delivered yet, in the order found
+    quint32 sete = 0;
     FindResultat r;
 
     void soeg(const QString& mappe);
@@ -46,7 +47,9 @@ void Soegning::soeg(const QString& mappe)
         return;
     }
     for (const DirEntry& e : *indhold) {
-        lever(nye, false);
+        // The clock is asked once in a while, not for every hit.
+        if ((++sete & 63) == 0)
+            lever(nye, false);
         if (!r.stoppet && stop())
             r.stoppet = true;
         if (r.stoppet || r.filerFundet >= maks || r.mapperFundet >= maks)
@@ -82,7 +85,7 @@ void Soegning::soeg(const QString& mappe)
 FindResultat soegEfterNavne(const QString& mappe, const QString& tekst, int maks, const std::function<bool()>& stop,
                             const std::function<void(FindFund&, bool)>& lever)
 {
-    Soegning s{lowerAZ(tekst), maks, stop, lever, {}, {}, {}};
+    Soegning s{lowerAZ(tekst), maks, stop, lever, {}, {}, 0, {}};
     s.soeg(mappe);
     lever(s.nye, true);
     return s.r;

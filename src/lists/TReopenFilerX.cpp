@@ -84,10 +84,19 @@ void TReopenFilerX::InsertItems(const TReopen& nye)
 {
     if (nye.isEmpty())
         return;
-    TReopen ny(nye.crbegin(), nye.crend());
-    ny += Ropen;
-    Ropen = std::move(ny);
-    MakeListeMenu();
+    // A search hands its hits over in many batches: only the new rows are
+    // made, while the list box shows the list as it was.
+    const bool vist = FListeBoks && FListeBoks->count() == Ropen.size();
+    QStringList captions;
+    captions.reserve(nye.size());
+    for (const TReopenRec& r : nye) {
+        Ropen.prepend(r);
+        captions.prepend(vistCaption(r.Caption));
+    }
+    if (vist)
+        FListeBoks->insertItems(0, captions);
+    else
+        MakeListeMenu();
 }
 
 void TReopenFilerX::fjern(int index, bool Opdater)
@@ -135,7 +144,10 @@ void TReopenFilerX::SletAlleItems()
 void TReopenFilerX::DeleteAlleItems()
 {
     Ropen.clear();
-    GemReopenFiler();
+    // Each search empties its lists: a file that is empty already is left as it is.
+    const auto fil = FItemfile.isEmpty() ? std::nullopt : entryInfo(FItemfile);
+    if (!fil || !fil->regular || fil->isLink || fil->size != 0)
+        GemReopenFiler();
     MakeListeMenu();
 }
 

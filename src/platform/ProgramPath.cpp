@@ -65,9 +65,15 @@ QString parentOf(const QString& path)
 
 QString joinPath(const QString& folder, const QString& name)
 {
-    if (folder.endsWith(u'\\'))
-        return folder + name;
-    return folder + u'\\' + name;
+    // One allocation: a search joins a path for every hit.
+    const bool skel = !folder.endsWith(u'\\');
+    QString sti;
+    sti.reserve(folder.size() + qsizetype(skel) + name.size());
+    sti += folder;
+    if (skel)
+        sti += u'\\';
+    sti += name;
+    return sti;
 }
 
 static bool isLetter(QChar c)

@@ -170,6 +170,45 @@ private slots:
         QCOMPARE(boks.item(1)->text().size(), 1000);
     }
 
+    void searchHitsInBatchesAndTheEmptyFile()
+    {
+        // A search empties its list, then hands its hits over in batches: the
+        // box shows them newest first, long captions cut, and is made anew
+        // when it was out of step with the list.
+        QListWidget boks;
+        TReopenFilerX l(nullptr);
+        l.setItemfile(fil);
+        l.setListeBoks(&boks);
+        tp->makeFile(fil, "a\r\nC:\\a\r\n");
+        l.DeleteAlleItems();
+        QCOMPARE(filIndhold(), QByteArray());
+        const QString lang = QString(1200, u'x');
+        l.InsertItems({{u"a"_qs, u"C:\\a"_qs}, {u"b"_qs, u"C:\\b"_qs}});
+        l.InsertItems({{lang, u"C:\\c"_qs}});
+        QCOMPARE(stier(l), (QStringList{u"C:\\c"_qs, u"C:\\b"_qs, u"C:\\a"_qs}));
+        QCOMPARE(raekker(boks), (QStringList{QString(1000, u'x') + u'…', u"b"_qs, u"a"_qs}));
+        l.DeleteItem(u"C:\\b"_qs, false);
+        l.InsertItems({{u"d"_qs, u"C:\\d"_qs}});
+        QCOMPARE(raekker(boks), (QStringList{u"d"_qs, QString(1000, u'x') + u'…', u"a"_qs}));
+
+        // The next search finds the file empty already and leaves it be.
+        struct stat foer, efter;
+        QVERIFY(::stat(QFile::encodeName(tp->host(fil)).constData(), &foer) == 0);
+        l.DeleteAlleItems();
+        QVERIFY(::stat(QFile::encodeName(tp->host(fil)).constData(), &efter) == 0);
+        QCOMPARE(efter.st_ino, foer.st_ino);
+        QCOMPARE(boks.count(), 0);
+        QCOMPARE(l.Antal(), 0);
+        // A link to an empty file is replaced by the list's own empty file.
+        const QString maal = tp->makeFile(u"C:\\Opt\\andet.txt"_qs, {});
+        QFile::remove(tp->host(fil));
+        QVERIFY(QFile::link(tp->host(maal), tp->host(fil)));
+        l.DeleteAlleItems();
+        QVERIFY(::lstat(QFile::encodeName(tp->host(fil)).constData(), &efter) == 0);
+        QVERIFY(S_ISREG(efter.st_mode));
+        QCOMPARE(filIndhold(), QByteArray());
+    }
+
     void unreadableAndUnwritableFiles()
     {
         if (::geteuid() == 0)
