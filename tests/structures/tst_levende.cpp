@@ -216,8 +216,8 @@ private slots:
 
     void aChangeWhileABigFolderIsListed()
     {
-        // A file comes while the shown folder is listed anew: it waits for the
-        // listing, and every entry is shown once.
+        // A file comes while the shown folder is listed and filled anew: it
+        // waits for the fill, and every entry is shown once.
         constexpr int antal = 60000;
         tp->makeFolder(u"C:\\Stor"_qs);
         const QByteArray stor = QFile::encodeName(tp->host(u"C:\\Stor"_qs)) + '/';
@@ -225,20 +225,22 @@ private slots:
             ::close(::open(stor + "f" + QByteArray::number(i), O_CREAT | O_WRONLY | O_CLOEXEC, 0600));
         f->makeStruktur2(u"C:\\Stor"_qs, false);
         lev->synk();
-        int vistVedNy = 0;
+        // The first turn of events during the work: in the reading, or
+        // between two parts of the fill, as fast as the machine is.
+        bool nyUndervejs = false;
         QTimer ur;
         connect(&ur, &QTimer::timeout, [&] {
-            if (vistVedNy == 0 && s2.topLevelItemCount() > 0) {
-                vistVedNy = s2.topLevelItemCount();
+            if (!nyUndervejs) {
+                nyUndervejs = true;
                 ::close(::open(stor + "ny", O_CREAT | O_WRONLY | O_CLOEXEC, 0600));
-                // Long enough for the watch to tell, while the listing is still at work.
+                // Long enough for the watch to tell, while the work goes on.
                 QTest::qWait(200);
             }
         });
         ur.start(0);
         f->makeStruktur2(u"C:\\Stor"_qs, false);
         ur.stop();
-        QVERIFY2(vistVedNy > 0 && vistVedNy < antal, qPrintable(QString::number(vistVedNy)));
+        QVERIFY(nyUndervejs);
         QTRY_COMPARE(s2.topLevelItemCount(), antal + 1);
         QTest::qWait(300);
         QCOMPARE(s2.topLevelItemCount(), antal + 1);
