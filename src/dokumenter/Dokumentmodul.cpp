@@ -68,6 +68,15 @@ public:
             token(m_r.readNext());
     }
 
+    // The document ends here, at its end or at the cap. The reader gives the
+    // characters of a text only at the markup after them: an empty comment
+    // gives those of a text the cap cut off.
+    void slut()
+    {
+        if (m_r.error() == QXmlStreamReader::PrematureEndOfDocumentError)
+            tilfoej("<!---->");
+    }
+
 private:
     bool tekstElement(QStringView navn) const
     {
@@ -155,6 +164,7 @@ static bool laesKontor(const QByteArray& zip, const Tekstmodtager& modtag)
         xml.tilfoej(data.first(qsizetype(n)));
         ud.send();
     }
+    xml.slut();
     ud.send();
     return true;
 }
