@@ -190,6 +190,18 @@ private slots:
         l.DeleteItem(u"C:\\b"_qs, false);
         l.InsertItems({{u"d"_qs, u"C:\\d"_qs}});
         QCOMPARE(raekker(boks), (QStringList{u"d"_qs, QString(1000, u'x') + u'…', u"a"_qs}));
+        // Big batches on a long list, where the box is made whole instead.
+        for (int runde = 0; runde < 2; ++runde) {
+            TReopen mange;
+            for (int i = 0; i < 3000; ++i)
+                mange.append({u"r%1 %2"_qs.arg(runde).arg(i), u"C:\\r%1\\%2"_qs.arg(runde).arg(i)});
+            l.InsertItems(mange);
+        }
+        QCOMPARE(boks.count(), 6003);
+        QCOMPARE(boks.item(0)->text(), u"r1 2999"_qs);
+        QCOMPARE(boks.item(2999)->text(), u"r1 0"_qs);
+        QCOMPARE(boks.item(3000)->text(), u"r0 2999"_qs);
+        QCOMPARE(boks.item(6002)->text(), u"a"_qs);
 
         // The next search finds the file empty already and leaves it be.
         struct stat foer, efter;
