@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -104,11 +106,13 @@ QString TestPlatform::makeFile(const QString& programPath, const QByteArray& con
     const QByteArray h = hostBytes(programPath);
     makeHostPath(h.left(h.lastIndexOf('/')));
     const int fd = ::open(h.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd >= 0) {
-        if (::write(fd, content.constData(), size_t(content.size())) != content.size())
-            qWarning("makeFile: short write");
-        ::close(fd);
+    if (fd < 0) {
+        qWarning("makeFile: cannot create %s: %s", h.constData(), strerror(errno));
+        return programPath;
     }
+    if (::write(fd, content.constData(), size_t(content.size())) != content.size())
+        qWarning("makeFile: short write");
+    ::close(fd);
     return programPath;
 }
 
