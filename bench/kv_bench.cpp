@@ -315,14 +315,25 @@ int main(int argc, char** argv)
             return 2;
         s2.setCurrentItem(trae.first());
         int fund = 0;
-        tid = bedsteTid(5, [&] {
+        const auto find = [&] {
             bool faerdig = false;
             h.findElement(QString::fromLocal8Bit(argv[3]), [&](const kv::FindResultat& r) {
                 fund = r.filerFundet;
                 faerdig = true;
             });
             ventPaa([&] { return faerdig; });
-        });
+        };
+        tid = bedsteTid(5, find);
+        // Once more with the lists shown, as in the window, where the rows are
+        // also laid out: not timed, but within the pause measured.
+        for (QListWidget* boks : {&mappeBoks, &filBoks}) {
+            boks->resize(300, 400);
+            boks->show();
+        }
+        find();
+        QElapsedTimer efter;
+        efter.start();
+        ventPaa([&] { return efter.elapsed() > 300; });
         std::fprintf(stderr, "%d filer fundet\n", fund);
     } else if (mode == u"websort") {
         // Loading C:\webliste.txt and sorting its pairs by short name.

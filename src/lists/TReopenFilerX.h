@@ -36,7 +36,7 @@ public:
     TItemtype Itemtype() const { return FItemtype; }
     void setItemtype(TItemtype t) { FItemtype = t; }
     QListWidget* ListeBoks() const { return FListeBoks; }
-    void setListeBoks(QListWidget* boks) { FListeBoks = boks; }
+    void setListeBoks(QListWidget* boks);
     void setOnListeKlik(TOnListeKlik f) { FOnListeKlik = std::move(f); }
     void setOnDblListeKlik(TOnDblListeKlik f) { FOnDblListeKlik = std::move(f); }
     int Antal() const { return int(Ropen.size()); }
