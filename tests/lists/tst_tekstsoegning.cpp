@@ -103,10 +103,16 @@ QByteArray pdfMed(const QByteArray& tekst)
 // What a search must give, found the plain way: every occurrence from left to
 // right without overlaps, each with its line cut to 300 characters before it
 // and 300 after its end.
-QList<Par> simpleFund(const QString& tekst, const QString& moenster, Qt::CaseSensitivity cs)
+QList<Par> simpleFund(const QString& tekst, const QString& moenster, Qt::CaseSensitivity cs, bool heleOrd = false)
 {
+    const auto ord = [&tekst](qsizetype i) {
+        return i >= 0 && i < tekst.size() && (tekst[i].isLetterOrNumber() || tekst[i] == u'_');
+    };
     QList<Par> ud;
-    for (qsizetype i = tekst.indexOf(moenster, 0, cs); i >= 0; i = tekst.indexOf(moenster, i + moenster.size(), cs)) {
+    for (qsizetype i = tekst.indexOf(moenster, 0, cs); i >= 0;
+         i = tekst.indexOf(moenster, i + (ud.isEmpty() || ud.last().first != i ? 1 : moenster.size()), cs)) {
+        if (heleOrd && (ord(i - 1) || ord(i + moenster.size())))
+            continue;
         const qsizetype start = std::max(tekst.lastIndexOf(u'\n', i - 1) + 1, i - 300);
         const qsizetype slut = tekst.indexOf(u'\n', i);
         const qsizetype ende = std::min(slut < 0 ? tekst.size() : slut, i + moenster.size() + 300);
@@ -170,7 +176,7 @@ private slots:
     {
         // Short lines with several occurrences each, lines just under, at and
         // over the cut, occurrences at a line's ends, letters that fold to ASCII
-        // (the long s) and from outside it, and block edges in a file:
+        // (the long s) and from outside it, whole words, and block edges in a file:
         // the lines given are those the plain search gives.
         QString tekst;
         quint32 x = 7;
@@ -185,15 +191,17 @@ private slots:
             tekst += linje + u'\n';
         }
         for (const auto& [moenster, cs] : {std::pair{u"hus"_qs, Qt::CaseInsensitive}, std::pair{u"Hus"_qs, Qt::CaseSensitive},
-                                           std::pair{u"hæb"_qs, Qt::CaseInsensitive}}) {
-            QList<Par> fundet;
-            for (const Fund& f : Tekstsoeger(moenster, false, cs == Qt::CaseSensitive).soegTekst(tekst))
-                fundet << Par{f.position, f.linje};
-            const QList<Par> ventet = simpleFund(tekst, moenster, cs);
-            QVERIFY(ventet.size() < Tekstsoeger::flestFund);
-            QCOMPARE(fundet.size(), ventet.size());
-            QCOMPARE(fundet, ventet);
-        }
+                                           std::pair{u"hæb"_qs, Qt::CaseInsensitive}})
+            for (const bool heleOrd : {false, true}) {
+                QList<Par> fundet;
+                for (const Fund& f : Tekstsoeger(moenster, heleOrd, cs == Qt::CaseSensitive).soegTekst(tekst))
+                    fundet << Par{f.position, f.linje};
+                const QList<Par> ventet = simpleFund(tekst, moenster, cs, heleOrd);
+                // Dense, but below the cap of a search.
+                QVERIFY(heleOrd || (ventet.size() > 10000 && ventet.size() < Tekstsoeger::flestFund));
+                QCOMPARE(fundet.size(), ventet.size());
+                QCOMPARE(fundet, ventet);
+            }
         QCOMPARE(fundI(fil(u"taet.txt"_qs, tekst.toUtf8()), u"hus"_qs), simpleFund(tekst, u"hus"_qs, Qt::CaseInsensitive));
     }
 
