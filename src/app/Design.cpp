@@ -82,10 +82,13 @@ public:
             const bool vandret = billede == SP_ToolBarHorizontalExtensionButton;
             const bool hoejreMod = (valg ? valg->direction : QGuiApplication::layoutDirection()) == Qt::RightToLeft;
             QIcon& pil = m_pile[vandret ? (hoejreMod ? 1 : 0) : 2];
+            // In the design's text colour, which the stored picture's name carries.
+            const QColor farve = QApplication::palette().color(QPalette::ButtonText);
             if (pil.isNull())
-                pil = tegnetIkon(u"dobbeltpil%1%2"_qs.arg(int(vandret)).arg(int(hoejreMod)),
-                                 [vandret, hoejreMod](QPainter& p, const QRectF& r) {
-                                     tegnDobbeltpil(p, r, vandret, hoejreMod);
+                pil = tegnetIkon(u"dobbeltpil%1%2-%3"_qs.arg(int(vandret)).arg(int(hoejreMod))
+                                     .arg(farve.name(QColor::HexArgb)),
+                                 [vandret, hoejreMod, farve](QPainter& p, const QRectF& r) {
+                                     tegnDobbeltpil(p, r, vandret, hoejreMod, farve);
                                  });
             return pil;
         }
@@ -94,11 +97,10 @@ public:
 
 private:
     // Two chevrons pointing on along the toolbar: », « or downwards.
-    static void tegnDobbeltpil(QPainter& p, const QRectF& r, bool vandret, bool hoejreMod)
+    static void tegnDobbeltpil(QPainter& p, const QRectF& r, bool vandret, bool hoejreMod, const QColor& farve)
     {
         const qreal s = std::min(r.width(), r.height());
-        p.setPen(QPen(QApplication::palette().color(QPalette::ButtonText), std::max(1.0, s / 10), Qt::SolidLine,
-                      Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(farve, std::max(1.0, s / 10), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.translate(r.center());
         if (!vandret)
             p.rotate(90);

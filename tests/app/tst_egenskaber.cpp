@@ -12,6 +12,7 @@
 #include "calendar/TNotatpanel.h"
 #include "fileops/THandlinger.h"
 #include "platform/FileSystem.h"
+#include "platform/Ikonlager.h"
 #include "platform/TextFile.h"
 
 #include <QButtonGroup>
@@ -29,6 +30,7 @@
 #include <QStyle>
 #include <QListWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 using namespace kv;
@@ -340,9 +342,13 @@ private slots:
     }
 
     // A toolbar too narrow for its buttons shows the rest behind an arrow;
-    // every design draws that arrow, painted through an item view's path too.
+    // every design draws that arrow, painted through an item view's path too,
+    // in its own text colour also where drawn icons are kept between runs.
     void everyDesignDrawsTheToolbarsOverflowArrow()
     {
+        QTemporaryDir lager;
+        Ikonlager::brug(QFile::encodeName(lager.filePath(u"ikoner"_qs)));
+        const auto ryd = qScopeGuard([] { Ikonlager::brug(QByteArray()); });
         // Ink inside the field the icon is given, and outside it.
         const QRect felt(4, 4, 16, 16);
         const auto blaek = [&felt](const QIcon& ikon) {
@@ -352,17 +358,22 @@ private slots:
             ikon.paint(&p, felt);
             p.end();
             int inde = 0, ude = 0;
+            QRgb fuld = 0;  // a pixel the arrow covers wholly
             for (int y = 0; y < billede.height(); ++y)
                 for (int x = 0; x < billede.width(); ++x)
-                    if (qAlpha(billede.pixel(x, y)) > 0)
+                    if (qAlpha(billede.pixel(x, y)) > 0) {
                         ++(felt.contains(x, y) ? inde : ude);
-            return std::pair(inde, ude);
+                        if (qAlpha(billede.pixel(x, y)) == 255)
+                            fuld = billede.pixel(x, y);
+                    }
+            return std::tuple(inde, ude, fuld);
         };
         for (const QString& navn : designNavne()) {
             QVERIFY(anvendDesign(navn));
             for (auto pil : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
-                const auto [inde, ude] = blaek(QApplication::style()->standardIcon(pil));
+                const auto [inde, ude, fuld] = blaek(QApplication::style()->standardIcon(pil));
                 QVERIFY2(inde > 0 && ude == 0, qPrintable(navn));
+                QCOMPARE(QColor(fuld), QApplication::palette().color(QPalette::ButtonText));
             }
         }
         QVERIFY(anvendDesign(u"Sky"_qs));
