@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kv;
 
@@ -126,6 +127,16 @@ private slots:
         taellendeIkon(&fifo).pixmap(QSize(18, 18));
         QCOMPARE(fifo, 1);
         QVERIFY(Ikonlager::aktiv()->skriv());
+        // Nor is a link to an endless device; the store's own file replaces the link.
+        QVERIFY(f.remove());
+        QCOMPARE(::symlink("/dev/zero", fil().constData()), 0);
+        Ikonlager::brug(fil());
+        int nul = 0;
+        taellendeIkon(&nul).pixmap(QSize(18, 18));
+        QCOMPARE(nul, 1);
+        QVERIFY(Ikonlager::aktiv()->skriv());
+        struct stat st;
+        QVERIFY(::lstat(fil().constData(), &st) == 0 && S_ISREG(st.st_mode));
 
         // Where the file cannot be written the pictures are still drawn and shown.
         Ikonlager::brug(fil() + "/under");
