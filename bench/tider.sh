@@ -26,17 +26,19 @@ timed() {
 
 # alternate ROUNDS: runs `peer_run N` and `ours_run N` in turn, each printing
 # its seconds, so both meet the file system in the same state; sets
-# PEER_BEST and OURS_BEST. A script that defines `peer2_run` too gets a
-# second peer timed in the same rounds, in PEER2_BEST.
+# PEER_BEST and OURS_BEST. A script that defines `peer2_run` (and `peer3_run`)
+# too gets more peers timed in the same rounds, in PEER2_BEST (PEER3_BEST).
 alternate() {
   PEER_BEST=9e9
   PEER2_BEST=9e9
+  PEER3_BEST=9e9
   OURS_BEST=9e9
   local r
   for r in $(seq "$1"); do
     best_of PEER_BEST peer_run "$r"
     best_of OURS_BEST ours_run "$r"
     if declare -F peer2_run >/dev/null; then best_of PEER2_BEST peer2_run "$r"; fi
+    if declare -F peer3_run >/dev/null; then best_of PEER3_BEST peer3_run "$r"; fi
   done
 }
 
