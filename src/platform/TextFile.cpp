@@ -37,7 +37,8 @@ QString decodeLine(QByteArrayView bytes)
     const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; });
     if (ascii)
         return QString::fromLatin1(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A U+FEFF at the start of a line is text, not a mark: the file's own mark is gone by now.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     const QString decoded = utf8.decode(bytes);
     return utf8.hasError() ? fromCp1252(bytes) : decoded;
 }
@@ -117,24 +118,36 @@ QByteArray encodeTextLines(const QStringList& lines)
     qsizetype size = 0;
     for (const QString& line : lines)
         size += line.size() + 2;
-    // Windows-1252 when every character has a byte there, one byte each.
+    const auto somUtf8 = [&] {
+        QString text;
+        text.reserve(size);
+        for (const QString& l : lines)
+            text.append(l).append(u"\r\n");
+        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    };
+    // Windows-1252 when every character has a byte there, one byte each, and
+    // the bytes read back as the same text: a line such as "Ã¦" would read as
+    // UTF-8 ("æ"), and a start such as "ÿþ" as a byte-order mark.
     QByteArray out(size, Qt::Uninitialized);
     char* p = out.data();
     for (const QString& line : lines) {
+        const char* start = p;
+        bool ascii = true;
         for (const QChar c : line) {
             const int b = cp1252(c.unicode());
-            if (b < 0) {
-                QString text;
-                text.reserve(size);
-                for (const QString& l : lines)
-                    text.append(l).append(u"\r\n");
-                return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
-            }
+            if (b < 0)
+                return somUtf8();
+            ascii &= b < 0x80;
             *p++ = char(b);
         }
+        if (!ascii && decodeLine(QByteArrayView(start, p)) != line)
+            return somUtf8();
         *p++ = '\r';
         *p++ = '\n';
     }
+    const QByteArrayView bytes(out);
+    if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return somUtf8();
     return out;
 }
 

@@ -220,6 +220,16 @@ private slots:
         }
         QCOMPARE(encodeTextLines(decodeTextLines("\xef\xbb\xbf" "a\x81\x8d\x8f\x90\x9d\r\n")),
                  QByteArray("a\x81\x8d\x8f\x90\x9d\r\n"));
+        // Text whose Windows-1252 bytes read otherwise is saved as UTF-8 and comes
+        // back whole: a name garbled once ("Ã¦" is "æ" as UTF-8), a first line
+        // that starts like a byte-order mark, and a line that starts with U+FEFF.
+        for (const QStringList& lines : {QStringList{u"C:\\Blåbær"_qs, u"C:\\Fotos\\Ã¦ble.jpg"_qs},
+                                         QStringList{u"ÿþnote"_qs}, QStringList{u"þÿ"_qs, u"b"_qs},
+                                         QStringList{u"ï»¿C:\\x"_qs}, QStringList{u"\uFEFFa"_qs, u"\uFEFF\u0444"_qs}}) {
+            const QByteArray bytes = encodeTextLines(lines);
+            QCOMPARE(decodeTextLines(bytes), lines);
+        }
+        QVERIFY(encodeTextLines({u"Søren"_qs, u"ÿ"_qs}).startsWith("S\xf8ren"));
     }
 
     // Every reader of whole files: a FIFO, a link to a device and a file over
