@@ -43,6 +43,14 @@ QString decodeLine(QByteArrayView bytes)
     return utf8.hasError() ? fromCp1252(bytes) : decoded;
 }
 
+// Whether bytes could be UTF-8 beyond ASCII: only if the first byte above
+// ASCII starts a sequence; most Windows-1252 text fails here without decoding.
+bool kanVaereUtf8(QByteArrayView bytes)
+{
+    const auto i = std::find_if(bytes.begin(), bytes.end(), [](char c) { return uchar(c) >= 0x80; });
+    return i != bytes.end() && uchar(*i) >= 0xC2 && uchar(*i) <= 0xF4 && i + 1 != bytes.end() && (uchar(i[1]) & 0xC0) == 0x80;
+}
+
 // Calls add with each line of text; CR LF, CR and LF each end a line, and a
 // last line without an end counts.
 template <typename View, typename Add>
@@ -132,21 +140,20 @@ QByteArray encodeTextLines(const QStringList& lines)
     char* p = out.data();
     for (const QString& line : lines) {
         const char* start = p;
-        bool ascii = true;
         for (const QChar c : line) {
             const int b = cp1252(c.unicode());
             if (b < 0)
                 return somUtf8();
-            ascii &= b < 0x80;
             *p++ = char(b);
         }
-        if (!ascii && decodeLine(QByteArrayView(start, p)) != line)
+        const QByteArrayView bytes(start, p);
+        if (kanVaereUtf8(bytes) && decodeLine(bytes) != line)
             return somUtf8();
         *p++ = '\r';
         *p++ = '\n';
     }
-    const QByteArrayView bytes(out);
-    if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+    const QByteArrayView alt(out);
+    if (alt.startsWith("\xEF\xBB\xBF") || alt.startsWith("\xFF\xFE") || alt.startsWith("\xFE\xFF"))
         return somUtf8();
     return out;
 }
