@@ -51,6 +51,20 @@ bool kanVaereUtf8(QByteArrayView bytes)
     return i != bytes.end() && uchar(*i) >= 0xC2 && uchar(*i) <= 0xF4 && i + 1 != bytes.end() && (uchar(i[1]) & 0xC0) == 0x80;
 }
 
+// A line saved holds no line break: one in a value (a field takes them when
+// pasted) would split it, and every line after it would shift by one, so
+// names would be read as addresses. It is saved as a space.
+QString udenLinjeskift(const QString& line)
+{
+    if (!line.contains(u'\r') && !line.contains(u'\n'))
+        return line;
+    QString s = line;
+    for (QChar& c : s)
+        if (c == u'\r' || c == u'\n')
+            c = u' ';
+    return s;
+}
+
 // Calls add with each line of text; CR LF, CR and LF each end a line, and a
 // last line without an end counts.
 template <typename View, typename Add>
@@ -130,7 +144,7 @@ QByteArray encodeTextLines(const QStringList& lines)
         QString text;
         text.reserve(size);
         for (const QString& l : lines)
-            text.append(l).append(u"\r\n");
+            text.append(udenLinjeskift(l)).append(u"\r\n");
         return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
     };
     // Windows-1252 when every character has a byte there, one byte each, and
@@ -144,10 +158,10 @@ QByteArray encodeTextLines(const QStringList& lines)
             const int b = cp1252(c.unicode());
             if (b < 0)
                 return somUtf8();
-            *p++ = char(b);
+            *p++ = b == '\r' || b == '\n' ? ' ' : char(b);
         }
         const QByteArrayView bytes(start, p);
-        if (kanVaereUtf8(bytes) && decodeLine(bytes) != line)
+        if (kanVaereUtf8(bytes) && decodeLine(bytes) != udenLinjeskift(line))
             return somUtf8();
         *p++ = '\r';
         *p++ = '\n';

@@ -16,6 +16,7 @@ namespace kv {
 std::optional<QStringList> readTextLines(const QString& path, QString* error = nullptr,
                                          qint64 maxBytes = maxTekstfil);
 // Every line ends with CR LF, the last one too; no lines give an empty file.
+// A line break inside a line is saved as a space.
 bool writeTextLines(const QString& path, const QStringList& lines, QString* error = nullptr);
 
 QStringList decodeTextLines(const QByteArray& data);

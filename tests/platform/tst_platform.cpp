@@ -230,6 +230,14 @@ private slots:
             QCOMPARE(decodeTextLines(bytes), lines);
         }
         QVERIFY(encodeTextLines({u"Søren"_qs, u"ÿ"_qs}).startsWith("S\xf8ren"));
+        // A value with a line break (pasted into a field) keeps one line, in either
+        // encoding, so the name-and-address pairs after it stay pairs.
+        for (const QString& navn : {u"Nyheder\r\nog vejr"_qs, u"Ф\nб\r"_qs}) {
+            const QStringList par{navn, u"http://a.dk"_qs, u"B"_qs, u"http://b.dk"_qs};
+            QStringList ventet = par;
+            ventet[0].replace(u"\r\n"_qs, u"  "_qs).replace(u'\n', u' ').replace(u'\r', u' ');
+            QCOMPARE(decodeTextLines(encodeTextLines(par)), ventet);
+        }
     }
 
     // Every reader of whole files: a FIFO, a link to a device and a file over
