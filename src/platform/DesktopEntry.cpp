@@ -154,10 +154,59 @@ std::optional<QStringList> splitExec(const QString& exec)
 
 namespace {
 
-// A name for a shell: inside single quotes nothing but a single quote is
-// special, and that one is closed, escaped and opened again.
-QString shellCiteret(const QString& tekst)
+// Where a shell command stands at a point of its text: outside quotes, or
+// inside single or double quotes that the entry opened itself.
+enum class Skalcitat { Ingen, Enkelt, Dobbelt };
+
+Skalcitat efter(Skalcitat st, QStringView tekst)
 {
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        const QChar c = tekst[i];
+        switch (st) {
+        case Skalcitat::Ingen:
+            if (c == u'\\')
+                ++i;
+            else if (c == u'\'')
+                st = Skalcitat::Enkelt;
+            else if (c == u'"')
+                st = Skalcitat::Dobbelt;
+            break;
+        case Skalcitat::Enkelt:
+            if (c == u'\'')
+                st = Skalcitat::Ingen;
+            break;
+        case Skalcitat::Dobbelt:
+            if (c == u'\\')
+                ++i;
+            else if (c == u'"')
+                st = Skalcitat::Ingen;
+            break;
+        }
+    }
+    return st;
+}
+
+// A name for a shell at that point, so that it stays one literal text there:
+// in single quotes only a single quote is special, and that one is closed,
+// escaped and opened again; in double quotes \, ", $ and ` are escaped.
+QString shellCiteret(const QString& tekst, Skalcitat st)
+{
+    switch (st) {
+    case Skalcitat::Enkelt:
+        return QString(tekst).replace(u'\'', u"'\\''"_qs);
+    case Skalcitat::Dobbelt: {
+        QString ud;
+        ud.reserve(tekst.size() + 8);
+        for (const QChar c : tekst) {
+            if (c == u'\\' || c == u'"' || c == u'$' || c == u'`')
+                ud += u'\\';
+            ud += c;
+        }
+        return ud;
+    }
+    case Skalcitat::Ingen:
+        break;
+    }
     return u'\'' + QString(tekst).replace(u'\'', u"'\\''"_qs) + u'\'';
 }
 
@@ -201,18 +250,21 @@ QStringList DesktopEntry::kommando(const QStringList& filer) const
             continue;
         }
         QString arg;
+        Skalcitat st = Skalcitat::Ingen;
         for (const ExecStykke& s : del) {
             if (!s.kode) {
                 arg += s.tekst;
+                st = efter(st, s.tekst);
             } else if (erFilkode(s.kode)) {
                 // Files stand only as whole arguments; inside quotes (sh -c "... %f")
-                // they are quoted for the shell, so no name becomes shell syntax.
+                // they are quoted for the shell where they stand, also inside
+                // the command's own quotes ('%f', \"%f\"), so no name becomes shell syntax.
                 if (!s.citeret)
                     continue;
                 const QStringList givne = s.kode == u'f' || s.kode == u'u' ? filer.mid(0, 1) : filer;
                 QStringList citerede;
                 for (const QString& f : givne)
-                    citerede << shellCiteret(f);
+                    citerede << shellCiteret(f, st);
                 arg += citerede.join(u' ');
                 filerGivet = true;
             } else if (s.kode == u'c') {

@@ -41,7 +41,8 @@ struct DesktopEntry {
     // The program and its arguments for these host paths, field codes
     // expanded; each path is one argument. %f, %F, %u and %U stand only as
     // whole arguments, or inside a quoted argument (a shell's command) as
-    // shell-quoted names. Empty when Exec cannot be split. With Terminal=true
+    // names quoted for the shell where they stand, in the command's own
+    // quotes too. Empty when Exec cannot be split. With Terminal=true
     // the desktop's terminal runs it.
     QStringList kommando(const QStringList& filer) const;
     // The launches that open these host paths: one a file for %f or %u, one

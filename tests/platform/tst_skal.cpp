@@ -272,20 +272,30 @@ private slots:
                  (QStringList{u"sh"_qs, u"-c"_qs, u"cat '/h/a;b'"_qs, u"--fil="_qs, u"100%"_qs, u"/h/a;b"_qs}));
         QCOMPARE(e->kommando({u"/h/it's"_qs}).value(2), u"cat '/h/it'\\''s'"_qs);
 
+        // Also where the command puts the name in quotes of its own.
+        QCOMPARE(DesktopEntry::parse("[Desktop Entry]\nExec=sh -c \"cat '%f'\"\n")->kommando({u"/h/it's"_qs}).value(2),
+                 u"cat '/h/it'\\''s'"_qs);
+        QCOMPARE(DesktopEntry::parse("[Desktop Entry]\nExec=sh -c \"cat \\\"%f\\\"\"\n")->kommando({u"/h/$a\\\"`"_qs}).value(2),
+                 u"cat \"/h/\\$a\\\\\\\"\\`\""_qs);
+
         TestPlatform& tp = TestPlatform::install();
-        const QString log = xdg.path() + u"/log"_qs;
-        program(u"tekst.desktop"_qs, "sh -c \"printf %%s %f > '" + log.toUtf8() + ".tmp' && mv '" + log.toUtf8() + ".tmp' '"
-                                         + log.toUtf8() + "'\"");
-        DesktopSkal s(opslag());
-        for (const QString& navn : {u"a;touch ramt;.txt"_qs, u"$(touch ramt).txt"_qs, u"`touch ramt`.txt"_qs,
-                                    u"it's \"q\" $HOME.txt"_qs, u"ny\uF00Alinje;touch ramt.txt"_qs, u"-n.txt"_qs}) {
-            QFile::remove(log);
-            const QString fil = tp.makeFile(u"C:\\Data\\"_qs + navn, "tekst\n");
-            QCOMPARE(s.aabn(fil, false), skalUdfoert);
-            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(log), 10000);
-            QFile f(log);
-            QVERIFY(f.open(QIODevice::ReadOnly));
-            QCOMPARE(f.readAll(), tp.hostBytes(fil));
+        const QByteArray log = QFile::encodeName(xdg.path() + u"/log"_qs);
+        const QString logfil = xdg.path() + u"/log"_qs;
+        for (const QByteArray& navnet : {QByteArray("%f"), QByteArray("'%f'"), QByteArray("\\\"%f\\\"")}) {
+            program(u"tekst.desktop"_qs, "sh -c \"printf %%s " + navnet + " > '" + log + ".tmp' && mv '" + log + ".tmp' '"
+                                             + log + "'\"");
+            DesktopSkal s(opslag());
+            for (const QString& navn : {u"a;touch ramt;.txt"_qs, u"$(touch ramt).txt"_qs, u"`touch ramt`.txt"_qs,
+                                        u"it's \"q\" $HOME.txt"_qs, u"ny\uF00Alinje;touch ramt.txt"_qs, u"-n.txt"_qs,
+                                        u"a'; touch ramt; '.txt"_qs, u"b\uF05C\"; touch ramt; \".txt"_qs}) {
+                QFile::remove(logfil);
+                const QString fil = tp.makeFile(u"C:\\Data\\"_qs + navn, "tekst\n");
+                QCOMPARE(s.aabn(fil, false), skalUdfoert);
+                QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(logfil), 10000);
+                QFile f(logfil);
+                QVERIFY(f.open(QIODevice::ReadOnly));
+                QCOMPARE(f.readAll(), tp.hostBytes(fil));
+            }
         }
         QVERIFY(!QFile::exists(tp.host(u"C:\\Data\\ramt"_qs)));
         QVERIFY(!QFile::exists(u"ramt"_qs));
