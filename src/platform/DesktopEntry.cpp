@@ -207,7 +207,7 @@ QString shellCiteret(const QString& tekst, Skalcitat st)
     case Skalcitat::Ingen:
         break;
     }
-    return u'\'' + QString(tekst).replace(u'\'', u"'\\''"_qs) + u'\'';
+    return shellOrd(tekst);
 }
 
 bool erFilkode(char16_t kode)

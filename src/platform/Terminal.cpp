@@ -42,13 +42,12 @@ const Form former[] = {
     {"tilix", "-e", true},           {"terminology", "-e", true},
 };
 
-// One word for sh: in single quotes, a quote inside as '\''.
-QString citeret(const QString& ord)
+} // namespace
+
+QString shellOrd(const QString& ord)
 {
     return u'\'' + QString(ord).replace(u"'"_qs, u"'\\''"_qs) + u'\'';
 }
-
-} // namespace
 
 QStringList terminalForm(const QString& sti, const QStringList& program)
 {
@@ -67,7 +66,7 @@ QStringList terminalForm(const QString& sti, const QStringList& program)
         return kommando + program;
     QStringList ord;
     for (const QString& p : program)
-        ord << citeret(p);
+        ord << shellOrd(p);
     return kommando << ord.join(u' ');
 }
 

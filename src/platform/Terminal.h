@@ -14,4 +14,7 @@ QStringList terminalKommando(const QStringList& program = {});
 // the whole command as one quoted text, which every terminal understands.
 QStringList terminalForm(const QString& sti, const QStringList& program);
 
+// One word for sh: in single quotes, a quote inside as '\''.
+QString shellOrd(const QString& ord);
+
 } // namespace kv
