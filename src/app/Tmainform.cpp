@@ -39,10 +39,11 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <utility>
 
 namespace kv {
 
-Tmainform::Tmainform(QWidget* parent) : QMainWindow(parent)
+Tmainform::Tmainform(QWidget* parent, Opstart start) : QMainWindow(parent), m_opstart(start)
 {
     setObjectName(u"mainform"_qs);
     byggVindue();
@@ -215,10 +216,15 @@ void Tmainform::makeStartStrukturer()
         }
     }
     funk->setAktiveStruktur(2);
-    if (folderExists(gemtFilMappe))
-        funk->makeStruktur2(gemtFilMappe, true);
-    else if (folderExists(funk->FDirMappe))
-        funk->makeStruktur2(funk->FDirMappe, true);
+    const QString mappe2 = folderExists(gemtFilMappe)      ? gemtFilMappe
+                           : folderExists(funk->FDirMappe) ? funk->FDirMappe
+                                                           : QString();
+    if (!mappe2.isEmpty()) {
+        const bool fyld = m_opstart == Opstart::Hel;
+        funk->makeStruktur2(mappe2, true, fyld);
+        if (!fyld)
+            m_struktur2Venter = funk->FFilMappe;
+    }
     DirectoryChange(true);
     tbPrivatMapper->setIcon(handlingsIkon(funk->FMedtagPrivat ? Handlingsbillede::PrivatMed : Handlingsbillede::PrivatUden));
 }
@@ -380,6 +386,17 @@ bool Tmainform::event(QEvent* event)
 void Tmainform::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    // From the event loop: a small folder is filled before the window is
+    // first painted, a big one in parts with the window painted between them.
+    // What a later start handed over, or a click, may have shown another
+    // folder there first.
+    if (!m_struktur2Venter.isEmpty())
+        QTimer::singleShot(0, this, [this, mappe = std::exchange(m_struktur2Venter, QString())] {
+            if (funk && funk->FFilMappe == mappe && FilStruktur->topLevelItemCount() == 0) {
+                funk->makeStruktur2(mappe, false);
+                handlinger->planlaegOpdatering();
+            }
+        });
     if (!opstart)
         return;
     try {

@@ -69,7 +69,11 @@ struct Billedboksindstillinger;
 class Tmainform : public QMainWindow, public Datastier, public Funktionsvaert {
     Q_OBJECT
 public:
-    explicit Tmainform(QWidget* parent = nullptr);
+    // How much the constructor does: the whole start, or all but filling
+    // Struktur 2, which the first showing then starts, so that a big folder
+    // fills in a window already on the screen (the program's own start).
+    enum class Opstart { Hel, Struktur2Bagefter };
+    explicit Tmainform(QWidget* parent = nullptr, Opstart start = Opstart::Hel);
     ~Tmainform() override;
 
     static QString getBrugernavn();
@@ -481,6 +485,8 @@ private:
     bool m_efterDobbeltKlik = false;
     QTreeWidgetItem* m_redigeret = nullptr;  // the node being edited in place
     bool m_optaget = false;
+    const Opstart m_opstart;
+    QString m_struktur2Venter;  // the folder Struktur 2 is to be filled with once shown
     QPointer<TFunktionsform> m_funktioner[9];
     // The open function windows in the order they were opened.
     QList<TFunktionsform*> m_aabningsorden;

@@ -125,7 +125,7 @@ int main(int argc, char* argv[])
 
     kv::anvendDesign(u"Sky"_qs);
 
-    kv::Tmainform mainform;
+    kv::Tmainform mainform(nullptr, kv::Tmainform::Opstart::Struktur2Bagefter);
     vindue = &mainform;
     new kv::TspmForm(&mainform);
     instans.bind(mainform, udfald);

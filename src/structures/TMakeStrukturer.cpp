@@ -333,7 +333,7 @@ quint64 TMakeStrukturer::toemListe(QTreeWidget* trae)
     return ++m_fyldninger[trae];
 }
 
-void TMakeStrukturer::makeStruktur2(QString mappe, bool insert)
+void TMakeStrukturer::makeStruktur2(QString mappe, bool insert, bool fyld)
 {
     oldFilMappe = FFilMappe;
     FFilnavn.clear();
@@ -354,7 +354,8 @@ void TMakeStrukturer::makeStruktur2(QString mappe, bool insert)
         if (FHistorieDir->ListeBoks())
             FHistorieDir->ListeBoks()->setCurrentRow(0);
     }
-    fillListe(FStruktur2, FFilMappe);
+    if (fyld)
+        fillListe(FStruktur2, FFilMappe);
 }
 
 QString TMakeStrukturer::mappeCaption(const QString& mappe)

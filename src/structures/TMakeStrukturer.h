@@ -79,8 +79,9 @@ public:
     void makePreStruktur();
     QString makeStruktur1();
     QString udfoldDirectory();
-    // By value: callers pass the fields these two clear first.
-    void makeStruktur2(QString mappe, bool insert);
+    // By value: callers pass the fields these two clear first. Without fyld
+    // the folder is chosen but its list left to a later call.
+    void makeStruktur2(QString mappe, bool insert, bool fyld = true);
     bool makeStruktur3(QString mappe);
     void makeDrive(const QString& drev);
     void makeDrevMenu(QMenu* menu);

@@ -4,7 +4,9 @@
 #include "TestMain.h"
 #include "TestPlatform.h"
 #include "ui/Programfiler.h"
+#include "app/TEgenskaber.h"
 #include "app/Tmainform.h"
+#include "fileops/THandlinger.h"
 #include "lists/TReopenFilerX.h"
 #include "platform/Fejl.h"
 #include "platform/FileSystem.h"
@@ -12,7 +14,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QTreeWidget>
 
 using namespace kv;
 using kvtest::TestPlatform;
@@ -120,6 +124,38 @@ private slots:
         // The visited folders are not loaded: only the folder shown at start is there.
         QCOMPARE(f.historieDir->Antal(), 1);
         QCOMPARE(f.historieDir->GetFilnavn(0), u"C:"_qs);
+    }
+
+    // The program's own start fills Struktur 2 once the window is shown, from
+    // the event loop; a folder shown there before that is left as it is.
+    void struktur2IsFilledOnceShown()
+    {
+        kvtest::DialogSvarer svar;
+        for (const char* navn : {"a.txt", "b.txt", "c.txt"})
+            tp->makeFile(u"C:\\Stor\\"_qs + QLatin1String(navn), "x");
+        tp->makeFile(u"C:\\Andet\\d.txt"_qs, "x");
+        TEgenskaber e;
+        e.gemtFilMappe = u"C:\\Stor"_qs;
+        tp->makeFolder(u"C:\\Kvistlund\\Anna\\Egenskaber"_qs);
+        QVERIFY(e.gem(u"C:\\Kvistlund\\Anna\\Egenskaber\\MainEgenskaber.txt"_qs));
+        {
+            Tmainform f(nullptr, Tmainform::Opstart::Struktur2Bagefter);
+            QCOMPARE(f.FilStruktur->topLevelItemCount(), 0);
+            QCOMPARE(f.EditSti->text(), u"C:\\Stor"_qs);
+            f.show();
+            QTRY_COMPARE(f.FilStruktur->topLevelItemCount(), 3);
+            QCOMPARE(f.historieDir->GetFilnavn(0), u"C:\\Stor"_qs);
+        }
+        {
+            Tmainform f(nullptr, Tmainform::Opstart::Struktur2Bagefter);
+            f.show();
+            f.funk->makeStruktur2(u"C:\\Andet"_qs, true);
+            QTest::qWait(50);
+            QCOMPARE(f.FilStruktur->topLevelItemCount(), 1);
+            QCOMPARE(f.funk->FFilMappe, u"C:\\Andet"_qs);
+        }
+        Tmainform hel;
+        QCOMPARE(hel.FilStruktur->topLevelItemCount(), 3);
     }
 
     void cameraFolders()
